@@ -1,0 +1,42 @@
+// Where the main window and its board stand, in twips.
+#pragma once
+
+#include "ui/Color.h"
+
+namespace board::layout {
+
+constexpr int kWindowLeft = 10;
+constexpr int kWindowTop = 10;
+constexpr int kWindowWidth = 10200;
+constexpr int kWindowHeight = 11900;
+constexpr ui::Color kBackColor = 0x80FF80;
+
+// Board cells: 492 x 492, row 1 column 1 at (930, 1290), pitch 538 across and 573 down.
+constexpr int kCellSize = 492;
+constexpr int kCellLeft = 930;
+constexpr int kCellTop = 1290;
+constexpr int kPitchX = 538;
+constexpr int kPitchY = 573;
+constexpr int kCellFontSize = 22;
+
+constexpr int CellLeft(int column) { return kCellLeft + (column - 1) * kPitchX; }
+constexpr int CellTop(int row) { return kCellTop + (row - 1) * kPitchY; }
+
+// Erase lines: every place a box line of any pattern can stand, in the background colour.
+constexpr int kEraseWidth = 4;
+constexpr int kEraseX0 = 899;
+constexpr int kEraseY0 = 1259;
+constexpr int kEraseStepX = 1620;
+constexpr int kEraseStepY = 1710;
+constexpr int kEraseRight = 8999;
+constexpr int kEraseBottom = 9809;
+
+// Box lines of one grid from its origin: 4 verticals 1620 apart, 5130 long; 4 horizontals
+// 1710 apart, 4860 long.
+constexpr int kBoxLineWidth = 3;
+constexpr int kBoxStepX = 1620;
+constexpr int kBoxStepY = 1710;
+constexpr int kBoxHeight = 5130;
+constexpr int kBoxWidth = 4860;
+
+}  // namespace board::layout

@@ -1,0 +1,63 @@
+#include "board/OverlapPatterns.h"
+
+#include <stdexcept>
+
+#include "board/BoardGeometry.h"
+
+namespace board {
+namespace {
+
+// Grid 1 always starts in board row 1; grid 2 in row 1, 4 or 7. A grid starting in board
+// column 7 has its box lines at x 4125 as grid 1 but at 4140 as grid 2.
+constexpr std::array<OverlapPattern, kPatternCount> kPatterns{{
+    {1, 1, 1, 4, 900, 1260, 2520, 1260},
+    {1, 1, 1, 7, 900, 1260, 4140, 1260},
+    {1, 7, 4, 1, 4125, 1260, 900, 2970},
+    {1, 7, 4, 4, 4125, 1260, 2520, 2970},
+    {1, 1, 4, 1, 900, 1260, 900, 2970},
+    {1, 1, 4, 4, 900, 1260, 2520, 2970},
+    {1, 1, 4, 7, 900, 1260, 4140, 2970},
+    {1, 7, 7, 1, 4125, 1260, 900, 4680},
+    {1, 7, 7, 4, 4125, 1260, 2520, 4680},
+    {1, 1, 7, 1, 900, 1260, 900, 4680},
+    {1, 1, 7, 4, 900, 1260, 2520, 4680},
+    {1, 1, 7, 7, 900, 1260, 4140, 4680},
+}};
+
+bool InGrid(int row, int column, int c) {
+    int r = BoardRow(c);
+    int k = BoardColumn(c);
+    return r >= row && r < row + kGridSize && k >= column && k < column + kGridSize;
+}
+
+}  // namespace
+
+const OverlapPattern& Pattern(int p) {
+    if (p < 1 || p > kPatternCount) throw std::out_of_range("no overlap pattern " + std::to_string(p));
+    return kPatterns[static_cast<size_t>(p - 1)];
+}
+
+int CellCode(const OverlapPattern& pattern, int c) {
+    return (InGrid(pattern.grid1Row, pattern.grid1Column, c) ? 1 : 0) +
+           (InGrid(pattern.grid2Row, pattern.grid2Column, c) ? 2 : 0);
+}
+
+void BuildPatternTables(cmnMod01& m) {
+    for (int p = 1; p <= kPatternCount; ++p) {
+        for (int c = 1; c <= kBoardCells; ++c) m.PatternMasu[p][c] = static_cast<int16_t>(CellCode(Pattern(p), c));
+    }
+    for (int c = 1; c <= kBoardCells; ++c) m.PatternMasu[0][c] = 0;
+    // The i-th board cell (in board order) with code g or 3 is grid cell i of grid g.
+    for (int p = 1; p <= kPatternCount; ++p) {
+        for (int g = 1; g <= 2; ++g) {
+            int counter = 0;
+            for (int c = 1; c <= kBoardCells; ++c) {
+                int code = m.PatternMasu[p][c];
+                if (code == g || code == 3) m.GridMasu[p][g][++counter] = static_cast<int16_t>(c);
+            }
+        }
+    }
+    m.PatternNo = 12;
+}
+
+}  // namespace board

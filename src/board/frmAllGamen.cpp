@@ -1,0 +1,161 @@
+#include "board/frmAllGamen.h"
+
+#include "board/BoardGeometry.h"
+#include "board/BoardLayout.h"
+#include "program/Program.h"
+
+namespace board {
+
+using namespace layout;
+
+namespace {
+const char* const kFullWidthDigits[] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+}
+
+frmAllGamen::frmAllGamen(program::Program& program)
+    : ui::Form("frmAllGamen"), program_(program), cmn(program.cmn()) {
+    setCaption("モゼルダブル");
+    setBackColor(kBackColor);
+    setWidth(kWindowWidth);
+    setHeight(kWindowHeight);
+    layOutControls();
+    connectEvents();
+    registerOperations();
+}
+
+void frmAllGamen::layOutControls() {
+    // Board cells; cell 0 sits outside the board and is never shown.
+    text1(0).setBounds(60, 60, kCellSize, kCellSize);
+    text1(0).setVisible(false);
+    for (int c = 1; c <= kBoardCells; ++c) {
+        text1(c).setBounds(CellLeft(BoardColumn(c)), CellTop(BoardRow(c)), kCellSize, kCellSize);
+        text1(c).setAlignment(ui::Alignment::Center);
+    }
+    Surface.setBounds(0, 0, kWindowWidth, kWindowHeight);
+
+    // Top band: problem file, problem number and description, notices.
+    lblMondaiFile.setCaption("右のボタンを押して問題集ファイルを選択してください。");
+    lblMondaiFile.setBounds(930, 80, 6300, 300);
+    cmdMondai.setCaption("問題集");
+    cmdMondai.setBounds(7400, 40, 1560, 380);
+    lblFileName.setCaption("問題集ファイルのパス");
+    lblFileName.setBackColor(ui::kWhite);
+    lblFileName.setBounds(930, 470, 8030, 300);
+    lblMondaiNumHead.setCaption("問題番号");
+    lblMondaiNumHead.setBounds(930, 880, 800, 300);
+    txtQuestion.setBounds(1740, 840, 480, 340);
+    txtQuestion2.setBounds(2230, 840, 400, 340);
+    lblMondaiNum.setBackColor(ui::kWhite);
+    lblMondaiNum.setBounds(2700, 860, 400, 300);
+    txtMondaiMemo.setText("問題の説明文章 漢字25文字以内");
+    txtMondaiMemo.setBounds(3220, 840, 5740, 340);
+    lblOsirase.setBounds(9100, 9400, 1050, 900);
+
+    // Left column: clears, lock, counters.
+    lblClear.setCaption("クリア");
+    lblClear.setBounds(80, 1290, 800, 300);
+    cmdClear01.setCaption("数字");
+    cmdClear02.setCaption("色");
+    cmdClear03.setCaption("ﾁｪｯｸ");
+    cmdClear04.setCaption("文字");
+    int y = 1620;
+    for (ui::CommandButton* b : {&cmdClear01, &cmdClear02, &cmdClear03, &cmdClear04}) {
+        b->setBounds(60, y, 800, 420);
+        y += 480;
+    }
+    cmdLock.setCaption("ロック");
+    cmdLock.setBackColor(0x00FF00);
+    cmdLock.setBounds(60, 3720, 800, 480);
+    lblSetCountHead.setCaption("入力数");
+    lblSetCountHead.setBounds(80, 4460, 800, 300);
+    lblSetCount.setBackColor(ui::kWhite);
+    lblSetCount.setAlignment(ui::Alignment::Right);
+    lblSetCount.setBounds(80, 4760, 760, 300);
+    lblMasuSuuHead.setCaption("マス数");
+    lblMasuSuuHead.setBounds(80, 5160, 800, 300);
+    lblMasuSuu.setBackColor(ui::kWhite);
+    lblMasuSuu.setAlignment(ui::Alignment::Right);
+    lblMasuSuu.setBounds(80, 5460, 760, 300);
+    lblNanido.setCaption("難易度");
+    lblNanido.setBounds(80, 5860, 800, 300);
+    txtNanido.setAlignment(ui::Alignment::Right);
+    txtNanido.setBounds(80, 6160, 760, 340);
+    lblKakunou.setCaption("格納番号");
+    lblKakunou.setBounds(80, 880, 800, 300);
+
+    // Right column: the digit palette.
+    lblInputMoji.setCaption("入力文字");
+    lblInputMoji.setBounds(9100, 1290, 1050, 300);
+    for (int d = 0; d <= 9; ++d) {
+        int row = d == 0 ? 10 : d;
+        int top = 1290 + 573 * row;
+        SUUJI1(d).setBounds(9120, top, 300, 360);
+        SUUJI1(d).setBackColor(kBackColor);
+        if (d > 0) {
+            suuji(d).setCaption(std::to_string(d));
+            suuji(d).setFontSize(12);
+            suuji(d).setBounds(9460, top, 400, 360);
+        }
+    }
+    lblKuuhaku.setCaption("空白");
+    lblKuuhaku.setBounds(9460, 1290 + 573 * 10, 700, 360);
+
+    // Bottom band: judge buttons over their completion checks, then the other commands.
+    for (int d = 1; d <= 9; ++d) {
+        cmdHantei(d).setCaption(kFullWidthDigits[d]);
+        cmdHantei(d).setBounds(CellLeft(d), 9950, kCellSize, 440);
+        Check1(d).setBounds(CellLeft(d) + 130, 10440, 300, 300);
+        Check1(d).setBackColor(kBackColor);
+    }
+    lblKanryou.setCaption("完了ﾁｪｯｸ");
+    lblKanryou.setBounds(60, 10460, 860, 300);
+    cmdHantei123.setCaption("自動123");
+    cmdHantei123.setBounds(CellLeft(10), 9950, 1030, 440);
+    cmdHanteiA(3).setCaption("自動判定");
+    cmdHanteiA(3).setBounds(CellLeft(12), 9950, 1030, 440);
+    cmdHanteiA(1).setCaption("判定A");
+    cmdHanteiA(1).setBounds(CellLeft(14), 9950, 1030, 440);
+    cmdHanteiA(2).setCaption("判定B");
+    cmdHanteiA(2).setBounds(CellLeft(14), 10440, 1030, 440);
+
+    cmdPattern.setCaption("パターン切替");
+    cmdPattern.setBounds(CellLeft(10), 10440, 2100, 440);
+    cmdOpt01.setCaption("オプション");
+    cmdOpt01.setBounds(60, 11280, 1300, 440);
+    cmdPrint.setCaption("印刷");
+    cmdPrint.setBounds(1440, 11280, 900, 440);
+    cmdEnd.setCaption("終了");
+    cmdEnd.setBounds(9100, 11280, 1050, 440);
+
+    lblNaname.setCaption("対角ナンプレの制御に使用しています。==>");
+    lblNaname.setBounds(2500, 10940, 4200, 300);
+    cmdNaname01.setCaption("対角X");
+    cmdNaname01.setBounds(6750, 10880, 900, 400);
+    txtNaname01.setBounds(7680, 10900, 500, 360);
+    cmdNaname02.setCaption("対角/");
+    cmdNaname02.setBounds(8250, 10880, 900, 400);
+    txtNaname02.setBounds(9180, 10900, 500, 360);
+}
+
+void frmAllGamen::connectEvents() {
+    cmdPattern.onClick = [this] { cmdPattern_Click(); };
+    cmdPrint.onClick = [this] { cmdPrint_Click(); };
+    cmdEnd.onClick = [this] { cmdEnd_Click(); };
+}
+
+void frmAllGamen::registerOperations() {
+    addOperation("PLineClear", [this] { PLineClear(); });
+    addOperation("PLine", [this] { PLine(); });
+    addOperation("lblMasuSuu_CountSet", 0, [this](const std::vector<int64_t>&) {
+        int16_t n = 0;
+        lblMasuSuu_CountSet(n);
+        return std::vector<int64_t>{n};
+    });
+    addOperation("lblSetCount_CountSet", 0, [this](const std::vector<int64_t>&) {
+        int16_t n = 0;
+        lblSetCount_CountSet(n);
+        return std::vector<int64_t>{n};
+    });
+}
+
+}  // namespace board

@@ -1,0 +1,109 @@
+// The main window: the 15x15 double board, its digit palette, the judge, clear and lock
+// buttons, the counters and the problem fields.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/Buttons.h"
+#include "ui/ControlArray.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Surface.h"
+#include "ui/TextBox.h"
+
+namespace program { class Program; }
+
+namespace board {
+
+struct cmnMod01;
+
+class frmAllGamen : public ui::Form {
+public:
+    explicit frmAllGamen(program::Program& program);
+
+    // The board cells; text1(0) belongs to no pattern and is never shown.
+    ui::ControlArray<ui::TextBox> text1{*this, "text1", 0, 225};
+    // Box lines are drawn here.
+    ui::Surface Surface{*this, "Surface"};
+
+    // Digit palette: SUUJI1(d) writes digit d on a click into a cell, SUUJI1(0) a blank.
+    ui::Label lblInputMoji{*this, "lblInputMoji"};
+    ui::ControlArray<ui::OptionButton> SUUJI1{*this, "SUUJI1", 0, 9};
+    ui::ControlArray<ui::Label> suuji{*this, "suuji", 1, 9};
+    ui::Label lblKuuhaku{*this, "lblKuuhaku"};
+
+    // Judgement of the double board.
+    ui::ControlArray<ui::CommandButton> cmdHantei{*this, "cmdHantei", 1, 9};
+    ui::ControlArray<ui::CommandButton> cmdHanteiA{*this, "cmdHanteiA", 1, 3};
+    ui::CommandButton cmdHantei123{*this, "cmdHantei123"};
+    ui::Label lblKanryou{*this, "lblKanryou"};
+    ui::ControlArray<ui::CheckBox> Check1{*this, "Check1", 1, 9};
+
+    // Clears, lock and window commands.
+    ui::Label lblClear{*this, "lblClear"};
+    ui::CommandButton cmdClear01{*this, "cmdClear01"};
+    ui::CommandButton cmdClear02{*this, "cmdClear02"};
+    ui::CommandButton cmdClear03{*this, "cmdClear03"};
+    ui::CommandButton cmdClear04{*this, "cmdClear04"};
+    ui::CommandButton cmdLock{*this, "cmdLock"};
+    ui::CommandButton cmdPattern{*this, "cmdPattern"};
+    ui::CommandButton cmdMondai{*this, "cmdMondai"};
+    ui::CommandButton cmdOpt01{*this, "cmdOpt01"};
+    ui::CommandButton cmdPrint{*this, "cmdPrint"};
+    ui::CommandButton cmdEnd{*this, "cmdEnd"};
+
+    // Counters and notices.
+    ui::Label lblSetCountHead{*this, "lblSetCountHead"};
+    ui::Label lblSetCount{*this, "lblSetCount"};
+    ui::Label lblMasuSuuHead{*this, "lblMasuSuuHead"};
+    ui::Label lblMasuSuu{*this, "lblMasuSuu"};
+    ui::Label lblNanido{*this, "lblNanido"};
+    ui::TextBox txtNanido{*this, "txtNanido"};
+    ui::Label lblOsirase{*this, "lblOsirase"};
+
+    // The problem: description, number, file.
+    ui::TextBox txtMondaiMemo{*this, "txtMondaiMemo"};
+    ui::Label lblMondaiNumHead{*this, "lblMondaiNumHead"};
+    ui::Label lblMondaiNum{*this, "lblMondaiNum"};
+    ui::Label lblKakunou{*this, "lblKakunou"};
+    ui::TextBox txtQuestion{*this, "txtQuestion"};
+    ui::TextBox txtQuestion2{*this, "txtQuestion2"};
+    ui::Label lblMondaiFile{*this, "lblMondaiFile"};
+    ui::Label lblFileName{*this, "lblFileName"};
+
+    // Diagonal switch: shown only while the diagonal rule is on.
+    ui::Label lblNaname{*this, "lblNaname"};
+    ui::CommandButton cmdNaname01{*this, "cmdNaname01"};
+    ui::TextBox txtNaname01{*this, "txtNaname01"};
+    ui::CommandButton cmdNaname02{*this, "cmdNaname02"};
+    ui::TextBox txtNaname02{*this, "txtNaname02"};
+
+    // Erases the box lines of every pattern, then draws those of the current pattern.
+    void PLineClear();
+    void PLine();
+
+    // Cells of the current pattern; filled cells of the current pattern.
+    void lblMasuSuu_CountSet(int16_t& n);
+    void lblSetCount_CountSet(int16_t& n);
+
+    void Form_Load() override;
+    void Form_QueryUnload(bool& cancel) override;
+
+    void cmdPattern_Click();
+    void cmdPrint_Click();
+    void cmdEnd_Click();
+
+private:
+    void layOutControls();
+    void connectEvents();
+    void registerOperations();
+    // Shows exactly the cells of the current pattern.
+    void ShowPatternCells();
+    // Writes the current counts into lblMasuSuu and lblSetCount.
+    void ShowCounts();
+
+    program::Program& program_;
+    cmnMod01& cmn;
+};
+
+}  // namespace board

@@ -1,0 +1,123 @@
+// Start-up, layout of the board for the current pattern, the pattern switch, the window
+// commands and closing.
+#include "board/BoardGeometry.h"
+#include "board/BoardLayout.h"
+#include "board/OverlapPatterns.h"
+#include "board/frmAllGamen.h"
+#include "program/Program.h"
+#include "ui/Value.h"
+
+namespace board {
+
+using namespace layout;
+
+void frmAllGamen::Form_Load() {
+    setLeft(kWindowLeft);
+    setTop(kWindowTop);
+    if (program_.platform().AnotherInstanceRunning()) {
+        program_.dialogs().MsgBox("ごめんなさいね、今、いそがしいの。ペッタより");
+        Unload();
+        program_.End();
+        return;
+    }
+    BuildPatternTables(cmn);
+    for (int c = 0; c <= kBoardCells; ++c) {
+        if (cmn.PatternMasu[12][c] == 0) text1(c).setVisible(false);
+        text1(c).setFontSize(kCellFontSize);
+    }
+    lblOsirase.setCaption("兄貴分：モゼルオートをよろしくね");
+    // The lines are drawn on the shown window.
+    Show();
+    Refresh();
+    PLineClear();
+    PLine();
+    ShowCounts();
+    txtNanido.setText("0");
+    cmdNaname01.setVisible(false);
+    txtNaname01.setVisible(false);
+    cmdNaname02.setVisible(false);
+    txtNaname02.setVisible(false);
+}
+
+void frmAllGamen::Form_QueryUnload(bool&) {
+    // Closing the main window closes every window and ends the program; nothing is asked.
+    for (ui::Form* form : program_.forms().loaded()) {
+        if (form != this) program_.forms().unload(*form);
+        if (program_.ended()) return;
+    }
+    program_.End();
+}
+
+void frmAllGamen::PLineClear() {
+    // The lines are kept and painted again on every repaint; erasing starts the drawing anew
+    // and then covers every place a box line of any pattern can take.
+    Surface.clear();
+    for (int i = 0; i <= 5; ++i) {
+        int x = kEraseX0 + kEraseStepX * i;
+        Surface.line(x, kEraseY0, x, kEraseBottom, kEraseWidth, kBackColor);
+    }
+    for (int j = 0; j <= 5; ++j) {
+        int y = kEraseY0 + kEraseStepY * j;
+        Surface.line(kEraseX0, y, kEraseRight, y, kEraseWidth, kBackColor);
+    }
+}
+
+void frmAllGamen::PLine() {
+    const OverlapPattern& pattern = Pattern(cmn.PatternNo);
+    auto drawGrid = [this](int x0, int y0) {
+        for (int i = 0; i <= 3; ++i) {
+            int x = x0 + kBoxStepX * i;
+            Surface.line(x, y0, x, y0 + kBoxHeight, kBoxLineWidth, ui::kBlack);
+        }
+        for (int j = 0; j <= 3; ++j) {
+            int y = y0 + kBoxStepY * j;
+            Surface.line(x0, y, x0 + kBoxWidth, y, kBoxLineWidth, ui::kBlack);
+        }
+    };
+    drawGrid(pattern.lineX1, pattern.lineY1);
+    drawGrid(pattern.lineX2, pattern.lineY2);
+}
+
+void frmAllGamen::lblMasuSuu_CountSet(int16_t& n) {
+    n = 0;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        int code = cmn.PatternMasu[cmn.PatternNo][c];
+        if (code >= 1 && code <= 3) ++n;
+    }
+}
+
+void frmAllGamen::lblSetCount_CountSet(int16_t& n) {
+    n = 0;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        if (cmn.PatternMasu[cmn.PatternNo][c] != 0 && ui::Val(text1(c).text()) > 0) ++n;
+    }
+}
+
+void frmAllGamen::ShowCounts() {
+    int16_t n = 0;
+    lblMasuSuu_CountSet(n);
+    lblMasuSuu.setCaption(std::to_string(n));
+    lblSetCount_CountSet(n);
+    lblSetCount.setCaption(std::to_string(n));
+}
+
+void frmAllGamen::ShowPatternCells() {
+    for (int c = 0; c <= kBoardCells; ++c) text1(c).setVisible(cmn.PatternMasu[cmn.PatternNo][c] != 0);
+}
+
+void frmAllGamen::cmdPattern_Click() {
+    cmn.PatternNo = static_cast<int16_t>(cmn.PatternNo % kPatternCount + 1);
+    ShowPatternCells();
+    PLineClear();
+    PLine();
+    ShowCounts();
+}
+
+void frmAllGamen::cmdPrint_Click() { program_.printer().PrintForm(*this); }
+
+void frmAllGamen::cmdEnd_Click() {
+    Unload();
+    program_.End();
+}
+
+}  // namespace board

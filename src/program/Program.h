@@ -1,0 +1,54 @@
+// The program: its windows by name (each created hidden on first reference), the shared
+// module and the services. Every window holds a reference to it.
+#pragma once
+
+#include <functional>
+
+#include "board/cmnMod01.h"
+#include "ui/FormRegistry.h"
+#include "ui/Services.h"
+
+namespace board { class frmAllGamen; }
+namespace grid { class frmMozelAuto; }
+namespace candidates { class frmKouho; }
+namespace options { class frmOption01; }
+
+namespace program {
+
+class Program {
+public:
+    explicit Program(ui::Services services);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // The program's start-up: the main window loads (as one event).
+    void Start();
+    // Ends the program: every window goes, no further event is taken. The caller returns
+    // at once afterwards.
+    void End();
+    bool ended() const { return forms_.ended(); }
+
+    // The windows, created on first reference.
+    board::frmAllGamen& frmAllGamen();
+    grid::frmMozelAuto& frmMozelAuto();
+    grid::frmMozelAuto& frmMozelAuto2();
+    candidates::frmKouho& frmKouho();
+    options::frmOption01& frmOption01();
+
+    ui::FormRegistry& forms() { return forms_; }
+    board::cmnMod01& cmn() { return cmn_; }
+    ui::Dialogs& dialogs() { return services_.dialogs; }
+    ui::Printer& printer() { return services_.printer; }
+    ui::Platform& platform() { return services_.platform; }
+
+private:
+    template <typename W>
+    W& window(const char* name);
+
+    ui::Services services_;
+    board::cmnMod01 cmn_;
+    ui::FormRegistry forms_;
+};
+
+}  // namespace program

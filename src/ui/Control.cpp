@@ -1,0 +1,55 @@
+#include "ui/Control.h"
+
+#include "ui/Form.h"
+
+namespace ui {
+
+Control::Control(Form& owner, std::string name, int index)
+    : owner_(owner), name_(std::move(name)), index_(index) {
+    owner_.registerControl(*this);
+}
+
+Control::~Control() = default;
+
+std::string Control::path() const {
+    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+void Control::setBounds(int left, int top, int width, int height) {
+    bool moved = left_ != left || top_ != top || width_ != width || height_ != height;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (moved) changed.emit();
+}
+
+std::vector<std::string> Control::propertyNames() const {
+    return {"Visible", "Enabled", "Left", "Top", "Width", "Height"};
+}
+
+PropertyValue Control::property(std::string_view name) const {
+    if (name == "Visible") return visible_;
+    if (name == "Enabled") return enabled_;
+    if (name == "Left") return int64_t{left_};
+    if (name == "Top") return int64_t{top_};
+    if (name == "Width") return int64_t{width_};
+    if (name == "Height") return int64_t{height_};
+    unknownProperty(name);
+}
+
+void Control::setProperty(std::string_view name, const PropertyValue& value) {
+    if (name == "Visible") return setVisible(ToBool(value));
+    if (name == "Enabled") return setEnabled(ToBool(value));
+    if (name == "Left") return setLeft(static_cast<int>(ToInteger(value)));
+    if (name == "Top") return setTop(static_cast<int>(ToInteger(value)));
+    if (name == "Width") return setWidth(static_cast<int>(ToInteger(value)));
+    if (name == "Height") return setHeight(static_cast<int>(ToInteger(value)));
+    unknownProperty(name);
+}
+
+void Control::unknownProperty(std::string_view name) const {
+    throw PropertyError(std::string(typeName()) + " " + path() + " has no property " + std::string(name));
+}
+
+}  // namespace ui

@@ -1,0 +1,71 @@
+// Services without a screen: every message, beep and print job is recorded in order (and
+// passed to an optional listener as it happens), dialogs are answered from queues set up
+// beforehand, and the clock is fixed unless set.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ui/RandomSource.h"
+#include "ui/Services.h"
+
+namespace ui {
+
+struct Recorded {
+    enum class Kind { MsgBox, Beep, Print, PrintForm };
+    Kind kind;
+    std::string text;                // message text, or the window name of PrintForm
+    MsgIcon icon = MsgIcon::None;
+    std::vector<std::string> lines;  // Print
+};
+
+class HeadlessServices : public Dialogs, public Printer, public Platform {
+public:
+    HeadlessServices();
+
+    Services services() { return {*this, *this, *this}; }
+
+    // Everything recorded so far, in order.
+    const std::vector<Recorded>& records() const { return records_; }
+    std::vector<std::string> messages() const;  // the texts of the message boxes, in order
+    int beeps() const;
+    void clearRecords() { records_.clear(); }
+    std::function<void(const Recorded&)> onRecord;
+
+    // Queued answers: an Open box takes the next path (nothing = cancel); the printer
+    // dialog takes the next bool. An empty queue answers cancel.
+    void queueOpen(std::optional<std::string> path) { openAnswers_.push_back(std::move(path)); }
+    void queuePrinter(bool ok) { printerAnswers_.push_back(ok); }
+
+    void setAnotherInstanceRunning(bool running) { otherInstance_ = running; }
+    void setProgramFolder(std::string folder) { folder_ = std::move(folder); }
+    void setTimer(double seconds) { timer_ = seconds; }
+
+    void MsgBox(const std::string& text, MsgIcon icon) override;
+    void Beep() override;
+    std::optional<std::string> OpenFile(const std::string& initialPath) override;
+    bool PrinterDialog() override;
+    void PrintText(const std::vector<std::string>& lines) override;
+    void PrintForm(const Form& form) override;
+    bool AnotherInstanceRunning() override { return otherInstance_; }
+    std::string ProgramFolder() override { return folder_; }
+    double Timer() override { return timer_; }
+    void Randomize() override;
+    double Rnd() override;
+
+private:
+    void record(Recorded r);
+
+    std::vector<Recorded> records_;
+    std::deque<std::optional<std::string>> openAnswers_;
+    std::deque<bool> printerAnswers_;
+    bool otherInstance_ = false;
+    std::string folder_ = ".";
+    double timer_ = 0.0;
+    RandomSource random_;
+};
+
+}  // namespace ui

@@ -1,0 +1,39 @@
+#include "ui/Label.h"
+
+namespace ui {
+
+void Label::setCaption(const std::string& caption) {
+    if (assign(caption_, caption) && onChange) onChange();
+}
+
+std::vector<std::string> Label::propertyNames() const {
+    auto names = Control::propertyNames();
+    names.insert(names.end(), {"Caption", "BackColor", "ForeColor", "Alignment", "FontSize", "FontBold"});
+    return names;
+}
+
+PropertyValue Label::property(std::string_view name) const {
+    if (name == "Caption") return caption_;
+    if (name == "BackColor") return int64_t{backColor_};
+    if (name == "ForeColor") return int64_t{foreColor_};
+    if (name == "Alignment") return int64_t{static_cast<int>(alignment_)};
+    if (name == "FontSize") return int64_t{fontSize_};
+    if (name == "FontBold") return fontBold_;
+    return Control::property(name);
+}
+
+void Label::setProperty(std::string_view name, const PropertyValue& value) {
+    if (name == "Caption") return setCaption(ToText(value));
+    if (name == "BackColor") return setBackColor(static_cast<Color>(ToInteger(value)));
+    if (name == "ForeColor") return setForeColor(static_cast<Color>(ToInteger(value)));
+    if (name == "Alignment") {
+        auto a = ToInteger(value);
+        if (a < 0 || a > 2) throw PropertyError("Alignment must be 0, 1 or 2");
+        return setAlignment(static_cast<Alignment>(a));
+    }
+    if (name == "FontSize") return setFontSize(static_cast<int>(ToInteger(value)));
+    if (name == "FontBold") return setFontBold(ToBool(value));
+    Control::setProperty(name, value);
+}
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+// What the program asks of its surroundings: dialogs, the printer and the platform. The Qt
+// layer provides the real ones; HeadlessServices records and answers for tests and scripts.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class Form;
+
+enum class MsgIcon { None, Information, Exclamation, Critical, Question };
+
+const char* MsgIconName(MsgIcon icon);
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal message box with an OK button; returns when the user has closed it.
+    virtual void MsgBox(const std::string& text, MsgIcon icon = MsgIcon::None) = 0;
+    virtual void Beep() = 0;
+    // The Open box, starting at initialPath; the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> OpenFile(const std::string& initialPath) = 0;
+    // The printer dialog; false when cancelled.
+    virtual bool PrinterDialog() = 0;
+};
+
+class Printer {
+public:
+    virtual ~Printer() = default;
+    // One print job of text lines in a fixed-pitch font.
+    virtual void PrintText(const std::vector<std::string>& lines) = 0;
+    // The window as it is shown on screen.
+    virtual void PrintForm(const Form& form) = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual bool AnotherInstanceRunning() = 0;
+    // The folder that holds the program.
+    virtual std::string ProgramFolder() = 0;
+    // Seconds since midnight, as the clock reads now (BASIC Timer).
+    virtual double Timer() = 0;
+    // Seeds the random source from the clock (BASIC Randomize).
+    virtual void Randomize() = 0;
+    // The next random number in [0, 1) (BASIC Rnd).
+    virtual double Rnd() = 0;
+};
+
+struct Services {
+    Dialogs& dialogs;
+    Printer& printer;
+    Platform& platform;
+};
+
+}  // namespace ui

@@ -1,0 +1,61 @@
+// A one-line or multi-line text box.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/Color.h"
+#include "ui/Control.h"
+
+namespace ui {
+
+enum class Alignment { Left = 0, Right = 1, Center = 2 };
+
+// Mouse buttons as the MouseDown event reports them.
+enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+
+class TextBox : public Control {
+public:
+    using Control::Control;
+    const char* typeName() const override { return "TextBox"; }
+
+    const std::string& text() const { return text_; }
+    // Fires Change when the text really changes.
+    void setText(const std::string& text);
+
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color c) { assign(backColor_, c); }
+    Color foreColor() const { return foreColor_; }
+    void setForeColor(Color c) { assign(foreColor_, c); }
+    bool locked() const { return locked_; }
+    void setLocked(bool v) { assign(locked_, v); }
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment a) { assign(alignment_, a); }
+    int fontSize() const { return fontSize_; }
+    void setFontSize(int points) { assign(fontSize_, points); }
+    bool fontBold() const { return fontBold_; }
+    void setFontBold(bool v) { assign(fontBold_, v); }
+    bool multiLine() const { return multiLine_; }
+    void setMultiLine(bool v) { assign(multiLine_, v); }
+
+    std::function<void()> onChange;
+    // A handler sets keyAscii to 0 to drop the key.
+    std::function<void(int& keyAscii)> onKeyPress;
+    std::function<void(int button, int shift, int x, int y)> onMouseDown;
+
+    std::vector<std::string> propertyNames() const override;
+    PropertyValue property(std::string_view name) const override;
+    void setProperty(std::string_view name, const PropertyValue& value) override;
+
+private:
+    std::string text_;
+    Color backColor_ = kWhite;
+    Color foreColor_ = kBlack;
+    bool locked_ = false;
+    Alignment alignment_ = Alignment::Left;
+    int fontSize_ = 9;
+    bool fontBold_ = false;
+    bool multiLine_ = false;
+};
+
+}  // namespace ui

@@ -1,0 +1,45 @@
+#include "ui/UpDown.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "ui/Value.h"
+
+namespace ui {
+
+void UpDown::step(int delta) {
+    if (!buddy_) return;
+    double current = std::clamp(std::trunc(Val(buddy_->text())), double(min_), double(max_));
+    double next = std::clamp(current + delta, double(min_), double(max_));
+    buddy_->setText(NumberText(next));
+}
+
+void UpDown::up() {
+    step(+1);
+    if (onUpClick) onUpClick();
+}
+
+void UpDown::down() {
+    step(-1);
+    if (onDownClick) onDownClick();
+}
+
+std::vector<std::string> UpDown::propertyNames() const {
+    auto names = Control::propertyNames();
+    names.insert(names.end(), {"Min", "Max"});
+    return names;
+}
+
+PropertyValue UpDown::property(std::string_view name) const {
+    if (name == "Min") return int64_t{min_};
+    if (name == "Max") return int64_t{max_};
+    return Control::property(name);
+}
+
+void UpDown::setProperty(std::string_view name, const PropertyValue& value) {
+    if (name == "Min") return setMin(static_cast<int>(ToInteger(value)));
+    if (name == "Max") return setMax(static_cast<int>(ToInteger(value)));
+    Control::setProperty(name, value);
+}
+
+}  // namespace ui

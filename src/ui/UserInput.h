@@ -1,0 +1,45 @@
+// What a user does to the windows, as one event each: the views of the Qt layer, the script
+// runner and the tests all go through here. Each action runs inside an event scope, so that
+// windows unloaded by it are destroyed only after it has returned, and is ignored once the
+// program has ended.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+class Control;
+class Form;
+class FormRegistry;
+class ImageCombo;
+class TextBox;
+class UpDown;
+
+// Characters as typed: KeyPress first; an accepted key edits the text at its end (a
+// backspace, code 8, deletes the last character; other control codes edit nothing; a locked
+// box does not change). Returns false when the key was dropped.
+bool TypeKey(FormRegistry& registry, TextBox& box, char32_t key);
+void TypeText(FormRegistry& registry, TextBox& box, std::string_view utf8);
+
+// A click: a button or menu item fires Click, a check box toggles, an option button is
+// selected. Throws PropertyError for a control that cannot be clicked.
+void Click(FormRegistry& registry, Control& control);
+
+// A mouse button pressed on a text box (button: kLeftButton, kRightButton, kMiddleButton).
+void MouseDown(FormRegistry& registry, TextBox& box, int button, int x = 0, int y = 0);
+
+// The user picks an entry of a drop-down list by name; false when there is none.
+bool Pick(FormRegistry& registry, ImageCombo& combo, const std::string& name);
+
+void SpinUp(FormRegistry& registry, UpDown& spinner);
+void SpinDown(FormRegistry& registry, UpDown& spinner);
+
+// The user closes the window with its close box.
+void CloseWindow(FormRegistry& registry, Form& form);
+
+// UTF-8 helpers for key codes.
+std::string Utf8(char32_t code);
+void DropLastCharacter(std::string& utf8);
+
+}  // namespace ui
