@@ -68,6 +68,19 @@ bool TypeKey(FormRegistry& registry, TextBox& box, char32_t key) {
     return true;
 }
 
+int PressKey(FormRegistry& registry, TextBox& box, int keyAscii) {
+    if (registry.ended()) return 0;
+    FormRegistry::EventScope scope(registry);
+    if (box.onKeyPress) box.onKeyPress(keyAscii);
+    return registry.ended() ? 0 : keyAscii;
+}
+
+void EditText(FormRegistry& registry, TextBox& box, const std::string& text) {
+    if (registry.ended()) return;
+    FormRegistry::EventScope scope(registry);
+    box.setText(text);
+}
+
 void TypeText(FormRegistry& registry, TextBox& box, std::string_view utf8) {
     size_t pos = 0;
     while (pos < utf8.size()) TypeKey(registry, box, NextCharacter(utf8, pos));

@@ -22,6 +22,12 @@ class UpDown;
 bool TypeKey(FormRegistry& registry, TextBox& box, char32_t key);
 void TypeText(FormRegistry& registry, TextBox& box, std::string_view utf8);
 
+// For a view whose widget applies keys itself: runs KeyPress for the key and returns the key
+// as the handler left it (0 = dropped). The widget then applies that key and reports its new
+// text with EditText, which writes it to the model (firing Change).
+int PressKey(FormRegistry& registry, TextBox& box, int keyAscii);
+void EditText(FormRegistry& registry, TextBox& box, const std::string& text);
+
 // A click: a button or menu item fires Click, a check box toggles, an option button is
 // selected. Throws PropertyError for a control that cannot be clicked.
 void Click(FormRegistry& registry, Control& control);
