@@ -11,16 +11,17 @@ constexpr int kWindowWidth = 10200;
 constexpr int kWindowHeight = 11900;
 constexpr ui::Color kBackColor = 0x80FF80;
 
-// Board cells: 492 x 492, row 1 column 1 at (930, 1290), pitch 538 across and 573 down.
+// Board cells: 492 x 492, row 1 column 1 at (930, 1290), column 15 at left 8475 and row 15
+// at top 9315: a pitch of about 538 across and 573 down, spread so that both ends hold.
 constexpr int kCellSize = 492;
 constexpr int kCellLeft = 930;
 constexpr int kCellTop = 1290;
-constexpr int kPitchX = 538;
-constexpr int kPitchY = 573;
+constexpr int kLastCellLeft = 8475;
+constexpr int kLastCellTop = 9315;
 constexpr int kCellFontSize = 22;
 
-constexpr int CellLeft(int column) { return kCellLeft + (column - 1) * kPitchX; }
-constexpr int CellTop(int row) { return kCellTop + (row - 1) * kPitchY; }
+constexpr int CellLeft(int column) { return kCellLeft + ((column - 1) * (kLastCellLeft - kCellLeft) + 7) / 14; }
+constexpr int CellTop(int row) { return kCellTop + ((row - 1) * (kLastCellTop - kCellTop) + 7) / 14; }
 
 // Erase lines: every place a box line of any pattern can stand, in the background colour.
 constexpr int kEraseWidth = 4;
