@@ -138,13 +138,25 @@ void frmAllGamen::layOutControls() {
 }
 
 void frmAllGamen::connectEvents() {
+    for (int c = 0; c <= kBoardCells; ++c) {
+        text1(c).onKeyPress = [this, c](int& key) { text1_KeyPress(c, key); };
+        text1(c).onMouseDown = [this, c](int button, int shift, int x, int y) { text1_MouseDown(c, button, shift, x, y); };
+    }
+    lblSetCount.onChange = [this] { lblSetCount_Change(); };
+    cmdClear01.onClick = [this] { cmdClear01_Click(); };
+    cmdClear02.onClick = [this] { cmdClear02_Click(); };
+    cmdClear03.onClick = [this] { cmdClear03_Click(); };
+    cmdClear04.onClick = [this] { cmdClear04_Click(); };
+    cmdLock.onClick = [this] { cmdLock_Click(); };
     cmdPattern.onClick = [this] { cmdPattern_Click(); };
+    cmdOpt01.onClick = [this] { cmdOpt01_Click(); };
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
     cmdEnd.onClick = [this] { cmdEnd_Click(); };
 }
 
 void frmAllGamen::registerOperations() {
     addOperation("PLineClear", [this] { PLineClear(); });
+    addOperation("cmdClear01_Click", [this] { cmdClear01_Click(); });
     addOperation("PLine", [this] { PLine(); });
     addOperation("lblMasuSuu_CountSet", 0, [this](const std::vector<int64_t>&) {
         int16_t n = 0;

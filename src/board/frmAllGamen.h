@@ -90,8 +90,21 @@ public:
     void Form_QueryUnload(bool& cancel) override;
 
     void cmdPattern_Click();
+    void cmdOpt01_Click();
     void cmdPrint_Click();
     void cmdEnd_Click();
+
+    // Cell entry, counts, clears and lock.
+    void text1_KeyPress(int Index, int& KeyAscii);
+    void text1_MouseDown(int Index, int Button, int Shift, int X, int Y);
+    void lblSetCount_Change();
+    void cmdClear01_Click();
+    void cmdClear02_Click();
+    void cmdClear03_Click();
+    void cmdClear04_Click();
+    void cmdLock_Click();
+    // True while the given digits are locked (cmdLock shows red).
+    bool LockState = false;
 
 private:
     void layOutControls();

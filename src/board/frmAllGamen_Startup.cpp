@@ -4,6 +4,8 @@
 #include "board/BoardLayout.h"
 #include "board/OverlapPatterns.h"
 #include "board/frmAllGamen.h"
+#include "grid/frmMozelAuto.h"
+#include "options/frmOption01.h"
 #include "program/Program.h"
 #include "ui/Value.h"
 
@@ -21,6 +23,10 @@ void frmAllGamen::Form_Load() {
         return;
     }
     BuildPatternTables(cmn);
+    // The grid windows' start-up sets the shared colours and diagonal tables.
+    program_.frmMozelAuto();
+    program_.frmMozelAuto2();
+    if (program_.ended()) return;
     for (int c = 0; c <= kBoardCells; ++c) {
         if (cmn.PatternMasu[12][c] == 0) text1(c).setVisible(false);
         text1(c).setFontSize(kCellFontSize);
@@ -33,10 +39,19 @@ void frmAllGamen::Form_Load() {
     PLine();
     ShowCounts();
     txtNanido.setText("0");
+    cmdClear01_Click();
+    program_.frmOption01().chkGlook.setValue(1);
+    if (ui::Val(lblSetCount.caption()) == 0) {
+        cmdHanteiA(3).setVisible(false);
+        cmdHantei123.setVisible(false);
+        cmdPattern.setVisible(true);
+        for (int d = 1; d <= 9; ++d) cmdHantei(d).setVisible(false);
+    }
     cmdNaname01.setVisible(false);
     txtNaname01.setVisible(false);
     cmdNaname02.setVisible(false);
     txtNaname02.setVisible(false);
+    program_.frmOption01().chkTaikakusen.setValue(0);
 }
 
 void frmAllGamen::Form_QueryUnload(bool&) {
@@ -106,11 +121,20 @@ void frmAllGamen::ShowPatternCells() {
 }
 
 void frmAllGamen::cmdPattern_Click() {
+    program_.frmMozelAuto().btnSpace_Click();
+    program_.frmMozelAuto2().btnSpace_Click();
     cmn.PatternNo = static_cast<int16_t>(cmn.PatternNo % kPatternCount + 1);
     ShowPatternCells();
     PLineClear();
     PLine();
     ShowCounts();
+}
+
+void frmAllGamen::cmdOpt01_Click() {
+    auto& options = program_.frmOption01();
+    options.setLeft(10300);
+    options.setTop(3100);
+    options.Show();
 }
 
 void frmAllGamen::cmdPrint_Click() { program_.printer().PrintForm(*this); }

@@ -1,11 +1,16 @@
 #include "program/Program.h"
 
 #include "board/frmAllGamen.h"
+#include "grid/frmMozelAuto.h"
+#include "options/frmOption01.h"
 
 namespace program {
 
 Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmAllGamen", [this] { return std::make_unique<board::frmAllGamen>(*this); });
+    forms_.add("frmMozelAuto", [this] { return std::make_unique<grid::frmMozelAuto>(*this, 1); });
+    forms_.add("frmMozelAuto2", [this] { return std::make_unique<grid::frmMozelAuto>(*this, 2); });
+    forms_.add("frmOption01", [this] { return std::make_unique<options::frmOption01>(*this); });
 }
 
 Program::~Program() = default;
@@ -23,5 +28,8 @@ void Program::Start() {
 void Program::End() { forms_.end(); }
 
 board::frmAllGamen& Program::frmAllGamen() { return window<board::frmAllGamen>("frmAllGamen"); }
+grid::frmMozelAuto& Program::frmMozelAuto() { return window<grid::frmMozelAuto>("frmMozelAuto"); }
+grid::frmMozelAuto& Program::frmMozelAuto2() { return window<grid::frmMozelAuto>("frmMozelAuto2"); }
+options::frmOption01& Program::frmOption01() { return window<options::frmOption01>("frmOption01"); }
 
 }  // namespace program

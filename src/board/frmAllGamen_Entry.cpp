@@ -1,0 +1,111 @@
+// Cell entry on the board, the two counters and the rule that offers either the pattern
+// switch or the judge buttons, the four clears and the lock of the given digits.
+#include "board/BoardGeometry.h"
+#include "board/cmnMod01.h"
+#include "board/frmAllGamen.h"
+#include "grid/frmMozelAuto.h"
+#include "options/frmOption01.h"
+#include "program/Program.h"
+#include "ui/Value.h"
+
+namespace board {
+namespace {
+
+constexpr ui::Color kUnlockedColor = 0x00FF00;
+constexpr ui::Color kLockedColor = 255;
+
+bool IsDigitText(const std::string& text) {
+    if (!ui::IsNumeric(text)) return false;
+    double v = ui::Val(text);
+    return v >= 1 && v <= 9;
+}
+
+}  // namespace
+
+void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
+    (void)Index;
+    bool accepted = KeyAscii == ' ' || KeyAscii == 8 || KeyAscii == 12 || (KeyAscii >= '1' && KeyAscii <= '9');
+    if (accepted) return;
+    program_.dialogs().Beep();
+    KeyAscii = 0;
+    int16_t n = 0;
+    lblSetCount_CountSet(n);
+    lblSetCount.setCaption(std::to_string(n));
+}
+
+void frmAllGamen::text1_MouseDown(int Index, int Button, int Shift, int X, int Y) {
+    (void)Button, (void)Shift, (void)X, (void)Y;
+    if (text1(Index).locked()) {
+        program_.dialogs().MsgBox("ロックがかかっています。");
+        return;
+    }
+    int selected = 0;
+    for (int d = 0; d <= 9; ++d) {
+        if (SUUJI1(d).value()) {
+            selected = d;
+            break;
+        }
+    }
+    text1(Index).setText(selected == 0 ? " " : std::to_string(selected));
+}
+
+void frmAllGamen::lblSetCount_Change() {
+    // What decides is the number shown, which may lag behind the board.
+    bool filled = ui::Val(lblSetCount.caption()) > 0;
+    cmdHanteiA(3).setVisible(filled);
+    cmdHantei123.setVisible(filled);
+    cmdPattern.setVisible(!filled);
+    for (int d = 1; d <= 9; ++d) cmdHantei(d).setVisible(filled);
+}
+
+void frmAllGamen::cmdClear01_Click() {
+    cmn.OmedetouZumi = 0;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        text1(c).setText("  ");
+        text1(c).setLocked(false);
+        text1(c).setAlignment(ui::Alignment::Center);
+    }
+    for (int i = 1; i <= 3; ++i) cmdHanteiA(i).setVisible(false);
+    lblSetCount.setCaption("0");
+    lblMasuSuu.setCaption("0");
+    cmdClear02_Click();
+    cmdClear03_Click();
+    program_.frmOption01().chkAutoCheck1.setValue(1);
+    program_.frmMozelAuto().lblAuto.setCaption("自動");
+    cmn.ClearFlag = 1;
+    for (int k = 1; k <= kGridCells; ++k) {
+        for (int d = 1; d <= 9; ++d) cmn.KouhoTbl[k][d] = 0;
+    }
+    program_.forms().unload("frmKouho");
+}
+
+void frmAllGamen::cmdClear02_Click() {
+    for (int c = 1; c <= kBoardCells; ++c) text1(c).setBackColor(cmn.IroMiketei);
+}
+
+void frmAllGamen::cmdClear03_Click() {
+    for (int d = 1; d <= 9; ++d) {
+        Check1(d).setValue(0);
+        program_.frmMozelAuto().Check1(d).setValue(0);
+        program_.frmMozelAuto2().Check1(d).setValue(0);
+    }
+    cmn.OmedetouZumi = 0;
+}
+
+void frmAllGamen::cmdClear04_Click() {
+    txtMondaiMemo.setText("問題の説明文章 漢字25文字以内");
+    txtQuestion.setText("");
+    txtQuestion2.setText("");
+    txtNanido.setText("0");
+}
+
+void frmAllGamen::cmdLock_Click() {
+    // Cells holding a digit follow the new state; the others keep their flag.
+    LockState = !LockState;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        if (IsDigitText(text1(c).text())) text1(c).setLocked(LockState);
+    }
+    cmdLock.setBackColor(LockState ? kLockedColor : kUnlockedColor);
+}
+
+}  // namespace board

@@ -1,0 +1,227 @@
+#include "grid/frmMozelAuto.h"
+
+#include "grid/GridLayout.h"
+#include "program/Program.h"
+
+namespace grid {
+
+using namespace layout;
+
+frmMozelAuto::frmMozelAuto(program::Program& program, int gridNo)
+    : ui::Form(gridNo == 1 ? "frmMozelAuto" : "frmMozelAuto2"), program_(program), cmn(program.cmn()), gridNo_(gridNo) {
+    for (int n = 1; n <= 31; ++n) {
+        if (n > 18 && n < 23) continue;
+        sumButtons_.push_back(std::make_unique<ui::CommandButton>(*this, "Command" + std::to_string(n)));
+    }
+    setCaption("モゼルオート");
+    setBackColor(0xC0FFC0);
+    setWidth(gridNo == 1 ? kClientWidth1 : kClientWidth2);
+    setHeight(gridNo == 1 ? kClientHeight1 : kClientHeight2);
+    layOutControls();
+    connectEvents();
+    registerOperations();
+}
+
+ui::CommandButton& frmMozelAuto::Command(int n) {
+    if (n >= 1 && n <= 18) return *sumButtons_.at(static_cast<size_t>(n - 1));
+    if (n >= 23 && n <= 31) return *sumButtons_.at(static_cast<size_t>(n - 5));
+    throw std::out_of_range("no sum button Command" + std::to_string(n));
+}
+
+void frmMozelAuto::layOutControls() {
+    const bool second = gridNo_ == 2;
+    lblTitle.setCaption(second ? "モゼルオート2" : "モゼルオート");
+    lblTitle.setFontSize(12);
+    lblTitle.setFontBold(true);
+    lblTitle.setBounds(kGridLeft, 60, 2400, 360);
+    lblChuui.setCaption("注意：単体使用禁止");
+    lblChuui.setForeColor(0x0000C0);
+    lblChuui.setBounds(3100, 100, 2200, 300);
+    lblTB_NUN.setCaption("難易度");
+    lblTB_NUN.setBounds(second ? 5500 : 5470, second ? 180 : 150, 740, 300);
+    TB_NUN.setBounds(second ? 6270 : 6240, second ? 150 : 120, 480, 330);
+
+    // The 9x9 cells with their sums: rows at the right, columns below, boxes further right.
+    for (int k = 1; k <= 81; ++k) {
+        ui::TextBox& cell = Text1(k - 1);
+        cell.setText(std::to_string(k));
+        cell.setFontSize(16);
+        cell.setAlignment(ui::Alignment::Center);
+        cell.setBounds(CellLeft((k - 1) % 9 + 1), CellTop((k - 1) / 9 + 1), kCellSize, kCellSize);
+    }
+    for (int i = 0; i <= 8; ++i) {
+        Text4(i).setBounds(kGridRight + 60, CellTop(i + 1) + 110, 480, 330);
+        Text5(i).setBounds(CellLeft(i + 1) + 40, kGridBottom + 60, 480, 330);
+        Text8(i).setText(std::string(1, static_cast<char>('A' + i)));
+        Text8(i).setBounds(10450 + (i % 3) * 540, 5400 + (i / 3) * 400, 480, 330);
+        for (ui::TextBox* box : {&Text4(i), &Text5(i), &Text8(i)}) {
+            box->setAlignment(ui::Alignment::Center);
+            box->setLocked(true);
+        }
+    }
+    Text6.setBounds(60, kGridBottom + 60, 480, 330);
+    Text7.setBounds(kGridRight + 60, kGridBottom + 60, 480, 330);
+    for (ui::TextBox* box : {&Text6, &Text7}) {
+        box->setAlignment(ui::Alignment::Center);
+        box->setLocked(true);
+    }
+
+    // One row per digit right of the grid: option, digit, completion check, judge button.
+    for (int d = 0; d <= 9; ++d) {
+        int row = d == 0 ? 10 : d;
+        int top = kGridTop + (row - 1) * 540;
+        SUUJI1(d).setBounds(7000, top, 300, 360);
+        SUUJI1(d).setBackColor(0xC0FFC0);
+        if (d == 0) continue;
+        suuji(d).setCaption(std::to_string(d));
+        suuji(d).setFontSize(12);
+        suuji(d).setBounds(7330, top, 330, 360);
+        Check1(d).setBounds(7700, top, 300, 360);
+        Check1(d).setBackColor(0xC0FFC0);
+        btnSuujiHantei(d).setCaption(std::to_string(d));
+        btnSuujiHantei(d).setBounds(8050, top - 20, 480, 400);
+    }
+    lblKuuhaku.setCaption("空白");
+    lblKuuhaku.setBounds(7330, kGridTop + 9 * 540, 700, 360);
+    Command41(1).setCaption("縦横領域");
+    Command41(1).setBounds(7700, kGridTop + 10 * 540, 1100, 400);
+
+    // Commands in a column at the right.
+    struct Placed {
+        ui::CommandButton* button;
+        const char* caption;
+    };
+    const Placed commands[] = {
+        {&cmdAutoHantei, "自動判定"}, {&btnNO_NUM_OK, "最終数字"}, {&btnOnlyOne, "OnlyOne"},
+        {&cmdKouho, "候補表示"},      {&cmdOnajiSuuji, "同じ数字"}, {&Command33, "和　45"},
+        {&btnColor, "色"},            {&btnSpace, "数字クリア"},     {&btnCheck, "ﾁｪｯｸ欄"},
+        {&btnAllClear, "ｵｰﾙｸﾘｱ"},     {&btn99PRINT, "印　刷"},     {&Command21, "問題集"},
+        {&Command22, "終　了"},
+    };
+    int top = kGridTop;
+    for (const auto& c : commands) {
+        c.button->setCaption(c.caption);
+        c.button->setBounds(8900, top, 1400, 400);
+        top += 440;
+    }
+    cmdAutoHantei.setTop(second ? 5580 : 5595);
+    btnSpace.setTop(second ? 6240 : 6120);
+    cmdAutoHantei.setLeft(10450);
+    btnSpace.setLeft(10450);
+    cmdNaname01.setCaption("X");
+    cmdNaname01.setBounds(10450, kGridTop, 600, 400);
+    cmdNaname02.setCaption("/");
+    cmdNaname02.setBounds(11100, kGridTop, 600, 400);
+
+    // The hidden sum buttons sit beside the lines they add up.
+    for (int n = 1; n <= 9; ++n) {
+        Command(n).setCaption("↓");
+        Command(n).setBounds(CellLeft(n) + 120, kGridBottom + 420, 300, 300);
+        Command(n + 9).setCaption("→");
+        Command(n + 9).setBounds(kGridRight + 560, CellTop(n) + 120, 300, 300);
+        Command(n + 22).setCaption(std::string(1, static_cast<char>('A' + n - 1)));
+        Command(n + 22).setBounds(10450 + ((n - 1) % 3) * 540, 6700 + ((n - 1) / 3) * 330, 480, 300);
+    }
+
+    // Status lines and counts below the grid.
+    Text9.setText("１個の数字のチェック状況表示");
+    Text9.setBounds(kGridLeft, 6900, 6000, 360);
+    Text10.setText(" ９個の数字の判定完了状況表示");
+    Text10.setBounds(kGridLeft, 7300, 6000, 360);
+    txtMemo01.setBounds(kGridLeft, 7700, 2600, 360);
+    Setting.setAlignment(ui::Alignment::Right);
+    Setting.setBounds(3300, 7700, 600, 360);
+    lbl81.setCaption("/81");
+    lbl81.setBounds(3950, 7730, 500, 330);
+    lblHanteiNUM.setCaption("回数");
+    lblHanteiNUM.setBounds(4600, 7730, 500, 330);
+    HanteiNUM.setText("1");
+    HanteiNUM.setAlignment(ui::Alignment::Right);
+    HanteiNUM.setBounds(5150, 7700, 450, 360);
+    lblAuto.setCaption("自動");
+    lblAuto.setBounds(5700, 7730, 700, 330);
+    lblGamenHyouji.setCaption("NoRefresh");
+    lblGamenHyouji.setBounds(6500, 7730, 1200, 330);
+    lblMondaiFile.setBounds(kGridLeft, 8100, 7000, 300);
+    lblMondaiNum.setBounds(7700, 8100, 700, 300);
+    txtMondaiMemo.setText("問題の説明");
+    txtMondaiMemo.setBounds(kGridLeft, 8450, 5000, 360);
+    txtQuestion.setBounds(5700, 8450, 480, 360);
+    txtQuestion2.setBounds(6250, 8450, 400, 360);
+
+    // The result lists, as rows of small boxes at the bottom.
+    for (int i = 0; i <= 81; ++i) {
+        Text2(i).setFontSize(7);
+        Text2(i).setBounds(60 + (i % 41) * 310, 8900 + (i / 41) * 270, 300, 260);
+        txtGaitoSpace(i).setFontSize(7);
+        txtGaitoSpace(i).setBounds(60 + (i % 41) * 310, 9470 + (i / 41) * 270, 300, 260);
+    }
+
+    // Menus: top-level entries and their items.
+    const std::pair<ui::MenuItem*, const char*> tops[] = {
+        {&mnuFile, "ファイル"}, {&mnuHantei, "判定"}, {&mnuClear, "クリア"}, {&mnuLock, "ロック"},
+        {&mnuVolAbout, "バージョン情報(&V)"}};
+    for (auto [menu, caption] : tops) menu->setCaption(caption);
+    struct Item {
+        ui::MenuItem* item;
+        const char* caption;
+        const char* parent;
+    };
+    const Item items[] = {
+        {&mnuMondai, "問題集", "mnuFile"},           {&OPT_INF, "オプション(&O)", "mnuFile"},
+        {&mnuHagaki, "ハガキ", "mnuFile"},           {&mnuEnd, "終了", "mnuFile"},
+        {&mnuAutoHantei, "自動判定", "mnuHantei"},   {&mnuOnajiSuuji, "同じ数字", "mnuHantei"},
+        {&mnuSaisyuuSuuji, "最終数字", "mnuHantei"}, {&mnuKouho, "候補表示", "mnuHantei"},
+        {&mnuIro, "色", "mnuClear"},                 {&mnuSuuji, "数字", "mnuClear"},
+        {&mnuCheck, "チェック欄", "mnuClear"},       {&mnuAllClear, "オールクリア", "mnuClear"},
+        {&mnuLockIn, "ロックイン", "mnuLock"},       {&mnuLockOut, "ロックアウト", "mnuLock"},
+    };
+    for (const auto& i : items) {
+        i.item->setCaption(i.caption);
+        i.item->setParentMenu(i.parent);
+    }
+}
+
+void frmMozelAuto::connectEvents() {
+    for (int i = 0; i <= 80; ++i) Text1(i).onChange = [this, i] { Text1_Change(i); };
+    btnCheck.onClick = [this] { btnCheck_Click(); };
+    btnColor.onClick = [this] { btnColor_Click(); };
+    btnSpace.onClick = [this] { btnSpace_Click(); };
+    mnuCheck.onClick = [this] { btnCheck_Click(); };
+    mnuIro.onClick = [this] { mnuIro_Click(); };
+    mnuEnd.onClick = [this] { mnuEnd_Click(); };
+    Command22.onClick = [this] { Command22_Click(); };
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 23, 24, 25, 26, 27, 28, 29, 30, 31}) {
+        Command(n).onClick = [this, n] { Command_Click(n); };
+    }
+    Command33.onClick = [this] { Command33_Click(); };
+    cmdNaname01.onClick = [this] { cmdNaname01_Click(); };
+    cmdNaname02.onClick = [this] { cmdNaname02_Click(); };
+    cmdOnajiSuuji.onClick = [this] { cmdOnajiSuuji_Click(); };
+    mnuOnajiSuuji.onClick = [this] { mnuOnajiSuuji_Click(); };
+}
+
+void frmMozelAuto::registerOperations() {
+    addOperation("CALL_Setting", [this] { CALL_Setting(); });
+    addOperation("btnCheck_Click", [this] { btnCheck_Click(); });
+    addOperation("btnSpace_Click", [this] { btnSpace_Click(); });
+    addOperation("btnColor_Click", [this] { btnColor_Click(); });
+    addOperation("mnuOnajiSuuji_Click", [this] { mnuOnajiSuuji_Click(); });
+    addOperation("SuujiOk", 1, [this](const std::vector<int64_t>& args) {
+        bool ok = true;
+        SuujiOk(static_cast<int>(args[0]), ok);
+        return std::vector<int64_t>{ok ? -1 : 0};
+    });
+    addOperation("QQN_R_Change", 1, [this](const std::vector<int64_t>& args) {
+        int16_t box = 0;
+        QQN_R_Change(static_cast<int16_t>(args[0]), box);
+        return std::vector<int64_t>{box};
+    });
+    addOperation("QQXY_R_Change", 2, [this](const std::vector<int64_t>& args) {
+        int16_t box = 0;
+        QQXY_R_Change(static_cast<int16_t>(args[0]), static_cast<int16_t>(args[1]), box);
+        return std::vector<int64_t>{box};
+    });
+}
+
+}  // namespace grid

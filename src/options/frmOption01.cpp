@@ -1,0 +1,150 @@
+#include "options/frmOption01.h"
+
+#include "board/cmnMod01.h"
+#include "board/frmAllGamen.h"
+#include "grid/frmMozelAuto.h"
+#include "program/Program.h"
+
+namespace options {
+namespace {
+
+struct IroEntry {
+    const char* name;
+    ui::Color colour;
+};
+
+// The entries of every picker, in list order; entry i shows picture i.
+constexpr IroEntry kIroTable[] = {
+    {"赤", 0x0000FF}, {"青", 0xFF0000}, {"黄色", 0x00FFFF}, {"黄緑", 0x00FF00},
+    {"水色", 0xFFFF00}, {"ピンク", 0xFF00FF}, {"白", 0xFFFFFF},
+};
+
+// The entry each picker shows when the window loads: the default colour of its role.
+constexpr int kDefaultEntry[] = {1, 2, 7, 4, 3, 5};
+
+constexpr ui::Color kBackColor = 0xFFE0C0;
+
+}  // namespace
+
+ui::Color IroOfName(const std::string& name) {
+    for (const auto& entry : kIroTable) {
+        if (name == entry.name) return entry.colour;
+    }
+    return ui::kBlack;
+}
+
+frmOption01::frmOption01(program::Program& program)
+    : ui::Form("frmOption01"), program_(program), cmn(program.cmn()) {
+    setCaption("モゼルオプション");
+    setBackColor(kBackColor);
+    setWidth(5040);
+    setHeight(3300);
+    for (const auto& entry : kIroTable) ImageList1.pictures.push_back(entry.colour);
+
+    // Eleven ideographic spaces make the last label wrap to two lines.
+    std::string onlyLabel = "その数字のみ";
+    for (int i = 0; i < 11; ++i) onlyLabel += "　";
+    onlyLabel += "入る所の色";
+    const char* const labels[] = {"該当数字の色", "影響を受ける領域の色", "未決定の色", "エラーの色",
+                                  "自動判定レベル1の色",
+                                  onlyLabel.c_str()};
+    for (int i = 0; i <= 5; ++i) {
+        int top = 120 + i * 450;
+        lblIro(i).setCaption(labels[i]);
+        lblIro(i).setBounds(120, top + 30, 2300, i == 5 ? 420 : 300);
+        icIro(i).setBounds(2500, top, 1400, 360);
+        icIro(i).onClick = [this, i] { icIro_Click(i); };
+    }
+    chkGlook.setCaption("画面表示");
+    chkGlook.setBackColor(kBackColor);
+    chkGlook.setBounds(120, 2880, 1300, 300);
+    chkTaikakusen.setCaption("対角線ナンプレ");
+    chkTaikakusen.setBackColor(kBackColor);
+    chkTaikakusen.setBounds(1500, 2880, 1800, 300);
+    Command1.setCaption("設定終了");
+    Command1.setBounds(3950, 2780, 1000, 420);
+    chkAutoCheck1.setCaption("自動判定レベル１");
+    chkAutoCheck1.setBounds(120, 3450, 2000, 300);
+    Check2.setCaption("数字判定");
+    Check2.setBounds(2200, 3450, 1300, 300);
+    chkEndGamen.setCaption("解答画面表示");
+    chkEndGamen.setBounds(3500, 3450, 1500, 300);
+
+    chkGlook.onClick = [this] { chkGlook_Click(); };
+    chkAutoCheck1.onClick = [this] { chkAutoCheck1_Click(); };
+    Check2.onClick = [this] { Check2_Click(); };
+    chkTaikakusen.onClick = [this] { chkTaikakusen_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+}
+
+void frmOption01::Form_Load() {
+    // The switches are derived from the windows they act on.
+    auto& board = program_.frmAllGamen();
+    auto& grid1 = program_.frmMozelAuto();
+    chkTaikakusen.setValue(board.cmdNaname01.visible() ? 1 : 0);
+    if (grid1.Text7.visible()) chkTaikakusen.setValue(1);
+    if (grid1.btnSuujiHantei(1).visible()) Check2.setValue(1);
+    if (grid1.lblAuto.caption() != "  ") {
+        chkAutoCheck1.setValue(1);
+        grid1.lblAuto.setCaption("自動");
+    } else {
+        chkAutoCheck1.setValue(0);
+    }
+    chkGlook.setValue(grid1.lblGamenHyouji.caption() == "Refresh" ? 1 : 0);
+    for (int i = 0; i <= 5; ++i) {
+        icIro(i).setImageList(&ImageList1);
+        for (size_t e = 0; e < std::size(kIroTable); ++e) icIro(i).addItem(static_cast<int>(e) + 1, kIroTable[e].name);
+        icIro(i).setText(cmn.IroName[static_cast<size_t>(i)]);
+        // Shows the default entry; selecting from code is not a colour choice.
+        icIro(i).select(kDefaultEntry[i]);
+    }
+}
+
+void frmOption01::chkGlook_Click() {
+    program_.frmMozelAuto().lblGamenHyouji.setCaption(chkGlook.value() == 1 ? "Refresh" : "NoRefresh");
+}
+
+void frmOption01::chkAutoCheck1_Click() {
+    auto& grid1 = program_.frmMozelAuto();
+    if (chkAutoCheck1.value() != 0) {
+        grid1.lblAuto.setCaption("自動");
+        Check2.setValue(1);
+    } else {
+        grid1.lblAuto.setCaption("  ");
+        Check2.setValue(0);
+    }
+}
+
+void frmOption01::Check2_Click() {
+    auto& grid1 = program_.frmMozelAuto();
+    bool show = Check2.value() == 1;
+    for (int d = 1; d <= 9; ++d) {
+        grid1.btnSuujiHantei(d).setVisible(show);
+        grid1.suuji(d).setVisible(true);
+    }
+    grid1.Command41(1).setVisible(show);
+}
+
+void frmOption01::chkTaikakusen_Click() {
+    bool show = chkTaikakusen.value() == 1;
+    auto& grid1 = program_.frmMozelAuto();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&grid1.cmdNaname01, &grid1.cmdNaname02, &grid1.Text6,
+                                                               &grid1.Text7}) {
+        c->setVisible(show);
+    }
+    auto& board = program_.frmAllGamen();
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&board.cmdNaname01, &board.cmdNaname02,
+                                                               &board.txtNaname01, &board.txtNaname02}) {
+        c->setVisible(show);
+    }
+}
+
+void frmOption01::icIro_Click(int Index) {
+    ui::Color colour = IroOfName(icIro(Index).text());
+    ui::Color* roles[] = {&cmn.IroGaito, &cmn.IroRyouiki, &cmn.IroMiketei, &cmn.IroError, &cmn.IroAuto1, &cmn.IroOnly};
+    *roles[Index] = colour;
+}
+
+void frmOption01::Command1_Click() { Unload(); }
+
+}  // namespace options
