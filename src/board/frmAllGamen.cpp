@@ -148,6 +148,9 @@ void frmAllGamen::connectEvents() {
     cmdClear03.onClick = [this] { cmdClear03_Click(); };
     cmdClear04.onClick = [this] { cmdClear04_Click(); };
     cmdLock.onClick = [this] { cmdLock_Click(); };
+    for (int d = 1; d <= 9; ++d) cmdHantei(d).onClick = [this, d] { cmdHantei_Click(d); };
+    for (int i = 1; i <= 3; ++i) cmdHanteiA(i).onClick = [this, i] { cmdHanteiA_Click(i); };
+    cmdHantei123.onClick = [this] { cmdHantei123_Click(); };
     cmdPattern.onClick = [this] { cmdPattern_Click(); };
     cmdOpt01.onClick = [this] { cmdOpt01_Click(); };
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
@@ -157,6 +160,11 @@ void frmAllGamen::connectEvents() {
 void frmAllGamen::registerOperations() {
     addOperation("PLineClear", [this] { PLineClear(); });
     addOperation("cmdClear01_Click", [this] { cmdClear01_Click(); });
+    addOperation("Omedetou", [this] { Omedetou(); });
+    addOperation("Double_Check01", [this](int d) {
+        if (d < 1 || d > 9) throw std::out_of_range("a digit is 1..9, not " + std::to_string(d));
+        Double_Check01(d);
+    });
     addOperation("PLine", [this] { PLine(); });
     addOperation("lblMasuSuu_CountSet", 0, [this](const std::vector<int64_t>&) {
         int16_t n = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "ui/Buttons.h"
 #include "ui/ControlArray.h"
@@ -106,6 +107,14 @@ public:
     // True while the given digits are locked (cmdLock shows red).
     bool LockState = false;
 
+    // Judging the double board.
+    void cmdHantei_Click(int Index);
+    void cmdHantei123_Click();
+    void cmdHanteiA_Click(int Index);
+    // The cross-grid rule for digit d on the rows and columns the two grids share.
+    void Double_Check01(int d);
+    void Omedetou();
+
 private:
     void layOutControls();
     void connectEvents();
@@ -114,6 +123,19 @@ private:
     void ShowPatternCells();
     // Writes the current counts into lblMasuSuu and lblSetCount.
     void ShowCounts();
+    void ShowSetCount();
+
+    // Board texts to and from the grid windows.
+    void CopyToGrid1();
+    void CopyFromGrid1();
+    void CopyToGrid2();
+    void CopyFromGrid2();
+    void CopyToGrid(int g);
+    void CopyFromGrid(int g);
+    // The cross-grid rule on one pair of segments of board cells of equal length.
+    void Double_Hantei(int d, const std::vector<int>& A, const std::vector<int>& B);
+    bool AllChecked();
+    void RaiseNanido();
 
     program::Program& program_;
     cmnMod01& cmn;

@@ -7,6 +7,14 @@ namespace grid {
 
 using namespace layout;
 
+namespace {
+// Digits that operations take from outside: 1..9 only.
+int CheckedDigit(int64_t d) {
+    if (d < 1 || d > 9) throw std::out_of_range("a digit is 1..9, not " + std::to_string(d));
+    return static_cast<int>(d);
+}
+}  // namespace
+
 frmMozelAuto::frmMozelAuto(program::Program& program, int gridNo)
     : ui::Form(gridNo == 1 ? "frmMozelAuto" : "frmMozelAuto2"), program_(program), cmn(program.cmn()), gridNo_(gridNo) {
     for (int n = 1; n <= 31; ++n) {
@@ -198,6 +206,15 @@ void frmMozelAuto::connectEvents() {
     cmdNaname01.onClick = [this] { cmdNaname01_Click(); };
     cmdNaname02.onClick = [this] { cmdNaname02_Click(); };
     cmdOnajiSuuji.onClick = [this] { cmdOnajiSuuji_Click(); };
+    for (int d = 1; d <= 9; ++d) btnSuujiHantei(d).onClick = [this, d] { btnSuujiHantei_Click(d); };
+    Command41(1).onClick = [this] { Command41_Click(1); };
+    cmdAutoHantei.onClick = [this] { cmdAutoHantei_Click(); };
+    mnuAutoHantei.onClick = [this] { cmdAutoHantei_Click(); };
+    btnNO_NUM_OK.onClick = [this] { btnNO_NUM_OK_Click(); };
+    mnuSaisyuuSuuji.onClick = [this] { btnNO_NUM_OK_Click(); };
+    btnOnlyOne.onClick = [this] { btnOnlyOne_Click(); };
+    cmdKouho.onClick = [this] { cmdKouho_Click(); };
+    mnuKouho.onClick = [this] { cmdKouho_Click(); };
     mnuOnajiSuuji.onClick = [this] { mnuOnajiSuuji_Click(); };
 }
 
@@ -207,6 +224,41 @@ void frmMozelAuto::registerOperations() {
     addOperation("btnSpace_Click", [this] { btnSpace_Click(); });
     addOperation("btnColor_Click", [this] { btnColor_Click(); });
     addOperation("mnuOnajiSuuji_Click", [this] { mnuOnajiSuuji_Click(); });
+    addOperation("btnSuujiHantei_Click", [this](int d) { btnSuujiHantei_Click(CheckedDigit(d)); });
+    addOperation("cmdAutoHantei_Click", [this] { cmdAutoHantei_Click(); });
+    addOperation("btnNO_NUM_OK_Click", [this] { btnNO_NUM_OK_Click(); });
+    addOperation("btnOnlyOne_Click", [this] { btnOnlyOne_Click(); });
+    addOperation("FinMsg", [this] { FinMsg(); });
+    addOperation("Omedetou", [this] { Omedetou(); });
+    addOperation("Kouhoda", [this] { Kouhoda(); });
+    addOperation("cmdKouho_Click", [this] { cmdKouho_Click(); });
+    addOperation("GaitoSpace", 1, [this](const std::vector<int64_t>& args) {
+        int16_t count = 0;
+        GaitoSpace(CheckedDigit(args[0]), count);
+        return std::vector<int64_t>{count};
+    });
+    using Rule = void (frmMozelAuto::*)(int, int);
+    for (auto [name, rule] : {std::pair<const char*, Rule>{"GaitoTate", &frmMozelAuto::GaitoTate},
+                              {"GaitoYoko", &frmMozelAuto::GaitoYoko},
+                              {"GaitoRyouiki", &frmMozelAuto::GaitoRyouiki}}) {
+        addOperation(name, 2, [this, rule](const std::vector<int64_t>& args) {
+            int m = static_cast<int>(args[1]);
+            if (m < 0 || m > 81) throw std::out_of_range("a free-cell count is 0..81");
+            (this->*rule)(CheckedDigit(args[0]), m);
+            return std::vector<int64_t>{};
+        });
+    }
+    if (gridNo_ == 1) {
+        addOperation("NANAME_check01", 2, [this](const std::vector<int64_t>& args) {
+            NANAME_check01(static_cast<int>(args[0]), static_cast<int>(args[1]));
+            return std::vector<int64_t>{};
+        });
+    }
+    addOperation("Nanamexy_check02", 2, [this](const std::vector<int64_t>& args) {
+        std::array<int16_t, 10> used{};
+        Nanamexy_check02(static_cast<int>(args[0]), static_cast<int>(args[1]), used);
+        return std::vector<int64_t>(used.begin() + 1, used.end());
+    });
     addOperation("SuujiOk", 1, [this](const std::vector<int64_t>& args) {
         bool ok = true;
         SuujiOk(static_cast<int>(args[0]), ok);

@@ -144,6 +144,28 @@ public:
     // The diagonal rule is on while the main window's cmdNaname01 is visible.
     bool NanameMode();
 
+    // --- Per-digit judgement ---
+    void btnSuujiHantei_Click(int Index);
+    void Command41_Click(int Index);
+    void NANAME_check01(int col, int row);
+    // Lists the free cells of digit d in txtGaitoSpace and marks them in KouhoTbl.
+    void GaitoSpace(int d, int16_t& count);
+    // Single-place rules over the first m entries of the free-cell list.
+    void GaitoTate(int d, int m);
+    void GaitoYoko(int d, int m);
+    void GaitoRyouiki(int d, int m);
+    void NanameOnly(int d);
+
+    // --- Forced cells and automatic judgement ---
+    void cmdAutoHantei_Click();
+    void btnNO_NUM_OK_Click();
+    void btnOnlyOne_Click();
+    void Nanamexy_check02(int row, int col, std::array<int16_t, 10>& used);
+    void FinMsg();
+    void Omedetou();
+    void Kouhoda();
+    void cmdKouho_Click();
+
 private:
     void layOutControls();
     void connectEvents();
@@ -156,6 +178,19 @@ private:
     // Redraws this window and the board.
     void RedrawBoth();
     int RyouikiBangou(int cell) const;
+
+    // Judgement helpers.
+    bool ChkOn(const char* which);
+    void TateNuri(int col);
+    void YokoNuri(int row);
+    void RyouikiNuri(int cell);
+    // True when a cell of the unit other than target is empty (in any form) and not ruled
+    // out, so that the digit could still go there.
+    bool OtherCellCouldTake(const std::array<int, 9>& unit, int target);
+    void PlaceIfAlone(int d, const std::array<int, 9>& unit, int target, ui::Color colour);
+    void MarkUsed(const std::array<int, 9>& unit, std::array<int16_t, 10>& used);
+    // The pass count of the automatic step: a whole number 1..99 (a message and 1 otherwise).
+    int HanteiPasses();
 
     // Sums.
     void Wa45(int lineCode);
@@ -175,6 +210,11 @@ private:
     board::cmnMod01& cmn;
     int gridNo_;
     std::vector<std::unique_ptr<ui::CommandButton>> sumButtons_;
+    // Units as cell lists.
+    std::array<int, 9> Column(int col) const;
+    std::array<int, 9> Row(int row) const;
+    std::array<int, 9> Box(int box) const;
+    std::array<int, 9> Diagonal(const std::array<int16_t, 10>& cells) const;
     std::string MaeSuuji;
 };
 

@@ -1,6 +1,7 @@
 #include "program/Program.h"
 
 #include "board/frmAllGamen.h"
+#include "candidates/frmKouho.h"
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
 
@@ -10,6 +11,7 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmAllGamen", [this] { return std::make_unique<board::frmAllGamen>(*this); });
     forms_.add("frmMozelAuto", [this] { return std::make_unique<grid::frmMozelAuto>(*this, 1); });
     forms_.add("frmMozelAuto2", [this] { return std::make_unique<grid::frmMozelAuto>(*this, 2); });
+    forms_.add("frmKouho", [this] { return std::make_unique<candidates::frmKouho>(*this); });
     forms_.add("frmOption01", [this] { return std::make_unique<options::frmOption01>(*this); });
 }
 
@@ -30,6 +32,7 @@ void Program::End() { forms_.end(); }
 board::frmAllGamen& Program::frmAllGamen() { return window<board::frmAllGamen>("frmAllGamen"); }
 grid::frmMozelAuto& Program::frmMozelAuto() { return window<grid::frmMozelAuto>("frmMozelAuto"); }
 grid::frmMozelAuto& Program::frmMozelAuto2() { return window<grid::frmMozelAuto>("frmMozelAuto2"); }
+candidates::frmKouho& Program::frmKouho() { return window<candidates::frmKouho>("frmKouho"); }
 options::frmOption01& Program::frmOption01() { return window<options::frmOption01>("frmOption01"); }
 
 }  // namespace program

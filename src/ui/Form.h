@@ -48,6 +48,11 @@ public:
     // Unloads this window; it is destroyed after the event that asked for it has returned.
     void Unload();
 
+    // Who asked for the current unload: the user's close box or program code. Valid while
+    // Form_QueryUnload and Form_Unload run.
+    enum class UnloadMode { User, Code };
+    UnloadMode unloadMode() const { return unloadMode_; }
+
     // Lifecycle hooks, run by the registry.
     virtual void Form_Initialize() {}
     virtual void Form_Load() {}
@@ -98,6 +103,7 @@ private:
     Color backColor_ = kButtonFace;
     bool visible_ = false;
     int refreshCount_ = 0;
+    UnloadMode unloadMode_ = UnloadMode::Code;
     std::vector<Control*> controls_;
     std::vector<OperationEntry> operations_;
     FormRegistry* registry_ = nullptr;

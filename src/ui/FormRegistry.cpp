@@ -75,10 +75,11 @@ bool FormRegistry::unload(const std::string& name) {
     return form ? unload(*form) : true;
 }
 
-bool FormRegistry::unload(Form& form) {
+bool FormRegistry::unload(Form& form, Form::UnloadMode mode) {
     Entry* e = entry(form.name());
     if (!e || e->form.get() != &form || e->unloading) return true;
     e->unloading = true;
+    form.unloadMode_ = mode;
     bool cancel = false;
     form.Form_QueryUnload(cancel);
     if (cancel || ended_) {

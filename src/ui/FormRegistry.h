@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "ui/Form.h"
 #include "ui/Signal.h"
 
 namespace ui {
-
-class Form;
 
 class FormRegistry {
 public:
@@ -38,7 +37,7 @@ public:
     // Runs the window's QueryUnload (which may cancel) and Unload, hides it and takes it out of
     // the registry; the object itself lives until the current event has returned. An unload of
     // a window that is already unloading is ignored. Returns false when cancelled.
-    bool unload(Form& form);
+    bool unload(Form& form, Form::UnloadMode mode = Form::UnloadMode::Code);
     bool unload(const std::string& name);
 
     // Ends the program: every window is dropped without further events, and no user input is

@@ -121,7 +121,7 @@ void SpinDown(FormRegistry& registry, UpDown& spinner) {
 void CloseWindow(FormRegistry& registry, Form& form) {
     if (registry.ended()) return;
     FormRegistry::EventScope scope(registry);
-    registry.unload(form);
+    registry.unload(form, Form::UnloadMode::User);
 }
 
 }  // namespace ui
