@@ -18,7 +18,7 @@ PropertyValue Clickable::property(std::string_view name) const {
 
 void Clickable::setProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Caption") return setCaption(ToText(value));
-    if (name == "BackColor") return setBackColor(static_cast<Color>(ToInteger(value)));
+    if (name == "BackColor") return setBackColor(ToColor(value));
     Control::setProperty(name, value);
 }
 
@@ -39,7 +39,7 @@ PropertyValue CheckBox::property(std::string_view name) const {
 }
 
 void CheckBox::setProperty(std::string_view name, const PropertyValue& value) {
-    if (name == "Value") return setValue(static_cast<int>(ToInteger(value)));
+    if (name == "Value") return setValue(ToInt32(value));
     Clickable::setProperty(name, value);
 }
 

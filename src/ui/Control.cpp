@@ -41,10 +41,10 @@ PropertyValue Control::property(std::string_view name) const {
 void Control::setProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Visible") return setVisible(ToBool(value));
     if (name == "Enabled") return setEnabled(ToBool(value));
-    if (name == "Left") return setLeft(static_cast<int>(ToInteger(value)));
-    if (name == "Top") return setTop(static_cast<int>(ToInteger(value)));
-    if (name == "Width") return setWidth(static_cast<int>(ToInteger(value)));
-    if (name == "Height") return setHeight(static_cast<int>(ToInteger(value)));
+    if (name == "Left") return setLeft(ToInt32(value));
+    if (name == "Top") return setTop(ToInt32(value));
+    if (name == "Width") return setWidth(ToInt32(value));
+    if (name == "Height") return setHeight(ToInt32(value));
     unknownProperty(name);
 }
 

@@ -87,11 +87,11 @@ PropertyValue Form::property(std::string_view name) const {
 void Form::setProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Caption") return setCaption(ToText(value));
     if (name == "Visible") return ToBool(value) ? Show() : Hide();
-    if (name == "Left") return setLeft(static_cast<int>(ToInteger(value)));
-    if (name == "Top") return setTop(static_cast<int>(ToInteger(value)));
-    if (name == "Width") return setWidth(static_cast<int>(ToInteger(value)));
-    if (name == "Height") return setHeight(static_cast<int>(ToInteger(value)));
-    if (name == "BackColor") return setBackColor(static_cast<Color>(ToInteger(value)));
+    if (name == "Left") return setLeft(ToInt32(value));
+    if (name == "Top") return setTop(ToInt32(value));
+    if (name == "Width") return setWidth(ToInt32(value));
+    if (name == "Height") return setHeight(ToInt32(value));
+    if (name == "BackColor") return setBackColor(ToColor(value));
     throw PropertyError("window " + name_ + " has no property " + std::string(name));
 }
 

@@ -53,7 +53,7 @@ PropertyValue ImageCombo::property(std::string_view name) const {
 
 void ImageCombo::setProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Text") return setText(ToText(value));
-    if (name == "SelectedItem") return select(static_cast<int>(ToInteger(value)));
+    if (name == "SelectedItem") return select(ToInt32(value));
     Control::setProperty(name, value);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/Property.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "ui/Value.h"
 
@@ -24,6 +25,18 @@ int64_t ToInteger(const PropertyValue& value) {
     double number = std::nearbyint(Val(text));
     if (number < -2147483648.0 || number > 4294967295.0) throw PropertyError("number out of range: " + text);
     return static_cast<int64_t>(number);
+}
+
+int ToInt32(const PropertyValue& value) {
+    int64_t v = ToInteger(value);
+    if (v < INT32_MIN || v > INT32_MAX) throw PropertyError("number out of range: " + std::to_string(v));
+    return static_cast<int>(v);
+}
+
+int32_t ToColor(const PropertyValue& value) {
+    int64_t v = ToInteger(value);
+    if (v < INT32_MIN || v > UINT32_MAX) throw PropertyError("not a colour: " + std::to_string(v));
+    return static_cast<int32_t>(static_cast<uint32_t>(v));
 }
 
 std::string ToText(const PropertyValue& value) {

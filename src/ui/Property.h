@@ -20,5 +20,9 @@ public:
 bool ToBool(const PropertyValue& value);
 int64_t ToInteger(const PropertyValue& value);
 std::string ToText(const PropertyValue& value);
+// A 32-bit integer (positions, sizes, counts); out of range is a PropertyError.
+int ToInt32(const PropertyValue& value);
+// A colour: any 32-bit pattern, given signed or unsigned (0x8000000F and its negative alike).
+int32_t ToColor(const PropertyValue& value);
 
 }  // namespace ui

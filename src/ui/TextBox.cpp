@@ -27,15 +27,15 @@ PropertyValue TextBox::property(std::string_view name) const {
 
 void TextBox::setProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Text") return setText(ToText(value));
-    if (name == "BackColor") return setBackColor(static_cast<Color>(ToInteger(value)));
-    if (name == "ForeColor") return setForeColor(static_cast<Color>(ToInteger(value)));
+    if (name == "BackColor") return setBackColor(ToColor(value));
+    if (name == "ForeColor") return setForeColor(ToColor(value));
     if (name == "Locked") return setLocked(ToBool(value));
     if (name == "Alignment") {
         auto a = ToInteger(value);
         if (a < 0 || a > 2) throw PropertyError("Alignment must be 0, 1 or 2");
         return setAlignment(static_cast<Alignment>(a));
     }
-    if (name == "FontSize") return setFontSize(static_cast<int>(ToInteger(value)));
+    if (name == "FontSize") return setFontSize(ToInt32(value));
     if (name == "FontBold") return setFontBold(ToBool(value));
     if (name == "MultiLine") return setMultiLine(ToBool(value));
     Control::setProperty(name, value);

@@ -37,8 +37,8 @@ PropertyValue UpDown::property(std::string_view name) const {
 }
 
 void UpDown::setProperty(std::string_view name, const PropertyValue& value) {
-    if (name == "Min") return setMin(static_cast<int>(ToInteger(value)));
-    if (name == "Max") return setMax(static_cast<int>(ToInteger(value)));
+    if (name == "Min") return setMin(ToInt32(value));
+    if (name == "Max") return setMax(ToInt32(value));
     Control::setProperty(name, value);
 }
 

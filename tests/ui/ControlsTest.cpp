@@ -67,6 +67,12 @@ TEST(Controls, GenericPropertiesBehaveLikeTheTypedSetters) {
     EXPECT_THROW(form.box.property("Caption"), PropertyError);
     EXPECT_THROW(form.box.setProperty("Locked", std::string("maybe")), PropertyError);
     EXPECT_THROW(form.box.setProperty("Alignment", int64_t{5}), PropertyError);
+    // Numbers beyond 32 bits are refused rather than wrapped; colours take either sign.
+    EXPECT_THROW(form.box.setProperty("Left", int64_t{99999999999}), PropertyError);
+    EXPECT_EQ(form.box.left(), 0);
+    form.box.setProperty("BackColor", int64_t{0x8000000F});
+    EXPECT_EQ(form.box.backColor(), kButtonFace);
+    EXPECT_THROW(form.box.setProperty("BackColor", int64_t{0x100000000}), PropertyError);
 
     form.check.setProperty("Value", int64_t{1});
     EXPECT_EQ(form.check.value(), 1);
