@@ -45,10 +45,14 @@ void frmAllGamen::layOutControls() {
     lblMondaiNumHead.setBounds(930, 880, 800, 300);
     txtQuestion.setBounds(1740, 840, 480, 340);
     txtQuestion2.setBounds(2230, 840, 400, 340);
+    // The problem number as typed, then the storage number it was loaded from.
+    lblKakunou.setCaption("格納番号");
+    lblKakunou.setBounds(2760, 880, 800, 300);
     lblMondaiNum.setBackColor(ui::kWhite);
-    lblMondaiNum.setBounds(2700, 860, 400, 300);
+    lblMondaiNum.setAlignment(ui::Alignment::Right);
+    lblMondaiNum.setBounds(3570, 860, 450, 300);
     txtMondaiMemo.setText("問題の説明文章 漢字25文字以内");
-    txtMondaiMemo.setBounds(3220, 840, 5740, 340);
+    txtMondaiMemo.setBounds(4140, 840, 4820, 340);
     lblOsirase.setBounds(9100, 9400, 1050, 900);
 
     // Left column: clears, lock, counters.
@@ -80,8 +84,6 @@ void frmAllGamen::layOutControls() {
     lblNanido.setBounds(80, 5860, 800, 300);
     txtNanido.setAlignment(ui::Alignment::Right);
     txtNanido.setBounds(80, 6160, 760, 340);
-    lblKakunou.setCaption("格納番号");
-    lblKakunou.setBounds(80, 880, 800, 300);
 
     // Right column: the digit palette.
     lblInputMoji.setCaption("入力文字");
