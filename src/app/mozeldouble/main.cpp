@@ -1,0 +1,62 @@
+// The desktop program: the program's windows on screen. Options:
+//   --screenshot FILE.png   after start-up, save the main window as shown to FILE and exit
+//                           (an unattended run: no instance check, no dialog waits)
+#include <QApplication>
+#include <QStringList>
+#include <cstdio>
+
+#include "program/Program.h"
+#include "ui/qt/Convert.h"
+#include "ui/qt/QtServices.h"
+#include "ui/qt/ViewManager.h"
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: mozeldouble [--screenshot FILE.png]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("MozelDouble"));
+    QApplication::setFont(ui::qt::UiFont(9));
+    // Only the program decides when it ends.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QString screenshot;
+    QStringList args = QApplication::arguments();
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) screenshot = args[++i];
+        else return Usage();
+    }
+    bool unattended = !screenshot.isEmpty();
+
+    ui::qt::QtServices services(unattended ? QString() : ui::qt::QtPlatform::DefaultLockFile());
+    services.dialogs.setUnattended(unattended);
+    program::Program program(services.services());
+    ui::qt::ViewManager views(program.forms());
+    services.printer.setViews(&views);
+    program.forms().programEnded.connect([] { QCoreApplication::quit(); });
+
+    program.Start();
+
+    if (unattended) {
+        ui::qt::FormView* mainWindow = views.viewOf("frmAllGamen");
+        if (!mainWindow) {
+            std::fprintf(stderr, "mozeldouble: the main window is not shown\n");
+            return 1;
+        }
+        QApplication::processEvents();
+        if (!mainWindow->snapshot().save(screenshot, "PNG")) {
+            std::fprintf(stderr, "mozeldouble: cannot write %s\n", qPrintable(screenshot));
+            return 1;
+        }
+        return 0;
+    }
+    // The program may have ended during its start-up (another copy is running).
+    if (program.ended()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,187 @@
+#include "ui/qt/FormView.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <map>
+#include <set>
+
+#include "ui/Buttons.h"
+#include "ui/Form.h"
+#include "ui/ImageCombo.h"
+#include "ui/Label.h"
+#include "ui/Surface.h"
+#include "ui/TextBox.h"
+#include "ui/UpDown.h"
+#include "ui/UserInput.h"
+#include "ui/qt/ButtonViews.h"
+#include "ui/qt/ImageComboView.h"
+#include "ui/qt/LabelView.h"
+#include "ui/qt/MenuItemView.h"
+#include "ui/qt/SurfaceView.h"
+#include "ui/qt/TextBoxView.h"
+#include "ui/qt/UpDownView.h"
+
+namespace ui::qt {
+namespace {
+
+// The client area: the window's background colour, then the Surface lines, then the controls.
+class FormCanvas : public QWidget {
+public:
+    explicit FormCanvas(FormView& owner) : QWidget(&owner), owner_(owner) {
+        setObjectName(QStringLiteral("client"));
+        setAutoFillBackground(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        owner_.paintSurfaces(painter);
+    }
+
+private:
+    FormView& owner_;
+};
+
+}  // namespace
+
+FormView::FormView(Form& form, FormRegistry& registry)
+    : form_(&form), registry_(registry), scale_(Scale::Of(*this)), canvas_(new FormCanvas(*this)) {
+    setObjectName(ToQString(form.name()));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    // The window takes exactly the size of its menu bar and client area.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(canvas_);
+    build();
+    changedToken_ = form.changed.connect([this] { syncForm(); });
+    refreshToken_ = form.refreshRequested.connect([this] {
+        if (canvas_->isVisible()) canvas_->repaint();
+    });
+    syncForm();
+}
+
+FormView::~FormView() {
+    disconnectModel();
+    // The control widgets go before the bindings list they are registered in.
+    delete menuBar_;
+    delete canvas_;
+}
+
+void FormView::build() {
+    for (Control* control : form_->controls()) {
+        ControlBinding* binding = nullptr;
+        if (auto* box = dynamic_cast<TextBox*>(control)) {
+            if (box->multiLine()) binding = new MultiLineTextBoxView(*box, registry_, scale_, canvas_);
+            else binding = new LineTextBoxView(*box, registry_, scale_, canvas_);
+        } else if (auto* label = dynamic_cast<Label*>(control)) {
+            binding = new LabelView(*label, registry_, scale_, canvas_);
+        } else if (auto* check = dynamic_cast<CheckBox*>(control)) {
+            binding = new CheckBoxView(*check, registry_, scale_, canvas_);
+        } else if (auto* option = dynamic_cast<OptionButton*>(control)) {
+            binding = new OptionButtonView(*option, registry_, scale_, canvas_);
+        } else if (auto* button = dynamic_cast<CommandButton*>(control)) {
+            binding = new CommandButtonView(*button, registry_, scale_, canvas_);
+        } else if (auto* combo = dynamic_cast<ImageCombo*>(control)) {
+            binding = new ImageComboView(*combo, registry_, scale_, canvas_);
+        } else if (auto* spinner = dynamic_cast<UpDown*>(control)) {
+            binding = new UpDownView(*spinner, registry_, scale_, canvas_);
+        } else if (auto* surface = dynamic_cast<Surface*>(control)) {
+            auto* view = new SurfaceView(*surface, registry_, scale_, canvas_);
+            surfaces_.push_back(view);
+            binding = view;
+        }
+        // Menu items are built together below, as they depend on each other.
+        if (!binding) continue;
+        int token = control->changed.connect([binding] { binding->sync(); });
+        entries_.push_back({control, binding, token});
+    }
+    buildMenus();
+}
+
+void FormView::buildMenus() {
+    std::vector<MenuItem*> items;
+    std::set<std::string> parents;
+    for (Control* control : form_->controls()) {
+        if (auto* item = dynamic_cast<MenuItem*>(control)) {
+            items.push_back(item);
+            if (!item->parentMenu().empty()) parents.insert(item->parentMenu());
+        }
+    }
+    if (items.empty()) return;
+    menuBar_ = new QMenuBar(this);
+    layout()->setMenuBar(menuBar_);
+    std::map<std::string, MenuItemView*> menus;
+    for (MenuItem* item : items) {
+        bool hasItems = parents.count(item->name()) > 0;
+        auto* view = new MenuItemView(*item, registry_, hasItems, this);
+        if (hasItems && !menus.count(item->name())) menus[item->name()] = view;
+        auto parent = menus.find(item->parentMenu());
+        if (item->parentMenu().empty() || parent == menus.end()) menuBar_->addAction(view);
+        else parent->second->itemMenu()->addAction(view);
+        int token = item->changed.connect([view] { view->sync(); });
+        entries_.push_back({item, view, token});
+    }
+}
+
+void FormView::syncForm() {
+    if (!form_) return;
+    setWindowTitle(ToQString(form_->caption()));
+    QPalette palette = canvas_->palette();
+    palette.setColor(QPalette::Window, ToQColor(form_->backColor(), palette));
+    if (palette != canvas_->palette()) canvas_->setPalette(palette);
+    QSize client(scale_.px(form_->width()), scale_.px(form_->height()));
+    if (canvas_->size() != client) canvas_->setFixedSize(client);
+    QPoint at(scale_.px(form_->left()), scale_.px(form_->top()));
+    if (pos() != at) move(at);
+    setVisible(form_->visible());
+}
+
+QObject* FormView::viewOf(const Control& control) const {
+    for (const Entry& entry : entries_) {
+        if (entry.control == &control) return entry.binding->object();
+    }
+    return nullptr;
+}
+
+QWidget* FormView::widgetOf(const Control& control) const {
+    QObject* view = viewOf(control);
+    return view && view->isWidgetType() ? static_cast<QWidget*>(view) : nullptr;
+}
+
+QPixmap FormView::snapshot() {
+    // A window that was never shown still needs its size worked out.
+    layout()->activate();
+    return grab();
+}
+
+void FormView::paintSurfaces(QPainter& painter) const {
+    for (const SurfaceView* surface : surfaces_) surface->paint(painter);
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    // The model decides: it may cancel, or unload the window (which then hides and destroys
+    // this view).
+    event->ignore();
+    if (form_) CloseWindow(registry_, *form_);
+}
+
+void FormView::disconnectModel() {
+    if (!form_) return;
+    form_->changed.disconnect(changedToken_);
+    form_->refreshRequested.disconnect(refreshToken_);
+    for (const Entry& entry : entries_) entry.control->changed.disconnect(entry.token);
+    form_ = nullptr;
+}
+
+void FormView::detach() {
+    disconnectModel();
+    for (const Entry& entry : entries_) entry.binding->detach();
+    entries_.clear();
+    surfaces_.clear();
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,78 @@
+// The view of one window, built from the Form's control registry: a top-level widget with a
+// menu bar (when the window has menu items) over the client area, whose child widgets mirror
+// the controls and whose background carries the Surface lines. It mirrors the window's
+// caption, position, client size, colour and visibility, repaints at once on Refresh(), and
+// hands the close box to the model.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <vector>
+
+#include "ui/qt/ControlBinding.h"
+
+class QMenuBar;
+
+namespace ui {
+class Control;
+class Form;
+class FormRegistry;
+}  // namespace ui
+
+namespace ui::qt {
+
+class SurfaceView;
+
+class FormView : public QWidget {
+public:
+    FormView(Form& form, FormRegistry& registry);
+    ~FormView() override;
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+
+    // The window shown; null once detached.
+    Form* form() const { return form_; }
+    // Stops mirroring and ignores the user from now on: the window is about to be destroyed.
+    void detach();
+
+    // The client area (the window's Width x Height), parent of the control widgets.
+    QWidget* canvas() const { return canvas_; }
+    // Null when the window has no menu items.
+    QMenuBar* menuBar() const { return menuBar_; }
+    // The widget (or, for a menu item, the action) that shows the control; null if none.
+    QObject* viewOf(const Control& control) const;
+    QWidget* widgetOf(const Control& control) const;
+    const Scale& scale() const { return scale_; }
+
+    // The window as it is shown: menu bar and client area.
+    QPixmap snapshot();
+
+    // Paints the Surface lines; the client area calls it after filling its background.
+    void paintSurfaces(QPainter& painter) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Entry {
+        Control* control;
+        ControlBinding* binding;
+        int token;
+    };
+    void build();
+    void buildMenus();
+    void syncForm();
+    void disconnectModel();
+
+    Form* form_;
+    FormRegistry& registry_;
+    Scale scale_;
+    QWidget* canvas_;
+    QMenuBar* menuBar_ = nullptr;
+    std::vector<Entry> entries_;
+    std::vector<SurfaceView*> surfaces_;
+    int changedToken_ = 0;
+    int refreshToken_ = 0;
+};
+
+}  // namespace ui::qt

@@ -1,0 +1,30 @@
+// Dialogs on screen: modal message boxes with an OK button, the system beep, the Open box and
+// the printer dialog. Unattended (for a run nobody watches, like a screenshot), messages go to
+// the standard error stream and every dialog is cancelled at once.
+#pragma once
+
+#include "ui/Services.h"
+
+namespace ui::qt {
+
+class QtPrinter;
+
+class QtDialogs : public Dialogs {
+public:
+    // printer: the printer whose settings the printer dialog edits.
+    explicit QtDialogs(QtPrinter& printer);
+
+    void setUnattended(bool unattended) { unattended_ = unattended; }
+    bool unattended() const { return unattended_; }
+
+    void MsgBox(const std::string& text, MsgIcon icon) override;
+    void Beep() override;
+    std::optional<std::string> OpenFile(const std::string& initialPath) override;
+    bool PrinterDialog() override;
+
+private:
+    QtPrinter& printer_;
+    bool unattended_ = false;
+};
+
+}  // namespace ui::qt

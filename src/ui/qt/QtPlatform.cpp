@@ -1,0 +1,49 @@
+#include "ui/qt/QtPlatform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QTime>
+
+#include "ui/qt/Convert.h"
+
+namespace ui::qt {
+
+QtPlatform::QtPlatform(const QString& lockFile) {
+    if (lockFile.isEmpty()) return;
+    lock_ = std::make_unique<QLockFile>(lockFile);
+    // Age alone never makes the lock stale (a copy may run for days); a lock whose process
+    // is gone is stale at once.
+    lock_->setStaleLockTime(0);
+    if (!lock_->tryLock(0)) {
+        // Only a lock held by a live copy counts; a folder we cannot write to does not stop
+        // the program.
+        anotherInstance_ = lock_->error() == QLockFile::LockFailedError;
+    }
+}
+
+QtPlatform::~QtPlatform() = default;
+
+QString QtPlatform::DefaultLockFile() {
+    // The runtime folder is per user; the temporary folder may be shared, so the name says
+    // whose copy it is.
+    QString folder = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")
+                         ? QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)
+                         : QString();
+    if (folder.isEmpty()) {
+        QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QDir::home().dirName()));
+        return QDir(QDir::tempPath()).filePath(QStringLiteral("mozeldouble-%1.lock").arg(user));
+    }
+    return QDir(folder).filePath(QStringLiteral("mozeldouble.lock"));
+}
+
+std::string QtPlatform::ProgramFolder() { return ToUtf8(QCoreApplication::applicationDirPath()); }
+
+double QtPlatform::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+void QtPlatform::Randomize() { random_.seed(Timer()); }
+
+double QtPlatform::Rnd() { return random_.next(); }
+
+}  // namespace ui::qt

@@ -1,0 +1,40 @@
+// The platform on a desktop: the single-instance check, the program's folder, the clock and
+// the random source. The instance lock is taken once, when the service is made, and kept
+// until it goes; a lock left behind by a copy that crashed is recognised as stale and taken
+// over.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "ui/RandomSource.h"
+#include "ui/Services.h"
+
+class QLockFile;
+
+namespace ui::qt {
+
+class QtPlatform : public Platform {
+public:
+    // lockFile: the lock that one running copy holds; empty for no single-instance check.
+    explicit QtPlatform(const QString& lockFile = DefaultLockFile());
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    // In the user's runtime folder, else in the temporary folder.
+    static QString DefaultLockFile();
+
+    bool AnotherInstanceRunning() override { return anotherInstance_; }
+    std::string ProgramFolder() override;
+    double Timer() override;
+    void Randomize() override;
+    double Rnd() override;
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool anotherInstance_ = false;
+    RandomSource random_;
+};
+
+}  // namespace ui::qt

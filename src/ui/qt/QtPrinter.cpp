@@ -1,0 +1,110 @@
+#include "ui/qt/QtPrinter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <algorithm>
+
+#include "ui/Form.h"
+#include "ui/qt/Convert.h"
+#include "ui/qt/FormView.h"
+#include "ui/qt/ViewManager.h"
+
+namespace ui::qt {
+
+QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtPrinter::~QtPrinter() = default;
+
+bool QtPrinter::choosePrinter(QWidget* parent) {
+    QPrintDialog dialog(printer_.get(), parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    chosen_ = true;
+    return true;
+}
+
+QString QtPrinter::pdfFolder() const {
+    if (!pdfFolder_.isEmpty()) return pdfFolder_;
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir() && QFileInfo(documents).isWritable()) return documents;
+    return QDir::tempPath();
+}
+
+void QtPrinter::prepareJob() {
+    toPdf_ = false;
+    // What the user chose in the printer dialog, as long as it names a target.
+    if (chosen_ && (printer_->outputFormat() == QPrinter::NativeFormat || !printer_->outputFileName().isEmpty())) return;
+    QStringList printers = QPrinterInfo::availablePrinterNames();
+    QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull() && !printers.isEmpty()) target = QPrinterInfo::printerInfo(printers.front());
+    if (!target.isNull()) {
+        printer_->setOutputFormat(QPrinter::NativeFormat);
+        printer_->setPrinterName(target.printerName());
+        return;
+    }
+    // No printer on this machine: a new PDF file, named by the time of the job.
+    QDir folder(pdfFolder());
+    QString stem = QStringLiteral("MozelDouble-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString file = folder.filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(file); ++n) file = folder.filePath(stem + QStringLiteral("-%1.pdf").arg(n));
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(file);
+    toPdf_ = true;
+    lastPdfFile_ = file;
+}
+
+void QtPrinter::finishJob(bool printed) {
+    if (!notice_) return;
+    if (!printed) {
+        notice_("印刷できませんでした。");
+    } else if (toPdf_) {
+        notice_("プリンターがないため、PDFファイルに印刷しました：" + ToUtf8(QDir::toNativeSeparators(lastPdfFile_)));
+    }
+}
+
+void QtPrinter::PrintText(const std::vector<std::string>& lines) {
+    if (lines.empty()) return;
+    prepareJob();
+    QPainter painter;
+    if (!painter.begin(printer_.get())) return finishJob(false);
+    painter.setFont(FixedFont(10));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int pageHeight = painter.viewport().height();
+    int y = 0;
+    for (const std::string& line : lines) {
+        if (y > 0 && y + metrics.lineSpacing() > pageHeight) {
+            printer_->newPage();
+            y = 0;
+        }
+        painter.drawText(0, y + metrics.ascent(), ToQString(line));
+        y += metrics.lineSpacing();
+    }
+    painter.end();
+    finishJob(true);
+}
+
+void QtPrinter::PrintForm(const Form& form) {
+    FormView* view = views_ ? views_->viewOf(form) : nullptr;
+    if (!view) return finishJob(false);
+    QPixmap image = view->snapshot();
+    prepareJob();
+    QPainter painter;
+    if (!painter.begin(printer_.get())) return finishJob(false);
+    // The window at its size on screen, made smaller only when it does not fit the page.
+    const QRect page = painter.viewport();
+    const double toPrinter = printer_->resolution() / view->scale().dpi();
+    QSize size(static_cast<int>(image.deviceIndependentSize().width() * toPrinter),
+               static_cast<int>(image.deviceIndependentSize().height() * toPrinter));
+    if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+    painter.end();
+    finishJob(true);
+}
+
+}  // namespace ui::qt

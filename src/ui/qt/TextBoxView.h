@@ -1,0 +1,48 @@
+// A text box: QLineEdit, or QPlainTextEdit for a multi-line box (MultiLine is fixed when the
+// view is built). Every key that gives a character first goes to the model's KeyPress; a
+// dropped key never reaches the widget, an accepted one is applied by the widget, and the
+// widget's new text is written back to the model, which fires Change.
+#pragma once
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "ui/TextBox.h"
+#include "ui/qt/ControlBinding.h"
+
+class QKeyEvent;
+
+namespace ui::qt {
+
+// The key code a key press gives to KeyPress: the character typed, 8 for backspace, 13 for
+// Enter, 27 for Escape; 0 for keys that type nothing (arrows, Delete, Tab, function keys).
+int KeyAsciiOf(const QKeyEvent& event);
+
+// The mouse button as MouseDown reports it; 0 for other buttons.
+int MouseButtonOf(Qt::MouseButton button);
+
+template <typename Editor>
+class TextBoxView : public Editor, public BoundTo<TextBox> {
+public:
+    TextBoxView(TextBox& model, FormRegistry& registry, Scale scale, QWidget* parent);
+
+    void sync() override;
+    QObject* object() override { return this; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QString widgetText() const;
+    void setWidgetText(const QString& text);
+    // A key that the KeyPress handler replaced: applied here instead of the typed one.
+    void applyKey(int keyAscii);
+    void writeBack();
+};
+
+using LineTextBoxView = TextBoxView<QLineEdit>;
+using MultiLineTextBoxView = TextBoxView<QPlainTextEdit>;
+
+}  // namespace ui::qt

@@ -1,0 +1,59 @@
+#include "ui/qt/ViewManager.h"
+
+#include <algorithm>
+
+#include "ui/Form.h"
+#include "ui/FormRegistry.h"
+
+namespace ui::qt {
+
+ViewManager::ViewManager(FormRegistry& registry) : registry_(registry) {
+    createdToken_ = registry.formCreated.connect([this](Form& form) { create(form); });
+    destroyedToken_ = registry.formDestroyed.connect([this](Form& form) { drop(form); });
+    endedToken_ = registry.programEnded.connect([this] { dropAll(); });
+    for (Form* form : registry.loaded()) create(*form);
+}
+
+ViewManager::~ViewManager() {
+    registry_.formCreated.disconnect(createdToken_);
+    registry_.formDestroyed.disconnect(destroyedToken_);
+    registry_.programEnded.disconnect(endedToken_);
+    views_.clear();
+    for (const QPointer<FormView>& view : dying_) delete view.data();
+}
+
+FormView* ViewManager::viewOf(const Form& form) const {
+    for (const Entry& entry : views_) {
+        if (entry.form == &form) return entry.view.get();
+    }
+    return nullptr;
+}
+
+FormView* ViewManager::viewOf(const std::string& formName) const {
+    Form* form = registry_.find(formName);
+    return form ? viewOf(*form) : nullptr;
+}
+
+void ViewManager::create(Form& form) {
+    if (viewOf(form)) return;
+    views_.push_back({&form, std::make_unique<FormView>(form, registry_)});
+}
+
+void ViewManager::drop(const Form& form) {
+    auto it = std::find_if(views_.begin(), views_.end(), [&form](const Entry& e) { return e.form == &form; });
+    if (it == views_.end()) return;
+    FormView* view = it->view.release();
+    views_.erase(it);
+    view->detach();
+    view->hide();
+    view->deleteLater();
+    std::erase_if(dying_, [](const QPointer<FormView>& p) { return p.isNull(); });
+    dying_.emplace_back(view);
+}
+
+void ViewManager::dropAll() {
+    // Once the program has ended its windows are destroyed without further notice.
+    while (!views_.empty()) drop(*views_.back().form);
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,50 @@
+// Keeps one window view for every window of a registry: a view is built when a window has
+// been created (and for the windows that exist when the manager starts) and goes when the
+// window is destroyed or the program ends.
+#pragma once
+
+#include <QPointer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/qt/FormView.h"
+
+namespace ui {
+class Form;
+class FormRegistry;
+}  // namespace ui
+
+namespace ui::qt {
+
+class ViewManager {
+public:
+    explicit ViewManager(FormRegistry& registry);
+    ~ViewManager();
+    ViewManager(const ViewManager&) = delete;
+    ViewManager& operator=(const ViewManager&) = delete;
+
+    // The view of a window; null when it has none (not created, or already gone).
+    FormView* viewOf(const Form& form) const;
+    FormView* viewOf(const std::string& formName) const;
+
+private:
+    void create(Form& form);
+    void drop(const Form& form);
+    void dropAll();
+
+    struct Entry {
+        const Form* form;
+        std::unique_ptr<FormView> view;
+    };
+    FormRegistry& registry_;
+    std::vector<Entry> views_;
+    // Views of destroyed windows, deleted once the event that destroyed them has returned
+    // (it may have come from one of their own widgets).
+    std::vector<QPointer<FormView>> dying_;
+    int createdToken_;
+    int destroyedToken_;
+    int endedToken_;
+};
+
+}  // namespace ui::qt

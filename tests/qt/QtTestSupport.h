@@ -1,0 +1,94 @@
+// Shared by the binding tests: the one QApplication (offscreen unless a platform is set), a
+// small window with one control of each kind, and pixel helpers.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Buttons.h"
+#include "ui/Form.h"
+#include "ui/FormRegistry.h"
+#include "ui/ImageCombo.h"
+#include "ui/Label.h"
+#include "ui/Surface.h"
+#include "ui/TextBox.h"
+#include "ui/UpDown.h"
+#include "ui/qt/ViewManager.h"
+
+namespace qttest {
+
+void EnsureApplication();
+
+// As the first member of a fixture: the application exists before any other member.
+struct WithApplication {
+    WithApplication() { EnsureApplication(); }
+};
+
+// A window with one control of each kind; its handlers record what they see.
+class TestForm : public ui::Form {
+public:
+    explicit TestForm(std::string name = "frmTest");
+
+    ui::TextBox txt{*this, "txt"};
+    ui::TextBox memo{*this, "memo"};
+    ui::Label lbl{*this, "lbl"};
+    ui::CheckBox chk{*this, "chk"};
+    ui::OptionButton opt1{*this, "opt1"};
+    ui::OptionButton opt2{*this, "opt2"};
+    ui::CommandButton cmd{*this, "cmd"};
+    ui::MenuItem mnuFile{*this, "mnuFile"};
+    ui::MenuItem mnuOpen{*this, "mnuOpen"};
+    ui::ImageCombo combo{*this, "combo"};
+    ui::TextBox txtNum{*this, "txtNum"};
+    ui::UpDown spin{*this, "spin"};
+    ui::Surface surface{*this, "Surface"};
+
+    ui::ImageList pictures;
+
+    // What the handlers saw.
+    std::vector<int> keys;
+    std::vector<int> mouseButtons;
+    int changes = 0;
+    int checkClicks = 0;
+    int optionClicks = 0;
+    int commandClicks = 0;
+    int menuClicks = 0;
+    int comboClicks = 0;
+    int upClicks = 0;
+    int queryUnloads = 0;
+
+    // How the handlers behave.
+    bool dropDigits = false;     // KeyPress drops 0-9
+    bool upperCase = false;      // KeyPress turns a-z into A-Z
+    bool grayOnClick = false;    // the check box's Click sets it to 2 (grayed)
+    bool refuseClose = false;    // QueryUnload cancels
+
+    void Form_QueryUnload(bool& cancel) override;
+};
+
+// A registry holding the test window, and the views of its windows.
+struct TestWindow {
+    TestWindow();
+    ~TestWindow();
+    ui::FormRegistry registry;
+    std::unique_ptr<ui::qt::ViewManager> views;
+    TestForm& form;
+    ui::qt::FormView& view;
+
+    template <typename W>
+    W* widget(const ui::Control& control) const {
+        return dynamic_cast<W*>(view.widgetOf(control));
+    }
+    // The client area as painted now.
+    QImage client() const;
+};
+
+// A colour from the model's 0x00BBGGRR.
+QColor Bgr(ui::Color color);
+// True when the pixel is near black.
+bool IsDark(QRgb pixel);
+
+}  // namespace qttest

@@ -1,0 +1,115 @@
+// The Qt services: the single-instance lock, and print jobs that become PDF files on a machine
+// without printers.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "QtTestSupport.h"
+#include "ui/qt/QtPlatform.h"
+#include "ui/qt/QtPrinter.h"
+
+namespace {
+
+using ui::qt::QtPlatform;
+
+TEST(QtPlatformTest, OnlyOneCopyHoldsTheLock) {
+    qttest::EnsureApplication();
+    QTemporaryDir dir;
+    QString lock = dir.filePath("app.lock");
+    {
+        QtPlatform first(lock);
+        EXPECT_FALSE(first.AnotherInstanceRunning());
+        QtPlatform second(lock);
+        EXPECT_TRUE(second.AnotherInstanceRunning());
+    }
+    QtPlatform afterwards(lock);
+    EXPECT_FALSE(afterwards.AnotherInstanceRunning());
+    EXPECT_FALSE(QtPlatform(QString()).AnotherInstanceRunning());
+}
+
+TEST(QtPlatformTest, ALockLeftByACrashedCopyIsTakenOver) {
+    qttest::EnsureApplication();
+    QTemporaryDir dir;
+    // A genuine lock file, then the same contents under the id of a process that is gone.
+    QLockFile probe(dir.filePath("probe.lock"));
+    ASSERT_TRUE(probe.tryLock(0));
+    QFile probeFile(dir.filePath("probe.lock"));
+    ASSERT_TRUE(probeFile.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = probeFile.readAll().split('\n');
+    probeFile.close();
+    probe.unlock();
+
+    QProcess gone;
+    gone.start("sleep", {"30"});
+    ASSERT_TRUE(gone.waitForStarted());
+    lines[0] = QByteArray::number(gone.processId());
+    gone.kill();
+    gone.waitForFinished();
+
+    QFile stale(dir.filePath("app.lock"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(lines.join('\n'));
+    stale.close();
+
+    QtPlatform platform(dir.filePath("app.lock"));
+    EXPECT_FALSE(platform.AnotherInstanceRunning());
+}
+
+class QtPrinterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+        printer.setPdfFolder(folder.path());
+        printer.setNotice([this](const std::string& text) { notices.push_back(text); });
+    }
+    static QByteArray Contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    qttest::WithApplication application;
+    QTemporaryDir folder;
+    ui::qt::QtPrinter printer;
+    std::vector<std::string> notices;
+};
+
+TEST_F(QtPrinterTest, WithoutAPrinterATextJobBecomesAPdfAndTheUserIsTold) {
+    printer.PrintText({"グリッド１", "1 2 3 | 4 5 6 | 7 8 9"});
+    QString file = printer.lastPdfFile();
+    EXPECT_EQ(QFileInfo(file).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_TRUE(Contents(file).startsWith("%PDF"));
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0], "プリンターがないため、PDFファイルに印刷しました：" + file.toStdString());
+
+    // Each job has a file of its own, also within the same second.
+    printer.PrintText({"二回目"});
+    EXPECT_NE(printer.lastPdfFile(), file);
+    EXPECT_EQ(QDir(folder.path()).entryList({"*.pdf"}).size(), 2);
+}
+
+TEST_F(QtPrinterTest, ALongTextJobRunsOverSeveralPages) {
+    std::vector<std::string> lines(150, "０１２３４５６７８９");
+    printer.PrintText(lines);
+    QByteArray pdf = Contents(printer.lastPdfFile());
+    EXPECT_GE(pdf.count("/Type /Page\n"), 2);
+}
+
+TEST_F(QtPrinterTest, AWindowIsPrintedAsShown) {
+    qttest::TestWindow window;
+    printer.setViews(window.views.get());
+    printer.PrintForm(window.form);
+    EXPECT_TRUE(Contents(printer.lastPdfFile()).startsWith("%PDF"));
+    EXPECT_EQ(notices.size(), 1u);
+
+    // A window without a view cannot be printed as shown.
+    printer.setViews(nullptr);
+    printer.PrintForm(window.form);
+    EXPECT_EQ(notices.back(), "印刷できませんでした。");
+}
+
+}  // namespace
