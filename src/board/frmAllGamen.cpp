@@ -53,7 +53,7 @@ void frmAllGamen::layOutControls() {
     lblMondaiNum.setBounds(3570, 860, 450, 300);
     txtMondaiMemo.setText("問題の説明文章 漢字25文字以内");
     txtMondaiMemo.setBounds(4140, 840, 4820, 340);
-    lblOsirase.setBounds(9100, 9400, 1050, 900);
+    lblOsirase.setBounds(9100, 9300, 1050, 1400);
 
     // Left column: clears, lock, counters.
     lblClear.setCaption("クリア");

@@ -94,17 +94,17 @@ void frmMozelAuto::layOutControls() {
     Command41(1).setCaption("縦横領域");
     Command41(1).setBounds(7700, kGridTop + 10 * 540, 1100, 400);
 
-    // Commands in a column at the right.
+    // Commands in a column at the right; the automatic judgement and the digit clear stand
+    // below it, where the smaller second window still shows them.
     struct Placed {
         ui::CommandButton* button;
         const char* caption;
     };
     const Placed commands[] = {
-        {&cmdAutoHantei, "自動判定"}, {&btnNO_NUM_OK, "最終数字"}, {&btnOnlyOne, "OnlyOne"},
-        {&cmdKouho, "候補表示"},      {&cmdOnajiSuuji, "同じ数字"}, {&Command33, "和　45"},
-        {&btnColor, "色"},            {&btnSpace, "数字クリア"},     {&btnCheck, "ﾁｪｯｸ欄"},
-        {&btnAllClear, "ｵｰﾙｸﾘｱ"},     {&btn99PRINT, "印　刷"},     {&Command21, "問題集"},
-        {&Command22, "終　了"},
+        {&btnNO_NUM_OK, "最終数字"}, {&btnOnlyOne, "OnlyOne"}, {&cmdKouho, "候補表示"},
+        {&cmdOnajiSuuji, "同じ数字"}, {&Command33, "和　45"},   {&btnColor, "色"},
+        {&btnCheck, "ﾁｪｯｸ欄"},       {&btnAllClear, "ｵｰﾙｸﾘｱ"},  {&btn99PRINT, "印　刷"},
+        {&Command21, "問題集"},       {&Command22, "終　了"},
     };
     int top = kGridTop;
     for (const auto& c : commands) {
@@ -112,10 +112,10 @@ void frmMozelAuto::layOutControls() {
         c.button->setBounds(8900, top, 1400, 400);
         top += 440;
     }
-    cmdAutoHantei.setTop(second ? 5580 : 5595);
-    btnSpace.setTop(second ? 6240 : 6120);
-    cmdAutoHantei.setLeft(10450);
-    btnSpace.setLeft(10450);
+    cmdAutoHantei.setCaption("自動判定");
+    cmdAutoHantei.setBounds(8900, second ? 5580 : 5595, 1400, 440);
+    btnSpace.setCaption("数字クリア");
+    btnSpace.setBounds(8900, second ? 6240 : 6120, 1400, 440);
     cmdNaname01.setCaption("X");
     cmdNaname01.setBounds(10450, kGridTop, 600, 400);
     cmdNaname02.setCaption("/");
