@@ -191,7 +191,17 @@ void frmMozelAuto::layOutControls() {
 }
 
 void frmMozelAuto::connectEvents() {
-    for (int i = 0; i <= 80; ++i) Text1(i).onChange = [this, i] { Text1_Change(i); };
+    for (int i = 0; i <= 80; ++i) {
+        Text1(i).onChange = [this, i] { Text1_Change(i); };
+        Text1(i).onKeyPress = [this, i](int& key) { Text1_KeyPress(i, key); };
+        Text1(i).onMouseDown = [this, i](int button, int shift, int x, int y) { Text1_MouseDown(i, button, shift, x, y); };
+    }
+    btnAllClear.onClick = [this] { btnAllClear_Click(); };
+    mnuAllClear.onClick = [this] { mnuAllClear_Click(); };
+    mnuSuuji.onClick = [this] { mnuSuuji_Click(); };
+    OPT_INF.onClick = [this] { OPT_INF_Click(); };
+    mnuLockIn.onClick = [this] { mnuLockIn_Click(); };
+    mnuLockOut.onClick = [this] { mnuLockOut_Click(); };
     btnCheck.onClick = [this] { btnCheck_Click(); };
     btnColor.onClick = [this] { btnColor_Click(); };
     btnSpace.onClick = [this] { btnSpace_Click(); };

@@ -133,6 +133,16 @@ public:
     void mnuEnd_Click();
     void Command22_Click();
 
+    // --- Cell entry and the window's own commands ---
+    void Text1_KeyPress(int Index, int& KeyAscii);
+    void Text1_MouseDown(int Index, int Button, int Shift, int X, int Y);
+    void btnAllClear_Click();
+    void mnuAllClear_Click();
+    void mnuSuuji_Click();
+    void OPT_INF_Click();
+    void mnuLockIn_Click();
+    void mnuLockOut_Click();
+
     // --- Line sums and duplicate check ---
     void Command_Click(int n);
     void Command33_Click();
