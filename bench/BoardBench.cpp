@@ -18,40 +18,25 @@ struct Headless {
     void reset() { bench::TypeIn(program, bench::kPattern, givens); }
 };
 
-void BM_cmdHantei123(benchmark::State& state) {
+template <typename Command>
+void Run(benchmark::State& state, Command command) {
     Headless h;
     for (auto _ : state) {
         state.PauseTiming();
         h.reset();
         state.ResumeTiming();
         ui::FormRegistry::EventScope scope(h.program.forms());
-        h.program.frmAllGamen().cmdHantei123_Click();
+        command(h.program.frmAllGamen());
     }
 }
+
+void BM_cmdHantei123(benchmark::State& state) { Run(state, [](auto& w) { w.cmdHantei123_Click(); }); }
 BENCHMARK(BM_cmdHantei123)->Unit(benchmark::kMillisecond);
 
-void BM_cmdHanteiA3(benchmark::State& state) {
-    Headless h;
-    for (auto _ : state) {
-        state.PauseTiming();
-        h.reset();
-        state.ResumeTiming();
-        ui::FormRegistry::EventScope scope(h.program.forms());
-        h.program.frmAllGamen().cmdHanteiA_Click(3);
-    }
-}
+void BM_cmdHanteiA3(benchmark::State& state) { Run(state, [](auto& w) { w.cmdHanteiA_Click(3); }); }
 BENCHMARK(BM_cmdHanteiA3)->Unit(benchmark::kMillisecond);
 
-void BM_cmdHantei5(benchmark::State& state) {
-    Headless h;
-    for (auto _ : state) {
-        state.PauseTiming();
-        h.reset();
-        state.ResumeTiming();
-        ui::FormRegistry::EventScope scope(h.program.forms());
-        h.program.frmAllGamen().cmdHantei_Click(5);
-    }
-}
+void BM_cmdHantei5(benchmark::State& state) { Run(state, [](auto& w) { w.cmdHantei_Click(5); }); }
 BENCHMARK(BM_cmdHantei5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
