@@ -190,7 +190,9 @@ private:
     int RyouikiBangou(int cell) const;
 
     // Judgement helpers.
-    bool ChkOn(const char* which);
+    // The shared switches of the options window: 画面表示 and 自動判定レベル１.
+    bool ScreenDisplayOn();
+    bool AutoLevel1On();
     void TateNuri(int col);
     void YokoNuri(int row);
     void RyouikiNuri(int cell);

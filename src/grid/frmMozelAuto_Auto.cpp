@@ -46,7 +46,7 @@ int frmMozelAuto::HanteiPasses() {
 }
 
 void frmMozelAuto::cmdAutoHantei_Click() {
-    if (ChkOn("chkAutoCheck1")) {
+    if (AutoLevel1On()) {
         for (int i = 0; i <= 80; ++i) {
             bool ok = true;
             SuujiOk(i, ok);

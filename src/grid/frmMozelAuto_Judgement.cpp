@@ -43,11 +43,9 @@ std::array<int, 9> frmMozelAuto::Diagonal(const std::array<int16_t, 10>& diagona
     return cells;
 }
 
-bool frmMozelAuto::ChkOn(const char* which) {
-    auto& options = program_.frmOption01();
-    ui::CheckBox& box = std::string_view(which) == "chkGlook" ? options.chkGlook : options.chkAutoCheck1;
-    return box.value() == 1;
-}
+bool frmMozelAuto::ScreenDisplayOn() { return program_.frmOption01().chkGlook.value() == 1; }
+
+bool frmMozelAuto::AutoLevel1On() { return program_.frmOption01().chkAutoCheck1.value() == 1; }
 
 void frmMozelAuto::btnSuujiHantei_Click(int d) {
     IroLock = 0;
@@ -61,7 +59,7 @@ void frmMozelAuto::btnSuujiHantei_Click(int d) {
         SuujiOk(k - 1, ok);
         if (!ok) {
             // Abandoned at this cell: only the final redraw.
-            if (ChkOn("chkGlook")) RedrawBoth();
+            if (ScreenDisplayOn()) RedrawBoth();
             return;
         }
         const std::string& text = Text1(k - 1).text();
@@ -82,15 +80,15 @@ void frmMozelAuto::btnSuujiHantei_Click(int d) {
     Command41_Click(1);
     SUUJI1(d).setValue(true);
     program_.frmAllGamen().SUUJI1(d).setValue(true);
-    if (ChkOn("chkGlook")) RedrawBoth();
-    if (ChkOn("chkAutoCheck1")) {
+    if (ScreenDisplayOn()) RedrawBoth();
+    if (AutoLevel1On()) {
         int16_t m = 0;
         GaitoSpace(d, m);
         GaitoTate(d, m);
         GaitoYoko(d, m);
         GaitoRyouiki(d, m);
         if (NanameMode()) NanameOnly(d);
-        if (ChkOn("chkGlook")) {
+        if (ScreenDisplayOn()) {
             if (gridNo_ == 1) {
                 RedrawBoth();
             } else {
@@ -106,7 +104,7 @@ void frmMozelAuto::btnSuujiHantei_Click(int d) {
     }
     cmdOnajiSuuji_Click();
     if (cmn.ClearFlag == 0) FinMsg();
-    if (ChkOn("chkGlook")) RedrawBoth();
+    if (ScreenDisplayOn()) RedrawBoth();
 }
 
 void frmMozelAuto::Command41_Click(int) {
