@@ -1,5 +1,8 @@
 // The same board commands with the real Qt windows on an offscreen screen, so that the cost of
-// the display is known: every model change reaches its widget and Refresh repaints at once.
+// the display is known: the views are kept in step with the model, Refresh repaints at once,
+// and what the command left for the event loop (the posted flush and the paints it causes) is
+// counted too. Counters per command: "syncs", the control views synced, and "refreshes", the
+// windows' Refresh calls (each one a repaint when the window is shown).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,6 +16,12 @@
 
 namespace {
 
+// Runs the event loop until the posted flush and the repaints it caused are done: widgets post
+// their repaints while the flush runs, and those wait for the next pass.
+void Settle() {
+    for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();
+}
+
 struct OnScreen {
     ui::HeadlessServices services;  // no modal message boxes in a benchmark
     program::Program program{services.services()};
@@ -21,11 +30,23 @@ struct OnScreen {
     OnScreen() {
         program.Start();
         bench::TypeIn(program, bench::kPattern, givens);
-        QApplication::processEvents();
+        Settle();
     }
     void reset() {
         bench::TypeIn(program, bench::kPattern, givens);
-        QApplication::processEvents();
+        Settle();
+    }
+    long refreshes() {
+        long total = 0;
+        for (ui::Form* form : program.forms().loaded()) total += form->refreshCount();
+        return total;
+    }
+    long controlSyncs() {
+        long total = 0;
+        for (ui::Form* form : program.forms().loaded()) {
+            if (ui::qt::FormView* view = views.viewOf(*form)) total += view->controlSyncs();
+        }
+        return total;
     }
 };
 
@@ -33,17 +54,26 @@ template <typename Command>
 void Run(benchmark::State& state, Command command, bool screenDisplay = true) {
     OnScreen s;
     s.program.frmOption01().chkGlook.setValue(screenDisplay ? 1 : 0);
+    long syncs = 0;
+    long refreshes = 0;
     for (auto _ : state) {
         state.PauseTiming();
         s.reset();
+        long before = s.controlSyncs();
+        long refreshedBefore = s.refreshes();
         state.ResumeTiming();
         {
             ui::FormRegistry::EventScope scope(s.program.forms());
             command(s.program.frmAllGamen());
         }
-        // Paint what the command left for later as well.
-        QApplication::processEvents();
+        Settle();
+        state.PauseTiming();
+        syncs += s.controlSyncs() - before;
+        refreshes += s.refreshes() - refreshedBefore;
+        state.ResumeTiming();
     }
+    state.counters["syncs"] = benchmark::Counter(static_cast<double>(syncs), benchmark::Counter::kAvgIterations);
+    state.counters["refreshes"] = benchmark::Counter(static_cast<double>(refreshes), benchmark::Counter::kAvgIterations);
 }
 
 void BM_Qt_cmdHantei123(benchmark::State& state) { Run(state, [](auto& w) { w.cmdHantei123_Click(); }); }

@@ -31,6 +31,7 @@ TEST_F(ButtonViewsTest, ACheckBoxClickGoesThroughTheModel) {
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_EQ(form.checkClicks, 1);
     EXPECT_EQ(form.chk.value(), 1);
+    window.flush();
     EXPECT_TRUE(check->isChecked());
 
     // The same value again is no change: no Click.
@@ -38,6 +39,7 @@ TEST_F(ButtonViewsTest, ACheckBoxClickGoesThroughTheModel) {
     EXPECT_EQ(form.checkClicks, 1);
     form.chk.setValue(0);
     EXPECT_EQ(form.checkClicks, 2);
+    window.flush();
     EXPECT_FALSE(check->isChecked());
 }
 
@@ -46,6 +48,7 @@ TEST_F(ButtonViewsTest, ACheckBoxShowsWhatTheModelDecidedNotWhatItWouldToggleTo)
     form.grayOnClick = true;
     QTest::mouseClick(check, Qt::LeftButton);
     EXPECT_EQ(form.chk.value(), 2);
+    window.flush();
     EXPECT_EQ(check->checkState(), Qt::PartiallyChecked);
 }
 
@@ -54,13 +57,16 @@ TEST_F(ButtonViewsTest, OptionButtonsExcludeEachOtherThroughTheModel) {
     auto* second = window.widget<QRadioButton>(form.opt2);
     ASSERT_TRUE(first && second);
     QTest::mouseClick(first, Qt::LeftButton);
+    window.flush();
     QTest::mouseClick(second, Qt::LeftButton);
+    window.flush();
     EXPECT_FALSE(form.opt1.value());
     EXPECT_TRUE(form.opt2.value());
     EXPECT_FALSE(first->isChecked());
     EXPECT_TRUE(second->isChecked());
     // Clicking the selected one again selects nothing new.
     QTest::mouseClick(second, Qt::LeftButton);
+    window.flush();
     EXPECT_TRUE(second->isChecked());
     EXPECT_EQ(form.optionClicks, 2);
 }
@@ -73,8 +79,10 @@ TEST_F(ButtonViewsTest, ACommandButtonClickFiresClickOnce) {
     EXPECT_EQ(form.commandClicks, 1);
 
     form.cmd.setBackColor(0x00FF00);
+    window.flush();
     EXPECT_EQ(button->palette().color(QPalette::Button), QColor(0, 255, 0));
     form.cmd.setCaption("中止");
+    window.flush();
     EXPECT_EQ(button->text(), QStringLiteral("中止"));
 }
 
@@ -93,8 +101,18 @@ TEST_F(ButtonViewsTest, MenuItemsFormTheMenuBarAndReachTheModel) {
     EXPECT_EQ(form.menuClicks, 1);
     form.mnuOpen.setCaption("保存");
     form.mnuOpen.setVisible(false);
+    window.flush();
     EXPECT_EQ(open->text(), QStringLiteral("保存"));
     EXPECT_FALSE(open->isVisible());
+}
+
+TEST_F(ButtonViewsTest, AnOpenedMenuShowsItsItemsAsItsClickLeftThem) {
+    QMenu* file = window.view.menuBar()->actions().front()->menu();
+    auto* open = static_cast<QAction*>(window.view.viewOf(form.mnuOpen));
+    form.renameOnOpen = true;
+    file->popup(QPoint(0, 0));  // aboutToShow: the Click of mnuFile runs
+    EXPECT_EQ(open->text(), QStringLiteral("最近のファイル"));
+    file->hide();
 }
 
 TEST_F(ButtonViewsTest, AComboShowsSwatchesAndAPickGoesToTheModel) {
@@ -112,6 +130,7 @@ TEST_F(ButtonViewsTest, AComboShowsSwatchesAndAPickGoesToTheModel) {
 
     // Selecting from code shows the entry and fires nothing.
     form.combo.select(3);
+    window.flush();
     EXPECT_EQ(combo->currentIndex(), 2);
     EXPECT_EQ(form.comboClicks, 1);
 }
@@ -122,11 +141,13 @@ TEST_F(ButtonViewsTest, SpinnerArrowsStepTheBuddyWithinItsRange) {
     auto* buddy = window.widget<QLineEdit>(form.txtNum);
     QTest::mouseClick(spinner->upButton(), Qt::LeftButton);
     EXPECT_EQ(form.txtNum.text(), "6");
+    window.flush();
     EXPECT_EQ(buddy->text(), "6");
     QTest::mouseClick(spinner->upButton(), Qt::LeftButton);
     EXPECT_EQ(form.txtNum.text(), "6");
     EXPECT_EQ(form.upClicks, 2);
     QTest::mouseClick(spinner->downButton(), Qt::LeftButton);
+    window.flush();
     EXPECT_EQ(buddy->text(), "5");
 }
 

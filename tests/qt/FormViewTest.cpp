@@ -35,6 +35,7 @@ TEST_F(FormViewTest, TheWindowMirrorsCaptionSizePositionAndVisibility) {
     form.setCaption("別名");
     form.setWidth(7500);
     form.Hide();
+    window.flush();
     EXPECT_EQ(window.view.windowTitle(), QStringLiteral("別名"));
     EXPECT_EQ(window.view.canvas()->width(), 500);
     EXPECT_FALSE(window.view.isVisible());
@@ -72,6 +73,7 @@ TEST_F(FormViewTest, ALabelWithoutABackgroundShowsTheWindowThroughIt) {
 
 TEST_F(FormViewTest, ALabelCaptionBreaksLinesWhereItSays) {
     auto inkRows = [this] {
+        window.flush();
         QImage image = window.widget<QLabel>(form.lbl)->grab().toImage();
         int first = -1, last = -1;
         for (int y = 0; y < image.height(); ++y) {

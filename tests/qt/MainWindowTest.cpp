@@ -21,6 +21,7 @@ namespace {
 using board::layout::CellLeft;
 using board::layout::CellTop;
 using board::layout::kCellSize;
+using qttest::Ink;
 
 // Grid origins of pattern 12, in twips; 4 verticals 1620 apart, 4 horizontals 1710 apart.
 struct Grid {
@@ -37,6 +38,7 @@ protected:
         program.Start();
         view = views->viewOf("frmAllGamen");
         ASSERT_NE(view, nullptr);
+        views->flush();
         image = view->canvas()->grab().toImage();
     }
 
@@ -140,17 +142,6 @@ TEST_F(MainWindowTest, ExactlyTheCellsOfPattern12AreShownWhereTheLayoutPutsThem)
     EXPECT_EQ(shown, 153);
     EXPECT_EQ(view->widgetOf(main.text1(1))->geometry(), QRect(62, 86, 33, 33));
     EXPECT_EQ(view->widgetOf(main.text1(225))->geometry(), QRect(565, 621, 33, 33));
-}
-
-// The bounding box of the dark pixels of an image.
-QRect Ink(const QImage& image) {
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qttest::IsDark(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
-        }
-    }
-    return box;
 }
 
 TEST_F(MainWindowTest, DigitsInTheCellsAreWholeAndCentred) {

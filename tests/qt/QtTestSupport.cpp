@@ -49,6 +49,7 @@ TestForm::TestForm(std::string name) : Form(std::move(name)) {
         keys.push_back(key);
         if (dropDigits && key >= '0' && key <= '9') key = 0;
         if (upperCase && key >= 'a' && key <= 'z') key -= 'a' - 'A';
+        if (clearOnKey) txt.setText("");
     };
     txt.onChange = [this] { ++changes; };
     txt.onMouseDown = [this](int button, int, int, int) { mouseButtons.push_back(button); };
@@ -76,6 +77,9 @@ TestForm::TestForm(std::string name) : Form(std::move(name)) {
     mnuOpen.setCaption("開く");
     mnuOpen.setParentMenu("mnuFile");
     mnuOpen.onClick = [this] { ++menuClicks; };
+    mnuFile.onClick = [this] {
+        if (renameOnOpen) mnuOpen.setCaption("最近のファイル");
+    };
 
     pictures.pictures = {0x0000FF, 0x00FF00, 0xFF0000};
     combo.setBounds(1800, 1125, 1500, 375);
@@ -108,14 +112,29 @@ TestWindow::TestWindow()
             static_cast<TestForm&>(registry.get("frmTest")))),
       view(*views->viewOf(form)) {
     form.Show();
+    flush();
 }
 
 TestWindow::~TestWindow() { views.reset(); }
 
-QImage TestWindow::client() const { return view.canvas()->grab().toImage(); }
+QImage TestWindow::client() const {
+    flush();
+    return view.canvas()->grab().toImage();
+}
 
 QColor Bgr(ui::Color color) { return ui::qt::ToQColor(color, QPalette()); }
 
 bool IsDark(QRgb pixel) { return qRed(pixel) < 80 && qGreen(pixel) < 80 && qBlue(pixel) < 80; }
+
+QRect Ink(const QImage& image, QRect area) {
+    if (area.isNull()) area = image.rect();
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (IsDark(image.pixel(x, y))) box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
 
 }  // namespace qttest

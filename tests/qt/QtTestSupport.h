@@ -62,9 +62,11 @@ public:
 
     // How the handlers behave.
     bool dropDigits = false;     // KeyPress drops 0-9
+    bool clearOnKey = false;     // KeyPress empties the box before its key is applied
     bool upperCase = false;      // KeyPress turns a-z into A-Z
     bool grayOnClick = false;    // the check box's Click sets it to 2 (grayed)
     bool refuseClose = false;    // QueryUnload cancels
+    bool renameOnOpen = false;   // opening the file menu renames its item
 
     void Form_QueryUnload(bool& cancel) override;
 };
@@ -82,7 +84,9 @@ struct TestWindow {
     W* widget(const ui::Control& control) const {
         return dynamic_cast<W*>(view.widgetOf(control));
     }
-    // The client area as painted now.
+    // Brings the widgets in step with the model, as returning to the event loop would.
+    void flush() const { views->flush(); }
+    // The client area as painted now (flushed first).
     QImage client() const;
 };
 
@@ -90,5 +94,7 @@ struct TestWindow {
 QColor Bgr(ui::Color color);
 // True when the pixel is near black.
 bool IsDark(QRgb pixel);
+// The bounding box of the dark pixels of an image (within an area of it, when given).
+QRect Ink(const QImage& image, QRect area = QRect());
 
 }  // namespace qttest

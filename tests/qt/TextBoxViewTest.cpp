@@ -1,7 +1,7 @@
 // A text box on screen: keys go through the model's KeyPress, the model's text and looks show
 // in the widget, mouse presses reach MouseDown.
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -49,9 +49,19 @@ TEST_F(TextBoxViewTest, AKeyChangedByTheHandlerIsTheOneApplied) {
     EXPECT_EQ(form.changes, 2);
 }
 
+TEST_F(TextBoxViewTest, AKeyEditsTheBoxAsItsHandlerLeftIt) {
+    form.txt.setText("abc");
+    window.flush();
+    form.clearOnKey = true;
+    QTest::keyClick(edit, Qt::Key_5);
+    EXPECT_EQ(edit->text(), "5");
+    EXPECT_EQ(form.txt.text(), "5");
+}
+
 TEST_F(TextBoxViewTest, ALockedBoxStillReportsKeysButKeepsItsText) {
     form.txt.setText("9");
     form.txt.setLocked(true);
+    window.flush();
     EXPECT_TRUE(edit->isReadOnly());
     QTest::keyClick(edit, Qt::Key_3);
     EXPECT_EQ(form.keys, (std::vector<int>{'3'}));
@@ -61,31 +71,39 @@ TEST_F(TextBoxViewTest, ALockedBoxStillReportsKeysButKeepsItsText) {
 
 TEST_F(TextBoxViewTest, ModelChangesShowWithoutEchoingBack) {
     form.txt.setText("１２");
+    window.flush();
     EXPECT_EQ(edit->text(), QStringLiteral("１２"));
     EXPECT_EQ(form.changes, 1);  // the code's own change, nothing from the widget
     EXPECT_TRUE(form.keys.empty());
 
     form.txt.setBackColor(0x0000FF);
     form.txt.setForeColor(0xFF0000);
+    window.flush();
     EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(255, 0, 0));
     EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(0, 0, 255));
     // A shade that carried past 0xFFFFFF shows its low 24 bits.
     form.txt.setBackColor(0x1000000 + 0x00FFFF);
+    window.flush();
     EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(255, 255, 0));
 
     form.txt.setBounds(300, 450, 1500, 600);
+    window.flush();
     EXPECT_EQ(edit->geometry(), QRect(20, 30, 100, 40));
     form.txt.setFontSize(14);
     form.txt.setFontBold(true);
+    window.flush();
     EXPECT_EQ(edit->font().pointSize(), 14);
     EXPECT_TRUE(edit->font().bold());
     form.txt.setAlignment(ui::Alignment::Right);
+    window.flush();
     EXPECT_TRUE(edit->alignment() & Qt::AlignRight);
 
     EXPECT_TRUE(edit->isVisible());
     form.txt.setVisible(false);
+    window.flush();
     EXPECT_FALSE(edit->isVisible());
     form.txt.setEnabled(false);
+    window.flush();
     EXPECT_FALSE(edit->isEnabled());
     EXPECT_EQ(form.changes, 1);
 }
@@ -98,9 +116,10 @@ TEST_F(TextBoxViewTest, MousePressesReachMouseDown) {
 }
 
 TEST_F(TextBoxViewTest, AMultiLineBoxKeepsLineBreaksAsTheModelDoes) {
-    auto* memo = window.widget<QPlainTextEdit>(form.memo);
+    auto* memo = window.widget<QTextEdit>(form.memo);
     ASSERT_NE(memo, nullptr);
     form.memo.setText("一\r\n二");
+    window.flush();
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("一\n二"));
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return);

@@ -9,10 +9,12 @@ namespace {
 
 // Caption, background and the common properties. A check box or option button fills its own
 // rectangle with its background colour; a push button tints its face with it.
-void SyncClickable(QAbstractButton& button, const Clickable& model, const Scale& scale, bool fillsBackground) {
+void SyncClickable(QAbstractButton& button, const Clickable& model, const Scale& scale, ShownColors& shown,
+                   bool fillsBackground) {
     SyncCommon(button, model, scale);
     QString caption = ToQString(model.caption());
     if (button.text() != caption) button.setText(caption);
+    if (!shown.differ(model.backColor(), model.backColor())) return;
     QPalette palette = button.palette();
     QColor back = ToQColor(model.backColor(), palette);
     // Buttons fill with the Button role; the window role covers styles that use it.
@@ -30,13 +32,12 @@ CheckBoxView::CheckBoxView(CheckBox& model, FormRegistry& registry, Scale scale,
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (model_) Click(registry_, *model_);
     });
-    sync();
 }
 
 void CheckBoxView::sync() {
     if (!model_) return;
     QSignalBlocker block(this);
-    SyncClickable(*this, *model_, scale_, true);
+    SyncClickable(*this, *model_, scale_, colors_, true);
     Qt::CheckState state = model_->value() == 1   ? Qt::Checked
                            : model_->value() == 2 ? Qt::PartiallyChecked
                                                   : Qt::Unchecked;
@@ -51,13 +52,12 @@ OptionButtonView::OptionButtonView(OptionButton& model, FormRegistry& registry, 
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (model_) Click(registry_, *model_);
     });
-    sync();
 }
 
 void OptionButtonView::sync() {
     if (!model_) return;
     QSignalBlocker block(this);
-    SyncClickable(*this, *model_, scale_, true);
+    SyncClickable(*this, *model_, scale_, colors_, true);
     if (isChecked() != model_->value()) setChecked(model_->value());
 }
 
@@ -68,13 +68,12 @@ CommandButtonView::CommandButtonView(CommandButton& model, FormRegistry& registr
     connect(this, &QAbstractButton::clicked, this, [this] {
         if (model_) Click(registry_, *model_);
     });
-    sync();
 }
 
 void CommandButtonView::sync() {
     if (!model_) return;
     QSignalBlocker block(this);
-    SyncClickable(*this, *model_, scale_, false);
+    SyncClickable(*this, *model_, scale_, colors_, false);
 }
 
 }  // namespace ui::qt

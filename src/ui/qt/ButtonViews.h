@@ -22,6 +22,9 @@ protected:
     void nextCheckState() override {}
     // The whole control answers a click, not only its indicator and caption.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+private:
+    ShownColors colors_;
 };
 
 class OptionButtonView : public QRadioButton, public BoundTo<OptionButton> {
@@ -34,6 +37,9 @@ protected:
     void nextCheckState() override {}
     // The whole control answers a click, not only its indicator and caption.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+private:
+    ShownColors colors_;
 };
 
 class CommandButtonView : public QPushButton, public BoundTo<CommandButton> {
@@ -41,6 +47,9 @@ public:
     CommandButtonView(CommandButton& model, FormRegistry& registry, Scale scale, QWidget* parent);
     void sync() override;
     QObject* object() override { return this; }
+
+private:
+    ShownColors colors_;
 };
 
 }  // namespace ui::qt

@@ -13,9 +13,23 @@ void SyncCommon(QWidget& widget, const Control& control, const Scale& scale) {
     widget.setEnabled(control.enabled());
 }
 
-void SyncFont(QWidget& widget, int points, bool bold) {
+bool ShownFont::apply(QWidget& widget, int points, bool bold, int stretch) {
+    if (points == points_ && bold == bold_ && stretch == stretch_) return false;
+    points_ = points;
+    bold_ = bold;
+    stretch_ = stretch;
     QFont font = UiFont(points, bold);
+    if (stretch != 100) font.setStretch(stretch);
     if (widget.font() != font) widget.setFont(font);
+    return true;
+}
+
+bool ShownColors::differ(Color first, Color second) {
+    if (shown_ && first == first_ && second == second_) return false;
+    shown_ = true;
+    first_ = first;
+    second_ = second;
+    return true;
 }
 
 }  // namespace ui::qt

@@ -1,6 +1,7 @@
 // The link between one model control and the Qt object that shows it. The window view calls
-// sync() whenever the control changed, and detach() when the control is about to go away;
-// after that the Qt object ignores the user and never touches the model again.
+// sync() when it brings its dirty views in step (first after building them, then after the
+// control changed), and detach() when the control is about to go away; after that the Qt
+// object ignores the user and never touches the model again.
 #pragma once
 
 #include "ui/qt/Convert.h"
@@ -19,7 +20,8 @@ class ControlBinding {
 public:
     virtual ~ControlBinding() = default;
     // Mirrors every property of the control; the widget's own signals are blocked meanwhile,
-    // so that nothing echoes back to the model as a user's action.
+    // so that nothing echoes back to the model as a user's action. Cheap when little changed:
+    // it touches only what differs from what the widget shows.
     virtual void sync() = 0;
     virtual void detach() = 0;
     // The widget or action that shows the control.
@@ -41,7 +43,32 @@ protected:
 
 // Geometry, visibility and enabled state of a control's widget.
 void SyncCommon(QWidget& widget, const Control& control, const Scale& scale);
-// Sets the font only when it differs (a font change re-lays out the widget).
-void SyncFont(QWidget& widget, int points, bool bold);
+
+// The interface font a view last gave its widget: a font is built, set (which re-lays out
+// the widget) and measured only when the control's size or weight (or the view's horizontal
+// stretch, in percent) really changed.
+class ShownFont {
+public:
+    // True when the widget got a new font.
+    bool apply(QWidget& widget, int points, bool bold, int stretch = 100);
+
+private:
+    int points_ = -1;
+    bool bold_ = false;
+    int stretch_ = 100;
+};
+
+// Two colours a view last gave its widget's palette, so that the palette is rebuilt only
+// when one of them changed.
+class ShownColors {
+public:
+    // True (and remembered) when the pair differs from the one shown.
+    bool differ(Color first, Color second);
+
+private:
+    bool shown_ = false;
+    Color first_ = 0;
+    Color second_ = 0;
+};
 
 }  // namespace ui::qt

@@ -1,6 +1,7 @@
 #include "ui/qt/FormView.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
@@ -26,6 +27,9 @@
 
 namespace ui::qt {
 namespace {
+
+// Posted to a window view once per batch of model changes; syncs what they left dirty.
+const QEvent::Type kFlushEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // The client area: the window's background colour, then the Surface lines, then the controls.
 class FormCanvas : public QWidget {
@@ -57,11 +61,11 @@ FormView::FormView(Form& form, FormRegistry& registry)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(canvas_);
     build();
-    changedToken_ = form.changed.connect([this] { syncForm(); });
-    refreshToken_ = form.refreshRequested.connect([this] {
-        if (canvas_->isVisible()) canvas_->repaint();
-    });
-    syncForm();
+    changedToken_ = form.changed.connect([this] { markFormDirty(); });
+    refreshToken_ = form.refreshRequested.connect([this] { refresh(); });
+    // Every control starts dirty; those of a hidden window are first synced when it is shown.
+    if (form.visible()) flush();
+    else syncForm();
 }
 
 FormView::~FormView() {
@@ -95,11 +99,16 @@ void FormView::build() {
             binding = view;
         }
         // Menu items are built together below, as they depend on each other.
-        if (!binding) continue;
-        int token = control->changed.connect([binding] { binding->sync(); });
-        entries_.push_back({control, binding, token});
+        if (binding) watch(*control, *binding);
     }
     buildMenus();
+}
+
+void FormView::watch(Control& control, ControlBinding& binding) {
+    size_t entry = entries_.size();
+    int token = control.changed.connect([this, entry] { markDirty(entry); });
+    entries_.push_back({&control, &binding, token, true});
+    dirty_.push_back(entry);
 }
 
 void FormView::buildMenus() {
@@ -122,13 +131,79 @@ void FormView::buildMenus() {
         auto parent = menus.find(item->parentMenu());
         if (item->parentMenu().empty() || parent == menus.end()) menuBar_->addAction(view);
         else parent->second->itemMenu()->addAction(view);
-        int token = item->changed.connect([view] { view->sync(); });
-        entries_.push_back({item, view, token});
+        watch(*item, *view);
+        // Opening a menu is its item's Click, which may change the items about to be shown:
+        // this runs after the view's own Click connection, before the menu appears.
+        if (hasItems) QObject::connect(view->itemMenu(), &QMenu::aboutToShow, this, [this] { flush(); });
     }
+}
+
+void FormView::markDirty(size_t entry) {
+    Entry& e = entries_[entry];
+    if (e.dirty) return;
+    e.dirty = true;
+    dirty_.push_back(entry);
+    postFlush();
+}
+
+void FormView::markFormDirty() {
+    formDirty_ = true;
+    postFlush();
+}
+
+void FormView::postFlush() {
+    if (flushPosted_) return;
+    flushPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kFlushEvent));
+}
+
+void FormView::syncDirtyControls() {
+    // By index: should a sync ever lead to a model change, its entry is appended and synced too.
+    for (size_t i = 0; i < dirty_.size(); ++i) {
+        Entry& e = entries_[dirty_[i]];
+        e.dirty = false;
+        e.binding->sync();
+        ++controlSyncs_;
+    }
+    dirty_.clear();
+}
+
+void FormView::flush() {
+    if (!form_) return;
+    syncDirtyControls();
+    if (formDirty_) syncForm();
+}
+
+void FormView::refresh() {
+    // A hidden window is brought up to date when it is shown.
+    if (!form_->visible()) return;
+    flush();
+    // Paint now all that the flush (or anything before it) marked for repainting: the widgets'
+    // updates wait in one update request posted to this window. The rest of the window
+    // already shows the model, so repainting only this is the same to the eye, and far cheaper
+    // than repainting every control.
+    if (isVisible()) QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+}
+
+bool FormView::event(QEvent* event) {
+    if (event->type() != kFlushEvent) return QWidget::event(event);
+    flushPosted_ = false;
+    if (form_) {
+        // The controls of a hidden window wait until it is shown (see showEvent).
+        if (form_->visible()) syncDirtyControls();
+        if (formDirty_) syncForm();
+    }
+    return true;
+}
+
+void FormView::showEvent(QShowEvent* event) {
+    if (form_) syncDirtyControls();
+    QWidget::showEvent(event);
 }
 
 void FormView::syncForm() {
     if (!form_) return;
+    formDirty_ = false;
     setWindowTitle(ToQString(form_->caption()));
     QPalette palette = canvas_->palette();
     palette.setColor(QPalette::Window, ToQColor(form_->backColor(), palette));
@@ -153,6 +228,7 @@ QWidget* FormView::widgetOf(const Control& control) const {
 }
 
 QPixmap FormView::snapshot() {
+    flush();
     // A window that was never shown still needs its size worked out.
     layout()->activate();
     return grab();
@@ -181,6 +257,7 @@ void FormView::detach() {
     disconnectModel();
     for (const Entry& entry : entries_) entry.binding->detach();
     entries_.clear();
+    dirty_.clear();
     surfaces_.clear();
 }
 

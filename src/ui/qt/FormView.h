@@ -1,12 +1,18 @@
 // The view of one window, built from the Form's control registry: a top-level widget with a
 // menu bar (when the window has menu items) over the client area, whose child widgets mirror
 // the controls and whose background carries the Surface lines. It mirrors the window's
-// caption, position, client size, colour and visibility, repaints at once on Refresh(), and
+// caption, position, client size, colour and visibility, paints at once on Refresh(), and
 // hands the close box to the model.
+//
+// A model change only marks its control's view dirty. Dirty views are synced together: when
+// the window is refreshed, when control returns to the event loop (one posted flush per
+// batch of changes), and by flush() before anyone reads the widgets. A hidden window's
+// controls stay dirty until it is shown.
 #pragma once
 
 #include <QPixmap>
 #include <QWidget>
+#include <cstddef>
 #include <vector>
 
 #include "ui/qt/ControlBinding.h"
@@ -44,13 +50,20 @@ public:
     QWidget* widgetOf(const Control& control) const;
     const Scale& scale() const { return scale_; }
 
-    // The window as it is shown: menu bar and client area.
+    // Brings every widget of the window in step with the model now, shown or hidden.
+    void flush();
+    // How many control views have been synced so far (tests and benchmarks watch it).
+    long controlSyncs() const { return controlSyncs_; }
+
+    // The window as it is shown: menu bar and client area (flushed first).
     QPixmap snapshot();
 
     // Paints the Surface lines; the client area calls it after filling its background.
     void paintSurfaces(QPainter& painter) const;
 
 protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -58,10 +71,17 @@ private:
         Control* control;
         ControlBinding* binding;
         int token;
+        bool dirty;
     };
     void build();
     void buildMenus();
+    void watch(Control& control, ControlBinding& binding);
+    void markDirty(size_t entry);
+    void markFormDirty();
+    void postFlush();
+    void syncDirtyControls();
     void syncForm();
+    void refresh();
     void disconnectModel();
 
     Form* form_;
@@ -70,6 +90,10 @@ private:
     QWidget* canvas_;
     QMenuBar* menuBar_ = nullptr;
     std::vector<Entry> entries_;
+    std::vector<size_t> dirty_;  // entries marked dirty, in the order they changed
+    bool formDirty_ = true;  // the window's own properties; dirty until first synced
+    bool flushPosted_ = false;
+    long controlSyncs_ = 0;
     std::vector<SurfaceView*> surfaces_;
     int changedToken_ = 0;
     int refreshToken_ = 0;

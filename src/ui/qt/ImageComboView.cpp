@@ -15,7 +15,6 @@ ImageComboView::ImageComboView(ImageCombo& model, FormRegistry& registry, Scale 
         if (!model_ || index < 0 || index >= static_cast<int>(model_->items().size())) return;
         Pick(registry_, *model_, model_->items()[static_cast<size_t>(index)].name);
     });
-    sync();
 }
 
 QIcon ImageComboView::Swatch(Color color, const QSize& size) {

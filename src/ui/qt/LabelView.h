@@ -1,7 +1,8 @@
 // A label: QLabel with the caption wrapped to the label's width. A label without a background
 // colour of its own (ui::kTransparent) shows the window and its lines through it.
-// Wrapped lines are set 1.2 font sizes apart: the CJK font's own line height (almost 1.5)
-// would push the last lines of a label laid out for the usual desktop fonts out of it.
+// Wrapped lines are set 1.2 font sizes apart, capital height centred in each: the CJK font's
+// own line height (almost 1.5) and ascent would push the last lines of a label laid out for
+// the usual desktop fonts out of it.
 #pragma once
 
 #include <QLabel>
@@ -20,6 +21,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    ShownFont font_;
+    ShownColors colors_;
 };
 
 }  // namespace ui::qt

@@ -20,7 +20,6 @@ MenuItemView::MenuItemView(MenuItem& model, FormRegistry& registry, bool hasItem
     } else {
         connect(this, &QAction::triggered, this, click);
     }
-    sync();
 }
 
 MenuItemView::~MenuItemView() {

@@ -1,10 +1,15 @@
 #include "ui/qt/TextBoxView.h"
 
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 #include <type_traits>
 
@@ -53,6 +58,11 @@ Qt::Alignment HorizontalAlignment(Alignment a) {
     return Qt::AlignLeft;
 }
 
+// Pixels between a multi-line box's frame and its text.
+constexpr int kDocumentMargin = 1;
+// A line too wide for a multi-line box is condensed down to this stretch (percent), no further.
+constexpr int kNarrowestStretch = 80;
+
 }  // namespace
 
 template <typename Editor>
@@ -62,12 +72,16 @@ TextBoxView<Editor>::TextBoxView(TextBox& model, FormRegistry& registry, Scale s
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
         QObject::connect(this, &QLineEdit::textEdited, this, [this] { writeBack(); });
     } else {
-        this->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        this->document()->setDocumentMargin(1);
+        this->setAcceptRichText(false);
+        this->setLineWrapMode(QTextEdit::WidgetWidth);
+        this->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        // A text box has no scroll bars of its own.
+        this->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        this->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        this->document()->setDocumentMargin(kDocumentMargin);
         // Programmatic changes happen with signals blocked: what arrives here is the user's.
-        QObject::connect(this, &QPlainTextEdit::textChanged, this, [this] { writeBack(); });
+        QObject::connect(this, &QTextEdit::textChanged, this, [this] { writeBack(); });
     }
-    sync();
 }
 
 template <typename Editor>
@@ -97,31 +111,81 @@ template <typename Editor>
 void TextBoxView<Editor>::sync() {
     if (!model_) return;
     QSignalBlocker block(this);
+    const QRect oldGeometry = this->geometry();
     SyncCommon(*this, *model_, scale_);
     QString text = ToQString(model_->text());
-    if (widgetText() != text) setWidgetText(text);
+    bool newText = widgetText() != text;
+    if (newText) setWidgetText(text);
 
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, ToQColor(model_->backColor(), palette));
-    palette.setColor(QPalette::Text, ToQColor(model_->foreColor(), palette));
-    if (palette != this->palette()) this->setPalette(palette);
-    this->setReadOnly(model_->locked());
-    SyncFont(*this, model_->fontSize(), model_->fontBold());
+    if (colors_.differ(model_->backColor(), model_->foreColor())) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Base, ToQColor(model_->backColor(), palette));
+        palette.setColor(QPalette::Text, ToQColor(model_->foreColor(), palette));
+        if (palette != this->palette()) this->setPalette(palette);
+    }
+    if (this->isReadOnly() != model_->locked()) this->setReadOnly(model_->locked());
 
     Qt::Alignment align = HorizontalAlignment(model_->alignment());
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
+        bool newFont = font_.apply(*this, model_->fontSize(), model_->fontBold());
         if (this->alignment() != (align | Qt::AlignVCenter)) this->setAlignment(align | Qt::AlignVCenter);
-        // The line edit centres the font's whole line, whose ascent in the CJK font is far
-        // larger than its descent: lift the text so that digits and kana sit in the middle.
-        QFontMetricsF metrics(this->font());
-        int lift = static_cast<int>(std::lround(metrics.ascent() - metrics.descent() - metrics.capHeight()));
-        if (this->textMargins().top() != -lift) this->setTextMargins(0, -lift, 0, 0);
+        if (newFont) {
+            // The line edit centres the font's whole line, whose ascent in the CJK font is far
+            // larger than its descent: lift the text so that digits and kana sit in the middle.
+            QFontMetricsF metrics(this->font());
+            int lift = static_cast<int>(std::lround(metrics.ascent() - metrics.descent() - metrics.capHeight()));
+            if (this->textMargins().top() != -lift) this->setTextMargins(0, -lift, 0, 0);
+        }
     } else {
+        // The fit depends on the text (the user's edits included), the font and the width only.
+        bool resized = this->geometry().size() != oldGeometry.size();
+        bool fontChanged = font_.apply(*this, model_->fontSize(), model_->fontBold(), stretch_);
+        if (fontChanged || resized || this->toPlainText() != fittedText_) {
+            fittedText_ = this->toPlainText();
+            stretch_ = fittingStretch();
+            fontChanged = font_.apply(*this, model_->fontSize(), model_->fontBold(), stretch_) || fontChanged;
+        }
         QTextOption option = this->document()->defaultTextOption();
-        if (option.alignment() != align) {
+        bool aligned = option.alignment() == align;
+        if (!aligned) {
             option.setAlignment(align);
             this->document()->setDefaultTextOption(option);
         }
+        if (newText || fontChanged || !aligned) formatLines();
+    }
+}
+
+template <typename Editor>
+int TextBoxView<Editor>::fittingStretch() const {
+    if constexpr (std::is_same_v<Editor, QLineEdit>) {
+        return 100;
+    } else {
+        const qreal available = this->contentsRect().width() - 2 * kDocumentMargin;
+        QFontMetricsF metrics(UiFont(model_->fontSize(), model_->fontBold()));
+        qreal widest = 0;
+        for (const QString& line : fittedText_.split(QLatin1Char('\n'))) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        }
+        if (widest <= available || available <= 0) return 100;
+        return std::max(kNarrowestStretch, static_cast<int>(std::floor(100 * available / widest)));
+    }
+}
+
+template <typename Editor>
+void TextBoxView<Editor>::formatLines() {
+    if constexpr (std::is_same_v<Editor, QTextEdit>) {
+        QTextBlockFormat format;
+        format.setAlignment(this->document()->defaultTextOption().alignment());
+        // One em a line; the baseline sits at four fifths of it.
+        format.setLineHeight(QFontInfo(this->font()).pixelSize(), QTextBlockFormat::FixedHeight);
+        // A change of looks is not an edit the user could undo.
+        QTextDocument* document = this->document();
+        bool undo = document->isUndoRedoEnabled();
+        document->setUndoRedoEnabled(false);
+        QTextCursor all(document);
+        all.select(QTextCursor::Document);
+        all.mergeBlockFormat(format);
+        document->setUndoRedoEnabled(undo);
     }
 }
 
@@ -133,6 +197,8 @@ void TextBoxView<Editor>::keyPressEvent(QKeyEvent* event) {
     int result = PressKey(registry_, *model_, key);
     // The handler may have unloaded the window, or dropped the key.
     if (!model_ || result == 0) return event->accept();
+    // The key edits the box as the handler left it (it may have changed its text or lock).
+    sync();
     if (result == key) return Editor::keyPressEvent(event);
     event->accept();
     applyKey(result);
@@ -164,6 +230,7 @@ void TextBoxView<Editor>::inputMethodEvent(QInputMethodEvent* event) {
         if (!model_) return event->accept();
         if (result >= 32) accepted += CharacterText(result);
     }
+    sync();
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
     filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
     Editor::inputMethodEvent(&filtered);
@@ -176,6 +243,7 @@ void TextBoxView<Editor>::mousePressEvent(QMouseEvent* event) {
         QPointF at = event->position();
         MouseDown(registry_, *model_, button, scale_.twips(at.x()), scale_.twips(at.y()));
         if (!model_) return event->accept();
+        sync();
     }
     Editor::mousePressEvent(event);
 }
@@ -186,6 +254,6 @@ void TextBoxView<Editor>::writeBack() {
 }
 
 template class TextBoxView<QLineEdit>;
-template class TextBoxView<QPlainTextEdit>;
+template class TextBoxView<QTextEdit>;
 
 }  // namespace ui::qt

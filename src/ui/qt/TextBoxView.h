@@ -1,11 +1,17 @@
-// A text box: QLineEdit, or QPlainTextEdit for a multi-line box (MultiLine is fixed when the
-// view is built). Every key that gives a character first goes to the model's KeyPress; a
-// dropped key never reaches the widget, an accepted one is applied by the widget, and the
-// widget's new text is written back to the model, which fires Change.
+// A text box: QLineEdit, or a plain-text QTextEdit for a multi-line box (MultiLine is fixed
+// when the view is built). Every key that gives a character first goes to the model's
+// KeyPress; a dropped key never reaches the widget, an accepted one is applied by the widget,
+// and the widget's new text is written back to the model, which fires Change.
+//
+// The windows were laid out for desktop fonts narrower and lower than the CJK font, so the
+// text is fitted to the box: a line edit lifts its text so that digits and kana sit in the
+// middle; a multi-line box sets its lines one em apart (the CJK font's own line height,
+// almost 1.5 em, would push the third line out) and condenses a line too wide for the box
+// (down to 80 %) before wrapping it.
 #pragma once
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "ui/TextBox.h"
 #include "ui/qt/ControlBinding.h"
@@ -40,9 +46,18 @@ private:
     // A key that the KeyPress handler replaced: applied here instead of the typed one.
     void applyKey(int keyAscii);
     void writeBack();
+    // Multi-line box: the stretch at which the widest line fits the box's width.
+    int fittingStretch() const;
+    // Multi-line box: line pitch and alignment of every paragraph.
+    void formatLines();
+
+    ShownFont font_;
+    ShownColors colors_;
+    QString fittedText_;  // multi-line: the text the stretch was worked out for
+    int stretch_ = 100;
 };
 
 using LineTextBoxView = TextBoxView<QLineEdit>;
-using MultiLineTextBoxView = TextBoxView<QPlainTextEdit>;
+using MultiLineTextBoxView = TextBoxView<QTextEdit>;
 
 }  // namespace ui::qt

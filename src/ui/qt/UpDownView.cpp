@@ -21,7 +21,6 @@ UpDownView::UpDownView(UpDown& model, FormRegistry& registry, Scale scale, QWidg
     connect(down_, &QToolButton::clicked, this, [this] {
         if (model_) SpinDown(registry_, *model_);
     });
-    sync();
 }
 
 void UpDownView::sync() {

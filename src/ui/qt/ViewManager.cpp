@@ -34,6 +34,10 @@ FormView* ViewManager::viewOf(const std::string& formName) const {
     return form ? viewOf(*form) : nullptr;
 }
 
+void ViewManager::flush() {
+    for (Entry& entry : views_) entry.view->flush();
+}
+
 void ViewManager::create(Form& form) {
     if (viewOf(form)) return;
     views_.push_back({&form, std::make_unique<FormView>(form, registry_)});

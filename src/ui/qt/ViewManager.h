@@ -27,6 +27,8 @@ public:
     // The view of a window; null when it has none (not created, or already gone).
     FormView* viewOf(const Form& form) const;
     FormView* viewOf(const std::string& formName) const;
+    // Brings every window view in step with the model now (see FormView::flush).
+    void flush();
 
 private:
     void create(Form& form);

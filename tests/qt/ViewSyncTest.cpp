@@ -1,0 +1,123 @@
+// When the widgets catch up with the model: a burst of changes is synced once, when control
+// returns to the event loop; Refresh shows the latest state at once; a hidden window waits
+// until it is shown, unless someone reads its widgets (a snapshot).
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include "QtTestSupport.h"
+
+namespace {
+
+using qttest::TestWindow;
+
+// Records each paint of a widget: the text it showed, for a line edit.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget& widget) : widget_(widget) { widget.installEventFilter(this); }
+    ~PaintRecorder() override { widget_.removeEventFilter(this); }
+    std::vector<QString> painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        auto* edit = qobject_cast<QLineEdit*>(&widget_);
+        painted.push_back(edit ? edit->text() : QString());
+        return false;
+    }
+
+private:
+    QWidget& widget_;
+};
+
+class ViewSyncTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NE(edit, nullptr);
+        // Shown, exposed and painted: nothing left over from the start.
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    TestWindow window;
+    qttest::TestForm& form = window.form;
+    QLineEdit* edit = window.widget<QLineEdit>(form.txt);
+};
+
+TEST_F(ViewSyncTest, ABurstOfChangesIsSyncedOnceWhenControlReturnsToTheEventLoop) {
+    PaintRecorder recorder(*edit);
+    const long before = window.view.controlSyncs();
+    for (int i = 1; i <= 1000; ++i) form.txt.setText(std::to_string(i));
+    form.lbl.setCaption("一");
+    form.lbl.setCaption("二");
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(window.view.controlSyncs(), before);
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->text(), QStringLiteral("1000"));
+    EXPECT_EQ(window.widget<QLabel>(form.lbl)->text(), QStringLiteral("二"));
+    EXPECT_EQ(window.view.controlSyncs(), before + 2);  // one sync each for the box and the label
+
+    // The sync's repaint comes with the next pass; nothing changed since, so nothing is synced.
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.view.controlSyncs(), before + 2);
+    EXPECT_EQ(recorder.painted, std::vector<QString>{QStringLiteral("1000")});
+}
+
+TEST_F(ViewSyncTest, RefreshPaintsTheLatestStateAtOnce) {
+    PaintRecorder recorder(*edit);
+    form.txt.setText("old");
+    form.txt.setText("new");
+    form.txt.setBackColor(0x0000FF);
+    form.Refresh();
+    // No event loop in between: the refresh synced and painted.
+    EXPECT_EQ(edit->text(), QStringLiteral("new"));
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(recorder.painted, std::vector<QString>{QStringLiteral("new")});
+
+    // The flush the changes posted has nothing left to do.
+    const long synced = window.view.controlSyncs();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.view.controlSyncs(), synced);
+}
+
+TEST_F(ViewSyncTest, RefreshPaintsNewSurfaceLinesAtOnce) {
+    PaintRecorder recorder(*window.view.canvas());
+    form.surface.line(1500, 3000, 4500, 3000, 3, 0x0000FF);
+    form.Refresh();
+    EXPECT_EQ(recorder.painted.size(), 1u);
+}
+
+TEST_F(ViewSyncTest, AHiddenWindowCatchesUpWhenItIsShown) {
+    form.Hide();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window.view.isVisible());
+
+    const long before = window.view.controlSyncs();
+    form.txt.setText("later");
+    form.Refresh();  // nothing to paint on a hidden window
+    QCoreApplication::processEvents();
+    EXPECT_EQ(edit->text(), QString());
+    EXPECT_EQ(window.view.controlSyncs(), before);
+
+    form.Show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.view.isVisible());
+    EXPECT_EQ(edit->text(), QStringLiteral("later"));
+    EXPECT_EQ(window.view.controlSyncs(), before + 1);
+}
+
+TEST_F(ViewSyncTest, ASnapshotOfAHiddenWindowShowsTheModel) {
+    form.Hide();
+    form.setBackColor(0xFF0000);
+    form.txt.setText("見本");
+    QImage image = window.view.snapshot().toImage();
+    EXPECT_EQ(edit->text(), QStringLiteral("見本"));
+    // The client area's background, below the menu bar.
+    EXPECT_EQ(image.pixelColor(image.width() - 5, image.height() - 5), QColor(0, 0, 255));
+}
+
+}  // namespace
