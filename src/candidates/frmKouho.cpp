@@ -10,7 +10,7 @@ namespace candidates {
 namespace {
 
 constexpr ui::Color kBackColor = 0x80FF80;
-constexpr int kLeft[] = {120, 930, 1725, 2595, 3405, 4215, 5055, 5880, 6690};
+constexpr int kLeft[] = {120, 930, 1740, 2595, 3405, 4215, 5055, 5880, 6690};
 constexpr int kTop[] = {120, 1170, 2220, 3300, 4365, 5430, 6525, 7575, 8625};
 
 }  // namespace
