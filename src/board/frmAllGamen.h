@@ -121,7 +121,7 @@ private:
     void registerOperations();
     // Shows exactly the cells of the current pattern.
     void ShowPatternCells();
-    // Writes the current counts into lblMasuSuu and lblSetCount.
+    // Writes the current counts into lblMasuSuu and lblSetCount, or lblSetCount alone.
     void ShowCounts();
     void ShowSetCount();
 

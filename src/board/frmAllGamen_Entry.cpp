@@ -28,9 +28,7 @@ void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
     if (accepted) return;
     program_.dialogs().Beep();
     KeyAscii = 0;
-    int16_t n = 0;
-    lblSetCount_CountSet(n);
-    lblSetCount.setCaption(std::to_string(n));
+    ShowSetCount();
 }
 
 void frmAllGamen::text1_MouseDown(int Index, int Button, int Shift, int X, int Y) {

@@ -33,12 +33,6 @@ void frmAllGamen::CopyFromGrid1() { CopyFromGrid(1); }
 void frmAllGamen::CopyToGrid2() { CopyToGrid(2); }
 void frmAllGamen::CopyFromGrid2() { CopyFromGrid(2); }
 
-void frmAllGamen::ShowSetCount() {
-    int16_t n = 0;
-    lblSetCount_CountSet(n);
-    lblSetCount.setCaption(std::to_string(n));
-}
-
 bool frmAllGamen::AllChecked() {
     for (int d = 1; d <= 9; ++d) {
         if (Check1(d).value() != 1) return false;

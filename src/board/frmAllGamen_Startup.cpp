@@ -112,6 +112,11 @@ void frmAllGamen::ShowCounts() {
     int16_t n = 0;
     lblMasuSuu_CountSet(n);
     lblMasuSuu.setCaption(std::to_string(n));
+    ShowSetCount();
+}
+
+void frmAllGamen::ShowSetCount() {
+    int16_t n = 0;
     lblSetCount_CountSet(n);
     lblSetCount.setCaption(std::to_string(n));
 }

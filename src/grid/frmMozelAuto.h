@@ -189,6 +189,9 @@ private:
     void RedrawBoth();
     int RyouikiBangou(int cell) const;
 
+    // Grid 2's lock-in and lock-out: filled cells take the lock, empty ones become "".
+    void LockFilledCells(bool lock);
+
     // Judgement helpers.
     // The shared switches of the options window: 画面表示 and 自動判定レベル１.
     bool ScreenDisplayOn();

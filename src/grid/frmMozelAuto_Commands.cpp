@@ -69,22 +69,16 @@ void frmMozelAuto::OPT_INF_Click() {
     options.Show();
 }
 
-void frmMozelAuto::mnuLockIn_Click() {
-    if (gridNo_ != 2) return;
-    for (int i = 0; i <= 80; ++i) {
-        if (IsFilled(Text1(i).text())) {
-            Text1(i).setLocked(true);
-        } else {
-            Text1(i).setText("");
-        }
-    }
-}
+void frmMozelAuto::mnuLockIn_Click() { LockFilledCells(true); }
 
-void frmMozelAuto::mnuLockOut_Click() {
+void frmMozelAuto::mnuLockOut_Click() { LockFilledCells(false); }
+
+void frmMozelAuto::LockFilledCells(bool lock) {
+    // Grid 1's menu entries do nothing.
     if (gridNo_ != 2) return;
     for (int i = 0; i <= 80; ++i) {
         if (IsFilled(Text1(i).text())) {
-            Text1(i).setLocked(false);
+            Text1(i).setLocked(lock);
         } else {
             Text1(i).setText("");
         }

@@ -36,45 +36,25 @@ bool frmMozelAuto::Onaji(const std::array<int, 9>& cells, bool byText, int16_t k
     return found;
 }
 
-bool frmMozelAuto::NanameXOnaji() {
-    std::array<int, 9> cells{};
-    for (int i = 0; i < 9; ++i) cells[i] = cmn.NanameX[i + 1];
-    return Onaji(cells, false, kMainDiagonal);
-}
+bool frmMozelAuto::NanameXOnaji() { return Onaji(Diagonal(cmn.NanameX), false, kMainDiagonal); }
 
-bool frmMozelAuto::NanameYOnaji() {
-    std::array<int, 9> cells{};
-    for (int i = 0; i < 9; ++i) cells[i] = cmn.NanameY[i + 1];
-    return Onaji(cells, false, kAntiDiagonal);
-}
+bool frmMozelAuto::NanameYOnaji() { return Onaji(Diagonal(cmn.NanameY), false, kAntiDiagonal); }
 
 bool frmMozelAuto::TateOnaji() {
     bool found = false;
-    for (int c = 1; c <= 9; ++c) {
-        std::array<int, 9> cells{};
-        for (int r = 1; r <= 9; ++r) cells[r - 1] = (r - 1) * 9 + c;
-        found = Onaji(cells, true, kColumn) || found;
-    }
+    for (int c = 1; c <= 9; ++c) found = Onaji(Column(c), true, kColumn) || found;
     return found;
 }
 
 bool frmMozelAuto::YokoOnaji() {
     bool found = false;
-    for (int r = 1; r <= 9; ++r) {
-        std::array<int, 9> cells{};
-        for (int c = 1; c <= 9; ++c) cells[c - 1] = (r - 1) * 9 + c;
-        found = Onaji(cells, true, kRow) || found;
-    }
+    for (int r = 1; r <= 9; ++r) found = Onaji(Row(r), true, kRow) || found;
     return found;
 }
 
 bool frmMozelAuto::RyouikiOnaji() {
     bool found = false;
-    for (int b = 1; b <= 9; ++b) {
-        std::array<int, 9> cells{};
-        for (int p = 1; p <= 9; ++p) cells[p - 1] = RyouikiMasu[b][p];
-        found = Onaji(cells, false, kBox) || found;
-    }
+    for (int b = 1; b <= 9; ++b) found = Onaji(Box(b), false, kBox) || found;
     return found;
 }
 

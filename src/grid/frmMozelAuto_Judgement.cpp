@@ -19,30 +19,6 @@ bool IsEmptyInAnyForm(const std::string& text) { return IsBlankOnly(text) || Tru
 
 }  // namespace
 
-std::array<int, 9> frmMozelAuto::Column(int col) const {
-    std::array<int, 9> cells{};
-    for (int r = 1; r <= 9; ++r) cells[r - 1] = (r - 1) * 9 + col;
-    return cells;
-}
-
-std::array<int, 9> frmMozelAuto::Row(int row) const {
-    std::array<int, 9> cells{};
-    for (int c = 1; c <= 9; ++c) cells[c - 1] = (row - 1) * 9 + c;
-    return cells;
-}
-
-std::array<int, 9> frmMozelAuto::Box(int box) const {
-    std::array<int, 9> cells{};
-    for (int p = 1; p <= 9; ++p) cells[p - 1] = RyouikiMasu[box][p];
-    return cells;
-}
-
-std::array<int, 9> frmMozelAuto::Diagonal(const std::array<int16_t, 10>& diagonal) const {
-    std::array<int, 9> cells{};
-    for (int i = 1; i <= 9; ++i) cells[i - 1] = diagonal[i];
-    return cells;
-}
-
 bool frmMozelAuto::ScreenDisplayOn() { return program_.frmOption01().chkGlook.value() == 1; }
 
 bool frmMozelAuto::AutoLevel1On() { return program_.frmOption01().chkAutoCheck1.value() == 1; }

@@ -170,20 +170,37 @@ void frmMozelAuto::SuujiOk(int index, bool& ok) {
 }
 
 void frmMozelAuto::QQN_R_Change(int16_t cell, int16_t& box) {
-    for (int b = 1; b <= 9; ++b) {
-        for (int p = 1; p <= 9; ++p) {
-            if (RyouikiMasu[b][p] == cell) {
-                box = static_cast<int16_t>(b);
-                return;
-            }
-        }
-    }
-    box = 10;
+    box = static_cast<int16_t>(RyouikiBangou(cell));
+    if (box <= 9) return;
     program_.dialogs().MsgBox("数字がない。=" + std::to_string(cell) + "領域 =" + std::to_string(box));
 }
 
 void frmMozelAuto::QQXY_R_Change(int16_t row, int16_t col, int16_t& box) {
     QQN_R_Change(static_cast<int16_t>((row - 1) * 9 + col), box);
+}
+
+std::array<int, 9> frmMozelAuto::Column(int col) const {
+    std::array<int, 9> cells{};
+    for (int r = 1; r <= 9; ++r) cells[r - 1] = (r - 1) * 9 + col;
+    return cells;
+}
+
+std::array<int, 9> frmMozelAuto::Row(int row) const {
+    std::array<int, 9> cells{};
+    for (int c = 1; c <= 9; ++c) cells[c - 1] = (row - 1) * 9 + c;
+    return cells;
+}
+
+std::array<int, 9> frmMozelAuto::Box(int box) const {
+    std::array<int, 9> cells{};
+    for (int p = 1; p <= 9; ++p) cells[p - 1] = RyouikiMasu[box][p];
+    return cells;
+}
+
+std::array<int, 9> frmMozelAuto::Diagonal(const std::array<int16_t, 10>& diagonal) const {
+    std::array<int, 9> cells{};
+    for (int i = 1; i <= 9; ++i) cells[i - 1] = diagonal[i];
+    return cells;
 }
 
 int frmMozelAuto::RyouikiBangou(int cell) const {

@@ -30,14 +30,13 @@ void frmMozelAuto::Wa45(int lineCode) {
     std::array<int, 9> cells{};
     ui::TextBox* box = nullptr;
     if (lineCode >= 0 && lineCode <= 8) {
-        for (int i = 0; i < 9; ++i) cells[i] = lineCode * 9 + i + 1;
+        cells = Row(lineCode + 1);
         box = &Text4(lineCode);
     } else if (lineCode >= 10 && lineCode <= 18) {
-        for (int i = 0; i < 9; ++i) cells[i] = i * 9 + (lineCode - 9);
+        cells = Column(lineCode - 9);
         box = &Text5(lineCode - 10);
     } else if (lineCode == kMainDiagonal || lineCode == kAntiDiagonal) {
-        const auto& diagonal = lineCode == kMainDiagonal ? cmn.NanameX : cmn.NanameY;
-        for (int i = 0; i < 9; ++i) cells[i] = diagonal[i + 1];
+        cells = Diagonal(lineCode == kMainDiagonal ? cmn.NanameX : cmn.NanameY);
         box = lineCode == kMainDiagonal ? &Text7 : &Text6;
     } else {
         return;
@@ -49,9 +48,7 @@ void frmMozelAuto::Wa45(int lineCode) {
 }
 
 void frmMozelAuto::RyouikiWa(int b) {
-    std::array<int, 9> cells{};
-    for (int p = 1; p <= 9; ++p) cells[p - 1] = RyouikiMasu[b][p];
-    Text8(b - 1).setText(ui::NumberText(LineSum(cells)));
+    Text8(b - 1).setText(ui::NumberText(LineSum(Box(b))));
     CALL_Setting();
 }
 
