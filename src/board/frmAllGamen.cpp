@@ -1,6 +1,6 @@
 #include "board/frmAllGamen.h"
 
-#include "board/BoardGeometry.h"
+#include "board/PatternTables.h"
 #include "board/BoardLayout.h"
 #include "program/Program.h"
 

@@ -1,6 +1,6 @@
 // Cell entry on the board, the two counters and the rule that offers either the pattern
 // switch or the judge buttons, the four clears and the lock of the given digits.
-#include "board/BoardGeometry.h"
+#include "board/PatternTables.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"

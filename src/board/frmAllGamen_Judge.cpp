@@ -1,7 +1,6 @@
 // Judging the double board: each grid is copied into its grid window, judged there and copied
 // back; then the cross-grid rule, the completion checks and the congratulation.
-#include "board/BoardGeometry.h"
-#include "board/OverlapPatterns.h"
+#include "board/PatternTables.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
 #include "candidates/frmKouho.h"

@@ -1,8 +1,7 @@
 // Start-up, layout of the board for the current pattern, the pattern switch, the window
 // commands and closing.
-#include "board/BoardGeometry.h"
+#include "board/PatternTables.h"
 #include "board/BoardLayout.h"
-#include "board/OverlapPatterns.h"
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"

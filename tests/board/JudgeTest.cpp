@@ -2,7 +2,7 @@
 
 #include "DoubleProblem.h"
 #include "ProgramFixture.h"
-#include "board/BoardGeometry.h"
+#include "board/PatternTables.h"
 #include "candidates/frmKouho.h"
 #include "ui/Value.h"
 

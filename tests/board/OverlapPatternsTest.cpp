@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "board/BoardGeometry.h"
-#include "board/OverlapPatterns.h"
+#include "board/PatternTables.h"
 
 using namespace board;
 

@@ -2,8 +2,8 @@
 #include <tuple>
 
 #include "ProgramFixture.h"
-#include "board/BoardGeometry.h"
-#include "board/OverlapPatterns.h"
+#include "board/PatternTables.h"
+#include "board/PatternTables.h"
 
 using namespace board;
 

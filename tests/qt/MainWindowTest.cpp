@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
-#include "board/BoardGeometry.h"
+#include "board/PatternTables.h"
 #include "board/BoardLayout.h"
 #include "board/frmAllGamen.h"
 #include "program/Program.h"

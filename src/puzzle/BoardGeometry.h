@@ -2,7 +2,7 @@
 // columns and cells count from 1.
 #pragma once
 
-namespace board {
+namespace puzzle {
 
 constexpr int kBoardSize = 15;
 constexpr int kBoardCells = 225;
@@ -22,4 +22,4 @@ constexpr int GridCell(int row, int column) { return (row - 1) * kGridSize + col
 // Board cell of grid cell k of a grid whose top-left corner is board row R, column C.
 constexpr int GridToBoard(int R, int C, int k) { return BoardCell(R + GridRow(k) - 1, C + GridColumn(k) - 1); }
 
-}  // namespace board
+}  // namespace puzzle

@@ -1,10 +1,10 @@
-#include "board/OverlapPatterns.h"
+#include "puzzle/OverlapPatterns.h"
 
 #include <stdexcept>
 
-#include "board/BoardGeometry.h"
+#include <string>
 
-namespace board {
+namespace puzzle {
 namespace {
 
 // Grid 1 always starts in board row 1; grid 2 in row 1, 4 or 7. A grid starting in board
@@ -42,22 +42,11 @@ int CellCode(const OverlapPattern& pattern, int c) {
            (InGrid(pattern.grid2Row, pattern.grid2Column, c) ? 2 : 0);
 }
 
-void BuildPatternTables(cmnMod01& m) {
-    for (int p = 1; p <= kPatternCount; ++p) {
-        for (int c = 1; c <= kBoardCells; ++c) m.PatternMasu[p][c] = static_cast<int16_t>(CellCode(Pattern(p), c));
-    }
-    for (int c = 1; c <= kBoardCells; ++c) m.PatternMasu[0][c] = 0;
-    // The i-th board cell (in board order) with code g or 3 is grid cell i of grid g.
-    for (int p = 1; p <= kPatternCount; ++p) {
-        for (int g = 1; g <= 2; ++g) {
-            int counter = 0;
-            for (int c = 1; c <= kBoardCells; ++c) {
-                int code = m.PatternMasu[p][c];
-                if (code == g || code == 3) m.GridMasu[p][g][++counter] = static_cast<int16_t>(c);
-            }
-        }
-    }
-    m.PatternNo = 12;
+int GridCellOf(const OverlapPattern& pattern, int g, int c) {
+    int r = BoardRow(c) - pattern.rowOf(g) + 1;
+    int k = BoardColumn(c) - pattern.columnOf(g) + 1;
+    if (r < 1 || r > kGridSize || k < 1 || k > kGridSize) return 0;
+    return GridCell(r, k);
 }
 
-}  // namespace board
+}  // namespace puzzle

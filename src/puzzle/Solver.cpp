@@ -1,0 +1,218 @@
+// Candidates are bit masks (bit d for digit d) over the board cells the pattern covers, kept
+// in a compact index 0..n-1. Placing a digit removes it from the cell's peers; hidden singles
+// are found per unit; the search branches on the cell with the fewest candidates and stops at
+// the limit of solutions.
+#include "puzzle/Solver.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "puzzle/Units.h"
+
+namespace puzzle {
+namespace {
+
+constexpr int kMaxCells = 2 * kGridCells;
+constexpr uint16_t kAll = 0x3FE;  // digits 1..9
+
+using Mask = uint16_t;
+
+// The cells, units and peers of one pattern under one rule, in compact indexes.
+struct Topology {
+    int n = 0;
+    std::array<int16_t, kBoardCells + 1> indexOf{};  // board cell -> compact index, or -1
+    std::array<uint8_t, kMaxCells> boardCell{};
+    std::vector<std::array<uint8_t, 9>> units;  // each distinct unit once
+    std::array<std::vector<uint8_t>, kMaxCells> peers;
+};
+
+Topology BuildTopology(int p, bool diagonal) {
+    Topology t;
+    t.indexOf.fill(-1);
+    for (int c : CoveredCells(p)) {
+        t.indexOf[static_cast<std::size_t>(c)] = static_cast<int16_t>(t.n);
+        t.boardCell[static_cast<std::size_t>(t.n)] = static_cast<uint8_t>(c);
+        ++t.n;
+    }
+    std::vector<std::array<bool, kMaxCells>> isPeer(static_cast<std::size_t>(t.n), std::array<bool, kMaxCells>{});
+    for (const Unit& unit : Units(p, diagonal)) {
+        std::array<uint8_t, 9> cells{};
+        for (std::size_t i = 0; i < 9; ++i) cells[i] = static_cast<uint8_t>(t.indexOf[static_cast<std::size_t>(unit.cells[i])]);
+        bool seen = false;  // a box of the overlap is a unit of both grids: keep it once
+        for (const auto& u : t.units) seen = seen || u == cells;
+        if (!seen) t.units.push_back(cells);
+        for (uint8_t a : cells)
+            for (uint8_t b : cells)
+                if (a != b) isPeer[a][b] = true;
+    }
+    for (std::size_t a = 0; a < static_cast<std::size_t>(t.n); ++a)
+        for (std::size_t b = 0; b < static_cast<std::size_t>(t.n); ++b)
+            if (isPeer[a][b]) t.peers[a].push_back(static_cast<uint8_t>(b));
+    return t;
+}
+
+const Topology& TopologyOf(int p, bool diagonal) {
+    static const std::vector<Topology> all = [] {
+        std::vector<Topology> v;
+        for (int q = 1; q <= kPatternCount; ++q)
+            for (bool d : {false, true}) v.push_back(BuildTopology(q, d));
+        return v;
+    }();
+    return all[static_cast<std::size_t>((p - 1) * 2 + (diagonal ? 1 : 0))];
+}
+
+struct State {
+    std::array<Mask, kMaxCells> cand;
+    std::array<bool, kMaxCells> fixed;
+    int unfixed;
+};
+
+class Search {
+public:
+    Search(const Topology& t, int limit) : t_(t), limit_(limit) {}
+
+    // Narrows cell i to the single digit bit and propagates; false on a contradiction.
+    bool place(State& s, int i, Mask bit) {
+        auto ui = static_cast<std::size_t>(i);
+        if (!(s.cand[ui] & bit)) return false;
+        s.cand[ui] = bit;
+        queue_.clear();
+        queue_.push_back(static_cast<uint8_t>(i));
+        return propagate(s);
+    }
+
+    void run(State& s) {
+        if (found_ >= limit_) return;
+        if (s.unfixed == 0) {
+            record(s);
+            return;
+        }
+        int best = -1;
+        int bestCount = 10;
+        for (int i = 0; i < t_.n; ++i) {
+            auto ui = static_cast<std::size_t>(i);
+            if (s.fixed[ui]) continue;
+            int count = std::popcount(s.cand[ui]);
+            if (count < bestCount) {
+                best = i;
+                bestCount = count;
+                if (count == 2) break;
+            }
+        }
+        for (Mask m = s.cand[static_cast<std::size_t>(best)]; m && found_ < limit_; m &= static_cast<Mask>(m - 1)) {
+            State next = s;
+            if (place(next, best, static_cast<Mask>(m & -m))) run(next);
+        }
+    }
+
+    int found() const { return found_; }
+    const std::array<State, 2>& solutions() const { return solutions_; }
+
+private:
+    bool propagate(State& s) {
+        for (;;) {
+            while (!queue_.empty()) {
+                std::size_t i = queue_.back();
+                queue_.pop_back();
+                if (s.fixed[i]) continue;
+                s.fixed[i] = true;
+                --s.unfixed;
+                Mask bit = s.cand[i];
+                for (uint8_t p : t_.peers[i]) {
+                    Mask& c = s.cand[p];
+                    if (!(c & bit)) continue;
+                    c = static_cast<Mask>(c & ~bit);
+                    if (c == 0) return false;
+                    if (std::has_single_bit(c)) queue_.push_back(p);
+                }
+            }
+            if (!hiddenSingles(s)) return false;
+            if (queue_.empty()) return true;
+        }
+    }
+
+    // Queues every digit that has one place left in a unit; false when a digit has none.
+    bool hiddenSingles(State& s) {
+        for (const auto& unit : t_.units) {
+            Mask once = 0, twice = 0;
+            for (uint8_t i : unit) {
+                twice |= once & s.cand[i];
+                once |= s.cand[i];
+            }
+            if (once != kAll) return false;
+            Mask single = static_cast<Mask>(once & ~twice);
+            if (!single) continue;
+            for (uint8_t i : unit) {
+                Mask hit = s.cand[i] & single;
+                if (!hit || s.fixed[i]) continue;
+                if (!std::has_single_bit(hit)) return false;  // one cell needs two digits
+                if (s.cand[i] != hit) {
+                    s.cand[i] = hit;
+                    queue_.push_back(i);
+                } else {
+                    queue_.push_back(i);
+                }
+            }
+        }
+        return true;
+    }
+
+    void record(const State& s) { solutions_[static_cast<std::size_t>(found_++)] = s; }
+
+    const Topology& t_;
+    int limit_;
+    int found_ = 0;
+    std::array<State, 2> solutions_{};
+    std::vector<uint8_t> queue_;
+};
+
+DoubleBoard ToBoard(const DoubleBoard& like, const Topology& t, const State& s) {
+    DoubleBoard b = like;
+    for (int i = 0; i < t.n; ++i)
+        b.digits[t.boardCell[static_cast<std::size_t>(i)]] =
+            static_cast<uint8_t>(std::countr_zero(s.cand[static_cast<std::size_t>(i)]));
+    return b;
+}
+
+// Runs the search; fills the found solutions into result when given.
+int RunSearch(const DoubleBoard& board, int limit, SolveResult* result) {
+    if (!IsPattern(board.pattern)) throw std::invalid_argument("no overlap pattern " + std::to_string(board.pattern));
+    const Topology& t = TopologyOf(board.pattern, board.diagonal);
+    State s{};
+    s.unfixed = t.n;
+    for (int i = 0; i < t.n; ++i) s.cand[static_cast<std::size_t>(i)] = kAll;
+    Search search(t, limit);
+    bool ok = true;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        int d = board.digits[static_cast<std::size_t>(c)];
+        if (d == 0) continue;
+        int i = t.indexOf[static_cast<std::size_t>(c)];
+        if (d > 9) throw std::invalid_argument("board cell " + std::to_string(c) + " holds " + std::to_string(d));
+        if (i < 0) throw std::invalid_argument("board cell " + std::to_string(c) + " lies outside the pattern");
+        if (ok) ok = search.place(s, i, static_cast<Mask>(1u << d));
+    }
+    if (ok) search.run(s);
+    if (result) {
+        if (search.found() >= 1) result->solution = ToBoard(board, t, search.solutions()[0]);
+        if (search.found() >= 2) result->second = ToBoard(board, t, search.solutions()[1]);
+    }
+    return search.found();
+}
+
+}  // namespace
+
+SolveResult Solve(const DoubleBoard& board) {
+    SolveResult result;
+    result.solution = result.second = board;
+    int found = RunSearch(board, 2, &result);
+    result.verdict = found == 0 ? Verdict::None : found == 1 ? Verdict::Unique : Verdict::Multiple;
+    return result;
+}
+
+int CountSolutions(const DoubleBoard& board, int limit) { return limit <= 0 ? 0 : RunSearch(board, limit, nullptr); }
+
+}  // namespace puzzle

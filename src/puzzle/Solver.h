@@ -1,0 +1,25 @@
+// The exact engine: does a double board have no solution, exactly one, or two or more?
+// Stateless; every caller that needs the truth of a board asks it here.
+#pragma once
+
+#include "puzzle/DoubleBoard.h"
+
+namespace puzzle {
+
+enum class Verdict { None, Unique, Multiple };
+
+struct SolveResult {
+    Verdict verdict = Verdict::None;
+    DoubleBoard solution;  // the solution (Unique), or the first one found (Multiple)
+    DoubleBoard second;    // a second, different solution (Multiple only)
+};
+
+// Solves the board, stopping at the second solution found. The board's pattern must be 1..12,
+// its digits 0..9, and cells outside the pattern's grids empty; otherwise throws
+// std::invalid_argument. Givens that break a rule (a digit twice in a unit) give Verdict::None.
+SolveResult Solve(const DoubleBoard& board);
+
+// Number of solutions, counted up to limit (1 or 2 is what callers need).
+int CountSolutions(const DoubleBoard& board, int limit);
+
+}  // namespace puzzle
