@@ -19,5 +19,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${MOZEL_BUILD_TYPE:-RelWithDebInfo}"
+# Warnings are errors here, where they help; a plain CMake build only warns.
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${MOZEL_BUILD_TYPE:-RelWithDebInfo}" -DMOZEL_WERROR=ON \
+  "$@"
 cmake --build "$build"

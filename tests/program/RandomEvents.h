@@ -1,0 +1,81 @@
+// A seeded stream of random user events through the model layer, with invariants checked after
+// each event. Every event is logged as a mozeldouble-run script line, so a failure can be
+// replayed from its seed and its last events.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "ui/HeadlessServices.h"
+
+namespace program { class Program; }
+namespace ui { class Control; class Form; }
+
+namespace randomevents {
+
+// Headless services whose Open box and printer dialog answer at random: a collection in the
+// scratch folder, a missing file there, or cancel.
+class RandomServices : public ui::HeadlessServices {
+public:
+    RandomServices(std::mt19937_64& rng, std::filesystem::path folder) : rng_(rng), folder_(std::move(folder)) {}
+    std::optional<std::string> OpenFile(const std::string& initialPath) override;
+    bool PrinterDialog() override;
+    std::vector<std::string> answers;  // what the dialogs answered during the current event
+
+private:
+    std::mt19937_64& rng_;
+    std::filesystem::path folder_;
+};
+
+class Run {
+public:
+    // folder: a scratch folder that becomes the program's folder; collection files live there.
+    Run(uint64_t seed, std::filesystem::path folder);
+    ~Run();
+
+    // Runs events until count have run or an invariant fails; the failure, or nothing.
+    std::optional<std::string> events(int count);
+    // The seed and the last events, as a replayable script, for a failure report.
+    std::string report(const std::string& failure) const;
+    int eventsRun() const { return eventsRun_; }
+    // How much the run exercised: restarts, judge commands, messages, the most filled board.
+    std::string summary() const;
+
+private:
+    void restart();
+    void oneEvent();
+    void actOn(ui::Form& form);
+    void typeInto(ui::Control& box);
+    void boardEvent();
+    std::optional<std::string> checkInvariants();
+    std::optional<std::string> checkCollections();
+    void snapshotCollections();
+    void log(std::string line);
+    template <typename T>
+    const T& pick(const std::vector<T>& items) {
+        return items[std::uniform_int_distribution<std::size_t>(0, items.size() - 1)(rng_)];
+    }
+    int below(int n) { return static_cast<int>(std::uniform_int_distribution<int>(0, n - 1)(rng_)); }
+
+    uint64_t seed_;
+    std::mt19937_64 rng_;
+    std::filesystem::path folder_;
+    std::unique_ptr<RandomServices> services_;
+    std::unique_ptr<program::Program> program_;
+    std::deque<std::string> recent_;
+    int eventsRun_ = 0;
+    bool judged_ = false;
+    int restarts_ = 0;
+    int judgeCommands_ = 0;
+    std::size_t messages_ = 0;
+    int mostFilled_ = 0;  // the last event was a judge command of the main window
+    std::vector<std::pair<std::filesystem::path, std::string>> collections_;
+};
+
+}  // namespace randomevents

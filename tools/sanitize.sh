@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the tests with AddressSanitizer and UndefinedBehaviorSanitizer into build-sanitize/ and
+# runs them, the random-event test with 10^4 events among them. Expects the packages that
+# setup.sh installs.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${MOZEL_SANITIZE_DIR:-$root/build-sanitize}
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
+  -DMOZEL_WERROR=ON -DMOZEL_SANITIZE=ON -DMOZEL_BUILD_BENCH=OFF
+cmake --build "$build"
+
+# Qt and the font libraries keep caches for the life of the process; only leaks of our own
+# code count.
+export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export MOZEL_RANDOM_EVENTS=10000
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
