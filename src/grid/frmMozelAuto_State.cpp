@@ -99,11 +99,13 @@ void frmMozelAuto::RedrawBoth() {
 }
 
 void frmMozelAuto::CALL_Setting() {
-    Setting.setText("0");
+    // Counted first and shown once: nothing listens to the box between the steps of the count.
+    int filled = 0;
     for (int i = 0; i <= 80; ++i) {
         const std::string& text = Text1(i).text();
-        if (IsFilled(text) && ui::Val(text) > 0) Setting.setText(ui::NumberText(ui::Val(Setting.text()) + 1));
+        if (IsFilled(text) && ui::Val(text) > 0) ++filled;
     }
+    Setting.setText(std::to_string(filled));
 }
 
 void frmMozelAuto::btnCheck_Click() {

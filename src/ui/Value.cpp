@@ -34,6 +34,15 @@ size_t NumericPrefix(std::string_view text, size_t pos) {
 }
 
 double Parse(std::string_view number) {
+    // Cell texts are short whole numbers: read those directly (exact below 2^53); anything else
+    // goes through strtod.
+    size_t i = number.size() > 0 && (number[0] == '+' || number[0] == '-') ? 1 : 0;
+    if (number.size() - i <= 15) {
+        long long whole = 0;
+        size_t j = i;
+        while (j < number.size() && IsDigit(number[j])) whole = whole * 10 + (number[j++] - '0');
+        if (j == number.size()) return number[0] == '-' ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
     std::string copy(number);
     return std::strtod(copy.c_str(), nullptr);
 }

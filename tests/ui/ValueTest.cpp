@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "ui/Value.h"
 
 using namespace ui;
@@ -51,4 +54,13 @@ TEST(NumberText, WholeNumbersWithoutPoint) {
     EXPECT_EQ(NumberText(12), "12");
     EXPECT_EQ(NumberText(-3), "-3");
     EXPECT_EQ(NumberText(2.5), "2.5");
+}
+
+TEST(Val, WholeNumbersReadExactlyAsTheLibraryReadsThem) {
+    for (const char* text : {"0", "-0", "+7", "007", "123456789012345", "-999999999999999", "1234567890123456",
+                             "99999999999999999999", "9007199254740993", "+"}) {
+        double expected = std::strtod(text, nullptr);
+        EXPECT_EQ(Val(text), expected) << text;
+        EXPECT_EQ(std::signbit(Val(text)), std::signbit(expected)) << text;
+    }
 }
