@@ -13,7 +13,7 @@ cmake --build "$build"
 # Qt and the font libraries keep caches for the life of the process; only leaks of our own
 # code count.
 export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"
-export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export MOZEL_RANDOM_EVENTS=10000
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

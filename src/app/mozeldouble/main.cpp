@@ -1,8 +1,12 @@
 // The desktop program: the program's windows on screen. Options:
 //   --screenshot FILE.png   after start-up, save the main window as shown to FILE and exit
 //                           (an unattended run: no instance check, no dialog waits)
+//   --quit-after-paint      exit as soon as the main window has been painted for the first
+//                           time (unattended too; for timing the start-up)
 #include <QApplication>
 #include <QStringList>
+#include <QEvent>
+#include <QTimer>
 #include <cstdio>
 
 #include "program/Program.h"
@@ -13,9 +17,19 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: mozeldouble [--screenshot FILE.png]\n");
+    std::fprintf(stderr, "usage: mozeldouble [--screenshot FILE.png | --quit-after-paint]\n");
     return 2;
 }
+
+// Ends the event loop once a widget of the program has painted.
+class QuitAfterPaint : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -27,12 +41,14 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QString screenshot;
+    bool quitAfterPaint = false;
     QStringList args = QApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--screenshot") && i + 1 < args.size()) screenshot = args[++i];
+        else if (args[i] == QLatin1String("--quit-after-paint")) quitAfterPaint = true;
         else return Usage();
     }
-    bool unattended = !screenshot.isEmpty();
+    bool unattended = !screenshot.isEmpty() || quitAfterPaint;
 
     ui::qt::QtServices services(unattended ? QString() : ui::qt::QtPlatform::DefaultLockFile());
     services.dialogs.setUnattended(unattended);
@@ -43,6 +59,13 @@ int main(int argc, char* argv[]) {
 
     program.Start();
 
+    if (quitAfterPaint) {
+        if (!views.viewOf("frmAllGamen")) return 1;
+        QuitAfterPaint quit;
+        app.installEventFilter(&quit);
+        QApplication::exec();
+        return 0;
+    }
     if (unattended) {
         ui::qt::FormView* mainWindow = views.viewOf("frmAllGamen");
         if (!mainWindow) {
