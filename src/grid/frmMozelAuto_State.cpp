@@ -148,6 +148,7 @@ void frmMozelAuto::btnSpace_Click() {
     for (int k = 1; k <= 81; ++k) {
         for (int d = 1; d <= 9; ++d) cmn.KouhoTbl[k][d] = 0;
     }
+    cmn.KouhoGrid.fill(0);
     program_.forms().unload("frmKouho");
 }
 
