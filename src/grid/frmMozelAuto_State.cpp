@@ -99,11 +99,19 @@ void frmMozelAuto::RedrawBoth() {
 }
 
 void frmMozelAuto::CALL_Setting() {
-    Setting.setText("0");
+    // Counted aside and written once: the count runs after every line sum, and nothing
+    // watches the box change in between.
+    int filled = 0;
     for (int i = 0; i <= 80; ++i) {
         const std::string& text = Text1(i).text();
-        if (IsFilled(text) && ui::Val(text) > 0) Setting.setText(ui::NumberText(ui::Val(Setting.text()) + 1));
+        // A single digit, by far the usual text, needs no number parsing.
+        if (text.size() == 1 && text[0] >= '1' && text[0] <= '9') {
+            ++filled;
+        } else if (IsFilled(text) && ui::Val(text) > 0) {
+            ++filled;
+        }
     }
+    Setting.setText(std::to_string(filled));
 }
 
 void frmMozelAuto::btnCheck_Click() {
