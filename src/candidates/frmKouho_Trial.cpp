@@ -20,6 +20,7 @@ constexpr int16_t kSolved = 9;
 constexpr int16_t kLastSlot = 10;
 constexpr int kTriesBeforeComplaint = 20;
 constexpr int kCell29 = 29;
+constexpr int kMaxPropagationSteps = 2 * 81;
 
 // A cell's digit 1..9, 0 for an empty cell, -1 for any other text.
 int DigitOf(const std::string& text) {
@@ -102,7 +103,9 @@ bool frmKouho::DoubleBoardSolvable() {
 
 frmKouho::Outcome frmKouho::Propagate(int16_t& count) {
     auto& grid1 = program_.frmMozelAuto();
-    for (;;) {
+    // Each step that goes on has changed the filled count; cells only fill up, so the steps
+    // are few. The bound only keeps a count that moves both ways from running for ever.
+    for (int step = 0; step < kMaxPropagationSteps; ++step) {
         cmn.SolvedMark = 0;
         grid1.btnColor_Click();
         grid1.btnCheck_Click();
@@ -121,6 +124,7 @@ frmKouho::Outcome frmKouho::Propagate(int16_t& count) {
         if (filled == count) return Outcome::Stalled;
         count = static_cast<int16_t>(filled);
     }
+    return Outcome::Stalled;
 }
 
 void frmKouho::Kakuritu(const Persona& persona) {
