@@ -34,6 +34,20 @@ size_t NumericPrefix(std::string_view text, size_t pos) {
 }
 
 double Parse(std::string_view number) {
+    // Plain digits, the usual cell text, are exact as an integer sum (up to 15 digits stay
+    // below 2^53), which spares the general conversion.
+    if (number.size() <= 15) {
+        double value = 0;
+        bool plain = true;
+        for (char c : number) {
+            if (!IsDigit(c)) {
+                plain = false;
+                break;
+            }
+            value = value * 10 + (c - '0');
+        }
+        if (plain) return value;
+    }
     std::string copy(number);
     return std::strtod(copy.c_str(), nullptr);
 }
