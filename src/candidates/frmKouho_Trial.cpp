@@ -191,16 +191,20 @@ void frmKouho::Kakuritu(const Persona& persona) {
             cell += persona.step;
         }
     }
+    auto& main = program_.frmAllGamen();
     if (solved) {
         // The board takes the solved grid 1, final-digit placements included.
-        auto& main = program_.frmAllGamen();
         for (int k = 1; k <= 81; ++k) main.text1(cmn.GridMasu[cmn.PatternNo][1][k]).setText(grid1.Text1(k - 1).text());
-        return;
+    } else {
+        Say(persona.notSolved);
+        RestoreSlot(1);
+        grid1.btnCheck_Click();
+        grid1.cmdAutoHantei_Click();
     }
-    Say(persona.notSolved);
-    RestoreSlot(1);
-    grid1.btnCheck_Click();
-    grid1.cmdAutoHantei_Click();
+    // The board's count follows what the run left on it.
+    int16_t filled = 0;
+    main.lblSetCount_CountSet(filled);
+    main.lblSetCount.setCaption(std::to_string(filled));
 }
 
 }  // namespace candidates

@@ -149,6 +149,7 @@ TEST_F(Trial, AFullGridCountsOnlyWhenTheDoubleBoardAcceptsIt) {
     EXPECT_EQ(texts(), (std::vector<std::string>{"僕にまかせろ！", "がんばるぞう", "これで、どうだ", "やった！　解けたぞ！"}));
     EXPECT_EQ(said[1].trialCell, rect[0]);
     EXPECT_EQ(cmn().SolvedMark, 9);
+    EXPECT_EQ(main().lblSetCount.caption(), pattern == 6 ? "126" : pattern == 11 ? "144" : "153");
     for (int k = 1; k <= 81; ++k) {
         EXPECT_EQ(grid1().Text1(k - 1).text(), std::string(1, p.solution[0][static_cast<size_t>(k - 1)])) << k;
         EXPECT_EQ(boardCell(1, k).text(), grid1().Text1(k - 1).text()) << k;
