@@ -19,8 +19,11 @@ std::string ProblemWindowText(ui::FormRegistry& forms, const char* box) {
 // A cell's three columns: one character right-aligned after two blanks, two after one blank;
 // any other length (an empty "" cell, a long text) prints as blanks.
 std::string PrintedCell(const std::string& text) {
-    if (text.size() == 1) return "  " + text + "|";
-    if (text.size() == 2) return " " + text + "|";
+    // Characters, not bytes: UTF-8 continuation bytes do not count.
+    size_t length = 0;
+    for (unsigned char c : text) length += (c & 0xC0) != 0x80;
+    if (length == 1) return "  " + text + "|";
+    if (length == 2) return " " + text + "|";
     return "    |";
 }
 
