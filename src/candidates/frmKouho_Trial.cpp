@@ -33,9 +33,13 @@ int DigitOf(const std::string& text) {
 }  // namespace
 
 void frmKouho::connectTrials() {
-    ui::CommandButton* buttons[] = {&cmdKakuritu,  &cmdKakuritu2, &cmdKakuritu3, &cmdKakuritu4,
-                                    &cmdKakuritu5, &cmdKakuritu6, &cmdKakuritu7};
-    for (size_t i = 0; i < std::size(buttons); ++i) buttons[i]->onClick = [this, i] { Kakuritu(Personas()[i]); };
+    cmdKakuritu.onClick = [this] { cmdKakuritu_Click(); };
+    cmdKakuritu2.onClick = [this] { cmdKakuritu2_Click(); };
+    cmdKakuritu3.onClick = [this] { cmdKakuritu3_Click(); };
+    cmdKakuritu4.onClick = [this] { cmdKakuritu4_Click(); };
+    cmdKakuritu5.onClick = [this] { cmdKakuritu5_Click(); };
+    cmdKakuritu6.onClick = [this] { cmdKakuritu6_Click(); };
+    cmdKakuritu7.onClick = [this] { cmdKakuritu7_Click(); };
 }
 
 void frmKouho::cmdKakuritu_Click() { Kakuritu(Personas()[0]); }
