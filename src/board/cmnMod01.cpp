@@ -91,6 +91,7 @@ std::vector<SharedVariable> SharedVariables(cmnMod01& m) {
     vars.push_back(IntegerVariable("ClearFlag", {}, [&m](const auto&) -> int16_t& { return m.ClearFlag; }));
     vars.push_back(IntegerVariable("KouhoTbl", {81, 9},
                                    [&m, idx](const auto& ix) -> int16_t& { return m.KouhoTbl[idx(ix, 0)][idx(ix, 1)]; }));
+    vars.push_back(IntegerVariable("KouhoGrid", {9}, [&m, idx](const auto& ix) -> int16_t& { return m.KouhoGrid[idx(ix, 0)]; }));
     vars.push_back(IntegerVariable("NanameX", {9}, [&m, idx](const auto& ix) -> int16_t& { return m.NanameX[idx(ix, 0)]; }));
     vars.push_back(IntegerVariable("NanameY", {9}, [&m, idx](const auto& ix) -> int16_t& { return m.NanameY[idx(ix, 0)]; }));
     vars.push_back(IntegerVariable("HintKind", {}, [&m](const auto&) -> int16_t& { return m.HintKind; }));

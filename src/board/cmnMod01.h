@@ -36,6 +36,9 @@ struct cmnMod01 {
     int16_t ClearFlag = 0;
     // 1 when the last judgement of digit d (1..9) found grid cell k (1..81) free for it.
     std::array<std::array<int16_t, 10>, 82> KouhoTbl{};
+    // Grid (1, 2) whose judgement wrote the marks of digit d (1..9) last; 0 for none. Both grids
+    // write KouhoTbl, and a grid applies a digit's marks to its own cells only when it wrote them.
+    std::array<int16_t, 10> KouhoGrid{};
     // Grid cells of the main diagonal (entry i = 10i - 9) and the anti-diagonal (8i + 1).
     std::array<int16_t, 10> NanameX{};
     std::array<int16_t, 10> NanameY{};

@@ -27,6 +27,7 @@ frmKouho::frmKouho(program::Program& program) : ui::Form("frmKouho"), program_(p
     cmdYokoHan2.onClick = [this] { cmdYokoHan2_Click(); };
     cmdRyoHan2.onClick = [this] { cmdRyoHan2_Click(); };
     for (int i = 1; i <= 9; ++i) btnSuuji2(i).onClick = [this, i] { btnSuuji2_Click(i); };
+    connectTrials();
     addOperation("T81_Save", 1, [this](const std::vector<int64_t>& args) {
         return std::vector<int64_t>{T81_Save(static_cast<int16_t>(args[0])) ? -1 : 0};
     });

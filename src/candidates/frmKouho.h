@@ -19,6 +19,8 @@ namespace board { struct cmnMod01; }
 
 namespace candidates {
 
+struct Persona;
+
 class frmKouho : public ui::Form {
 public:
     explicit frmKouho(program::Program& program);
@@ -69,11 +71,43 @@ public:
     void cmdYokoHan2_Click();
     void cmdRyoHan2_Click();
 
+    // The seven trial solvers, one per persona button; each runs Kakuritu with its persona.
+    void cmdKakuritu_Click();
+    void cmdKakuritu2_Click();
+    void cmdKakuritu3_Click();
+    void cmdKakuritu4_Click();
+    void cmdKakuritu5_Click();
+    void cmdKakuritu6_Click();
+    void cmdKakuritu7_Click();
+    // One trial run on grid 1: guess on two-candidate cells of the persona's stretch, follow
+    // grid 1's automatic judgement, back out of contradictions, save one slot per level.
+    void Kakuritu(const Persona& persona);
+
     // "0"/"1" for each digit 1..9 of grid cell k's candidates.
     std::string KouhoBits(int k) const;
 
 private:
     void layOutControls();
+    void connectTrials();
+
+    // How one propagation of a trial digit ends.
+    enum class Outcome { Solved, Stalled, Contradiction };
+    // Runs grid 1's propagation step until the filled-cell count stops changing, a duplicate
+    // appears, or grid 1 is complete; count follows the filled cells.
+    Outcome Propagate(int16_t& count);
+    // True when grid 1 as it stands, with the board's digits in the cells only grid 2 covers,
+    // still leaves the double board a solution.
+    bool DoubleBoardSolvable();
+    // The two candidates of grid 1's cell k when it has exactly two (grid 1's own marks only).
+    bool TwoCandidates(int k, std::array<int, 2>& pair) const;
+    // Writes a trial digit into grid 1's cell k and its board cell, in IroOnly.
+    void PlaceTrial(int k, int digit);
+    // Grid 1's slot back into its cells, and the board cells of grid 1 as they were then.
+    void RestoreSlot(int16_t slot);
+    void SaveBoardSlot(int16_t slot);
+    void Say(const char* text);
+    // Board texts of grid 1's cells per slot, saved with T81Tbl during a run.
+    std::array<std::array<std::string, 82>, 11> boardSlots_{};
     void ClearListing();
     // Lists the cells k = 1..81 for which inUnit(k) holds and that still have candidates.
     template <typename InUnit>

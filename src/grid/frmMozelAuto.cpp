@@ -202,6 +202,7 @@ void frmMozelAuto::connectEvents() {
     OPT_INF.onClick = [this] { OPT_INF_Click(); };
     mnuLockIn.onClick = [this] { mnuLockIn_Click(); };
     mnuLockOut.onClick = [this] { mnuLockOut_Click(); };
+    btn99PRINT.onClick = [this] { btn99PRINT_Click(); };
     btnCheck.onClick = [this] { btnCheck_Click(); };
     btnColor.onClick = [this] { btnColor_Click(); };
     btnSpace.onClick = [this] { btnSpace_Click(); };

@@ -142,6 +142,10 @@ public:
     void OPT_INF_Click();
     void mnuLockIn_Click();
     void mnuLockOut_Click();
+    // Prints the grid as text lines through the printer dialog.
+    void btn99PRINT_Click();
+    // The printed lines of the grid, given the problem window's file name and storage number.
+    std::vector<std::string> PrintLines(const std::string& file, const std::string& number) const;
 
     // --- Line sums and duplicate check ---
     void Command_Click(int n);
@@ -170,6 +174,9 @@ public:
     void cmdAutoHantei_Click();
     void btnNO_NUM_OK_Click();
     void btnOnlyOne_Click();
+    // The digit of grid cell k's only candidate mark, counting only marks this grid wrote
+    // last; 0 when the cell has none or several.
+    int OnlyCandidate(int k) const;
     void Nanamexy_check02(int row, int col, std::array<int16_t, 10>& used);
     void FinMsg();
     void Omedetou();

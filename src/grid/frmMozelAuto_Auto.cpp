@@ -60,6 +60,7 @@ void frmMozelAuto::cmdAutoHantei_Click() {
         for (int k = 1; k <= 81; ++k) {
             for (int d = 1; d <= 9; ++d) cmn.KouhoTbl[k][d] = 0;
         }
+        for (int d = 1; d <= 9; ++d) cmn.KouhoGrid[d] = static_cast<int16_t>(gridNo_);
         int passes = HanteiPasses();
         for (int pass = 0; pass < passes; ++pass) {
             btnNO_NUM_OK_Click();
@@ -68,12 +69,8 @@ void frmMozelAuto::cmdAutoHantei_Click() {
         // One only-candidate placement per step: the first cell in cell order.
         bool placed = false;
         for (int k = 1; k <= 81 && !placed; ++k) {
-            int sum = 0, digit = 0;
-            for (int d = 1; d <= 9; ++d) {
-                sum += cmn.KouhoTbl[k][d];
-                if (cmn.KouhoTbl[k][d] > 0) digit = d;
-            }
-            if (sum == 1) {
+            int digit = OnlyCandidate(k);
+            if (digit != 0) {
                 SuujiSet(k, std::to_string(digit));
                 Nuri(k, cmn.IroOnly);
                 placed = true;
@@ -139,17 +136,24 @@ void frmMozelAuto::btnNO_NUM_OK_Click() {
     }
 }
 
+int frmMozelAuto::OnlyCandidate(int k) const {
+    int sum = 0, digit = 0;
+    for (int d = 1; d <= 9; ++d) {
+        // Marks the other grid's judgement wrote describe that grid's cells, not these.
+        if (cmn.KouhoGrid[d] != gridNo_) continue;
+        if (cmn.KouhoTbl[k][d] > 0) {
+            ++sum;
+            digit = d;
+        }
+    }
+    return sum == 1 ? digit : 0;
+}
+
 void frmMozelAuto::btnOnlyOne_Click() {
     btnColor_Click();
     for (int k = 1; k <= 81; ++k) {
-        int sum = 0, digit = 0;
-        for (int d = 1; d <= 9; ++d) {
-            if (cmn.KouhoTbl[k][d] > 0) {
-                ++sum;
-                digit = d;
-            }
-        }
-        if (sum == 1) {
+        int digit = OnlyCandidate(k);
+        if (digit != 0) {
             SuujiSet(k, std::to_string(digit));
             Nuri(k, cmn.IroOnly);
         }

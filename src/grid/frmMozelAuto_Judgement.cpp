@@ -129,6 +129,7 @@ void frmMozelAuto::GaitoSpace(int d, int16_t& count) {
     // Every free cell is listed (up to all 81), so that every mark of d is current.
     for (int i = 1; i <= 81; ++i) txtGaitoSpace(i).setText("");
     int i = 1;
+    cmn.KouhoGrid[d] = static_cast<int16_t>(gridNo_);
     for (int k = 1; k <= 81; ++k) {
         cmn.KouhoTbl[k][d] = 0;
         if (Text1(k - 1).text().empty() && Text1(k - 1).backColor() != cmn.IroRyouiki) {

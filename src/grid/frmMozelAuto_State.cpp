@@ -99,11 +99,17 @@ void frmMozelAuto::RedrawBoth() {
 }
 
 void frmMozelAuto::CALL_Setting() {
-    // Counted first and shown once: nothing listens to the box between the steps of the count.
+    // Counted aside and written once: the count runs after every line sum, and nothing
+    // watches the box change in between.
     int filled = 0;
     for (int i = 0; i <= 80; ++i) {
         const std::string& text = Text1(i).text();
-        if (IsFilled(text) && ui::Val(text) > 0) ++filled;
+        // A single digit, by far the usual text, needs no number parsing.
+        if (text.size() == 1 && text[0] >= '1' && text[0] <= '9') {
+            ++filled;
+        } else if (IsFilled(text) && ui::Val(text) > 0) {
+            ++filled;
+        }
     }
     Setting.setText(std::to_string(filled));
 }
@@ -150,6 +156,7 @@ void frmMozelAuto::btnSpace_Click() {
     for (int k = 1; k <= 81; ++k) {
         for (int d = 1; d <= 9; ++d) cmn.KouhoTbl[k][d] = 0;
     }
+    cmn.KouhoGrid.fill(0);
     program_.forms().unload("frmKouho");
 }
 

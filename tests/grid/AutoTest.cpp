@@ -106,6 +106,7 @@ TEST_F(Auto, OneStepPlacesForcedDigitsAndOneOnlyCandidate) {
 }
 
 TEST_F(Auto, OnlyCandidateFillsAllCellsFromTheButtonButOnePerStep) {
+    cmn().KouhoGrid.fill(1);  // as grid 1's own judgement left them
     cmn().KouhoTbl[5][4] = 1;
     cmn().KouhoTbl[7][2] = 1;
     cmn().KouhoTbl[8][2] = 1;
@@ -116,6 +117,28 @@ TEST_F(Auto, OnlyCandidateFillsAllCellsFromTheButtonButOnePerStep) {
     EXPECT_EQ(text(8), "");
     EXPECT_EQ(colour(g(), 5), cmn().IroOnly);
     EXPECT_EQ(boardCell(1, 7).text(), "2");
+}
+
+TEST_F(Auto, OnlyCandidateAppliesOnlyTheMarksThisGridWroteLast) {
+    // Grid 2's judgement of 4 marked cell 5 of grid 2: in grid 1 that mark means nothing.
+    cmn().KouhoTbl[5][4] = 1;
+    cmn().KouhoGrid[4] = 2;
+    // Grid 1 wrote the marks of 2; cell 7's single own mark counts, though the foreign mark
+    // for 4 on the same cell is ignored rather than making two.
+    cmn().KouhoTbl[7][2] = 1;
+    cmn().KouhoTbl[7][4] = 1;
+    cmn().KouhoGrid[2] = 1;
+    click(g().btnOnlyOne);
+    EXPECT_EQ(text(5), "");
+    EXPECT_EQ(text(7), "2");
+
+    // A judgement takes the marks of its digit over for its grid; the digit clear drops them.
+    grid2().btnSuujiHantei_Click(2);
+    EXPECT_EQ(cmn().KouhoGrid[2], 2);
+    g().btnSuujiHantei_Click(4);
+    EXPECT_EQ(cmn().KouhoGrid[4], 1);
+    g().btnSpace_Click();
+    EXPECT_EQ(cmn().KouhoGrid[4], 0);
 }
 
 TEST_F(Auto, PassCountMustBeAWholeNumber) {

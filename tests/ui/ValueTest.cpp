@@ -18,6 +18,10 @@ TEST(Val, ReadsTheLongestNumericPrefixAfterBlanks) {
     EXPECT_EQ(Val(""), 0);
     EXPECT_EQ(Val("  "), 0);
     EXPECT_EQ(Val("abc"), 0);
+    // Plain digit runs, short and long, read as the general conversion reads them.
+    EXPECT_EQ(Val("007"), 7);
+    EXPECT_EQ(Val("123456789012345"), 123456789012345.0);
+    EXPECT_EQ(Val("12345678901234567890"), 12345678901234567890.0);
     EXPECT_EQ(Val("-"), 0);
     EXPECT_EQ(Val("."), 0);
 }
