@@ -107,8 +107,8 @@ std::string StepText(const Step& step, int pattern) {
         }
         case Technique::NakedSingle: {
             const CellDigit& p = step.place.front();
-            return CellName(pattern, p.cell, g) + "に入る候補は" + Num(p.digit) + "だけです。" + CellName(pattern, p.cell, g) +
-                   "に" + Num(p.digit) + "が入ります。";
+            return CellName(pattern, p.cell, g) + "に入る候補は" + Num(p.digit) + "だけなので、ここに" + Num(p.digit) +
+                   "が入ります。";
         }
         case Technique::HiddenSingle: {
             const CellDigit& p = step.place.front();
