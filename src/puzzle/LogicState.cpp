@@ -17,11 +17,13 @@ LogicState::LogicState(const DoubleBoard& board)
     : board_(board),
       units_(Units(board.pattern, board.diagonal)),
       cells_(CoveredCells(board.pattern)),
+      unitCells_(units_.size()),
       unitsOf_(kBoardCells + 1),
       peers_(kBoardCells + 1),
       candidates_(kBoardCells + 1, 0) {
     for (std::size_t u = 0; u < units_.size(); ++u)
         for (int a : units_[u].cells) {
+            unitCells_[u].set(static_cast<std::size_t>(a));
             unitsOf_[static_cast<std::size_t>(a)].push_back(static_cast<int>(u));
             for (int b : units_[u].cells)
                 if (a != b) peers_[static_cast<std::size_t>(a)].set(static_cast<std::size_t>(b));

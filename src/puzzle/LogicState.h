@@ -46,6 +46,8 @@ public:
     int digit(int c) const { return board_.digits[static_cast<std::size_t>(c)]; }
     Candidates candidates(int c) const { return candidates_[static_cast<std::size_t>(c)]; }
     const std::vector<Unit>& units() const { return units_; }
+    // The cells of unit u (an index into units()) as a set of board cells.
+    const std::bitset<kBoardCells + 1>& unitCells(std::size_t u) const { return unitCells_[u]; }
     // Indexes into units() of the units that hold board cell c.
     const std::vector<int>& unitsOf(int c) const { return unitsOf_[static_cast<std::size_t>(c)]; }
     // The board cells the two grids cover, in board order.
@@ -62,6 +64,7 @@ private:
     DoubleBoard board_;
     std::vector<Unit> units_;
     std::vector<int> cells_;
+    std::vector<std::bitset<kBoardCells + 1>> unitCells_;
     std::vector<std::vector<int>> unitsOf_;
     std::vector<std::bitset<kBoardCells + 1>> peers_;
     std::vector<Candidates> candidates_;

@@ -1,6 +1,7 @@
 // Steps that place a digit: the last empty cell of a unit, a cell with one candidate left,
 // a digit with one place left in a unit.
 #include <algorithm>
+#include <array>
 
 #include "puzzle/TechniqueSearch.h"
 
@@ -52,15 +53,24 @@ std::optional<Step> NakedSingle(const LogicState& s) {
 
 std::optional<Step> HiddenSingle(const LogicState& s) {
     for (const Unit& u : s.units()) {
-        Candidates placed = PlacedIn(s, u);
+        // Per digit: how many empty cells may take it, and the last of them.
+        std::array<int, 10> count{}, last{};
+        Candidates placed = 0;
+        for (int c : u.cells) {
+            if (s.digit(c) != 0) {
+                placed |= Bit(s.digit(c));
+                continue;
+            }
+            for (int d = 1; d <= 9; ++d)
+                if (s.candidates(c) & Bit(d)) ++count[static_cast<std::size_t>(d)], last[static_cast<std::size_t>(d)] = c;
+        }
         for (int d = 1; d <= 9; ++d) {
-            if (placed & Bit(d)) continue;
-            std::vector<int> places = PlacesOf(s, u, d);
-            if (places.size() != 1) continue;
-            Step step{Technique::HiddenSingle, {{places.front(), d}}, {}, {}, {u}, {}, {d}, {}};
+            if ((placed & Bit(d)) || count[static_cast<std::size_t>(d)] != 1) continue;
+            int cell = last[static_cast<std::size_t>(d)];
+            Step step{Technique::HiddenSingle, {{cell, d}}, {}, {}, {u}, {}, {d}, {}};
             // The digits d that keep the unit's other empty cells from taking it.
             for (int c : u.cells)
-                if (c != places.front() && s.digit(c) == 0) AddUnique(step.proof, HolderOf(s, c, d));
+                if (c != cell && s.digit(c) == 0) AddUnique(step.proof, HolderOf(s, c, d));
             return step;
         }
     }
