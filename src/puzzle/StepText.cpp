@@ -18,10 +18,11 @@ std::string DigitList(const std::vector<int>& digits) {
     return s;
 }
 
-// Cells in order, the grid written only where it changes: "グリッド1の3行5列、3行7列".
-std::string CellList(int pattern, const std::vector<int>& cells, int grid) {
+// Cells in order, the grid written only where it changes: "グリッド1の3行5列、3行7列". With
+// grid already said (lastGrid), cells of that grid go without it.
+std::string CellList(int pattern, const std::vector<int>& cells, int grid, int lastGrid = 0) {
     std::string s;
-    int last = 0;
+    int last = lastGrid;
     for (int c : cells) {
         GridPosition p = PositionOf(pattern, c, grid);
         if (!s.empty()) s += "、";
@@ -49,9 +50,25 @@ std::string RemovalList(int pattern, const std::vector<CellDigit>& removals, int
     return s;
 }
 
-std::string UnitList(const std::vector<Unit>& units) {
+// A box of the overlap is also a box of the other grid: "グリッド1のブロック9（グリッド2のブロック1）".
+std::string Named(int pattern, const Unit& u) {
+    std::string name = UnitName(u);
+    if (u.kind != UnitKind::Box) return name;
+    const OverlapPattern& p = Pattern(pattern);
+    int other = 3 - u.grid;
+    if (GridCellOf(p, other, u.cells.front()) == 0 || GridCellOf(p, other, u.cells.back()) == 0) return name;
+    return name + "（グリッド" + Num(other) + "のブロック" + Num(BoxOf(GridCellOf(p, other, u.cells.front()))) + "）";
+}
+
+// Units joined by "と"; a shared box listed for both grids is named once.
+std::string UnitList(int pattern, const std::vector<Unit>& units) {
     std::string s;
-    for (const Unit& u : units) s += (s.empty() ? "" : "と") + UnitName(u);
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        bool again = false;
+        for (std::size_t j = 0; j < i; ++j)
+            again = again || (units[i].kind == UnitKind::Box && units[j].kind == UnitKind::Box && units[i].cells[0] == units[j].cells[0]);
+        if (!again) s += (s.empty() ? "" : "と") + Named(pattern, units[i]);
+    }
     return s;
 }
 
@@ -117,26 +134,30 @@ std::string StepText(const Step& step, int pattern) {
         }
         case Technique::Pointing:
         case Technique::Claiming:
-            return UnitName(step.units.front()) + "では、" + digits + "が入るのは" + cells(step.proof) +
-                   "のどれかで、どれも" + UnitList(step.targets) + "にあります。そのため" + UnitList(step.targets) +
+            return Named(pattern, step.units.front()) + "では、" + digits + "が入るのは" + cells(step.proof) +
+                   "のどれかで、どれも" + UnitList(pattern, step.targets) + "にあります。そのため" + UnitList(pattern, step.targets) +
                    "の他のマス（" + cells(CellsOf(step.remove)) + "）には" + digits + "が入りません。";
         case Technique::NakedPair:
         case Technique::NakedTriple:
         case Technique::NakedQuad:
-            return UnitName(step.units.front()) + "の" + cells(step.proof) + "には" + digits + "しか入りません（" +
-                   Num(static_cast<int>(step.proof.size())) + "マスに" + Num(static_cast<int>(step.digits.size())) +
-                   "つの数字）。そのため同じ" + (step.targets.empty() ? "" : "ユニット（" + UnitList(step.targets) + "も）の") +
-                   "他のマスから候補を消せます: " + removals + "。";
+        {
+            std::vector<Unit> all = step.units;
+            all.insert(all.end(), step.targets.begin(), step.targets.end());
+            return Named(pattern, step.units.front()) + "の" + CellList(pattern, step.proof, g, g) + "には" + digits +
+                   "しか入りません（" + Num(static_cast<int>(step.proof.size())) + "マスに" +
+                   Num(static_cast<int>(step.digits.size())) + "つの数字）。そのため" + UnitList(pattern, all) +
+                   "の他のマスから" + digits + "を消せます: " + removals + "。";
+        }
         case Technique::HiddenPair:
         case Technique::HiddenTriple:
         case Technique::HiddenQuad:
-            return UnitName(step.units.front()) + "では、" + digits + "が入るのは" + cells(step.proof) + "だけです（" +
+            return Named(pattern, step.units.front()) + "では、" + digits + "が入るのは" + CellList(pattern, step.proof, g, g) + "だけです（" +
                    Num(static_cast<int>(step.digits.size())) + "つの数字に" + Num(static_cast<int>(step.proof.size())) +
                    "マス）。そのためこれらのマスから他の候補を消せます: " + removals + "。";
         case Technique::XWing:
         case Technique::Swordfish:
-            return digits + "が入るのは、" + UnitList(step.units) + "のどれでも" + UnitList(step.targets) +
-                   "の上だけです。そのため" + UnitList(step.targets) + "の他のマス（" + cells(CellsOf(step.remove)) +
+            return digits + "が入るのは、" + UnitList(pattern, step.units) + "のどれでも" + UnitList(pattern, step.targets) +
+                   "の上だけです。そのため" + UnitList(pattern, step.targets) + "の他のマス（" + cells(CellsOf(step.remove)) +
                    "）には" + digits + "が入りません。";
         case Technique::XYWing:
         case Technique::XYZWing: {
