@@ -294,3 +294,13 @@ TEST(Techniques, TheTableNamesEveryTechniqueOnceInOrder) {
     EXPECT_EQ(JapaneseName(Technique::XWing), "Xウィング");
     EXPECT_EQ(EnglishName(Technique::HiddenSingle), "Hidden Single");
 }
+
+TEST(Techniques, TheDiagonalIsAUnitUnderTheDiagonalRule) {
+    DoubleBoard b = BoardOf({{1, 1, 1, 1}, {1, 2, 2, 2}, {1, 3, 3, 3}, {1, 4, 4, 4}, {1, 5, 5, 5}, {1, 6, 6, 6}, {1, 7, 7, 7}, {1, 8, 8, 8}});
+    EXPECT_FALSE(FindStep(LogicState(b)).has_value());
+    b.diagonal = true;
+    Step step = First(LogicState(b));
+    EXPECT_EQ(step.technique, Technique::LastCell);
+    EXPECT_EQ(step.place, (std::vector<CellDigit>{{Cell(1, 9, 9), 9}}));
+    EXPECT_EQ(StepText(step, kPattern), "グリッド1の対角線（左上から右下）で空いているのはグリッド1の9行9列だけです。残る9がそこに入ります。");
+}
