@@ -71,6 +71,13 @@ void frmAllGamen::cmdHint_Click() {
         return;
     }
 
+    bool anyDigit = false;
+    for (uint8_t d : board.digits) anyDigit = anyDigit || d != 0;
+    if (!anyDigit) {
+        program_.dialogs().MsgBox("盤面に数字がありません。問題を入力してから、ヒントを押してください。", ui::MsgIcon::Information);
+        return;
+    }
+
     // The problem is the locked givens. When they have exactly one solution, a digit the user
     // entered that differs from it is wrong, and that is all the hint says.
     puzzle::DoubleBoard givens = board;

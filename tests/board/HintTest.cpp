@@ -111,4 +111,26 @@ TEST_F(Hint, ABoardWithoutSolutionIsSaidSo) {
     EXPECT_TRUE(painted().empty());
 }
 
+TEST_F(Hint, AnEmptyBoardAsksForAProblem) {
+    click(main().cmdHint);
+    EXPECT_EQ(services.messages(), std::vector<std::string>{"盤面に数字がありません。問題を入力してから、ヒントを押してください。"});
+}
+
+TEST_F(Hint, RemovalsAreRememberedUntilADigitIsTakenAway) {
+    // Grid 2's row 1 holds 1 to 6 outside the shared box: 7, then 8, are locked in the box.
+    for (int k = 4; k <= 9; ++k) boardCell(2, k).setText(std::to_string(k - 3));
+    click(main().cmdHint);
+    click(main().cmdHint);
+    ASSERT_EQ(services.messages().size(), 2u);
+    EXPECT_NE(services.messages()[0].find("では、7が入るのは"), std::string::npos) << services.messages()[0];
+    EXPECT_NE(services.messages()[1].find("では、8が入るのは"), std::string::npos) << services.messages()[1];
+    // A digit added keeps what the hints found; taking it away again starts afresh.
+    boardCell(1, 1).setText("9");
+    click(main().cmdHint);
+    EXPECT_EQ(services.messages()[2].find("では、7が入るのは"), std::string::npos) << services.messages()[2];
+    boardCell(1, 1).setText("");
+    click(main().cmdHint);
+    EXPECT_EQ(services.messages()[3], services.messages()[0]);
+}
+
 }  // namespace
