@@ -139,8 +139,7 @@ std::string StepText(const Step& step, int pattern) {
                    "の他のマス（" + cells(CellsOf(step.remove)) + "）には" + digits + "が入りません。";
         case Technique::NakedPair:
         case Technique::NakedTriple:
-        case Technique::NakedQuad:
-        {
+        case Technique::NakedQuad: {
             std::vector<Unit> all = step.units;
             all.insert(all.end(), step.targets.begin(), step.targets.end());
             return Named(pattern, step.units.front()) + "の" + CellList(pattern, step.proof, g, g) + "には" + digits +
@@ -151,8 +150,8 @@ std::string StepText(const Step& step, int pattern) {
         case Technique::HiddenPair:
         case Technique::HiddenTriple:
         case Technique::HiddenQuad:
-            return Named(pattern, step.units.front()) + "では、" + digits + "が入るのは" + CellList(pattern, step.proof, g, g) + "だけです（" +
-                   Num(static_cast<int>(step.digits.size())) + "つの数字に" + Num(static_cast<int>(step.proof.size())) +
+            return Named(pattern, step.units.front()) + "では、" + digits + "が入るのは" + CellList(pattern, step.proof, g, g) +
+                   "だけです（" + Num(static_cast<int>(step.digits.size())) + "つの数字に" + Num(static_cast<int>(step.proof.size())) +
                    "マス）。そのためこれらのマスから他の候補を消せます: " + removals + "。";
         case Technique::XWing:
         case Technique::Swordfish:
