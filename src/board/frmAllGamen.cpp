@@ -128,6 +128,8 @@ void frmAllGamen::layOutControls() {
     cmdPrint.setBounds(1440, 11280, 900, 440);
     cmdEnd.setCaption("終了");
     cmdEnd.setBounds(9100, 11280, 1050, 440);
+    cmdHint.setCaption("ヒント");
+    cmdHint.setBounds(60, 7300, 800, 480);
 
     lblNaname.setCaption("対角ナンプレの制御に使用しています。==>");
     lblNaname.setBounds(2500, 10940, 4200, 300);
@@ -157,6 +159,7 @@ void frmAllGamen::connectEvents() {
     cmdOpt01.onClick = [this] { cmdOpt01_Click(); };
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
     cmdEnd.onClick = [this] { cmdEnd_Click(); };
+    cmdHint.onClick = [this] { cmdHint_Click(); };
 }
 
 void frmAllGamen::registerOperations() {

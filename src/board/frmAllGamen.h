@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
+#include "puzzle/DoubleBoard.h"
 #include "ui/Buttons.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
@@ -52,6 +54,8 @@ public:
     ui::CommandButton cmdOpt01{*this, "cmdOpt01"};
     ui::CommandButton cmdPrint{*this, "cmdPrint"};
     ui::CommandButton cmdEnd{*this, "cmdEnd"};
+    // The next logical step, explained and painted.
+    ui::CommandButton cmdHint{*this, "cmdHint"};
 
     // Counters and notices.
     ui::Label lblSetCountHead{*this, "lblSetCountHead"};
@@ -115,6 +119,9 @@ public:
     void Double_Check01(int d);
     void Omedetou();
 
+    // Hint: names a wrong digit, or explains and paints the next logical step.
+    void cmdHint_Click();
+
 private:
     void layOutControls();
     void connectEvents();
@@ -136,6 +143,12 @@ private:
     void Double_Hantei(int d, const std::vector<int>& A, const std::vector<int>& B);
     bool AllChecked();
     void RaiseNanido();
+
+    // Candidates the hint has removed on this board, kept while the board's digits only grow
+    // so that the next hint goes on from them.
+    puzzle::DoubleBoard hintBoard_;
+    std::vector<std::pair<int, int>> hintRemovals_;
+    void PaintHintCell(int c, ui::Color color);
 
     program::Program& program_;
     cmnMod01& cmn;

@@ -1,0 +1,40 @@
+// The logic step finder: the whole logical path of a double problem from its givens, as
+// mozeldouble-solve --steps runs it, and the first step as ヒント finds it. Goal: the full
+// path in 10 ms or less (median).
+#include <benchmark/benchmark.h>
+
+#include "PublicDoubles.h"
+#include "puzzle/StepFinder.h"
+#include "puzzle/StepPath.h"
+
+namespace {
+
+PublicDouble Problem(const char* file, int pattern) { return public_doubles::Make(MOZEL_BENCH_DATA, file, pattern, 0, 1); }
+
+void FullPath(benchmark::State& state, const char* file, int pattern) {
+    PublicDouble p = Problem(file, pattern);
+    for (auto _ : state) {
+        puzzle::StepPath path = puzzle::RunPath(p.givens);
+        benchmark::DoNotOptimize(path.rating.finished);
+    }
+}
+
+void BM_FullPath_Sensei1Hard(benchmark::State& s) { FullPath(s, "sensei-1-180501-144448.hard.txt", 12); }
+void BM_FullPath_Sensei2Hard(benchmark::State& s) { FullPath(s, "sensei-2-180503-105056.hard.txt", 11); }
+void BM_FullPath_Sensei4Fishy(benchmark::State& s) { FullPath(s, "sensei-4-180705-135510.36.Fishy.txt", 6); }
+BENCHMARK(BM_FullPath_Sensei1Hard)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FullPath_Sensei2Hard)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FullPath_Sensei4Fishy)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+void BM_FirstStep(benchmark::State& state) {
+    PublicDouble p = Problem("sensei-1-180501-144448.hard.txt", 12);
+    for (auto _ : state) {
+        puzzle::LogicState s(p.givens);
+        benchmark::DoNotOptimize(puzzle::FindStep(s));
+    }
+}
+BENCHMARK(BM_FirstStep)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

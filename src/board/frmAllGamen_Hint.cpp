@@ -1,0 +1,136 @@
+// ヒント: checks the board the way 検証 reads it, then explains the next logical step and
+// paints the cells that prove it (IroOnly) and the cells it decides (IroAuto1). A cell that is
+// not a digit, a digit twice in a unit or a wrong digit is named and painted in IroError
+// instead, and nothing else is shown. The hint never writes a digit.
+#include <algorithm>
+#include <string>
+
+#include "board/BoardReading.h"
+#include "board/cmnMod01.h"
+#include "board/frmAllGamen.h"
+#include "program/Program.h"
+#include "puzzle/Solver.h"
+#include "puzzle/StepFinder.h"
+#include "puzzle/StepText.h"
+
+namespace board {
+
+namespace {
+
+struct Duplicate {
+    puzzle::Unit unit;
+    int first, second, digit;
+};
+
+// The first unit (in unit order) that holds a digit twice.
+std::optional<Duplicate> FindDuplicate(const puzzle::DoubleBoard& b) {
+    for (const puzzle::Unit& u : puzzle::Units(b.pattern, b.diagonal))
+        for (std::size_t i = 0; i < u.cells.size(); ++i)
+            for (std::size_t j = i + 1; j < u.cells.size(); ++j) {
+                int d = b.digits[static_cast<std::size_t>(u.cells[i])];
+                if (d != 0 && d == b.digits[static_cast<std::size_t>(u.cells[j])]) return Duplicate{u, u.cells[i], u.cells[j], d};
+            }
+    return std::nullopt;
+}
+
+// True when every digit of `before` is still on `after`.
+bool DigitsOnlyGrew(const puzzle::DoubleBoard& before, const puzzle::DoubleBoard& after) {
+    if (before.pattern != after.pattern || before.diagonal != after.diagonal) return false;
+    for (int c = 1; c <= puzzle::kBoardCells; ++c) {
+        auto i = static_cast<std::size_t>(c);
+        if (before.digits[i] != 0 && before.digits[i] != after.digits[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void frmAllGamen::PaintHintCell(int c, ui::Color color) { text1(c).setBackColor(color); }
+
+void frmAllGamen::cmdHint_Click() {
+    cmdClear02_Click();
+    BoardReading reading = ReadBoard(*this, cmn);
+    const puzzle::DoubleBoard& board = reading.board;
+    const int pattern = board.pattern;
+    auto name = [pattern](int c) { return puzzle::CellName(pattern, c, 1); };
+
+    if (reading.notDigit) {
+        PaintHintCell(*reading.notDigit, cmn.IroError);
+        program_.dialogs().MsgBox(name(*reading.notDigit) + "の「" + reading.notDigitText +
+                                      "」は数字ではありません。1から9の数字にするか、空白にしてください。",
+                                  ui::MsgIcon::Exclamation);
+        return;
+    }
+    if (std::optional<Duplicate> dup = FindDuplicate(board)) {
+        PaintHintCell(dup->first, cmn.IroError);
+        PaintHintCell(dup->second, cmn.IroError);
+        program_.dialogs().MsgBox(puzzle::UnitName(dup->unit) + "に" + std::to_string(dup->digit) + "が2つあります（" +
+                                      puzzle::CellName(pattern, dup->first, dup->unit.grid) + "と" +
+                                      puzzle::CellName(pattern, dup->second, dup->unit.grid) + "）。",
+                                  ui::MsgIcon::Exclamation);
+        return;
+    }
+
+    bool anyDigit = false;
+    for (uint8_t d : board.digits) anyDigit = anyDigit || d != 0;
+    if (!anyDigit) {
+        program_.dialogs().MsgBox("盤面に数字がありません。問題を入力してから、ヒントを押してください。", ui::MsgIcon::Information);
+        return;
+    }
+
+    // The problem is the locked givens. When they have exactly one solution, a digit the user
+    // entered that differs from it is wrong, and that is all the hint says.
+    puzzle::DoubleBoard givens = board;
+    bool anyGiven = false;
+    for (int c = 1; c <= puzzle::kBoardCells; ++c) {
+        auto i = static_cast<std::size_t>(c);
+        if (givens.digits[i] != 0 && !text1(c).locked()) givens.digits[i] = 0;
+        anyGiven = anyGiven || givens.digits[i] != 0;
+    }
+    if (anyGiven) {
+        puzzle::SolveResult problem = puzzle::Solve(givens);
+        if (problem.verdict == puzzle::Verdict::Unique)
+            for (int c = 1; c <= puzzle::kBoardCells; ++c) {
+                int d = board.digits[static_cast<std::size_t>(c)];
+                if (d == 0 || d == problem.solution.digits[static_cast<std::size_t>(c)]) continue;
+                PaintHintCell(c, cmn.IroError);
+                program_.dialogs().MsgBox(name(c) + "の" + std::to_string(d) + "は間違っています。この数字を消してから、もう一度ヒントを押してください。",
+                                          ui::MsgIcon::Exclamation);
+                return;
+            }
+    }
+    if (puzzle::Solve(board).verdict == puzzle::Verdict::None) {
+        program_.dialogs().MsgBox("この盤面には解がありません。どこかの数字が間違っています。", ui::MsgIcon::Exclamation);
+        return;
+    }
+
+    puzzle::LogicState state(board);
+    if (DigitsOnlyGrew(hintBoard_, board)) {
+        for (auto [c, d] : hintRemovals_) state.removeCandidate(c, d);
+    } else {
+        hintRemovals_.clear();
+    }
+    hintBoard_ = board;
+    if (state.solved()) {
+        program_.dialogs().MsgBox("盤面はすべて埋まっています。", ui::MsgIcon::Information);
+        return;
+    }
+    std::optional<puzzle::Step> step = puzzle::FindStep(state);
+    if (!step) {
+        program_.dialogs().MsgBox(
+            "ここから先は、ヒントの手筋では進めません。候補ウィンドウの試行（ペルソナたち）に任せてみてください。",
+            ui::MsgIcon::Information);
+        return;
+    }
+    for (int c : step->proof) PaintHintCell(c, cmn.IroOnly);
+    for (const puzzle::CellDigit& p : step->place) PaintHintCell(p.cell, cmn.IroAuto1);
+    for (const puzzle::CellDigit& r : step->remove) {
+        PaintHintCell(r.cell, cmn.IroAuto1);
+        hintRemovals_.emplace_back(r.cell, r.digit);
+    }
+    program_.dialogs().MsgBox("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "）\n" +
+                                  puzzle::StepText(*step, pattern),
+                              ui::MsgIcon::Information);
+}
+
+}  // namespace board

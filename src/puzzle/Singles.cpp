@@ -1,0 +1,80 @@
+// Steps that place a digit: the last empty cell of a unit, a cell with one candidate left,
+// a digit with one place left in a unit.
+#include <algorithm>
+#include <array>
+
+#include "puzzle/TechniqueSearch.h"
+
+namespace puzzle::search {
+
+namespace {
+// A cell among the given ones that holds digit d, or 0.
+int HolderOf(const LogicState& s, int c, int d) {
+    for (int u : s.unitsOf(c))
+        for (int p : s.units()[static_cast<std::size_t>(u)].cells)
+            if (s.digit(p) == d) return p;
+    return 0;
+}
+
+void AddUnique(std::vector<int>& cells, int c) {
+    if (c != 0 && std::find(cells.begin(), cells.end(), c) == cells.end()) cells.push_back(c);
+}
+}  // namespace
+
+std::optional<Step> LastCell(const LogicState& s) {
+    for (const Unit& u : s.units()) {
+        int empty = 0, count = 0;
+        for (int c : u.cells)
+            if (s.digit(c) == 0) empty = c, ++count;
+        if (count != 1) continue;
+        Candidates missing = static_cast<Candidates>(kAllCandidates & ~PlacedIn(s, u));
+        if (CountOf(missing) != 1 || !(s.candidates(empty) & missing)) continue;
+        int d = DigitsOf(missing).front();
+        Step step{Technique::LastCell, {{empty, d}}, {}, {}, {u}, {}, {d}, {}};
+        for (int c : u.cells)
+            if (c != empty) step.proof.push_back(c);
+        return step;
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> NakedSingle(const LogicState& s) {
+    for (int c : s.cells()) {
+        if (s.digit(c) != 0 || CountOf(s.candidates(c)) != 1) continue;
+        int d = DigitsOf(s.candidates(c)).front();
+        Step step{Technique::NakedSingle, {{c, d}}, {}, {}, {}, {}, {d}, {}};
+        for (int e = 1; e <= 9; ++e)
+            if (e != d) AddUnique(step.proof, HolderOf(s, c, e));
+        for (int u : s.unitsOf(c)) step.units.push_back(s.units()[static_cast<std::size_t>(u)]);
+        return step;
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> HiddenSingle(const LogicState& s) {
+    for (const Unit& u : s.units()) {
+        // Per digit: how many empty cells may take it, and the last of them.
+        std::array<int, 10> count{}, last{};
+        Candidates placed = 0;
+        for (int c : u.cells) {
+            if (s.digit(c) != 0) {
+                placed |= Bit(s.digit(c));
+                continue;
+            }
+            for (int d = 1; d <= 9; ++d)
+                if (s.candidates(c) & Bit(d)) ++count[static_cast<std::size_t>(d)], last[static_cast<std::size_t>(d)] = c;
+        }
+        for (int d = 1; d <= 9; ++d) {
+            if ((placed & Bit(d)) || count[static_cast<std::size_t>(d)] != 1) continue;
+            int cell = last[static_cast<std::size_t>(d)];
+            Step step{Technique::HiddenSingle, {{cell, d}}, {}, {}, {u}, {}, {d}, {}};
+            // The digits d that keep the unit's other empty cells from taking it.
+            for (int c : u.cells)
+                if (c != cell && s.digit(c) == 0) AddUnique(step.proof, HolderOf(s, c, d));
+            return step;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace puzzle::search

@@ -1,0 +1,24 @@
+#include "puzzle/StepPath.h"
+
+#include <algorithm>
+
+#include "puzzle/StepFinder.h"
+
+namespace puzzle {
+
+StepPath RunPath(const DoubleBoard& board, int maxSteps) {
+    StepPath path;
+    LogicState state(board);
+    while (!state.solved() && static_cast<int>(path.steps.size()) < maxSteps) {
+        std::optional<Step> step = FindStep(state);
+        if (!step) break;
+        state.apply(*step);
+        if (!path.rating.hardest || *path.rating.hardest < step->technique) path.rating.hardest = step->technique;
+        path.steps.push_back(std::move(*step));
+    }
+    path.rating.finished = state.solved();
+    path.end = state.board();
+    return path;
+}
+
+}  // namespace puzzle

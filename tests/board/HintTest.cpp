@@ -1,0 +1,136 @@
+#include "DoubleProblem.h"
+#include "ProgramFixture.h"
+#include "board/BoardReading.h"
+#include "board/cmnMod01.h"
+#include "puzzle/LogicState.h"
+#include "puzzle/Solver.h"
+
+namespace {
+
+struct Hint : ProgramFixture {
+    DoubleProblem problem = DoubleProblem::Load("sensei-1-180422-185709.easy.txt");
+    Hint() { start(); }
+
+    // The problem's givens on the board (pattern 12), locked as loading a problem locks them.
+    void loadProblem() {
+        ASSERT_TRUE(problem.valid());
+        for (int g = 1; g <= 2; ++g)
+            for (int k = 1; k <= 81; ++k) {
+                char ch = problem.givens[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)];
+                if (ch >= '1' && ch <= '9') {
+                    boardCell(g, k).setText(std::string(1, ch));
+                    boardCell(g, k).setLocked(true);
+                }
+            }
+    }
+    int solutionAt(int g, int k) const { return problem.solution[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)] - '0'; }
+    // Board cells not painted IroMiketei.
+    std::vector<int> painted() {
+        std::vector<int> cells;
+        for (int c = 1; c <= 225; ++c)
+            if (main().text1(c).backColor() != cmn().IroMiketei) cells.push_back(c);
+        return cells;
+    }
+};
+
+TEST_F(Hint, AWrongDigitIsNamedAndNothingElse) {
+    loadProblem();
+    // Grid 2, row 9, column 1 is empty; write a digit its units allow but the solution does not.
+    int k = 73;
+    ASSERT_EQ(problem.givens[1][72], '.');
+    puzzle::LogicState state(ReadBoard(main(), cmn()).board);
+    int wrong = 0;
+    for (int d : puzzle::DigitsOf(state.candidates(cmn().GridMasu[12][2][k])))
+        if (d != solutionAt(2, k)) wrong = d;
+    ASSERT_NE(wrong, 0);
+    boardCell(2, k).setText(std::to_string(wrong));
+    click(main().cmdHint);
+    ASSERT_EQ(services.messages().size(), 1u);
+    EXPECT_EQ(services.messages()[0], "グリッド2の9行1列の" + std::to_string(wrong) +
+                                          "は間違っています。この数字を消してから、もう一度ヒントを押してください。");
+    int c = cmn().GridMasu[12][2][k];
+    EXPECT_EQ(painted(), std::vector<int>{c});
+    EXPECT_EQ(main().text1(c).backColor(), cmn().IroError);
+    EXPECT_EQ(boardCell(2, k).text(), std::to_string(wrong));
+}
+
+TEST_F(Hint, ARightDigitGetsTheNextStepAndNothingIsPlaced) {
+    loadProblem();
+    boardCell(2, 73).setText(std::to_string(solutionAt(2, 73)));
+    std::vector<std::string> before;
+    for (int c = 1; c <= 225; ++c) before.push_back(main().text1(c).text());
+    click(main().cmdHint);
+    ASSERT_EQ(services.messages().size(), 1u);
+    EXPECT_EQ(services.messages()[0].rfind("ヒント（", 0), 0u) << services.messages()[0];
+    EXPECT_FALSE(painted().empty());
+    for (int c = 1; c <= 225; ++c) EXPECT_EQ(main().text1(c).text(), before[static_cast<std::size_t>(c - 1)]);
+    // The colour clear removes the paint.
+    click(main().cmdClear02);
+    EXPECT_TRUE(painted().empty());
+}
+
+TEST_F(Hint, FollowingTheHintsSolvesTheProblem) {
+    loadProblem();
+    for (int n = 0; n < 200; ++n) {
+        std::size_t seen = services.messages().size();
+        click(main().cmdHint);
+        ASSERT_EQ(services.messages().size(), seen + 1);
+        if (services.messages().back() == "盤面はすべて埋まっています。") break;
+        // Write what the hint decided: cells painted IroAuto1 that are empty and have one answer.
+        for (int g = 1; g <= 2; ++g)
+            for (int k = 1; k <= 81; ++k)
+                if (boardCell(g, k).backColor() == cmn().IroAuto1 && boardCell(g, k).text().find_first_not_of(' ') == std::string::npos &&
+                    services.messages().back().find("入ります") != std::string::npos)
+                    boardCell(g, k).setText(std::to_string(solutionAt(g, k)));
+    }
+    EXPECT_EQ(services.messages().back(), "盤面はすべて埋まっています。");
+}
+
+TEST_F(Hint, BoardsItCannotReadAreNamed) {
+    boardCell(1, 10).setText("x");
+    click(main().cmdHint);
+    ASSERT_EQ(services.messages().size(), 1u);
+    EXPECT_EQ(services.messages()[0], "グリッド1の2行1列の「x」は数字ではありません。1から9の数字にするか、空白にしてください。");
+    EXPECT_EQ(painted(), std::vector<int>{16});
+
+    boardCell(1, 10).setText("");
+    boardCell(2, 1).setText("5");
+    boardCell(2, 9).setText("5");
+    click(main().cmdHint);
+    ASSERT_EQ(services.messages().size(), 2u);
+    EXPECT_EQ(services.messages()[1], "グリッド2の1行目に5が2つあります（グリッド2の1行1列とグリッド2の1行9列）。");
+    EXPECT_EQ(painted(), (std::vector<int>{97, 105}));
+}
+
+TEST_F(Hint, ABoardWithoutSolutionIsSaidSo) {
+    // Grid 1's row 1 holds 1 to 8 and its last cell sees a 9 below it: no solution, no repeat.
+    for (int k = 1; k <= 8; ++k) boardCell(1, k).setText(std::to_string(k));
+    boardCell(1, 18).setText("9");
+    click(main().cmdHint);
+    EXPECT_EQ(services.messages(), std::vector<std::string>{"この盤面には解がありません。どこかの数字が間違っています。"});
+    EXPECT_TRUE(painted().empty());
+}
+
+TEST_F(Hint, AnEmptyBoardAsksForAProblem) {
+    click(main().cmdHint);
+    EXPECT_EQ(services.messages(), std::vector<std::string>{"盤面に数字がありません。問題を入力してから、ヒントを押してください。"});
+}
+
+TEST_F(Hint, RemovalsAreRememberedUntilADigitIsTakenAway) {
+    // Grid 2's row 1 holds 1 to 6 outside the shared box: 7, then 8, are locked in the box.
+    for (int k = 4; k <= 9; ++k) boardCell(2, k).setText(std::to_string(k - 3));
+    click(main().cmdHint);
+    click(main().cmdHint);
+    ASSERT_EQ(services.messages().size(), 2u);
+    EXPECT_NE(services.messages()[0].find("では、7が入るのは"), std::string::npos) << services.messages()[0];
+    EXPECT_NE(services.messages()[1].find("では、8が入るのは"), std::string::npos) << services.messages()[1];
+    // A digit added keeps what the hints found; taking it away again starts afresh.
+    boardCell(1, 1).setText("9");
+    click(main().cmdHint);
+    EXPECT_EQ(services.messages()[2].find("では、7が入るのは"), std::string::npos) << services.messages()[2];
+    boardCell(1, 1).setText("");
+    click(main().cmdHint);
+    EXPECT_EQ(services.messages()[3], services.messages()[0]);
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// ヒント on screen: a double problem on the main window, the hints followed (their placements
+// written as a user would) until the first step that is not a single; that step's cells
+// painted on the board and its message box beside it. The picture stays in the build tree.
+#include <QApplication>
+#include <algorithm>
+#include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "DoubleProblem.h"
+#include "QtTestSupport.h"
+#include "board/cmnMod01.h"
+#include "board/frmAllGamen.h"
+#include "program/Program.h"
+#include "ui/HeadlessServices.h"
+#include "ui/qt/Convert.h"
+
+namespace {
+
+TEST(HintWindow, PaintsTheStepAndExplainsIt) {
+    qttest::EnsureApplication();
+    ui::HeadlessServices services;
+    program::Program program{services.services()};
+    ui::qt::ViewManager views(program.forms());
+    program.Start();
+    QApplication::processEvents();
+    board::frmAllGamen& main = program.frmAllGamen();
+    board::cmnMod01& cmn = program.cmn();
+
+    DoubleProblem problem = DoubleProblem::Load("sensei-1-180501-144448.hard.txt");
+    ASSERT_TRUE(problem.valid());
+    auto cell = [&](int g, int k) -> ui::TextBox& { return main.text1(cmn.GridMasu[12][g][k]); };
+    for (int g = 1; g <= 2; ++g)
+        for (int k = 1; k <= 81; ++k) {
+            char ch = problem.givens[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)];
+            cell(g, k).setText(ch == '.' ? "" : std::string(1, ch));
+            cell(g, k).setLocked(ch != '.');
+        }
+
+    ui::qt::FormView* view = views.viewOf(main);
+    ASSERT_NE(view, nullptr);
+    auto* hint = dynamic_cast<QPushButton*>(view->widgetOf(main.cmdHint));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->text(), QStringLiteral("ヒント"));
+
+    std::string message;
+    for (int n = 0; n < 120; ++n) {
+        QTest::mouseClick(hint, Qt::LeftButton);
+        QApplication::processEvents();
+        message = services.messages().back();
+        if (message.find("入ります。") == std::string::npos) break;
+        for (int g = 1; g <= 2; ++g)
+            for (int k = 1; k <= 81; ++k)
+                if (cell(g, k).backColor() == cmn.IroAuto1)
+                    cell(g, k).setText(std::string(1, problem.solution[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)]));
+    }
+    ASSERT_EQ(message.find("入ります。"), std::string::npos) << message;
+    ASSERT_EQ(message.rfind("ヒント（", 0), 0u) << message;
+
+    // The painted cells are shown in their colours.
+    int proving = 0, decided = 0;
+    for (int c = 1; c <= 225; ++c) {
+        auto* box = dynamic_cast<QLineEdit*>(view->widgetOf(main.text1(c)));
+        ASSERT_NE(box, nullptr);
+        QColor shown = box->palette().color(QPalette::Base);
+        if (main.text1(c).backColor() == cmn.IroOnly) {
+            ++proving;
+            EXPECT_EQ(shown, ui::qt::ToQColor(cmn.IroOnly, box->palette())) << c;
+        }
+        if (main.text1(c).backColor() == cmn.IroAuto1) ++decided;
+    }
+    EXPECT_GT(proving, 0);
+    EXPECT_GT(decided, 0);
+
+    // The board with the message box as the user sees them.
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    QPixmap board = view->snapshot();
+    QMessageBox box(QMessageBox::Information, QStringLiteral("MozelDouble"), QString::fromStdString(message), QMessageBox::Ok);
+    box.setFont(ui::qt::UiFont(9));
+    box.show();
+    QApplication::processEvents();
+    QPixmap dialog = box.grab();
+    box.hide();
+    QPixmap both(board.width() + dialog.width() + 16, std::max(board.height(), dialog.height()));
+    both.fill(Qt::darkGray);
+    {
+        QPainter painter(&both);
+        painter.drawPixmap(0, 0, board);
+        painter.drawPixmap(board.width() + 16, 40, dialog);
+    }
+    ASSERT_TRUE(QDir().mkpath(MOZEL_SCREENSHOT_DIR));
+    EXPECT_TRUE(both.save(MOZEL_SCREENSHOT_DIR "/hint.png"));
+}
+
+}  // namespace
