@@ -2,6 +2,9 @@
 // Stateless; every caller that needs the truth of a board asks it here.
 #pragma once
 
+#include <optional>
+#include <random>
+
 #include "puzzle/DoubleBoard.h"
 
 namespace puzzle {
@@ -21,5 +24,9 @@ SolveResult Solve(const DoubleBoard& board);
 
 // Number of solutions, counted up to limit (1 or 2 is what callers need).
 int CountSolutions(const DoubleBoard& board, int limit);
+
+// One solution of the board, the candidates of each branch tried in an order drawn from rng,
+// so that an empty board gives a random full board; nullopt when there is none.
+std::optional<DoubleBoard> RandomSolution(const DoubleBoard& board, std::mt19937_64& rng);
 
 }  // namespace puzzle
