@@ -1,6 +1,7 @@
 // A full board comes from the solver run on an empty board with its branches tried in random
 // order. The problem starts as that full board; its cells are visited in random order and each
-// given is taken away unless that lets a second solution in. A given kept stays needed: taking
+// given is taken away unless that lets a second solution in, that is unless the board without
+// it has a solution with another digit there. A given kept stays needed: taking
 // givens away never removes solutions, so a second solution that appeared without it still
 // appears once more givens are gone.
 #include "puzzle/Generator.h"
@@ -36,7 +37,7 @@ DoubleBoard GenerateProblem(int pattern, bool diagonal, uint64_t seed) {
         auto uc = static_cast<std::size_t>(c);
         uint8_t given = problem.digits[uc];
         problem.digits[uc] = 0;
-        if (CountSolutions(problem, 2) != 1) problem.digits[uc] = given;
+        if (SolvableWithout(problem, c, given)) problem.digits[uc] = given;
     }
     return problem;
 }

@@ -87,6 +87,13 @@ class Search {
 public:
     Search(const Topology& t, int limit, std::mt19937_64* rng) : t_(t), limit_(limit), rng_(rng) {}
 
+    // Takes the digit bit from cell i's candidates, before any placement.
+    void exclude(State& s, int i, Mask bit) {
+        auto ui = static_cast<std::size_t>(i);
+        s.cand[ui] = static_cast<Mask>(s.cand[ui] & ~bit);
+        dirty_ |= t_.unitsOf[ui];
+    }
+
     // Narrows cell i to the single digit bit and propagates; false on a contradiction.
     bool place(State& s, int i, Mask bit) {
         auto ui = static_cast<std::size_t>(i);
@@ -208,8 +215,14 @@ DoubleBoard ToBoard(const DoubleBoard& like, const Topology& t, const State& s) 
     return b;
 }
 
-// Runs the search; fills the found solutions into result when given.
-int RunSearch(const DoubleBoard& board, int limit, SolveResult* result, std::mt19937_64* rng) {
+struct Exclusion {
+    int cell = 0;  // board cell, 0 for none
+    int digit = 0;
+};
+
+// Runs the search, with the excluded digit taken from its cell first; fills the found
+// solutions into result when given.
+int RunSearch(const DoubleBoard& board, int limit, SolveResult* result, std::mt19937_64* rng, Exclusion exclusion = {}) {
     if (!IsPattern(board.pattern)) throw std::invalid_argument("no overlap pattern " + std::to_string(board.pattern));
     const Topology& t = TopologyOf(board.pattern, board.diagonal);
     State s{};
@@ -223,6 +236,13 @@ int RunSearch(const DoubleBoard& board, int limit, SolveResult* result, std::mt1
             throw std::invalid_argument("board cell " + std::to_string(c) + " lies outside the pattern");
     }
     Search search(t, limit, rng);
+    if (exclusion.cell != 0) {
+        int i = t.indexOf[static_cast<std::size_t>(exclusion.cell)];
+        if (i < 0 || exclusion.digit < 1 || exclusion.digit > 9)
+            throw std::invalid_argument("no digit " + std::to_string(exclusion.digit) + " to exclude at board cell " +
+                                        std::to_string(exclusion.cell));
+        search.exclude(s, i, static_cast<Mask>(1u << exclusion.digit));
+    }
     bool ok = true;
     // Givens that break a rule (a digit twice in a unit) show as a contradiction here.
     for (int i = 0; i < t.n && ok; ++i) {
@@ -248,6 +268,10 @@ SolveResult Solve(const DoubleBoard& board) {
 }
 
 int CountSolutions(const DoubleBoard& board, int limit) { return limit <= 0 ? 0 : RunSearch(board, limit, nullptr, nullptr); }
+
+bool SolvableWithout(const DoubleBoard& board, int cell, int digit) {
+    return RunSearch(board, 1, nullptr, nullptr, {cell, digit}) > 0;
+}
 
 std::optional<DoubleBoard> RandomSolution(const DoubleBoard& board, std::mt19937_64& rng) {
     SolveResult result;
