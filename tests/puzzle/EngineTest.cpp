@@ -2,6 +2,8 @@
 // generator; every answer is checked by the rule checker of RuleCheck.h, not by the engine.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "GattaiPairs.h"
 #include "RuleCheck.h"
 #include "puzzle/Generator.h"
@@ -169,4 +171,30 @@ TEST(Generator, TheSameSeedGivesTheSameProblem) {
     EXPECT_EQ(GenerateProblem(3, true, 7), GenerateProblem(3, true, 7));
     EXPECT_NE(GenerateProblem(6, false, 42), GenerateProblem(6, false, 43));
     EXPECT_NE(GenerateSolution(12, false, 1), GenerateSolution(12, false, 2));
+}
+
+TEST(Engine, RandomSubsetsOfAKnownSolutionAreNeverAnsweredNone) {
+    // Givens taken from a valid full board always leave that board as a solution: the engine
+    // must find one, every answer must obey the rules, and a unique answer must be that board.
+    std::mt19937_64 rng(2024);
+    int checked = 0;
+    for (const GattaiPair& p : Pairs()) {
+        for (bool diagonal : {false, true}) {
+            DoubleBoard full = diagonal ? GenerateSolution(p.solution.pattern, true, rng()) : p.solution;
+            for (int round = 0; round < 8; ++round) {
+                DoubleBoard givens = full;
+                uint64_t keep = 15 + rng() % 40;  // percent of cells kept
+                for (std::size_t c = 1; c < givens.digits.size(); ++c)
+                    if (givens.digits[c] != 0 && rng() % 100 >= keep) givens.digits[c] = 0;
+                SolveResult r = Solve(givens);
+                ASSERT_NE(r.verdict, Verdict::None) << p.name << " round " << round;
+                ExpectSound(givens, r, p.name);
+                if (r.verdict == Verdict::Unique) {
+                    EXPECT_EQ(r.solution, full) << p.name;
+                }
+                ++checked;
+            }
+        }
+    }
+    EXPECT_EQ(checked, 30 * 2 * 8);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "app/solve/Answer.h"
 #include "app/solve/ProblemLine.h"
 
@@ -104,4 +106,35 @@ TEST(Answer, PlainAndJsonLinesCarryTheKeysOfTheirStatus) {
                                       "\"],\"second\":[\"" + g1b + "\",\"" + kEmpty + "\"],\"micros\":0}");
     multiple.result.verdict = puzzle::Verdict::Unique;
     EXPECT_EQ(JsonLine(multiple), "{\"line\":5,\"status\":\"unique\",\"solution\":[\"" + g1a + "\",\"" + kEmpty + "\"],\"micros\":0}");
+}
+
+TEST(ProblemLine, MangledLinesAreReadOrRefusedWithAReason) {
+    // A good line with random bytes changed, inserted or removed: never a crash, an error
+    // always says why, and a line that reads writes back as the same board.
+    const std::string good = "7 " + With(kEmpty, 5, '3') + " " + With(kEmpty, 77, '9') + " x";
+    std::mt19937_64 rng(7);
+    const std::string alphabet = "0123456789.xX# \t\r\xef\xbc\x91\xff";
+    int problems = 0, errors = 0;
+    for (int i = 0; i < 20000; ++i) {
+        std::string line = good;
+        for (int edits = 1 + static_cast<int>(rng() % 3); edits > 0; --edits) {
+            std::size_t at = rng() % (line.size() + 1);
+            char ch = alphabet[rng() % alphabet.size()];
+            switch (rng() % 3) {
+                case 0: if (at < line.size()) line[at] = ch; break;
+                case 1: line.insert(at, 1, ch); break;
+                default: if (at < line.size()) line.erase(at, 1); break;
+            }
+        }
+        ProblemLine r = ParseProblemLine(line);
+        if (r.kind == Kind::Error) {
+            EXPECT_FALSE(r.message.empty()) << line;
+            ++errors;
+        } else if (r.kind == Kind::Problem) {
+            EXPECT_EQ(ParseProblemLine(FormatProblemLine(r.board)).board, r.board) << line;
+            ++problems;
+        }
+    }
+    EXPECT_GT(problems, 0);
+    EXPECT_GT(errors, 0);
 }
