@@ -27,6 +27,17 @@ constexpr uint16_t kAll = 0x3FE;  // digits 1..9
 
 using Mask = uint16_t;
 
+// Candidate count of a mask, from a table: std::popcount becomes a library call on targets
+// without the POPCNT instruction, and this is the search's most frequent question.
+constexpr std::array<uint8_t, 1024> kCount = [] {
+    std::array<uint8_t, 1024> t{};
+    for (std::size_t m = 0; m < t.size(); ++m) t[m] = static_cast<uint8_t>(std::popcount(m));
+    return t;
+}();
+
+// One candidate left (m != 0). std::has_single_bit is a popcount, a library call here.
+constexpr bool Single(Mask m) { return (m & (m - 1)) == 0; }
+
 // The cells, units and peers of one pattern under one rule, in compact indexes.
 struct Topology {
     int n = 0;
@@ -94,6 +105,22 @@ public:
         dirty_ |= t_.unitsOf[ui];
     }
 
+    // Narrows each cell of cells to its digit bit, then propagates them all at once: every
+    // peer elimination of the givens comes before any look for hidden singles, which is what
+    // a board of many givens costs most. False on a contradiction.
+    bool placeAll(State& s, const std::array<uint8_t, kMaxCells>& cells, const std::array<Mask, kMaxCells>& bits, int count) {
+        queueSize_ = 0;
+        for (int j = 0; j < count; ++j) {
+            auto ui = static_cast<std::size_t>(cells[static_cast<std::size_t>(j)]);
+            Mask bit = bits[static_cast<std::size_t>(j)];
+            if (!(s.cand[ui] & bit)) return false;
+            if (s.cand[ui] != bit) dirty_ |= t_.unitsOf[ui];
+            s.cand[ui] = bit;
+            queue_[queueSize_++] = static_cast<uint8_t>(ui);
+        }
+        return propagate(s);
+    }
+
     // Narrows cell i to the single digit bit and propagates; false on a contradiction.
     bool place(State& s, int i, Mask bit) {
         auto ui = static_cast<std::size_t>(i);
@@ -116,7 +143,7 @@ public:
         for (int i = 0; i < t_.n; ++i) {
             auto ui = static_cast<std::size_t>(i);
             if (s.fixed[ui]) continue;
-            int count = std::popcount(s.cand[ui]);
+            int count = kCount[s.cand[ui]];
             if (count < bestCount) {
                 best = i;
                 bestCount = count;
@@ -155,7 +182,7 @@ private:
                     c = static_cast<Mask>(c & ~bit);
                     if (c == 0) return false;
                     dirty_ |= t_.unitsOf[p];
-                    if (std::has_single_bit(c)) queue_[queueSize_++] = p;
+                    if (Single(c)) queue_[queueSize_++] = p;
                 }
             }
             if (!hiddenSingles(s)) return false;
@@ -171,18 +198,21 @@ private:
         while (units) {
             const auto& unit = t_.units[static_cast<std::size_t>(std::countr_zero(units))];
             units &= units - 1;
-            Mask once = 0, twice = 0;
+            Mask once = 0, twice = 0, placed = 0;
             for (uint8_t i : unit) {
-                twice |= once & s.cand[i];
-                once |= s.cand[i];
+                Mask c = s.cand[i];
+                twice |= once & c;
+                once |= c;
+                if (s.fixed[i]) placed |= c;
             }
             if (once != kAll) return false;
-            Mask single = static_cast<Mask>(once & ~twice);
+            // Digits already placed are single too; only the others are news.
+            Mask single = static_cast<Mask>(once & ~twice & ~placed);
             if (!single) continue;
             for (uint8_t i : unit) {
                 Mask hit = s.cand[i] & single;
-                if (!hit || s.fixed[i]) continue;
-                if (!std::has_single_bit(hit)) return false;
+                if (!hit) continue;
+                if (!Single(hit)) return false;
                 if (s.cand[i] != hit) {
                     s.cand[i] = hit;
                     dirty_ |= t_.unitsOf[i];
@@ -200,8 +230,9 @@ private:
     std::mt19937_64* rng_;
     int found_ = 0;
     std::array<State, 2> solutions_{};
-    // Every cell is queued at most once per propagation round plus once per hidden single;
-    // a cell becomes fixed at most once, so twice the cells bounds the queue.
+    // Between two looks for hidden singles a cell is queued at most once as a given or as a
+    // naked single (a second removal would empty it), and one look queues at most the cells of
+    // its units; the queue is empty before each look.
     std::array<uint8_t, 2 * kMaxCells + kMaxUnits * 9> queue_{};
     int queueSize_ = 0;
     uint64_t dirty_ = 0;
@@ -243,13 +274,17 @@ int RunSearch(const DoubleBoard& board, int limit, SolveResult* result, std::mt1
                                         std::to_string(exclusion.cell));
         search.exclude(s, i, static_cast<Mask>(1u << exclusion.digit));
     }
-    bool ok = true;
     // Givens that break a rule (a digit twice in a unit) show as a contradiction here.
-    for (int i = 0; i < t.n && ok; ++i) {
+    std::array<uint8_t, kMaxCells> cells{};
+    std::array<Mask, kMaxCells> bits{};
+    int count = 0;
+    for (int i = 0; i < t.n; ++i) {
         int d = board.digits[t.boardCell[static_cast<std::size_t>(i)]];
-        if (d != 0) ok = search.place(s, i, static_cast<Mask>(1u << d));
+        if (d == 0) continue;
+        cells[static_cast<std::size_t>(count)] = static_cast<uint8_t>(i);
+        bits[static_cast<std::size_t>(count++)] = static_cast<Mask>(1u << d);
     }
-    if (ok) search.run(s);
+    if (search.placeAll(s, cells, bits, count)) search.run(s);
     if (result) {
         if (search.found() >= 1) result->solution = ToBoard(board, t, search.solutions()[0]);
         if (search.found() >= 2) result->second = ToBoard(board, t, search.solutions()[1]);
