@@ -114,6 +114,8 @@ bool AnswerLines(std::istream& in, const std::string& name, bool json) {
     int number = 0;
     for (std::string text; std::getline(in, text);) {
         ++number;
+        // Editors on Windows may start a UTF-8 file with a byte order mark.
+        if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
         solve::ProblemLine line = solve::ParseProblemLine(text);
         if (line.kind == solve::ProblemLine::Kind::Skip) continue;
         ++problems;
