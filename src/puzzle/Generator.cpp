@@ -1,11 +1,12 @@
 // A full board comes from the solver run on an empty board with its branches tried in random
 // order. The problem starts as that full board; its cells are visited in random order and each
 // given is taken away unless that lets a second solution in, that is unless the board without
-// it has a solution with another digit there. A given kept stays needed: taking
-// givens away never removes solutions, so a second solution that appeared without it still
-// appears once more givens are gone.
+// it has a solution with another digit there. A given kept stays needed: taking givens away
+// never removes solutions, so a second solution that appeared without it still appears once
+// more givens are gone.
 #include "puzzle/Generator.h"
 
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <vector>

@@ -7,7 +7,8 @@
 
 namespace puzzle {
 
-// A random full double board of the pattern (1..12) under the rule, drawn from seed.
+// A random full double board of the pattern (1..12; any other throws std::invalid_argument)
+// under the rule, drawn from seed.
 DoubleBoard GenerateSolution(int pattern, bool diagonal, uint64_t seed);
 
 // A problem with exactly one solution whose every given is needed: removing any one of them

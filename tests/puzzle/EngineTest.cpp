@@ -171,6 +171,8 @@ TEST(Generator, TheSameSeedGivesTheSameProblem) {
     EXPECT_EQ(GenerateProblem(3, true, 7), GenerateProblem(3, true, 7));
     EXPECT_NE(GenerateProblem(6, false, 42), GenerateProblem(6, false, 43));
     EXPECT_NE(GenerateSolution(12, false, 1), GenerateSolution(12, false, 2));
+    EXPECT_THROW(GenerateProblem(13, false, 1), std::invalid_argument);
+    EXPECT_THROW(GenerateProblem(0, true, 1), std::invalid_argument);
 }
 
 TEST(Engine, RandomSubsetsOfAKnownSolutionAreNeverAnsweredNone) {
