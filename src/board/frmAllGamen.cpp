@@ -84,6 +84,8 @@ void frmAllGamen::layOutControls() {
     lblNanido.setBounds(80, 5860, 800, 300);
     txtNanido.setAlignment(ui::Alignment::Right);
     txtNanido.setBounds(80, 6160, 760, 340);
+    cmdKensyou.setCaption("検証");
+    cmdKensyou.setBounds(60, 6700, 800, 480);
 
     // Right column: the digit palette.
     lblInputMoji.setCaption("入力文字");
@@ -152,6 +154,7 @@ void frmAllGamen::connectEvents() {
     cmdClear03.onClick = [this] { cmdClear03_Click(); };
     cmdClear04.onClick = [this] { cmdClear04_Click(); };
     cmdLock.onClick = [this] { cmdLock_Click(); };
+    cmdKensyou.onClick = [this] { cmdKensyou_Click(); };
     for (int d = 1; d <= 9; ++d) cmdHantei(d).onClick = [this, d] { cmdHantei_Click(d); };
     for (int i = 1; i <= 3; ++i) cmdHanteiA(i).onClick = [this, i] { cmdHanteiA_Click(i); };
     cmdHantei123.onClick = [this] { cmdHantei123_Click(); };

@@ -49,6 +49,8 @@ public:
     ui::CommandButton cmdClear03{*this, "cmdClear03"};
     ui::CommandButton cmdClear04{*this, "cmdClear04"};
     ui::CommandButton cmdLock{*this, "cmdLock"};
+    // 検証: the exact answer for the board (one solution, several, none, or what is unreadable).
+    ui::CommandButton cmdKensyou{*this, "cmdKensyou"};
     ui::CommandButton cmdPattern{*this, "cmdPattern"};
     ui::CommandButton cmdMondai{*this, "cmdMondai"};
     ui::CommandButton cmdOpt01{*this, "cmdOpt01"};
@@ -110,6 +112,9 @@ public:
     void cmdLock_Click();
     // True while the given digits are locked (cmdLock shows red).
     bool LockState = false;
+
+    // Verifying the board with the exact engine.
+    void cmdKensyou_Click();
 
     // Judging the double board.
     void cmdHantei_Click(int Index);

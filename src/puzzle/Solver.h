@@ -2,6 +2,9 @@
 // Stateless; every caller that needs the truth of a board asks it here.
 #pragma once
 
+#include <optional>
+#include <random>
+
 #include "puzzle/DoubleBoard.h"
 
 namespace puzzle {
@@ -21,5 +24,15 @@ SolveResult Solve(const DoubleBoard& board);
 
 // Number of solutions, counted up to limit (1 or 2 is what callers need).
 int CountSolutions(const DoubleBoard& board, int limit);
+
+// True when the board has a solution in which board cell `cell` (empty on the board, inside
+// the pattern) does not hold `digit`. With a board whose only solution has `digit` there, this
+// says whether the board without that given still has exactly one: the generator's question,
+// answered faster than by counting to two.
+bool SolvableWithout(const DoubleBoard& board, int cell, int digit);
+
+// One solution of the board, the candidates of each branch tried in an order drawn from rng,
+// so that an empty board gives a random full board; nullopt when there is none.
+std::optional<DoubleBoard> RandomSolution(const DoubleBoard& board, std::mt19937_64& rng);
 
 }  // namespace puzzle

@@ -1,0 +1,60 @@
+#include "app/solve/Answer.h"
+
+#include <cstdio>
+
+#include "app/solve/ProblemLine.h"
+
+namespace solve {
+namespace {
+
+const char* Status(const Answer& a) {
+    if (a.error) return "error";
+    switch (a.result.verdict) {
+        case puzzle::Verdict::Unique: return "unique";
+        case puzzle::Verdict::Multiple: return "multiple";
+        case puzzle::Verdict::None: break;
+    }
+    return "none";
+}
+
+std::string Grids(const puzzle::DoubleBoard& b, const char* separator, const char* quote) {
+    return quote + GridText(b, 1) + quote + separator + quote + GridText(b, 2) + quote;
+}
+
+}  // namespace
+
+std::string PlainLine(const Answer& a) {
+    std::string s = std::to_string(a.line) + " " + Status(a);
+    if (a.error) return s + ": " + a.message;
+    if (a.result.verdict != puzzle::Verdict::None) s += " " + Grids(a.result.solution, " ", "");
+    if (a.result.verdict == puzzle::Verdict::Multiple) s += " " + Grids(a.result.second, " ", "");
+    return s;
+}
+
+std::string JsonString(const std::string& text) {
+    std::string s = "\"";
+    for (char ch : text) {
+        auto u = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\') {
+            s += '\\';
+            s += ch;
+        } else if (u < 0x20) {
+            char buffer[8];
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
+            s += buffer;
+        } else {
+            s += ch;
+        }
+    }
+    return s + "\"";
+}
+
+std::string JsonLine(const Answer& a) {
+    std::string s = "{\"line\":" + std::to_string(a.line) + ",\"status\":\"" + Status(a) + "\"";
+    if (a.error) return s + ",\"message\":" + JsonString(a.message) + "}";
+    if (a.result.verdict != puzzle::Verdict::None) s += ",\"solution\":[" + Grids(a.result.solution, ",", "\"") + "]";
+    if (a.result.verdict == puzzle::Verdict::Multiple) s += ",\"second\":[" + Grids(a.result.second, ",", "\"") + "]";
+    return s + ",\"micros\":" + std::to_string(a.micros) + "}";
+}
+
+}  // namespace solve

@@ -1,0 +1,29 @@
+// One answered problem of mozeldouble-solve, written as a plain line or as a JSON object.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "puzzle/Solver.h"
+
+namespace solve {
+
+struct Answer {
+    int line = 0;
+    bool error = false;
+    std::string message;          // why the line could not be read (error)
+    puzzle::SolveResult result;   // the engine's answer (no error)
+    int64_t micros = 0;           // the engine's time for this problem
+};
+
+// "LINE unique G1 G2", "LINE multiple G1 G2 G1' G2'", "LINE none" or "LINE error: MESSAGE".
+std::string PlainLine(const Answer& a);
+
+// {"line":N,"status":"...","solution":[G1,G2],"second":[G1,G2],"message":"...","micros":N},
+// with only the keys that apply to the status.
+std::string JsonLine(const Answer& a);
+
+// Text as a JSON string literal.
+std::string JsonString(const std::string& text);
+
+}  // namespace solve

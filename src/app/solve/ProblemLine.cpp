@@ -1,0 +1,122 @@
+#include "app/solve/ProblemLine.h"
+
+#include <vector>
+
+namespace solve {
+namespace {
+
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(line[i])) ++i;
+        std::size_t start = i;
+        while (i < line.size() && !IsBlank(line[i])) ++i;
+        if (i > start) fields.push_back(line.substr(start, i - start));
+    }
+    return fields;
+}
+
+// The UTF-8 characters of a field, each as its bytes; a byte that starts no valid sequence
+// stands alone.
+std::vector<std::string_view> Characters(std::string_view s) {
+    std::vector<std::string_view> chars;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        auto b = static_cast<unsigned char>(s[i]);
+        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+        if (i + n > s.size()) n = 1;
+        for (std::size_t j = 1; j < n; ++j)
+            if ((static_cast<unsigned char>(s[i + j]) & 0xC0) != 0x80) n = 1;
+        chars.push_back(s.substr(i, n));
+        i += n;
+    }
+    return chars;
+}
+
+std::string GridName(int g) { return g == 1 ? "1つ目の盤" : "2つ目の盤"; }
+
+// Reads grid g's field into the board; an error message, or empty.
+std::string ReadGrid(std::string_view field, int g, puzzle::DoubleBoard& board) {
+    std::vector<std::string_view> chars = Characters(field);
+    for (std::size_t i = 0; i < chars.size(); ++i) {
+        std::string_view ch = chars[i];
+        if (ch.size() == 1 && ((ch[0] >= '0' && ch[0] <= '9') || ch[0] == '.')) continue;
+        std::string shown = ch.size() == 1 && static_cast<unsigned char>(ch[0]) >= 0x80 ? "?" : std::string(ch);
+        return GridName(g) + "の " + std::to_string(i + 1) + " 文字目「" + shown +
+               "」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）";
+    }
+    if (chars.size() != puzzle::kGridCells)
+        return GridName(g) + "が " + std::to_string(chars.size()) + " 文字です（81 文字必要です）";
+    const puzzle::OverlapPattern& pattern = puzzle::Pattern(board.pattern);
+    for (int k = 1; k <= puzzle::kGridCells; ++k) {
+        char ch = field[static_cast<std::size_t>(k - 1)];
+        int d = ch == '.' ? 0 : ch - '0';
+        if (d == 0) continue;
+        auto c = static_cast<std::size_t>(puzzle::BoardCellOf(pattern, g, k));
+        int before = board.digits[c];
+        if (before != 0 && before != d)
+            return "2つの盤が重なるマス（1つ目の盤の " + std::to_string(puzzle::GridRow(puzzle::GridCellOf(pattern, 1, static_cast<int>(c)))) +
+                   " 行 " + std::to_string(puzzle::GridColumn(puzzle::GridCellOf(pattern, 1, static_cast<int>(c)))) + " 列）で " +
+                   std::to_string(before) + " と " + std::to_string(d) + " が食い違っています";
+        board.digits[c] = static_cast<uint8_t>(d);
+    }
+    return {};
+}
+
+ProblemLine Error(std::string message) {
+    ProblemLine r;
+    r.kind = ProblemLine::Kind::Error;
+    r.message = std::move(message);
+    return r;
+}
+
+}  // namespace
+
+ProblemLine ParseProblemLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::vector<std::string_view> fields = Fields(line);
+    if (fields.empty() || fields[0].starts_with('#')) return {};
+    if (fields.size() < 3 || fields.size() > 4)
+        return Error("項目が " + std::to_string(fields.size()) +
+                     " 個です（パターン番号、1つ目の盤、2つ目の盤、対角ルールなら x、を空白で区切ります）");
+    std::string_view p = fields[0];
+    int pattern = 0;
+    bool number = p.size() <= 2;
+    for (char ch : p) {
+        number = number && ch >= '0' && ch <= '9';
+        pattern = pattern * 10 + (ch - '0');
+    }
+    if (!number || !puzzle::IsPattern(pattern))
+        return Error("パターン番号「" + std::string(p) + "」は 1〜12 の数ではありません");
+    ProblemLine r;
+    r.kind = ProblemLine::Kind::Problem;
+    r.board.pattern = pattern;
+    for (int g = 1; g <= 2; ++g) {
+        std::string message = ReadGrid(fields[static_cast<std::size_t>(g)], g, r.board);
+        if (!message.empty()) return Error(message);
+    }
+    if (fields.size() == 4) {
+        if (fields[3] != "x" && fields[3] != "X")
+            return Error("4つ目の項目「" + std::string(fields[3]) + "」は対角ルールの x ではありません");
+        r.board.diagonal = true;
+    }
+    return r;
+}
+
+std::string GridText(const puzzle::DoubleBoard& board, int g) {
+    std::string s(puzzle::kGridCells, '.');
+    for (int k = 1; k <= puzzle::kGridCells; ++k) {
+        int d = board.at(g, k);
+        if (d != 0) s[static_cast<std::size_t>(k - 1)] = static_cast<char>('0' + d);
+    }
+    return s;
+}
+
+std::string FormatProblemLine(const puzzle::DoubleBoard& board) {
+    return std::to_string(board.pattern) + " " + GridText(board, 1) + " " + GridText(board, 2) + (board.diagonal ? " x" : "");
+}
+
+}  // namespace solve

@@ -1,0 +1,182 @@
+// mozeldouble-solve: answers double problems given one per line (no solution, exactly one, or
+// two different ones), or generates problems with exactly one solution.
+#include <chrono>
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/solve/Answer.h"
+#include "app/solve/ProblemLine.h"
+#include "puzzle/Generator.h"
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kUnreadable = 2;
+
+constexpr const char* kUsage =
+    "使い方:\n"
+    "  mozeldouble-solve [--json] [FILE|-]...\n"
+    "      問題を1行に1つ読み、解が1つだけか (unique)、2つ以上か (multiple)、ないか (none) を答えます。\n"
+    "      FILE がないか - のときは標準入力を読みます。\n"
+    "      行の形: パターン番号 1つ目の盤81文字 2つ目の盤81文字 [x]\n"
+    "      マスは 1〜9、空きは . か 0。x は対角ルール。空行と # で始まる行は読み飛ばします。\n"
+    "      --json  答えを1行に1つの JSON で書きます\n"
+    "              (キー: line, status, solution, second, message, micros)。\n"
+    "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S]\n"
+    "      解が1つだけで、どのヒントも欠かせない問題を N 個 (既定 1) 作り、上の行の形で書きます。\n"
+    "      同じ S からは同じ問題ができます。k 番目の問題は S + k - 1 から作ります。\n"
+    "  mozeldouble-solve --help\n"
+    "終了コード: 0 すべて読めた / 2 読めない引数・ファイル・行があった (読めた行には答えます)\n";
+
+struct Arguments {
+    bool json = false;
+    std::vector<std::string> inputs;  // "-" is standard input
+    // --generate
+    int generatePattern = 0;
+    bool diagonal = false;
+    int count = 1;
+    std::optional<uint64_t> seed;
+    // A collection file's problems would be read (--collection FILE) and generated problems
+    // stored (--write-collection FILE) here, once the collection library is linked in.
+};
+
+template <typename T>
+std::optional<T> Number(const std::string& text) {
+    T value{};
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Nothing (after a message on standard error) when the arguments cannot be read.
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
+    Arguments args;
+    auto fail = [](const std::string& message) -> std::optional<Arguments> {
+        std::cerr << "mozeldouble-solve: " << message << "\n" << kUsage;
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < argv.size(); ++i) {
+        const std::string& arg = argv[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= argv.size()) return std::nullopt;
+            return argv[++i];
+        };
+        if (arg == "--json") {
+            args.json = true;
+        } else if (arg == "--diagonal") {
+            args.diagonal = true;
+        } else if (arg == "--generate" || arg == "--count" || arg == "--seed") {
+            std::optional<std::string> v = value();
+            if (!v) return fail(arg + " の後に数がありません");
+            if (arg == "--seed") {
+                args.seed = Number<uint64_t>(*v);
+                if (!args.seed) return fail("--seed「" + *v + "」は 0 以上の整数ではありません");
+                continue;
+            }
+            std::optional<int> n = Number<int>(*v);
+            if (arg == "--generate") {
+                if (!n || !puzzle::IsPattern(*n)) return fail("パターン番号「" + *v + "」は 1〜12 の数ではありません");
+                args.generatePattern = *n;
+            } else {
+                if (!n || *n < 1) return fail("--count「" + *v + "」は 1 以上の整数ではありません");
+                args.count = *n;
+            }
+        } else if (arg.starts_with("-") && arg != "-") {
+            return fail("知らないオプション「" + arg + "」です");
+        } else {
+            args.inputs.push_back(arg);
+        }
+    }
+    if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1))
+        return fail("--diagonal、--count、--seed は --generate と一緒に使います");
+    if (args.generatePattern != 0 && !args.inputs.empty()) return fail("--generate はファイルを読みません");
+    if (args.inputs.empty()) args.inputs.push_back("-");
+    return args;
+}
+
+puzzle::SolveResult Timed(const puzzle::DoubleBoard& board, int64_t& micros) {
+    auto start = std::chrono::steady_clock::now();
+    puzzle::SolveResult r = puzzle::Solve(board);
+    micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
+    return r;
+}
+
+// Answers every problem line of one input; false when a line could not be read or the input
+// holds no problem.
+bool AnswerLines(std::istream& in, const std::string& name, bool json) {
+    bool ok = true;
+    int problems = 0;
+    int number = 0;
+    for (std::string text; std::getline(in, text);) {
+        ++number;
+        // Editors on Windows may start a UTF-8 file with a byte order mark.
+        if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+        solve::ProblemLine line = solve::ParseProblemLine(text);
+        if (line.kind == solve::ProblemLine::Kind::Skip) continue;
+        ++problems;
+        solve::Answer a;
+        a.line = number;
+        if (line.kind == solve::ProblemLine::Kind::Error) {
+            a.error = true;
+            a.message = line.message;
+            ok = false;
+        } else {
+            a.result = Timed(line.board, a.micros);
+        }
+        std::cout << (json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
+    }
+    if (problems == 0) {
+        std::cerr << "mozeldouble-solve: " << name << ": 問題の行がありません\n";
+        return false;
+    }
+    return ok;
+}
+
+int Generate(const Arguments& args) {
+    uint64_t seed = args.seed ? *args.seed : (uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
+    for (int k = 0; k < args.count; ++k) {
+        uint64_t s = seed + static_cast<uint64_t>(k);
+        std::cout << "# seed " << s << "\n"
+                  << solve::FormatProblemLine(puzzle::GenerateProblem(args.generatePattern, args.diagonal, s)) << "\n";
+    }
+    return kOk;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argv_(argv + 1, argv + argc);
+    for (const std::string& arg : argv_) {
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return kOk;
+        }
+    }
+    std::optional<Arguments> args = ParseArguments(argv_);
+    if (!args) return kUnreadable;
+    if (args->generatePattern != 0) return Generate(*args);
+
+    bool ok = true;
+    for (const std::string& input : args->inputs) {
+        // Several inputs: a comment line names each before its answers.
+        if (args->inputs.size() > 1 && !args->json) std::cout << "# " << input << "\n";
+        if (input == "-") {
+            ok = AnswerLines(std::cin, "標準入力", args->json) && ok;
+            continue;
+        }
+        std::ifstream file(input, std::ios::binary);
+        if (!file) {
+            std::cerr << "mozeldouble-solve: " << input << ": ファイルを開けません\n";
+            ok = false;
+            continue;
+        }
+        ok = AnswerLines(file, input, args->json) && ok;
+    }
+    std::cout.flush();
+    return ok ? kOk : kUnreadable;
+}

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/solve/Answer.h"
+#include "app/solve/ProblemLine.h"
+
+using namespace solve;
+using Kind = ProblemLine::Kind;
+
+namespace {
+
+const std::string kEmpty(81, '.');
+
+// Grid text with digit d at grid cell k (1..81).
+std::string With(std::string grid, int k, char d) {
+    grid.replace(static_cast<std::size_t>(k - 1), 1, 1, d);
+    return grid;
+}
+
+}  // namespace
+
+TEST(ProblemLine, ReadsDigitsEmptyCellsAndTheDiagonalMark) {
+    std::string g1 = With(With(kEmpty, 1, '5'), 81, '0');
+    std::string g2 = With(kEmpty, 81, '9');
+    ProblemLine r = ParseProblemLine("  12\t" + g1 + "   " + g2 + "\r");
+    ASSERT_EQ(r.kind, Kind::Problem) << r.message;
+    EXPECT_EQ(r.board.pattern, 12);
+    EXPECT_FALSE(r.board.diagonal);
+    EXPECT_EQ(r.board.digits[1], 5);
+    EXPECT_EQ(r.board.digits[225], 9);
+    EXPECT_EQ(r.board.at(1, 81), 0);  // '0' is an empty cell
+    EXPECT_TRUE(ParseProblemLine("3 " + g1 + " " + g2 + " x").board.diagonal);
+    EXPECT_TRUE(ParseProblemLine("3 " + g1 + " " + g2 + " X").board.diagonal);
+    EXPECT_EQ(ParseProblemLine("03 " + g1 + " " + g2).board.pattern, 3);
+}
+
+TEST(ProblemLine, SkipsBlankLinesAndComments) {
+    for (const char* line : {"", "   ", "\t\r", "# pattern 1", "   # indented comment", "#12 " })
+        EXPECT_EQ(ParseProblemLine(line).kind, Kind::Skip) << line;
+}
+
+TEST(ProblemLine, SharedCellsMustAgreeOrBeEmptyInOneGrid) {
+    // Pattern 1: grid cell 4 of grid 1 is grid cell 1 of grid 2 (board cell 4).
+    EXPECT_EQ(ParseProblemLine("1 " + With(kEmpty, 4, '6') + " " + With(kEmpty, 1, '6')).kind, Kind::Problem);
+    ProblemLine one = ParseProblemLine("1 " + kEmpty + " " + With(kEmpty, 1, '6'));
+    ASSERT_EQ(one.kind, Kind::Problem);
+    EXPECT_EQ(one.board.digits[4], 6);
+    ProblemLine clash = ParseProblemLine("1 " + With(kEmpty, 4, '6') + " " + With(kEmpty, 1, '7'));
+    ASSERT_EQ(clash.kind, Kind::Error);
+    EXPECT_EQ(clash.message, "2つの盤が重なるマス（1つ目の盤の 1 行 4 列）で 6 と 7 が食い違っています");
+}
+
+TEST(ProblemLine, NamesWhatIsWrongWithALine) {
+    auto message = [](const std::string& line) {
+        ProblemLine r = ParseProblemLine(line);
+        EXPECT_EQ(r.kind, Kind::Error) << line;
+        return r.message;
+    };
+    EXPECT_EQ(message("12 " + kEmpty), "項目が 2 個です（パターン番号、1つ目の盤、2つ目の盤、対角ルールなら x、を空白で区切ります）");
+    EXPECT_TRUE(message("12 " + kEmpty + " " + kEmpty + " x y").starts_with("項目が 5 個です"));
+    EXPECT_EQ(message("0 " + kEmpty + " " + kEmpty), "パターン番号「0」は 1〜12 の数ではありません");
+    EXPECT_EQ(message("13 " + kEmpty + " " + kEmpty), "パターン番号「13」は 1〜12 の数ではありません");
+    EXPECT_EQ(message("-1 " + kEmpty + " " + kEmpty), "パターン番号「-1」は 1〜12 の数ではありません");
+    EXPECT_EQ(message("12 " + kEmpty.substr(1) + " " + kEmpty), "1つ目の盤が 80 文字です（81 文字必要です）");
+    EXPECT_EQ(message("12 " + kEmpty + " " + kEmpty + ".."), "2つ目の盤が 83 文字です（81 文字必要です）");
+    EXPECT_EQ(message("12 " + With(kEmpty, 3, 'a') + " " + kEmpty),
+              "1つ目の盤の 3 文字目「a」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
+    // A full-width digit is one character, named as itself; a stray byte shows as '?'.
+    EXPECT_EQ(message("12 " + kEmpty + " ..７" + kEmpty.substr(3)),
+              "2つ目の盤の 3 文字目「７」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
+    EXPECT_TRUE(message("12 \xff" + kEmpty.substr(1) + " " + kEmpty).starts_with("1つ目の盤の 1 文字目「?」"));
+    EXPECT_EQ(message("12 " + kEmpty + " " + kEmpty + " o"), "4つ目の項目「o」は対角ルールの x ではありません");
+}
+
+TEST(ProblemLine, FormattedLineReadsBackAsTheSameBoard) {
+    ProblemLine r = ParseProblemLine("6 " + With(kEmpty, 1, '3') + " " + With(kEmpty, 81, '8') + " x");
+    ASSERT_EQ(r.kind, Kind::Problem);
+    std::string line = FormatProblemLine(r.board);
+    EXPECT_EQ(line, "6 " + With(kEmpty, 1, '3') + " " + With(kEmpty, 81, '8') + " x");
+    EXPECT_EQ(ParseProblemLine(line).board, r.board);
+}
+
+TEST(Answer, PlainAndJsonLinesCarryTheKeysOfTheirStatus) {
+    Answer error;
+    error.line = 3;
+    error.error = true;
+    error.message = "a \"quoted\" \\ word\t";
+    EXPECT_EQ(PlainLine(error), "3 error: a \"quoted\" \\ word\t");
+    EXPECT_EQ(JsonLine(error), "{\"line\":3,\"status\":\"error\",\"message\":\"a \\\"quoted\\\" \\\\ word\\u0009\"}");
+
+    Answer none;
+    none.line = 4;
+    none.micros = 17;
+    EXPECT_EQ(PlainLine(none), "4 none");
+    EXPECT_EQ(JsonLine(none), "{\"line\":4,\"status\":\"none\",\"micros\":17}");
+
+    Answer multiple;
+    multiple.line = 5;
+    multiple.result.verdict = puzzle::Verdict::Multiple;
+    multiple.result.solution.set(1, 1, 1);
+    multiple.result.second.set(1, 1, 2);
+    std::string g1a = With(kEmpty, 1, '1'), g1b = With(kEmpty, 1, '2');
+    EXPECT_EQ(PlainLine(multiple), "5 multiple " + g1a + " " + kEmpty + " " + g1b + " " + kEmpty);
+    EXPECT_EQ(JsonLine(multiple), "{\"line\":5,\"status\":\"multiple\",\"solution\":[\"" + g1a + "\",\"" + kEmpty +
+                                      "\"],\"second\":[\"" + g1b + "\",\"" + kEmpty + "\"],\"micros\":0}");
+    multiple.result.verdict = puzzle::Verdict::Unique;
+    EXPECT_EQ(JsonLine(multiple), "{\"line\":5,\"status\":\"unique\",\"solution\":[\"" + g1a + "\",\"" + kEmpty + "\"],\"micros\":0}");
+}
+
+TEST(ProblemLine, MangledLinesAreReadOrRefusedWithAReason) {
+    // A good line with random bytes changed, inserted or removed: never a crash, an error
+    // always says why, and a line that reads writes back as the same board.
+    const std::string good = "7 " + With(kEmpty, 5, '3') + " " + With(kEmpty, 77, '9') + " x";
+    std::mt19937_64 rng(7);
+    const std::string alphabet = "0123456789.xX# \t\r\xef\xbc\x91\xff";
+    int problems = 0, errors = 0;
+    for (int i = 0; i < 20000; ++i) {
+        std::string line = good;
+        for (int edits = 1 + static_cast<int>(rng() % 3); edits > 0; --edits) {
+            std::size_t at = rng() % (line.size() + 1);
+            char ch = alphabet[rng() % alphabet.size()];
+            switch (rng() % 3) {
+                case 0: if (at < line.size()) line[at] = ch; break;
+                case 1: line.insert(at, 1, ch); break;
+                default: if (at < line.size()) line.erase(at, 1); break;
+            }
+        }
+        ProblemLine r = ParseProblemLine(line);
+        if (r.kind == Kind::Error) {
+            EXPECT_FALSE(r.message.empty()) << line;
+            ++errors;
+        } else if (r.kind == Kind::Problem) {
+            EXPECT_EQ(ParseProblemLine(FormatProblemLine(r.board)).board, r.board) << line;
+            ++problems;
+        }
+    }
+    EXPECT_GT(problems, 0);
+    EXPECT_GT(errors, 0);
+}
