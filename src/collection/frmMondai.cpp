@@ -28,7 +28,7 @@ frmMondai::frmMondai(program::Program& program)
     setCaption("モゼル問題集");
     setBackColor(kBackColor);
     setWidth(6360);
-    setHeight(3150);
+    setHeight(2900);
     layOutControls();
     connectEvents();
     addOperation("Command1_Click", [this] { Command1_Click(); });
