@@ -1,3 +1,11 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+
 #include "DoubleProblem.h"
 #include "MondaiFixture.h"
 #include "collection/CollectionFile.h"
@@ -326,4 +334,42 @@ TEST_F(MondaiFixture, FailedWriteNamesTheFileAndTheReason) {
     EXPECT_EQ(text3(), "5");
     EXPECT_EQ(main().text1(1).text(), "  4");
     EXPECT_FALSE(std::filesystem::exists(folder.path / "gone"));
+}
+
+// The window's message for a full disk and for a read-only file, from a child process whose
+// file size is limited or that may not override permissions; the collection stays as it was.
+TEST_F(MondaiFixture, FullDiskAndReadOnlyFileGiveTheirMessages) {
+    startWith(Collection(3));
+    std::string before = ReadFile(defaultPath());
+    type(main().text1(1), "4");
+    auto inChild = [&](const std::function<void()>& setup, const std::string& reason) {
+        pid_t pid = fork();
+        if (pid == 0) {
+            setup();
+            save(3);
+            _exit(services.messages().size() == 1 && lastMessage().find(reason) != std::string::npos &&
+                          lastMessage().find(defaultPath()) != std::string::npos
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(inChild([] {
+                  signal(SIGXFSZ, SIG_IGN);
+                  rlimit limit{1000, 1000};
+                  setrlimit(RLIMIT_FSIZE, &limit);
+              },
+              "ディスクの空き容量が足りません"),
+              0);
+    EXPECT_EQ(ReadFile(defaultPath()), before);
+    chmod(defaultPath().c_str(), 0444);
+    chmod(folder.path.c_str(), 0777);
+    EXPECT_EQ(inChild([] {
+                  if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+              },
+              "読み取り専用"),
+              0);
+    EXPECT_EQ(ReadFile(defaultPath()), before);
 }
