@@ -114,8 +114,10 @@ std::optional<FileError> WriteInPlace(int fd, const std::vector<char>& old, cons
 std::optional<CollectionFile> CollectionFile::Open(const std::string& path, FileError* error) {
     int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0 && errno == EACCES) {
-        // A folder we may not write to: a file that is there can still be read.
+        // A folder we may not write to: a file that is there can still be read. A file that
+        // is not there could not be created: that is the reason to give.
         fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 && errno == ENOENT) errno = EACCES;
     }
     if (fd < 0) {
         if (error) *error = Failure(FileError::Stage::Open);
