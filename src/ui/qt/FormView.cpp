@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 #include <map>
@@ -40,9 +41,9 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        owner_.paintSurfaces(painter);
+        owner_.paintSurfaces(painter, event->rect());
     }
 
 private:
@@ -60,12 +61,18 @@ FormView::FormView(Form& form, FormRegistry& registry)
     // The window takes exactly the size of its menu bar and client area.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(canvas_);
-    build();
     changedToken_ = form.changed.connect([this] { markFormDirty(); });
     refreshToken_ = form.refreshRequested.connect([this] { refresh(); });
-    // Every control starts dirty; those of a hidden window are first synced when it is shown.
-    if (form.visible()) flush();
-    else syncForm();
+    // A hidden window gets its control widgets when it is shown (syncForm) or asked for them.
+    syncForm();
+}
+
+void FormView::ensureBuilt() {
+    if (built_ || !form_) return;
+    built_ = true;
+    build();
+    // Every control starts dirty.
+    syncDirtyControls();
 }
 
 FormView::~FormView() {
@@ -170,7 +177,8 @@ void FormView::syncDirtyControls() {
 
 void FormView::flush() {
     if (!form_) return;
-    syncDirtyControls();
+    // Widgets not built yet are built in step when someone asks for them.
+    if (built_) syncDirtyControls();
     if (formDirty_) syncForm();
 }
 
@@ -197,6 +205,7 @@ bool FormView::event(QEvent* event) {
 }
 
 void FormView::showEvent(QShowEvent* event) {
+    ensureBuilt();
     if (form_) syncDirtyControls();
     QWidget::showEvent(event);
 }
@@ -212,30 +221,38 @@ void FormView::syncForm() {
     if (canvas_->size() != client) canvas_->setFixedSize(client);
     QPoint at(scale_.px(form_->left()), scale_.px(form_->top()));
     if (pos() != at) move(at);
+    if (form_->visible()) ensureBuilt();
     setVisible(form_->visible());
 }
 
-QObject* FormView::viewOf(const Control& control) const {
+QMenuBar* FormView::menuBar() {
+    ensureBuilt();
+    return menuBar_;
+}
+
+QObject* FormView::viewOf(const Control& control) {
+    ensureBuilt();
     for (const Entry& entry : entries_) {
         if (entry.control == &control) return entry.binding->object();
     }
     return nullptr;
 }
 
-QWidget* FormView::widgetOf(const Control& control) const {
+QWidget* FormView::widgetOf(const Control& control) {
     QObject* view = viewOf(control);
     return view && view->isWidgetType() ? static_cast<QWidget*>(view) : nullptr;
 }
 
 QPixmap FormView::snapshot() {
+    ensureBuilt();
     flush();
     // A window that was never shown still needs its size worked out.
     layout()->activate();
     return grab();
 }
 
-void FormView::paintSurfaces(QPainter& painter) const {
-    for (const SurfaceView* surface : surfaces_) surface->paint(painter);
+void FormView::paintSurfaces(QPainter& painter, const QRect& area) const {
+    for (const SurfaceView* surface : surfaces_) surface->paint(painter, area);
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include "ui/qt/ControlBinding.h"
 
 class QPainter;
+class QRect;
 
 namespace ui::qt {
 
@@ -19,7 +20,9 @@ public:
 
     void sync() override;
     QObject* object() override { return this; }
-    void paint(QPainter& painter) const;
+    // Paints the lines that reach into `area` (the rectangle being repainted); the others
+    // would be clipped away whole.
+    void paint(QPainter& painter, const QRect& area) const;
 
 private:
     QWidget* canvas_;
