@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPaintEvent>
@@ -33,6 +34,9 @@ namespace {
 const QEvent::Type kFlushEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // The client area: the window's background colour, then the Surface lines, then the controls.
+// A repaint of a few cells needs the background under them only, but drawing the wide round-
+// ended lines costs the same whether clipped or not: the background is drawn once into an
+// image, copied from then on, and drawn anew when the lines, colours or size change.
 class FormCanvas : public QWidget {
 public:
     explicit FormCanvas(FormView& owner) : QWidget(&owner), owner_(owner) {
@@ -43,11 +47,29 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        owner_.paintSurfaces(painter, event->rect());
+        const QBrush& fill = palette().brush(backgroundRole());
+        // The copy stands for the fill exactly only when the fill is one opaque colour.
+        if (fill.style() != Qt::SolidPattern || fill.color().alpha() != 255 || devicePixelRatioF() != 1.0) {
+            owner_.paintSurfaces(painter, event->region());
+            return;
+        }
+        std::vector<SurfaceLine> lines = owner_.shownSurfaceLines();
+        if (background_.size() != size() || paletteKey_ != palette().cacheKey() || lines != lines_) {
+            background_ = QImage(size(), QImage::Format_RGB32);
+            background_.fill(fill.color());
+            QPainter imagePainter(&background_);
+            owner_.paintSurfaces(imagePainter, QRegion(rect()));
+            paletteKey_ = palette().cacheKey();
+            lines_ = std::move(lines);
+        }
+        painter.drawImage(0, 0, background_);
     }
 
 private:
     FormView& owner_;
+    QImage background_;
+    qint64 paletteKey_ = 0;
+    std::vector<SurfaceLine> lines_;  // the lines in the image
 };
 
 }  // namespace
@@ -251,8 +273,17 @@ QPixmap FormView::snapshot() {
     return grab();
 }
 
-void FormView::paintSurfaces(QPainter& painter, const QRect& area) const {
+void FormView::paintSurfaces(QPainter& painter, const QRegion& area) const {
     for (const SurfaceView* surface : surfaces_) surface->paint(painter, area);
+}
+
+std::vector<SurfaceLine> FormView::shownSurfaceLines() const {
+    std::vector<SurfaceLine> lines;
+    for (const SurfaceView* surface : surfaces_) {
+        const Surface* model = surface->model();
+        if (model && model->visible()) lines.insert(lines.end(), model->lines().begin(), model->lines().end());
+    }
+    return lines;
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/Surface.h"
 #include "ui/qt/ControlBinding.h"
 
 class QMenuBar;
@@ -66,7 +67,9 @@ public:
 
     // Paints the Surface lines within `area`; the client area calls it after filling its
     // background.
-    void paintSurfaces(QPainter& painter, const QRect& area) const;
+    void paintSurfaces(QPainter& painter, const QRegion& area) const;
+    // The lines of the visible Surfaces, in drawing order.
+    std::vector<SurfaceLine> shownSurfaceLines() const;
 
 protected:
     bool event(QEvent* event) override;
