@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -62,10 +63,18 @@ protected:
             paletteKey_ = palette().cacheKey();
             lines_ = std::move(lines);
         }
-        painter.drawImage(0, 0, background_);
+        // In strips of a few rows: Qt hands a taller copy to worker threads, and waiting for
+        // them costs more than the copy itself.
+        for (const QRect& area : event->region()) {
+            for (int top = area.top(); top <= area.bottom(); top += kStripRows) {
+                QRect strip(area.left(), top, area.width(), std::min(kStripRows, area.bottom() + 1 - top));
+                painter.drawImage(strip.topLeft(), background_, strip);
+            }
+        }
     }
 
 private:
+    static constexpr int kStripRows = 16;
     FormView& owner_;
     QImage background_;
     qint64 paletteKey_ = 0;
