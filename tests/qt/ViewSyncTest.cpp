@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <memory>
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
@@ -118,6 +119,45 @@ TEST_F(ViewSyncTest, ASnapshotOfAHiddenWindowShowsTheModel) {
     EXPECT_EQ(edit->text(), QStringLiteral("見本"));
     // The client area's background, below the menu bar.
     EXPECT_EQ(image.pixelColor(image.width() - 5, image.height() - 5), QColor(0, 0, 255));
+}
+
+// A window created hidden gets its control widgets only when shown or asked for them, and
+// then they show the model as it is by then.
+TEST(ViewSyncLazyTest, AWindowCreatedHiddenBuildsItsWidgetsWhenShownOrAskedFor) {
+    qttest::EnsureApplication();
+    ui::FormRegistry registry;
+    ui::qt::ViewManager views(registry);
+    registry.add("frmLater", [] { return std::make_unique<qttest::TestForm>("frmLater"); });
+    registry.add("frmAsked", [] { return std::make_unique<qttest::TestForm>("frmAsked"); });
+    auto& later = static_cast<qttest::TestForm&>(registry.get("frmLater"));
+    auto& asked = static_cast<qttest::TestForm&>(registry.get("frmAsked"));
+    ui::qt::FormView& laterView = *views.viewOf(later);
+    ui::qt::FormView& askedView = *views.viewOf(asked);
+    later.txt.setText("shown");
+    later.setCaption("後で");
+    asked.txt.setText("asked");
+    views.flush();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(laterView.built());
+    EXPECT_FALSE(askedView.built());
+    EXPECT_EQ(laterView.windowTitle(), QStringLiteral("後で"));  // the window's own properties are kept
+    EXPECT_EQ(laterView.controlSyncs(), 0);
+
+    auto* askedEdit = dynamic_cast<QLineEdit*>(askedView.widgetOf(asked.txt));
+    ASSERT_NE(askedEdit, nullptr);
+    EXPECT_TRUE(askedView.built());
+    EXPECT_EQ(askedEdit->text(), QStringLiteral("asked"));
+    EXPECT_FALSE(askedView.isVisible());
+
+    later.Show();
+    later.Refresh();  // shown and painted at once, widgets and all
+    EXPECT_TRUE(laterView.built());
+    EXPECT_TRUE(laterView.isVisible());
+    ASSERT_NE(laterView.menuBar(), nullptr);
+    auto* laterEdit = dynamic_cast<QLineEdit*>(laterView.widgetOf(later.txt));
+    ASSERT_NE(laterEdit, nullptr);
+    EXPECT_EQ(laterEdit->text(), QStringLiteral("shown"));
+    EXPECT_TRUE(laterEdit->isVisible());
 }
 
 }  // namespace

@@ -26,7 +26,9 @@ class QuitAfterPaint : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // exit, not quit: quit would first offer every window a close, which is no part of
+        // the start-up.
+        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return QObject::eventFilter(watched, event);
     }
 };

@@ -2,10 +2,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -32,6 +35,9 @@ namespace {
 const QEvent::Type kFlushEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // The client area: the window's background colour, then the Surface lines, then the controls.
+// A repaint of a few cells needs the background under them only, but drawing the wide round-
+// ended lines costs the same whether clipped or not: the background is drawn once into an
+// image, copied from then on, and drawn anew when the lines, colours or size change.
 class FormCanvas : public QWidget {
 public:
     explicit FormCanvas(FormView& owner) : QWidget(&owner), owner_(owner) {
@@ -40,13 +46,39 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        owner_.paintSurfaces(painter);
+        const QBrush& fill = palette().brush(backgroundRole());
+        // The copy stands for the fill exactly only when the fill is one opaque colour.
+        if (fill.style() != Qt::SolidPattern || fill.color().alpha() != 255 || devicePixelRatioF() != 1.0) {
+            owner_.paintSurfaces(painter, event->region());
+            return;
+        }
+        std::vector<SurfaceLine> lines = owner_.shownSurfaceLines();
+        if (background_.size() != size() || paletteKey_ != palette().cacheKey() || lines != lines_) {
+            background_ = QImage(size(), QImage::Format_RGB32);
+            background_.fill(fill.color());
+            QPainter imagePainter(&background_);
+            owner_.paintSurfaces(imagePainter, QRegion(rect()));
+            paletteKey_ = palette().cacheKey();
+            lines_ = std::move(lines);
+        }
+        // In strips of a few rows: Qt hands a taller copy to worker threads, and waiting for
+        // them costs more than the copy itself.
+        for (const QRect& area : event->region()) {
+            for (int top = area.top(); top <= area.bottom(); top += kStripRows) {
+                QRect strip(area.left(), top, area.width(), std::min(kStripRows, area.bottom() + 1 - top));
+                painter.drawImage(strip.topLeft(), background_, strip);
+            }
+        }
     }
 
 private:
+    static constexpr int kStripRows = 16;
     FormView& owner_;
+    QImage background_;
+    qint64 paletteKey_ = 0;
+    std::vector<SurfaceLine> lines_;  // the lines in the image
 };
 
 }  // namespace
@@ -60,12 +92,18 @@ FormView::FormView(Form& form, FormRegistry& registry)
     // The window takes exactly the size of its menu bar and client area.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(canvas_);
-    build();
     changedToken_ = form.changed.connect([this] { markFormDirty(); });
     refreshToken_ = form.refreshRequested.connect([this] { refresh(); });
-    // Every control starts dirty; those of a hidden window are first synced when it is shown.
-    if (form.visible()) flush();
-    else syncForm();
+    // A hidden window gets its control widgets when it is shown (syncForm) or asked for them.
+    syncForm();
+}
+
+void FormView::ensureBuilt() {
+    if (built_ || !form_) return;
+    built_ = true;
+    build();
+    // Every control starts dirty.
+    syncDirtyControls();
 }
 
 FormView::~FormView() {
@@ -170,7 +208,8 @@ void FormView::syncDirtyControls() {
 
 void FormView::flush() {
     if (!form_) return;
-    syncDirtyControls();
+    // Widgets not built yet are built in step when someone asks for them.
+    if (built_) syncDirtyControls();
     if (formDirty_) syncForm();
 }
 
@@ -197,6 +236,7 @@ bool FormView::event(QEvent* event) {
 }
 
 void FormView::showEvent(QShowEvent* event) {
+    ensureBuilt();
     if (form_) syncDirtyControls();
     QWidget::showEvent(event);
 }
@@ -212,30 +252,47 @@ void FormView::syncForm() {
     if (canvas_->size() != client) canvas_->setFixedSize(client);
     QPoint at(scale_.px(form_->left()), scale_.px(form_->top()));
     if (pos() != at) move(at);
+    if (form_->visible()) ensureBuilt();
     setVisible(form_->visible());
 }
 
-QObject* FormView::viewOf(const Control& control) const {
+QMenuBar* FormView::menuBar() {
+    ensureBuilt();
+    return menuBar_;
+}
+
+QObject* FormView::viewOf(const Control& control) {
+    ensureBuilt();
     for (const Entry& entry : entries_) {
         if (entry.control == &control) return entry.binding->object();
     }
     return nullptr;
 }
 
-QWidget* FormView::widgetOf(const Control& control) const {
+QWidget* FormView::widgetOf(const Control& control) {
     QObject* view = viewOf(control);
     return view && view->isWidgetType() ? static_cast<QWidget*>(view) : nullptr;
 }
 
 QPixmap FormView::snapshot() {
+    ensureBuilt();
     flush();
     // A window that was never shown still needs its size worked out.
     layout()->activate();
     return grab();
 }
 
-void FormView::paintSurfaces(QPainter& painter) const {
-    for (const SurfaceView* surface : surfaces_) surface->paint(painter);
+void FormView::paintSurfaces(QPainter& painter, const QRegion& area) const {
+    for (const SurfaceView* surface : surfaces_) surface->paint(painter, area);
+}
+
+std::vector<SurfaceLine> FormView::shownSurfaceLines() const {
+    std::vector<SurfaceLine> lines;
+    for (const SurfaceView* surface : surfaces_) {
+        const Surface* model = surface->model();
+        if (model && model->visible()) lines.insert(lines.end(), model->lines().begin(), model->lines().end());
+    }
+    return lines;
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,10 @@
 // the window is refreshed, when control returns to the event loop (one posted flush per
 // batch of changes), and by flush() before anyone reads the widgets. A hidden window's
 // controls stay dirty until it is shown.
+//
+// The control widgets of a window created hidden are built when it is first shown, or when
+// someone asks for them (viewOf, widgetOf, menuBar, snapshot): most of the program's windows
+// start hidden, and building their hundreds of widgets was most of the start-up.
 #pragma once
 
 #include <QPixmap>
@@ -15,6 +19,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/Surface.h"
 #include "ui/qt/ControlBinding.h"
 
 class QMenuBar;
@@ -44,10 +49,12 @@ public:
     // The client area (the window's Width x Height), parent of the control widgets.
     QWidget* canvas() const { return canvas_; }
     // Null when the window has no menu items.
-    QMenuBar* menuBar() const { return menuBar_; }
+    QMenuBar* menuBar();
     // The widget (or, for a menu item, the action) that shows the control; null if none.
-    QObject* viewOf(const Control& control) const;
-    QWidget* widgetOf(const Control& control) const;
+    QObject* viewOf(const Control& control);
+    QWidget* widgetOf(const Control& control);
+    // True once the control widgets exist.
+    bool built() const { return built_; }
     const Scale& scale() const { return scale_; }
 
     // Brings every widget of the window in step with the model now, shown or hidden.
@@ -58,8 +65,11 @@ public:
     // The window as it is shown: menu bar and client area (flushed first).
     QPixmap snapshot();
 
-    // Paints the Surface lines; the client area calls it after filling its background.
-    void paintSurfaces(QPainter& painter) const;
+    // Paints the Surface lines within `area`; the client area calls it after filling its
+    // background.
+    void paintSurfaces(QPainter& painter, const QRegion& area) const;
+    // The lines of the visible Surfaces, in drawing order.
+    std::vector<SurfaceLine> shownSurfaceLines() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -73,6 +83,8 @@ private:
         int token;
         bool dirty;
     };
+    // Builds the control widgets, in step with the model, unless they exist.
+    void ensureBuilt();
     void build();
     void buildMenus();
     void watch(Control& control, ControlBinding& binding);
@@ -93,6 +105,7 @@ private:
     std::vector<size_t> dirty_;  // entries marked dirty, in the order they changed
     bool formDirty_ = true;  // the window's own properties; dirty until first synced
     bool flushPosted_ = false;
+    bool built_ = false;
     long controlSyncs_ = 0;
     std::vector<SurfaceView*> surfaces_;
     int changedToken_ = 0;

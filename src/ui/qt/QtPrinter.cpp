@@ -17,12 +17,18 @@
 
 namespace ui::qt {
 
-QtPrinter::QtPrinter() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+QtPrinter::QtPrinter() = default;
+
+QPrinter& QtPrinter::printer() {
+    // Made on first use: a QPrinter loads the print system, which the start-up need not wait for.
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
 
 QtPrinter::~QtPrinter() = default;
 
 bool QtPrinter::choosePrinter(QWidget* parent) {
-    QPrintDialog dialog(printer_.get(), parent);
+    QPrintDialog dialog(&printer(), parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     chosen_ = true;
     return true;
@@ -38,13 +44,13 @@ QString QtPrinter::pdfFolder() const {
 void QtPrinter::prepareJob() {
     toPdf_ = false;
     // What the user chose in the printer dialog, as long as it names a target.
-    if (chosen_ && (printer_->outputFormat() == QPrinter::NativeFormat || !printer_->outputFileName().isEmpty())) return;
+    if (chosen_ && (printer().outputFormat() == QPrinter::NativeFormat || !printer().outputFileName().isEmpty())) return;
     QStringList printers = QPrinterInfo::availablePrinterNames();
     QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull() && !printers.isEmpty()) target = QPrinterInfo::printerInfo(printers.front());
     if (!target.isNull()) {
-        printer_->setOutputFormat(QPrinter::NativeFormat);
-        printer_->setPrinterName(target.printerName());
+        printer().setOutputFormat(QPrinter::NativeFormat);
+        printer().setPrinterName(target.printerName());
         return;
     }
     // No printer on this machine: a new PDF file, named by the time of the job.
@@ -52,8 +58,8 @@ void QtPrinter::prepareJob() {
     QString stem = QStringLiteral("MozelDouble-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString file = folder.filePath(stem + QStringLiteral(".pdf"));
     for (int n = 2; QFileInfo::exists(file); ++n) file = folder.filePath(stem + QStringLiteral("-%1.pdf").arg(n));
-    printer_->setOutputFormat(QPrinter::PdfFormat);
-    printer_->setOutputFileName(file);
+    printer().setOutputFormat(QPrinter::PdfFormat);
+    printer().setOutputFileName(file);
     toPdf_ = true;
     lastPdfFile_ = file;
 }
@@ -71,14 +77,14 @@ void QtPrinter::PrintText(const std::vector<std::string>& lines) {
     if (lines.empty()) return;
     prepareJob();
     QPainter painter;
-    if (!painter.begin(printer_.get())) return finishJob(false);
+    if (!painter.begin(&printer())) return finishJob(false);
     painter.setFont(FixedFont(10));
     const QFontMetrics metrics = painter.fontMetrics();
     const int pageHeight = painter.viewport().height();
     int y = 0;
     for (const std::string& line : lines) {
         if (y > 0 && y + metrics.lineSpacing() > pageHeight) {
-            printer_->newPage();
+            printer().newPage();
             y = 0;
         }
         painter.drawText(0, y + metrics.ascent(), ToQString(line));
@@ -94,10 +100,10 @@ void QtPrinter::PrintForm(const Form& form) {
     QPixmap image = view->snapshot();
     prepareJob();
     QPainter painter;
-    if (!painter.begin(printer_.get())) return finishJob(false);
+    if (!painter.begin(&printer())) return finishJob(false);
     // The window at its size on screen, made smaller only when it does not fit the page.
     const QRect page = painter.viewport();
-    const double toPrinter = printer_->resolution() / view->scale().dpi();
+    const double toPrinter = printer().resolution() / view->scale().dpi();
     QSize size(static_cast<int>(image.deviceIndependentSize().width() * toPrinter),
                static_cast<int>(image.deviceIndependentSize().height() * toPrinter));
     if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);

@@ -44,6 +44,7 @@ private:
     // After a job: the user learns where a PDF file went.
     void finishJob(bool printed);
     QString pdfFolder() const;
+    QPrinter& printer();
 
     std::unique_ptr<QPrinter> printer_;
     bool chosen_ = false;

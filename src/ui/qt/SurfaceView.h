@@ -9,6 +9,7 @@
 #include "ui/qt/ControlBinding.h"
 
 class QPainter;
+class QRegion;
 
 namespace ui::qt {
 
@@ -19,7 +20,11 @@ public:
 
     void sync() override;
     QObject* object() override { return this; }
-    void paint(QPainter& painter) const;
+    // The Surface shown; null once detached.
+    const Surface* model() const { return model_; }
+    // Paints the lines that reach into `area` (the region being repainted); the others
+    // would be clipped away whole.
+    void paint(QPainter& painter, const QRegion& area) const;
 
 private:
     QWidget* canvas_;

@@ -14,6 +14,7 @@
 #include <type_traits>
 
 #include "ui/UserInput.h"
+#include "ui/qt/PanelCacheStyle.h"
 
 namespace ui::qt {
 
@@ -71,6 +72,8 @@ TextBoxView<Editor>::TextBoxView(TextBox& model, FormRegistry& registry, Scale s
     this->setObjectName(ToQString(model.path()));
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
         QObject::connect(this, &QLineEdit::textEdited, this, [this] { writeBack(); });
+        // The board repaints hundreds of cells a command: their panels are copied, not drawn.
+        this->setStyle(PanelCacheStyle::instance());
     } else {
         this->setAcceptRichText(false);
         this->setLineWrapMode(QTextEdit::WidgetWidth);
