@@ -12,6 +12,7 @@
 #include "app/solve/Answer.h"
 #include "app/solve/ProblemLine.h"
 #include "puzzle/Generator.h"
+#include "puzzle/StepPath.h"
 
 namespace {
 
@@ -20,13 +21,16 @@ constexpr int kUnreadable = 2;
 
 constexpr const char* kUsage =
     "使い方:\n"
-    "  mozeldouble-solve [--json] [FILE|-]...\n"
+    "  mozeldouble-solve [--json] [--steps] [FILE|-]...\n"
     "      問題を1行に1つ読み、解が1つだけか (unique)、2つ以上か (multiple)、ないか (none) を答えます。\n"
     "      FILE がないか - のときは標準入力を読みます。\n"
     "      行の形: パターン番号 1つ目の盤81文字 2つ目の盤81文字 [x]\n"
     "      マスは 1〜9、空きは . か 0。x は対角ルール。空行と # で始まる行は読み飛ばします。\n"
     "      --json  答えを1行に1つの JSON で書きます\n"
     "              (キー: line, status, solution, second, message, micros)。\n"
+    "      --steps 解がある問題には、ヒントから人が解く手順 (手筋、決まること、説明) と難易度\n"
+    "              (いちばん難しい手筋、推測なしで解けたか) を答えの後に書きます\n"
+    "              (JSON ではキー steps と rating)。\n"
     "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S]\n"
     "      解が1つだけで、どのヒントも欠かせない問題を N 個 (既定 1) 作り、上の行の形で書きます。\n"
     "      同じ S からは同じ問題ができます。k 番目の問題は S + k - 1 から作ります。\n"
@@ -35,6 +39,7 @@ constexpr const char* kUsage =
 
 struct Arguments {
     bool json = false;
+    bool steps = false;
     std::vector<std::string> inputs;  // "-" is standard input
     // --generate
     int generatePattern = 0;
@@ -68,6 +73,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
         };
         if (arg == "--json") {
             args.json = true;
+        } else if (arg == "--steps") {
+            args.steps = true;
         } else if (arg == "--diagonal") {
             args.diagonal = true;
         } else if (arg == "--generate" || arg == "--count" || arg == "--seed") {
@@ -95,6 +102,7 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
     if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1))
         return fail("--diagonal、--count、--seed は --generate と一緒に使います");
     if (args.generatePattern != 0 && !args.inputs.empty()) return fail("--generate はファイルを読みません");
+    if (args.generatePattern != 0 && (args.json || args.steps)) return fail("--json と --steps は問題を読むときに使います");
     if (args.inputs.empty()) args.inputs.push_back("-");
     return args;
 }
@@ -108,7 +116,7 @@ puzzle::SolveResult Timed(const puzzle::DoubleBoard& board, int64_t& micros) {
 
 // Answers every problem line of one input; false when a line could not be read or the input
 // holds no problem.
-bool AnswerLines(std::istream& in, const std::string& name, bool json) {
+bool AnswerLines(std::istream& in, const std::string& name, const Arguments& args) {
     bool ok = true;
     int problems = 0;
     int number = 0;
@@ -127,8 +135,11 @@ bool AnswerLines(std::istream& in, const std::string& name, bool json) {
             ok = false;
         } else {
             a.result = Timed(line.board, a.micros);
+            a.pattern = line.board.pattern;
+            // A board without solution has no path to rate.
+            if (args.steps && a.result.verdict != puzzle::Verdict::None) a.path = puzzle::RunPath(line.board);
         }
-        std::cout << (json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
+        std::cout << (args.json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
     }
     if (problems == 0) {
         std::cerr << "mozeldouble-solve: " << name << ": 問題の行がありません\n";
@@ -166,7 +177,7 @@ int main(int argc, char** argv) {
         // Several inputs: a comment line names each before its answers.
         if (args->inputs.size() > 1 && !args->json) std::cout << "# " << input << "\n";
         if (input == "-") {
-            ok = AnswerLines(std::cin, "標準入力", args->json) && ok;
+            ok = AnswerLines(std::cin, "標準入力", *args) && ok;
             continue;
         }
         std::ifstream file(input, std::ios::binary);
@@ -175,7 +186,7 @@ int main(int argc, char** argv) {
             ok = false;
             continue;
         }
-        ok = AnswerLines(file, input, args->json) && ok;
+        ok = AnswerLines(file, input, *args) && ok;
     }
     std::cout.flush();
     return ok ? kOk : kUnreadable;
