@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/solve/Answer.h"
+#include "app/solve/Difficulty.h"
 #include "app/solve/ProblemLine.h"
 #include "puzzle/Generator.h"
 #include "puzzle/StepPath.h"
@@ -18,6 +19,8 @@ namespace {
 
 constexpr int kOk = 0;
 constexpr int kUnreadable = 2;
+// Seeds tried for one problem of a wanted difficulty before giving up.
+constexpr int kRatingTries = 20000;
 
 constexpr const char* kUsage =
     "使い方:\n"
@@ -31,9 +34,14 @@ constexpr const char* kUsage =
     "      --steps 解がある問題には、ヒントから人が解く手順 (手筋、決まること、説明) と難易度\n"
     "              (いちばん難しい手筋、推測なしで解けたか) を答えの後に書きます\n"
     "              (JSON ではキー steps と rating)。\n"
-    "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S]\n"
+    "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S] [--rating R]\n"
     "      解が1つだけで、どのヒントも欠かせない問題を N 個 (既定 1) 作り、上の行の形で書きます。\n"
     "      同じ S からは同じ問題ができます。k 番目の問題は S + k - 1 から作ります。\n"
+    "      --rating R  難易度 R の問題だけを残します (S, S + 1, ... と順に試します)。R は\n"
+    "              singles (シングルだけで解ける)、locked (ポインティング・クレーミングまで)、\n"
+    "              subsets (ペア・トリプル・クアッドまで)、fish (Xウィング・ソードフィッシュまで)、\n"
+    "              wings (XYウィング・XYZウィングまで)、guess (手筋だけでは解けない)。\n"
+    "              各問題の前の # seed の数を --seed に渡すと、その問題がもう一度できます。\n"
     "  mozeldouble-solve --help\n"
     "終了コード: 0 すべて読めた / 2 読めない引数・ファイル・行があった (読めた行には答えます)\n";
 
@@ -46,6 +54,7 @@ struct Arguments {
     bool diagonal = false;
     int count = 1;
     std::optional<uint64_t> seed;
+    std::optional<solve::Level> rating;
     // A collection file's problems would be read (--collection FILE) and generated problems
     // stored (--write-collection FILE) here, once the collection library is linked in.
 };
@@ -77,6 +86,12 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
             args.steps = true;
         } else if (arg == "--diagonal") {
             args.diagonal = true;
+        } else if (arg == "--rating") {
+            std::optional<std::string> v = value();
+            if (!v) return fail("--rating の後に難易度がありません");
+            args.rating = solve::LevelNamed(*v);
+            if (!args.rating)
+                return fail("難易度「" + *v + "」は singles、locked、subsets、fish、wings、guess のどれでもありません");
         } else if (arg == "--generate" || arg == "--count" || arg == "--seed") {
             std::optional<std::string> v = value();
             if (!v) return fail(arg + " の後に数がありません");
@@ -99,8 +114,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
             args.inputs.push_back(arg);
         }
     }
-    if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1))
-        return fail("--diagonal、--count、--seed は --generate と一緒に使います");
+    if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1 || args.rating))
+        return fail("--diagonal、--count、--seed、--rating は --generate と一緒に使います");
     if (args.generatePattern != 0 && !args.inputs.empty()) return fail("--generate はファイルを読みません");
     if (args.generatePattern != 0 && (args.json || args.steps)) return fail("--json と --steps は問題を読むときに使います");
     if (args.inputs.empty()) args.inputs.push_back("-");
@@ -151,9 +166,19 @@ bool AnswerLines(std::istream& in, const std::string& name, const Arguments& arg
 int Generate(const Arguments& args) {
     uint64_t seed = args.seed ? *args.seed : (uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
     for (int k = 0; k < args.count; ++k) {
-        uint64_t s = seed + static_cast<uint64_t>(k);
-        std::cout << "# seed " << s << "\n"
-                  << solve::FormatProblemLine(puzzle::GenerateProblem(args.generatePattern, args.diagonal, s)) << "\n";
+        puzzle::DoubleBoard problem = puzzle::GenerateProblem(args.generatePattern, args.diagonal, seed);
+        // With a wanted difficulty, the next seeds are tried in turn until one gives it.
+        for (int tries = 1; args.rating && solve::LevelOf(puzzle::RunPath(problem).rating) != *args.rating; ++tries) {
+            if (tries == kRatingTries) {
+                std::cout.flush();
+                std::cerr << "mozeldouble-solve: 難易度 " << solve::LevelName(*args.rating) << " の問題が " << kRatingTries
+                          << " 回試しても作れませんでした (最後の種 " << seed << ")\n";
+                return kUnreadable;
+            }
+            problem = puzzle::GenerateProblem(args.generatePattern, args.diagonal, ++seed);
+        }
+        std::cout << "# seed " << seed << "\n" << solve::FormatProblemLine(problem) << "\n";
+        ++seed;
     }
     return kOk;
 }
