@@ -160,6 +160,7 @@ void frmAllGamen::connectEvents() {
     cmdHantei123.onClick = [this] { cmdHantei123_Click(); };
     cmdPattern.onClick = [this] { cmdPattern_Click(); };
     cmdOpt01.onClick = [this] { cmdOpt01_Click(); };
+    cmdMondai.onClick = [this] { cmdMondai_Click(); };
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
     cmdEnd.onClick = [this] { cmdEnd_Click(); };
     cmdHint.onClick = [this] { cmdHint_Click(); };

@@ -98,6 +98,7 @@ public:
 
     void cmdPattern_Click();
     void cmdOpt01_Click();
+    void cmdMondai_Click();
     void cmdPrint_Click();
     void cmdEnd_Click();
 

@@ -39,6 +39,7 @@ void frmAllGamen::Form_Load() {
     ShowCounts();
     txtNanido.setText("0");
     cmdClear01_Click();
+    cmdMondai_Click();
     program_.frmOption01().chkGlook.setValue(1);
     if (ui::Val(lblSetCount.caption()) == 0) {
         cmdHanteiA(3).setVisible(false);

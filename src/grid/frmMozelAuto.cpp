@@ -200,6 +200,8 @@ void frmMozelAuto::connectEvents() {
     mnuAllClear.onClick = [this] { mnuAllClear_Click(); };
     mnuSuuji.onClick = [this] { mnuSuuji_Click(); };
     OPT_INF.onClick = [this] { OPT_INF_Click(); };
+    Command21.onClick = [this] { Command21_Click(); };
+    mnuMondai.onClick = [this] { Command21_Click(); };
     mnuLockIn.onClick = [this] { mnuLockIn_Click(); };
     mnuLockOut.onClick = [this] { mnuLockOut_Click(); };
     btn99PRINT.onClick = [this] { btn99PRINT_Click(); };

@@ -140,6 +140,7 @@ public:
     void mnuAllClear_Click();
     void mnuSuuji_Click();
     void OPT_INF_Click();
+    void Command21_Click();
     void mnuLockIn_Click();
     void mnuLockOut_Click();
     // Prints the grid as text lines through the printer dialog.

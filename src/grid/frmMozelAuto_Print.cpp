@@ -1,6 +1,7 @@
 // The grid printed as text: a header with the problem's file and number, then the 9x9 cells
 // between ruled lines.
 #include "grid/frmMozelAuto.h"
+#include "collection/frmMondai.h"
 #include "program/Program.h"
 #include "ui/TextBox.h"
 
@@ -8,13 +9,6 @@ namespace grid {
 namespace {
 
 constexpr const char* kRule = "     X--+--+--+--+--+--+--+--+--X";
-
-// Text of a box of the problem window, or "" while no such window is part of the program.
-std::string ProblemWindowText(ui::FormRegistry& forms, const char* box) {
-    if (!forms.knows("frmMondai")) return "";
-    auto* text = dynamic_cast<ui::TextBox*>(forms.get("frmMondai").findControl(box));
-    return text ? text->text() : "";
-}
 
 // A cell's three columns: one character right-aligned after two blanks, two after one blank;
 // any other length (an empty "" cell, a long text) prints as blanks.
@@ -45,8 +39,9 @@ std::vector<std::string> frmMozelAuto::PrintLines(const std::string& file, const
 void frmMozelAuto::btn99PRINT_Click() {
     // A cancelled dialog ends the command without a word.
     if (!program_.dialogs().PrinterDialog()) return;
-    auto& forms = program_.forms();
-    program_.printer().PrintText(PrintLines(ProblemWindowText(forms, "Text2"), ProblemWindowText(forms, "Text1")));
+    // The header names the collection file and the storage number of the problem window.
+    auto& mondai = program_.frmMondai();
+    program_.printer().PrintText(PrintLines(mondai.Text2.text(), mondai.Text1.text()));
 }
 
 }  // namespace grid

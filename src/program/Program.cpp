@@ -2,6 +2,7 @@
 
 #include "board/frmAllGamen.h"
 #include "candidates/frmKouho.h"
+#include "collection/frmMondai.h"
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
 
@@ -13,6 +14,7 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmMozelAuto2", [this] { return std::make_unique<grid::frmMozelAuto>(*this, 2); });
     forms_.add("frmKouho", [this] { return std::make_unique<candidates::frmKouho>(*this); });
     forms_.add("frmOption01", [this] { return std::make_unique<options::frmOption01>(*this); });
+    forms_.add("frmMondai", [this] { return std::make_unique<collection::frmMondai>(*this); });
 }
 
 Program::~Program() = default;
@@ -34,5 +36,6 @@ grid::frmMozelAuto& Program::frmMozelAuto() { return window<grid::frmMozelAuto>(
 grid::frmMozelAuto& Program::frmMozelAuto2() { return window<grid::frmMozelAuto>("frmMozelAuto2"); }
 candidates::frmKouho& Program::frmKouho() { return window<candidates::frmKouho>("frmKouho"); }
 options::frmOption01& Program::frmOption01() { return window<options::frmOption01>("frmOption01"); }
+collection::frmMondai& Program::frmMondai() { return window<collection::frmMondai>("frmMondai"); }
 
 }  // namespace program

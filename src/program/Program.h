@@ -12,6 +12,7 @@ namespace board { class frmAllGamen; }
 namespace grid { class frmMozelAuto; }
 namespace candidates { class frmKouho; }
 namespace options { class frmOption01; }
+namespace collection { class frmMondai; }
 
 namespace program {
 
@@ -35,6 +36,7 @@ public:
     grid::frmMozelAuto& frmMozelAuto2();
     candidates::frmKouho& frmKouho();
     options::frmOption01& frmOption01();
+    collection::frmMondai& frmMondai();
 
     ui::FormRegistry& forms() { return forms_; }
     board::cmnMod01& cmn() { return cmn_; }

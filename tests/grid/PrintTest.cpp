@@ -1,4 +1,5 @@
 #include "GridFixture.h"
+#include "collection/frmMondai.h"
 
 namespace {
 
@@ -25,8 +26,10 @@ TEST_F(Print, GridAsTextWithHeaderAndRuledRows) {
     EXPECT_EQ(job->lines[0], "");
     EXPECT_EQ(job->lines[2], "");
     EXPECT_EQ(job->lines[3], "        ==  <<   モゼルパズル   >>  ==");
-    // No problem window in this program: file name and number print empty.
-    EXPECT_EQ(job->lines[6], "   ファイル名　==> " + std::string("  問題番号 ==> "));
+    // The header names the problem window's collection file and storage number.
+    EXPECT_EQ(job->lines[6], "   ファイル名　==> " + program.frmMondai().Text2.text() + "  問題番号 ==> " +
+                                 program.frmMondai().Text1.text());
+    EXPECT_NE(program.frmMondai().Text2.text(), "");
     EXPECT_EQ(job->lines[9], rule);
     EXPECT_EQ(job->lines[10], "      |  5|    |   | 12|  7|    |    |    |  9|");
     EXPECT_EQ(job->lines[11], rule);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTime>
@@ -38,7 +39,15 @@ QString QtPlatform::DefaultLockFile() {
     return QDir(folder).filePath(QStringLiteral("mozeldouble.lock"));
 }
 
-std::string QtPlatform::ProgramFolder() { return ToUtf8(QCoreApplication::applicationDirPath()); }
+std::string QtPlatform::ProgramFolder() {
+    // The program's own folder when it may be written (a copy unpacked by the user); else,
+    // for an installed program, the user's data folder for it, created when missing.
+    QString folder = QCoreApplication::applicationDirPath();
+    if (QFileInfo(folder).isWritable()) return ToUtf8(folder);
+    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty() || !QDir().mkpath(data)) return ToUtf8(folder);
+    return ToUtf8(data);
+}
 
 double QtPlatform::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 

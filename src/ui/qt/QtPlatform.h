@@ -26,6 +26,8 @@ public:
     static QString DefaultLockFile();
 
     bool AnotherInstanceRunning() override { return anotherInstance_; }
+    // The folder of the default collection: the program's own when it may be written, else the
+    // user's data folder for the program (created when missing).
     std::string ProgramFolder() override;
     double Timer() override;
     void Randomize() override;

@@ -1,0 +1,221 @@
+// Loading a problem from the collection onto the board and both grid windows, and writing the
+// board's problem into the collection.
+#include <cmath>
+
+#include "board/cmnMod01.h"
+#include "board/frmAllGamen.h"
+#include "candidates/frmKouho.h"
+#include "collection/ShiftJis.h"
+#include "collection/frmMondai.h"
+#include "grid/frmMozelAuto.h"
+#include "options/frmOption01.h"
+#include "program/Program.h"
+#include "puzzle/OverlapPatterns.h"
+#include "ui/Value.h"
+
+namespace collection {
+namespace {
+
+constexpr int kBoardCells = 225;
+
+// The difficulty as stored: the whole part of a numeric text, else "3".
+std::string NanidoText(const std::string& text) {
+    if (text.empty() || text == "  " || !ui::IsNumeric(text)) return "3";
+    double v = ui::Fix(ui::Val(text));
+    if (std::fabs(v) >= 1e15) return "3";
+    return std::to_string(static_cast<long long>(v));
+}
+
+// A board cell as stored: its digit when the text reads as a whole number 1..9 (blanks around
+// it, as typing leaves them, ignored), else empty.
+std::string StoredCell(const std::string& text) {
+    if (!ui::IsNumeric(text)) return "";
+    double v = ui::Val(text);
+    if (v < 1 || v > 9 || v != ui::Fix(v)) return "";
+    return std::string(1, static_cast<char>('0' + static_cast<int>(v)));
+}
+
+// The field of the main window a record field comes from, for messages.
+const char* FieldName(const std::string& field) {
+    if (field == "Memo") return "問題の説明";
+    if (field == "Question" || field == "Question2") return "問題番号";
+    if (field == "Nanido") return "難易度";
+    return "盤面のマス";
+}
+
+}  // namespace
+
+void frmMondai::PlaceRecord(const MondaiRec& rec, grid::frmMozelAuto& window) {
+    if (!puzzle::IsPattern(cmn.PatternNo)) return;
+    auto& board = program_.frmAllGamen();
+    std::vector<int> cells = SelectedBoardCells(cmn.PatternNo, rec.AB);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        int k = static_cast<int>(i) + 1;
+        ui::TextBox& gridCell = window.Text1(k - 1);
+        ui::TextBox& boardCell = board.text1(cells[i]);
+        int digit = DecodeCell(rec.Masu[static_cast<std::size_t>(k)]);
+        if (digit == 0) {
+            gridCell.setText("");
+            boardCell.setText("");
+            continue;
+        }
+        std::string text(1, static_cast<char>('0' + digit));
+        gridCell.setText(text);
+        gridCell.setForeColor(ui::kBlack);
+        gridCell.setBackColor(ui::kWhite);
+        boardCell.setText(text);
+        boardCell.setForeColor(ui::kBlack);
+        boardCell.setBackColor(ui::kWhite);
+        boardCell.setLocked(true);
+    }
+}
+
+void frmMondai::Command1_Click() {
+    cmn.OmedetouZumi = 0;
+    program_.frmKouho();
+    auto& grid1 = program_.frmMozelAuto();
+    auto& board = program_.frmAllGamen();
+    auto number = WholeNumber(Text1, "格納番号");
+    if (!number) return;
+    const int N = *number;
+    if (N < 1) {
+        program_.dialogs().MsgBox("問題集ファイル、または、格納番号を正しく指定してください。", ui::MsgIcon::Information);
+        return;
+    }
+
+    std::optional<CollectionFile> file;
+    if (N <= kLastRecord) {
+        if (N % 2 == 1) {
+            board.cmdClear01_Click();
+            for (int k = 0; k <= 80; ++k) grid1.Text1(k).setText("");
+            for (int c = 0; c <= kBoardCells; ++c) board.text1(c).setText("");
+            Text1.setText(std::to_string(N));
+        }
+        if (CommonDialog1.FileName.empty()) return;
+        board.lblFileName.setCaption(CommonDialog1.FileName);
+        FileError error;
+        file = CollectionFile::Open(CommonDialog1.FileName, &error);
+        MondaiRec rec;
+        auto status = file ? file->Read(N, rec, &error) : CollectionFile::ReadStatus::Failed;
+        if (!file) {
+            FileMessage("を開けませんでした", CommonDialog1.FileName, error);
+        } else if (status == CollectionFile::ReadStatus::Failed) {
+            FileMessage("を読み込めませんでした", CommonDialog1.FileName, error);
+            file.reset();
+        } else if (status == CollectionFile::ReadStatus::PastEnd) {
+            program_.dialogs().MsgBox("この問題集には、これ以上の問題は存在しません。", ui::MsgIcon::Information);
+            Text1.setText(std::to_string(N - 2));
+        } else if (auto pattern = DecodePattern(rec.Pattern); !pattern) {
+            program_.dialogs().MsgBox("格納番号" + std::to_string(N) + "は、モゼルダブルの問題では、ありません。",
+                                      ui::MsgIcon::Information);
+        } else {
+            cmn.PatternNo = static_cast<int16_t>(*pattern);
+            for (int c = 0; c <= kBoardCells; ++c) board.text1(c).setVisible(cmn.PatternMasu[cmn.PatternNo][c] != 0);
+            PlaceRecord(rec, grid1);
+            board.lblMondaiNum.setCaption(FromShiftJis(rec.Kakunou));
+            board.txtQuestion.setText(FromShiftJis(rec.Question));
+            board.txtQuestion2.setText(FromShiftJis(rec.Question2));
+            board.txtMondaiMemo.setText(FromShiftJis(rec.Memo));
+            bool naname = rec.Naname == "1";
+            for (ui::Control* c : std::initializer_list<ui::Control*>{&board.cmdNaname01, &board.txtNaname01,
+                                                                       &board.cmdNaname02, &board.txtNaname02}) {
+                c->setVisible(naname);
+            }
+            program_.frmOption01().chkTaikakusen.setValue(naname ? 1 : 0);
+        }
+    }
+
+    auto& grid2 = program_.frmMozelAuto2();
+    if (N + 1 <= kLastRecord) {
+        for (int k = 0; k <= 80; ++k) grid2.Text1(k).setText("");
+        MondaiRec rec;
+        // A missing B record (past the end) leaves grid 2 empty.
+        if (file && file->Read(N + 1, rec) == CollectionFile::ReadStatus::Ok) PlaceRecord(rec, grid2);
+    }
+    file.reset();
+
+    board.Refresh();
+    board.PLineClear();
+    board.PLine();
+    for (int i = 1; i <= 3; ++i) board.cmdHanteiA(i).setVisible(true);
+    int16_t n = 0;
+    board.lblMasuSuu_CountSet(n);
+    board.lblMasuSuu.setCaption(std::to_string(n));
+    board.lblSetCount_CountSet(n);
+    board.lblSetCount.setCaption(std::to_string(n));
+}
+
+std::optional<MondaiRec> frmMondai::BuildRecord(int g, int s) {
+    auto& board = program_.frmAllGamen();
+    GridText grid;
+    grid.recordNo = s + g - 1;
+    grid.pattern = cmn.PatternNo;
+    grid.ab = g == 1 ? 'A' : 'B';
+    int k = 0;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        int code = cmn.PatternMasu[cmn.PatternNo][c];
+        if ((code == g || code == 3) && k < 81) grid.cells[static_cast<std::size_t>(++k)] = StoredCell(board.text1(c).text());
+    }
+    grid.naname = g == 1 ? program_.frmOption01().chkTaikakusen.value() == 1 : board.cmdNaname01.visible();
+    grid.nanido = NanidoText(board.txtNanido.text());
+    grid.memo = board.txtMondaiMemo.text();
+    grid.question = board.txtQuestion.text();
+    grid.question2 = board.txtQuestion2.text();
+    EncodeError error;
+    auto rec = Encode(grid, &error);
+    if (!rec) {
+        program_.dialogs().MsgBox(std::string(FieldName(error.field)) + "に、問題集ファイルに保存できない文字「" +
+                                      error.character + "」があります。\n書き換えてから、もう一度書き込んでください。",
+                                  ui::MsgIcon::Exclamation);
+    }
+    return rec;
+}
+
+void frmMondai::CopyBoardToGrid(int g) {
+    auto& board = program_.frmAllGamen();
+    auto& window = g == 1 ? program_.frmMozelAuto() : program_.frmMozelAuto2();
+    int k = 0;
+    for (int c = 1; c <= kBoardCells; ++c) {
+        int code = cmn.PatternMasu[cmn.PatternNo][c];
+        if ((code == g || code == 3) && k <= 80) window.Text1(k++).setText(board.text1(c).text());
+    }
+}
+
+void frmMondai::Command2_Click() {
+    auto number = WholeNumber(Text3, "追加格納番号");
+    if (!number) return;
+    const int s = *number;
+    if (s < 0 || s >= kLastRecord + 1) {
+        program_.dialogs().MsgBox("問題の最大格納番号は、" + std::to_string(kLastRecord) + "です。");
+        return;
+    }
+    // Record 0 does not exist, and an even number would split two stored problems.
+    if (s == 0 || s % 2 == 0) {
+        program_.dialogs().MsgBox("追加格納番号「" + std::to_string(s) + "」は使えません。1から89までの奇数を指定してください。",
+                                  ui::MsgIcon::Exclamation);
+        return;
+    }
+    if (!puzzle::IsPattern(cmn.PatternNo)) return;
+    // Both records are encoded before anything is written.
+    auto a = BuildRecord(1, s);
+    if (!a) return;
+    auto b = BuildRecord(2, s);
+    if (!b) return;
+    const std::string path = Text2.text();
+    if (auto error = WriteProblem(path, s, *a, *b)) {
+        FileMessage("に書き込めませんでした", path, *error);
+        return;
+    }
+    CopyBoardToGrid(1);
+    CopyBoardToGrid(2);
+
+    Refresh();
+    program_.frmMozelAuto().btnSpace_Click();
+    Text1.setText(std::to_string(s));
+    Text3.setText(std::to_string(s + 2));
+    Command1_Click();
+    UpDown1.setMax(UpDown1.max() + 2);
+    UpDown2.setMax(UpDown2.max() + 2);
+}
+
+}  // namespace collection
