@@ -53,7 +53,7 @@ std::string JsonString(const std::string& text) {
 }
 
 std::string JsonLine(const Answer& a) {
-    std::string s = "{\"line\":" + std::to_string(a.line) + ",\"status\":\"" + Status(a) + "\"";
+    std::string s = std::string(a.stored ? "{\"number\":" : "{\"line\":") + std::to_string(a.line) + ",\"status\":\"" + Status(a) + "\"";
     if (a.error) return s + ",\"message\":" + JsonString(a.message) + "}";
     if (a.result.verdict != puzzle::Verdict::None) s += ",\"solution\":[" + Grids(a.result.solution, ",", "\"") + "]";
     if (a.result.verdict == puzzle::Verdict::Multiple) s += ",\"second\":[" + Grids(a.result.second, ",", "\"") + "]";

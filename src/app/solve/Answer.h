@@ -11,7 +11,8 @@
 namespace solve {
 
 struct Answer {
-    int line = 0;
+    int line = 0;                 // the line number, or the storage number in a collection
+    bool stored = false;          // line is a collection's storage number (JSON key "number")
     bool error = false;
     std::string message;          // why the line could not be read (error)
     puzzle::SolveResult result;   // the engine's answer (no error)
