@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/solve/CollectionIO.h"
+#include "app/solve/Difficulty.h"
 #include "collection/CollectionFile.h"
 #include "collection/CollectionTestSupport.h"
 #include "puzzle/Generator.h"
+#include "puzzle/Solver.h"
+#include "puzzle/StepPath.h"
 
 using namespace solve;
 using collection_test::Record;
@@ -104,4 +109,27 @@ TEST(CollectionIO, AMissingFileIsReportedAndNotCreated) {
     EXPECT_FALSE(ReadCollection(folder.file("none.txt"), error));
     EXPECT_EQ(error, "問題集ファイルがありません");
     EXPECT_FALSE(std::filesystem::exists(folder.file("none.txt")));
+}
+
+TEST(SampleCollection, HoldsUniqueProblemsOfEveryPatternSomeDiagonalAndSeveralLevels) {
+    std::string error;
+    auto read = ReadCollection(MOZEL_SAMPLE_COLLECTION, error);
+    ASSERT_TRUE(read) << error;
+    ASSERT_GE(read->size(), 24u);
+    std::set<int> patterns;
+    std::set<Level> levels;
+    int diagonal = 0;
+    for (const StoredProblem& p : *read) {
+        ASSERT_EQ(p.problem.kind, Kind::Problem) << p.number << ": " << p.problem.message;
+        const puzzle::DoubleBoard& board = p.problem.board;
+        EXPECT_EQ(puzzle::Solve(board).verdict, puzzle::Verdict::Unique) << p.number;
+        patterns.insert(board.pattern);
+        levels.insert(LevelOf(puzzle::RunPath(board).rating));
+        diagonal += board.diagonal ? 1 : 0;
+    }
+    EXPECT_EQ(patterns.size(), 12u);
+    EXPECT_GE(diagonal, 2);
+    EXPECT_GE(levels.size(), 4u);
+    // The first problem a new user loads is one of the easiest.
+    EXPECT_EQ(LevelOf(puzzle::RunPath(read->front().problem.board).rating), Level::Singles);
 }

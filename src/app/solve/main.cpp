@@ -39,6 +39,7 @@ constexpr const char* kUsage =
     "              (JSON ではキー steps と rating)。\n"
     "      --collection 問題集ファイル  行の代わりに問題集ファイルの問題を読みます。\n"
     "              答えは行番号の代わりに格納番号 (JSON ではキー number) で示します。\n"
+    "      --write-collection 問題集ファイル  読めた問題を新しい問題集ファイルにも書きます。\n"
     "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S] [--rating R]\n"
     "      解が1つだけで、どのヒントも欠かせない問題を N 個 (既定 1) 作り、上の行の形で書きます。\n"
     "      同じ S からは同じ問題ができます。k 番目の問題は S + k - 1 から作ります。\n"
@@ -47,9 +48,9 @@ constexpr const char* kUsage =
     "              subsets (ペア・トリプル・クアッドまで)、fish (Xウィング・ソードフィッシュまで)、\n"
     "              wings (XYウィング・XYZウィングまで)、guess (手筋だけでは解けない)。\n"
     "              各問題の前の # seed の数を --seed に渡すと、その問題がもう一度できます。\n"
-    "      --write-collection 問題集ファイル  作った問題を新しい問題集ファイルにも書きます\n"
-    "              (格納番号 1, 3, 5, ...、45 個まで。すでにあるファイルには書きません)。\n"
-    "              難易度の欄には 1 (singles) 〜 6 (guess) を書きます。\n"
+    "      --write-collection 問題集ファイル  作った問題を新しい問題集ファイルにも書きます。\n"
+    "  問題集ファイルには格納番号 1, 3, 5, ... に 45 問まで書きます。すでにあるファイルには書きません。\n"
+    "  難易度の欄には 1 (singles) 〜 6 (guess) を書きます。\n"
     "  mozeldouble-solve --help\n"
     "終了コード: 0 すべて読めた / 2 読めない引数・ファイル・行があった (読めた行には答えます)\n";
 
@@ -132,8 +133,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
             args.inputs.push_back({arg, false});
         }
     }
-    if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1 || args.rating || args.writeCollection))
-        return fail("--diagonal、--count、--seed、--rating、--write-collection は --generate と一緒に使います");
+    if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1 || args.rating))
+        return fail("--diagonal、--count、--seed、--rating は --generate と一緒に使います");
     if (args.generatePattern != 0 && !args.inputs.empty()) return fail("--generate はファイルを読みません");
     if (args.generatePattern != 0 && (args.json || args.steps)) return fail("--json と --steps は問題を読むときに使います");
     if (args.writeCollection && args.count > collection::kLastRecord / 2)
@@ -152,6 +153,30 @@ puzzle::SolveResult Timed(const puzzle::DoubleBoard& board, int64_t& micros) {
 // Answers every problem line of one input; false when a line could not be read or the input
 // holds no problem.
 // Answers one problem (or names why it could not be read) on standard output.
+// The problems to write as a collection (--write-collection).
+std::vector<solve::ProblemToStore> toStore;
+
+solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, solve::Level level, std::string memo) {
+    return {board, static_cast<int>(level) + 1, std::move(memo) + "難易度 " + std::string(solve::LevelName(level))};
+}
+
+// Refuses an existing collection to write before any work is done.
+bool CollectionFree(const Arguments& args) {
+    std::error_code ec;
+    if (!args.writeCollection || !std::filesystem::exists(*args.writeCollection, ec)) return true;
+    std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": ファイルがすでにあります（上書きはしません）\n";
+    return false;
+}
+
+bool WriteStored(const Arguments& args) {
+    if (!args.writeCollection) return true;
+    if (std::optional<std::string> error = solve::WriteCollection(*args.writeCollection, toStore)) {
+        std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": " << *error << "\n";
+        return false;
+    }
+    return true;
+}
+
 void AnswerProblem(const solve::ProblemLine& problem, int number, bool stored, const Arguments& args) {
     solve::Answer a;
     a.line = number;
@@ -164,6 +189,10 @@ void AnswerProblem(const solve::ProblemLine& problem, int number, bool stored, c
         a.pattern = problem.board.pattern;
         // A board without solution has no path to rate.
         if (args.steps && a.result.verdict != puzzle::Verdict::None) a.path = puzzle::RunPath(problem.board);
+        if (args.writeCollection) {
+            puzzle::Rating rating = a.path ? a.path->rating : puzzle::RunPath(problem.board).rating;
+            toStore.push_back(Stored(problem.board, solve::LevelOf(rating), ""));
+        }
     }
     std::cout << (args.json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
 }
@@ -211,14 +240,8 @@ bool AnswerLines(std::istream& in, const std::string& name, const Arguments& arg
 }
 
 int Generate(const Arguments& args) {
-    // A collection to write is refused before any work when the file is already there.
-    std::error_code ec;
-    if (args.writeCollection && std::filesystem::exists(*args.writeCollection, ec)) {
-        std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": ファイルがすでにあります（上書きはしません）\n";
-        return kUnreadable;
-    }
+    if (!CollectionFree(args)) return kUnreadable;
     uint64_t seed = args.seed ? *args.seed : (uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
-    std::vector<solve::ProblemToStore> store;
     for (int k = 0; k < args.count; ++k) {
         puzzle::DoubleBoard problem = puzzle::GenerateProblem(args.generatePattern, args.diagonal, seed);
         // With a wanted difficulty, the next seeds are tried in turn until one gives it.
@@ -234,18 +257,11 @@ int Generate(const Arguments& args) {
         std::cout << "# seed " << seed << "\n" << solve::FormatProblemLine(problem) << "\n";
         if (args.writeCollection) {
             solve::Level level = args.rating ? *args.rating : solve::LevelOf(puzzle::RunPath(problem).rating);
-            store.push_back({problem, static_cast<int>(level) + 1,
-                             "自動生成 種 " + std::to_string(seed) + " 難易度 " + std::string(solve::LevelName(level))});
+            toStore.push_back(Stored(problem, level, "自動生成 種 " + std::to_string(seed) + " "));
         }
         ++seed;
     }
-    if (args.writeCollection) {
-        if (std::optional<std::string> error = solve::WriteCollection(*args.writeCollection, store)) {
-            std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": " << *error << "\n";
-            return kUnreadable;
-        }
-    }
-    return kOk;
+    return WriteStored(args) ? kOk : kUnreadable;
 }
 
 }  // namespace
@@ -261,6 +277,7 @@ int main(int argc, char** argv) {
     std::optional<Arguments> args = ParseArguments(argv_);
     if (!args) return kUnreadable;
     if (args->generatePattern != 0) return Generate(*args);
+    if (!CollectionFree(*args)) return kUnreadable;
 
     bool ok = true;
     for (const auto& [input, isCollection] : args->inputs) {
@@ -282,6 +299,7 @@ int main(int argc, char** argv) {
         }
         ok = AnswerLines(file, input, *args) && ok;
     }
+    ok = WriteStored(*args) && ok;
     std::cout.flush();
     return ok ? kOk : kUnreadable;
 }
