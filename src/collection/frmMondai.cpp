@@ -34,7 +34,8 @@ frmMondai::frmMondai(program::Program& program)
     addOperation("Command1_Click", [this] { Command1_Click(); });
     addOperation("Command2_Click", [this] { Command2_Click(); });
     addOperation("MondaiCount", 0, [this](const std::vector<int64_t>&) {
-        return std::vector<int64_t>{MondaiCount(Text2.text())};
+        auto path = CollectionPath();
+        return std::vector<int64_t>{path ? MondaiCount(*path) : 0};
     });
 }
 
@@ -114,6 +115,19 @@ int64_t frmMondai::MondaiCount(const std::string& path) {
         return 0;
     }
     return *n;
+}
+
+std::optional<std::string> frmMondai::CollectionPath() {
+    // A relative name lies in the program's folder, not wherever the program was started;
+    // a box of blanks names no file at all.
+    const std::string& text = Text2.text();
+    if (text.find_first_not_of(' ') == std::string::npos) {
+        program_.dialogs().MsgBox("問題集ファイルを選択してください。", ui::MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    std::filesystem::path path(text);
+    if (path.is_relative()) path = std::filesystem::path(program_.platform().ProgramFolder()) / path;
+    return path.string();
 }
 
 void frmMondai::ShowCount(int64_t n) {

@@ -71,6 +71,9 @@ public:
     int64_t MondaiCount(const std::string& path);
 
 private:
+    // The file the path box names, a relative name taken in the program's folder; nothing
+    // (after a message) when the box holds only blanks.
+    std::optional<std::string> CollectionPath();
     void layOutControls();
     void connectEvents();
     // Text1 and Text3 after counting a collection of n problems.

@@ -201,7 +201,9 @@ void frmMondai::Command2_Click() {
     if (!a) return;
     auto b = BuildRecord(2, s);
     if (!b) return;
-    const std::string path = Text2.text();
+    auto named = CollectionPath();
+    if (!named) return;
+    const std::string& path = *named;
     if (auto error = WriteProblem(path, s, *a, *b)) {
         FileMessage("に書き込めませんでした", path, *error);
         return;

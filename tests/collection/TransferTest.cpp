@@ -373,3 +373,19 @@ TEST_F(MondaiFixture, FullDiskAndReadOnlyFileGiveTheirMessages) {
               0);
     EXPECT_EQ(ReadFile(defaultPath()), before);
 }
+
+TEST_F(MondaiFixture, ARelativeFileNameLiesInTheProgramsFolderAndBlanksNameNoFile) {
+    start();
+    boardCell(1, 1).setText("5");
+    mondai().Text2.setText("relative.txt");
+    save(1);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("relative.txt")));
+    EXPECT_FALSE(std::filesystem::exists("relative.txt"));
+    EXPECT_EQ(std::filesystem::file_size(folder.file("relative.txt")), 510u);
+
+    services.clearRecords();
+    mondai().Text2.setText("   ");
+    save(3);
+    EXPECT_EQ(lastMessage(), "問題集ファイルを選択してください。");
+    EXPECT_EQ(std::filesystem::file_size(folder.file("relative.txt")), 510u);
+}

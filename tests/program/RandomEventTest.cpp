@@ -24,9 +24,10 @@ std::filesystem::path ScratchFolder() {
                                     "-" + std::to_string(reinterpret_cast<std::uintptr_t>(&folder)));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    std::filesystem::path seed = std::filesystem::path(MOZEL_TEST_DATA) / "collections" / "sample.txt";
-    if (std::filesystem::exists(seed))
-        std::filesystem::copy_file(seed, folder / std::filesystem::path("問題01.txt"));
+    // The default collection starts with three problems written by the program, so that loads
+    // find problems and saves replace them.
+    std::filesystem::path seed = std::filesystem::path(MOZEL_TEST_DATA) / ".." / "collection" / "corpus" / "three-problems.txt";
+    std::filesystem::copy_file(seed, folder / std::filesystem::path("問題01.txt"));
     return folder;
 }
 

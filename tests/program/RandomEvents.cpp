@@ -1,5 +1,6 @@
 #include "RandomEvents.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -88,7 +89,8 @@ Run::~Run() = default;
 std::string Run::summary() const {
     return std::to_string(eventsRun_) + " events, " + std::to_string(restarts_) + " restarts, " +
            std::to_string(judgeCommands_) + " judge commands, " + std::to_string(messages_) +
-           " message boxes, at most " + std::to_string(mostFilled_) + " filled cells";
+           " message boxes, " + std::to_string(collectionWrites_) + " collection writes, at most " +
+           std::to_string(mostFilled_) + " filled cells";
 }
 
 void Run::restart() {
@@ -179,14 +181,20 @@ void Run::boardEvent() {
             line = "mouse " + Target(cell);
             ui::MouseDown(program_->forms(), cell, ui::kLeftButton);
         }
-    } else {
+    } else if (roll < 9) {
         ui::Control* command = nullptr;
-        if (roll < 8) command = &main.cmdHantei(1 + below(9));
-        else if (roll < 9) command = &main.cmdHantei123;
+        int which = below(10);
+        if (which < 6) command = &main.cmdHantei(1 + below(9));
+        else if (which < 8) command = &main.cmdHantei123;
         else command = &main.cmdHanteiA(1 + below(3));
         line = "click " + Target(*command);
         ui::Click(program_->forms(), *command);
         judged_ = true;
+    } else {
+        // Now and then an empty board and another pattern.
+        ui::Control& command = below(4) == 0 ? static_cast<ui::Control&>(main.cmdClear01) : main.cmdPattern;
+        line = "click " + Target(command);
+        ui::Click(program_->forms(), command);
     }
     for (const std::string& answer : services_->answers) log(answer);
     log(line);
@@ -271,7 +279,16 @@ std::optional<std::string> Run::checkInvariants() {
     return std::nullopt;
 }
 
+std::vector<std::string> Run::Listing(const fs::path& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(folder, ec)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 void Run::snapshotCollections() {
+    outside_ = Listing(fs::current_path());
     collections_.clear();
     std::error_code ec;
     for (const auto& entry : fs::recursive_directory_iterator(folder_, ec)) {
@@ -281,9 +298,12 @@ void Run::snapshotCollections() {
 
 // A save writes the two records of one problem, or appends; nothing else of a file changes.
 std::optional<std::string> Run::checkCollections() {
+    // The program writes only where the user pointed it: here, inside the scratch folder.
+    if (Listing(fs::current_path()) != outside_) return "a file appeared or vanished outside the scratch folder, in " + fs::current_path().string();
     constexpr std::size_t kRecord = 255;
     for (const auto& [path, before] : collections_) {
         std::string after = ReadAll(path);
+        if (after != before) ++collectionWrites_;
         if (after.size() < before.size())
             return path.filename().string() + " shrank from " + std::to_string(before.size()) + " to " +
                    std::to_string(after.size()) + " bytes";

@@ -56,6 +56,7 @@ private:
     std::optional<std::string> checkInvariants();
     std::optional<std::string> checkCollections();
     void snapshotCollections();
+    static std::vector<std::string> Listing(const std::filesystem::path& folder);
     void log(std::string line);
     template <typename T>
     const T& pick(const std::vector<T>& items) {
@@ -74,8 +75,10 @@ private:
     int restarts_ = 0;
     int judgeCommands_ = 0;
     std::size_t messages_ = 0;
-    int mostFilled_ = 0;  // the last event was a judge command of the main window
+    int mostFilled_ = 0;
+    int collectionWrites_ = 0;  // events after which a collection file had changed  // the last event was a judge command of the main window
     std::vector<std::pair<std::filesystem::path, std::string>> collections_;
+    std::vector<std::string> outside_;  // the working folder's entries before the event
 };
 
 }  // namespace randomevents

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -40,13 +41,25 @@ QString QtPlatform::DefaultLockFile() {
 }
 
 std::string QtPlatform::ProgramFolder() {
-    // The program's own folder when it may be written (a copy unpacked by the user); else,
-    // for an installed program, the user's data folder for it, created when missing.
+    // The program's own folder when it may be written (a copy unpacked or built by the user);
+    // else, and always for the installed program (root may write to the system's program
+    // folder, but a user's problems do not belong there), the user's data folder for it,
+    // created when missing.
     QString folder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(folder).isWritable()) return ToUtf8(folder);
+    bool installed = QDir(folder) == QDir(QStringLiteral(MOZEL_INSTALL_BINDIR));
+    if (!installed && QFileInfo(folder).isWritable()) return ToUtf8(folder);
     QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (data.isEmpty() || !QDir().mkpath(data)) return ToUtf8(folder);
+    ProvideSampleCollection(QDir(data));
     return ToUtf8(data);
+}
+
+void QtPlatform::ProvideSampleCollection(const QDir& data) {
+    // A new user starts with the sample problems that come with the program.
+    const QString name = QStringLiteral("問題01.txt");
+    if (data.exists(name)) return;
+    QString sample = QDir(QStringLiteral(MOZEL_INSTALL_DATADIR)).filePath(QStringLiteral("mozeldouble/") + name);
+    if (QFileInfo::exists(sample)) QFile::copy(sample, data.filePath(name));
 }
 
 double QtPlatform::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QDir>
 #include <memory>
 
 #include "ui/RandomSource.h"
@@ -26,14 +27,17 @@ public:
     static QString DefaultLockFile();
 
     bool AnotherInstanceRunning() override { return anotherInstance_; }
-    // The folder of the default collection: the program's own when it may be written, else the
-    // user's data folder for the program (created when missing).
+    // The folder of the default collection: the program's own when it may be written and the
+    // program is not the installed one, else the user's data folder for the program (created
+    // when missing, and given the installed sample collection when it has none).
     std::string ProgramFolder() override;
     double Timer() override;
     void Randomize() override;
     double Rnd() override;
 
 private:
+    static void ProvideSampleCollection(const QDir& data);
+
     std::unique_ptr<QLockFile> lock_;
     bool anotherInstance_ = false;
     RandomSource random_;
