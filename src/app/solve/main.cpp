@@ -153,12 +153,11 @@ puzzle::SolveResult Timed(const puzzle::DoubleBoard& board, int64_t& micros) {
     return r;
 }
 
-// Answers every problem line of one input; false when a line could not be read or the input
-// holds no problem.
-// Answers one problem (or names why it could not be read) on standard output.
-// The problems to write as a collection (--write-collection).
+// The problems to write as a collection (--write-collection), gathered while answering or
+// generating and written at the end.
 std::vector<solve::ProblemToStore> toStore;
 
+// A problem to store, its record noting the level: difficulty field 1 (singles) .. 6 (guess).
 solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, solve::Level level, std::string memo) {
     return {board, static_cast<int>(level) + 1, std::move(memo) + "難易度 " + std::string(solve::LevelName(level))};
 }
@@ -171,6 +170,7 @@ bool CollectionFree(const Arguments& args) {
     return false;
 }
 
+// Writes the gathered problems when a collection is wanted; false (after a message) on failure.
 bool WriteStored(const Arguments& args) {
     if (!args.writeCollection) return true;
     if (std::optional<std::string> error = solve::WriteCollection(*args.writeCollection, toStore)) {
@@ -180,6 +180,8 @@ bool WriteStored(const Arguments& args) {
     return true;
 }
 
+// Answers one problem (or names why it could not be read) on standard output; number is the
+// line number, or the storage number when stored.
 void AnswerProblem(const solve::ProblemLine& problem, int number, bool stored, const Arguments& args) {
     solve::Answer a;
     a.line = number;
@@ -221,6 +223,8 @@ bool AnswerCollection(const std::string& path, const Arguments& args) {
     return ok;
 }
 
+// Answers every problem line of one input; false when a line could not be read or the input
+// holds no problem.
 bool AnswerLines(std::istream& in, const std::string& name, const Arguments& args) {
     bool ok = true;
     int problems = 0;
