@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "app/solve/Answer.h"
@@ -137,4 +138,31 @@ TEST(ProblemLine, MangledLinesAreReadOrRefusedWithAReason) {
     }
     EXPECT_GT(problems, 0);
     EXPECT_GT(errors, 0);
+}
+
+TEST(Answer, StepsFollowTheAnswerInPlainTextAndComeBeforeMicrosInJson) {
+    // A solved pattern-12 board with grid 1's first cell emptied: one step fills it.
+    ProblemLine r = ParseProblemLine(
+        "12 .14293786679184325382567419826941537931875264457632891193458672248716953765329148 "
+        "672194835953287641148536297295478163387961452416325789729843516861759324534612978");
+    ASSERT_EQ(r.kind, Kind::Problem) << r.message;
+    Answer a;
+    a.line = 2;
+    a.pattern = 12;
+    a.result = puzzle::Solve(r.board);
+    a.path = puzzle::RunPath(r.board);
+    ASSERT_EQ(a.result.verdict, puzzle::Verdict::Unique);
+
+    std::string plain = PlainLine(a);
+    std::size_t first = plain.find('\n');
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(plain.substr(0, first), "2 unique " + GridText(a.result.solution, 1) + " " + GridText(a.result.solution, 2));
+    EXPECT_TRUE(plain.substr(first).starts_with("\n  1. 最後の空きマス (Last Cell) グリッド1の1行1列に5: ")) << plain;
+    EXPECT_TRUE(plain.ends_with("\n  難易度: 最後の空きマス (Last Cell)、推測なしで解けました")) << plain;
+    EXPECT_EQ(std::count(plain.begin(), plain.end(), '\n'), 2);
+
+    std::string json = JsonLine(a);
+    EXPECT_NE(json.find("\"],\"steps\":[{\"technique\":\"Last Cell\",\"text\":\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"place\":[{\"grid\":1,\"row\":1,\"col\":1,\"digit\":5}]}]"), std::string::npos) << json;
+    EXPECT_TRUE(json.ends_with(",\"rating\":{\"hardest\":\"Last Cell\",\"finished\":true},\"micros\":0}")) << json;
 }

@@ -1,10 +1,14 @@
 # cmake -P RunSolve.cmake with SOLVE (the program), ARGS (its arguments, separated by '|'),
 # optionally INPUT (standard input), THEN (arguments of a second run fed the first run's output),
 # EXPECTED (a file standard output must equal, with every "micros" value written as 0), MATCH
-# and ERROR_MATCH (patterns standard output and standard error must contain), and STATUS.
+# and ERROR_MATCH (patterns standard output and standard error must contain), STATUS, and
+# FRESH (a file removed before the run).
 cmake_minimum_required(VERSION 3.25)
 
 string(REPLACE "|" ";" args "${ARGS}")
+if(FRESH)
+  file(REMOVE "${FRESH}")
+endif()
 set(input_option)
 if(INPUT)
   set(input_option INPUT_FILE "${INPUT}")

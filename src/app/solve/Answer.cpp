@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/solve/ProblemLine.h"
+#include "puzzle/StepsOutput.h"
 
 namespace solve {
 namespace {
@@ -28,6 +29,8 @@ std::string PlainLine(const Answer& a) {
     if (a.error) return s + ": " + a.message;
     if (a.result.verdict != puzzle::Verdict::None) s += " " + Grids(a.result.solution, " ", "");
     if (a.result.verdict == puzzle::Verdict::Multiple) s += " " + Grids(a.result.second, " ", "");
+    if (a.path)
+        for (const std::string& line : puzzle::StepsTextLines(*a.path, a.pattern)) s += "\n  " + line;
     return s;
 }
 
@@ -50,10 +53,11 @@ std::string JsonString(const std::string& text) {
 }
 
 std::string JsonLine(const Answer& a) {
-    std::string s = "{\"line\":" + std::to_string(a.line) + ",\"status\":\"" + Status(a) + "\"";
+    std::string s = std::string(a.stored ? "{\"number\":" : "{\"line\":") + std::to_string(a.line) + ",\"status\":\"" + Status(a) + "\"";
     if (a.error) return s + ",\"message\":" + JsonString(a.message) + "}";
     if (a.result.verdict != puzzle::Verdict::None) s += ",\"solution\":[" + Grids(a.result.solution, ",", "\"") + "]";
     if (a.result.verdict == puzzle::Verdict::Multiple) s += ",\"second\":[" + Grids(a.result.second, ",", "\"") + "]";
+    if (a.path) s += "," + puzzle::StepsJsonFields(*a.path, a.pattern);
     return s + ",\"micros\":" + std::to_string(a.micros) + "}";
 }
 

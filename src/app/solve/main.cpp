@@ -1,6 +1,7 @@
 // mozeldouble-solve: answers double problems given one per line (no solution, exactly one, or
 // two different ones), or generates problems with exactly one solution.
 #include <chrono>
+#include <filesystem>
 #include <charconv>
 #include <fstream>
 #include <iostream>
@@ -10,39 +11,67 @@
 #include <vector>
 
 #include "app/solve/Answer.h"
+#include "app/solve/CollectionIO.h"
+#include "app/solve/Difficulty.h"
 #include "app/solve/ProblemLine.h"
+#include "collection/MondaiRec.h"
 #include "puzzle/Generator.h"
+#include "puzzle/StepPath.h"
 
 namespace {
 
 constexpr int kOk = 0;
 constexpr int kUnreadable = 2;
+// Seeds tried for one problem of a wanted difficulty before giving up.
+constexpr int kRatingTries = 20000;
 
 constexpr const char* kUsage =
     "使い方:\n"
-    "  mozeldouble-solve [--json] [FILE|-]...\n"
+    "  mozeldouble-solve [--json] [--steps] [--write-collection 問題集ファイル]\n"
+    "                    [FILE|-|--collection 問題集ファイル]...\n"
     "      問題を1行に1つ読み、解が1つだけか (unique)、2つ以上か (multiple)、ないか (none) を答えます。\n"
     "      FILE がないか - のときは標準入力を読みます。\n"
     "      行の形: パターン番号 1つ目の盤81文字 2つ目の盤81文字 [x]\n"
     "      マスは 1〜9、空きは . か 0。x は対角ルール。空行と # で始まる行は読み飛ばします。\n"
     "      --json  答えを1行に1つの JSON で書きます\n"
-    "              (キー: line, status, solution, second, message, micros)。\n"
-    "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S]\n"
+    "              (キー: line または number, status, solution, second, message,\n"
+    "              steps, rating, micros)。\n"
+    "      --steps 解がある問題には、ヒントから人が解く手順 (手筋、決まること、説明) と難易度\n"
+    "              (いちばん難しい手筋、推測なしで解けたか) を答えの後に書きます\n"
+    "              (JSON ではキー steps と rating)。\n"
+    "      --collection 問題集ファイル  行の代わりに問題集ファイルの問題を読みます。\n"
+    "              答えは行番号の代わりに格納番号 (JSON ではキー number) で示します。\n"
+    "      --write-collection 問題集ファイル  読めた問題を新しい問題集ファイルにも書きます。\n"
+    "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S] [--rating R]\n"
+    "                    [--write-collection 問題集ファイル]\n"
     "      解が1つだけで、どのヒントも欠かせない問題を N 個 (既定 1) 作り、上の行の形で書きます。\n"
     "      同じ S からは同じ問題ができます。k 番目の問題は S + k - 1 から作ります。\n"
+    "      --rating R  難易度 R の問題だけを残します (S, S + 1, ... と順に試します)。R は\n"
+    "              singles (シングルだけで解ける)、locked (ポインティング・クレーミングまで)、\n"
+    "              subsets (ペア・トリプル・クアッドまで)、fish (Xウィング・ソードフィッシュまで)、\n"
+    "              wings (XYウィング・XYZウィングまで)、guess (手筋だけでは解けない)。\n"
+    "              各問題の前の # seed の数を --seed に渡すと、その問題がもう一度できます。\n"
+    "      --write-collection 問題集ファイル  作った問題を新しい問題集ファイルにも書きます。\n"
+    "  問題集ファイルには格納番号 1, 3, 5, ... に 45 問まで書きます。すでにあるファイルには書きません。\n"
+    "  難易度の欄には 1 (singles) 〜 6 (guess) を書きます。\n"
     "  mozeldouble-solve --help\n"
     "終了コード: 0 すべて読めた / 2 読めない引数・ファイル・行があった (読めた行には答えます)\n";
 
 struct Arguments {
     bool json = false;
-    std::vector<std::string> inputs;  // "-" is standard input
+    bool steps = false;
+    struct Input {
+        std::string path;  // "-" is standard input
+        bool collection = false;
+    };
+    std::vector<Input> inputs;
     // --generate
     int generatePattern = 0;
     bool diagonal = false;
     int count = 1;
     std::optional<uint64_t> seed;
-    // A collection file's problems would be read (--collection FILE) and generated problems
-    // stored (--write-collection FILE) here, once the collection library is linked in.
+    std::optional<solve::Level> rating;
+    std::optional<std::string> writeCollection;
 };
 
 template <typename T>
@@ -68,8 +97,23 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
         };
         if (arg == "--json") {
             args.json = true;
+        } else if (arg == "--steps") {
+            args.steps = true;
         } else if (arg == "--diagonal") {
             args.diagonal = true;
+        } else if (arg == "--collection" || arg == "--write-collection") {
+            std::optional<std::string> v = value();
+            if (!v) return fail(arg + " の後にファイル名がありません");
+            if (arg == "--collection")
+                args.inputs.push_back({*v, true});
+            else
+                args.writeCollection = *v;
+        } else if (arg == "--rating") {
+            std::optional<std::string> v = value();
+            if (!v) return fail("--rating の後に難易度がありません");
+            args.rating = solve::LevelNamed(*v);
+            if (!args.rating)
+                return fail("難易度「" + *v + "」は singles、locked、subsets、fish、wings、guess のどれでもありません");
         } else if (arg == "--generate" || arg == "--count" || arg == "--seed") {
             std::optional<std::string> v = value();
             if (!v) return fail(arg + " の後に数がありません");
@@ -89,13 +133,16 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
         } else if (arg.starts_with("-") && arg != "-") {
             return fail("知らないオプション「" + arg + "」です");
         } else {
-            args.inputs.push_back(arg);
+            args.inputs.push_back({arg, false});
         }
     }
-    if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1))
-        return fail("--diagonal、--count、--seed は --generate と一緒に使います");
+    if (args.generatePattern == 0 && (args.diagonal || args.seed || args.count != 1 || args.rating))
+        return fail("--diagonal、--count、--seed、--rating は --generate と一緒に使います");
     if (args.generatePattern != 0 && !args.inputs.empty()) return fail("--generate はファイルを読みません");
-    if (args.inputs.empty()) args.inputs.push_back("-");
+    if (args.generatePattern != 0 && (args.json || args.steps)) return fail("--json と --steps は問題を読むときに使います");
+    if (args.writeCollection && args.count > collection::kLastRecord / 2)
+        return fail("問題集に入る問題は " + std::to_string(collection::kLastRecord / 2) + " 個までです");
+    if (args.inputs.empty()) args.inputs.push_back({"-", false});
     return args;
 }
 
@@ -106,9 +153,79 @@ puzzle::SolveResult Timed(const puzzle::DoubleBoard& board, int64_t& micros) {
     return r;
 }
 
+// The problems to write as a collection (--write-collection), gathered while answering or
+// generating and written at the end.
+std::vector<solve::ProblemToStore> toStore;
+
+// A problem to store, its record noting the level: difficulty field 1 (singles) .. 6 (guess).
+solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, solve::Level level, std::string memo) {
+    return {board, static_cast<int>(level) + 1, std::move(memo) + "難易度 " + std::string(solve::LevelName(level))};
+}
+
+// Refuses an existing collection to write before any work is done.
+bool CollectionFree(const Arguments& args) {
+    std::error_code ec;
+    if (!args.writeCollection || !std::filesystem::exists(*args.writeCollection, ec)) return true;
+    std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": ファイルがすでにあります（上書きはしません）\n";
+    return false;
+}
+
+// Writes the gathered problems when a collection is wanted; false (after a message) on failure.
+bool WriteStored(const Arguments& args) {
+    if (!args.writeCollection) return true;
+    if (std::optional<std::string> error = solve::WriteCollection(*args.writeCollection, toStore)) {
+        std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": " << *error << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Answers one problem (or names why it could not be read) on standard output; number is the
+// line number, or the storage number when stored.
+void AnswerProblem(const solve::ProblemLine& problem, int number, bool stored, const Arguments& args) {
+    solve::Answer a;
+    a.line = number;
+    a.stored = stored;
+    if (problem.kind == solve::ProblemLine::Kind::Error) {
+        a.error = true;
+        a.message = problem.message;
+    } else {
+        a.result = Timed(problem.board, a.micros);
+        a.pattern = problem.board.pattern;
+        // A board without solution has no path to rate.
+        if (args.steps && a.result.verdict != puzzle::Verdict::None) a.path = puzzle::RunPath(problem.board);
+        if (args.writeCollection) {
+            puzzle::Rating rating = a.path ? a.path->rating : puzzle::RunPath(problem.board).rating;
+            toStore.push_back(Stored(problem.board, solve::LevelOf(rating), ""));
+        }
+    }
+    std::cout << (args.json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
+}
+
+// Answers every problem of a collection file; false when the file or a problem could not be
+// read, or the file holds no problem.
+bool AnswerCollection(const std::string& path, const Arguments& args) {
+    std::string error;
+    std::optional<std::vector<solve::StoredProblem>> problems = solve::ReadCollection(path, error);
+    if (!problems) {
+        std::cerr << "mozeldouble-solve: " << path << ": " << error << "\n";
+        return false;
+    }
+    if (problems->empty()) {
+        std::cerr << "mozeldouble-solve: " << path << ": 問題集に問題がありません\n";
+        return false;
+    }
+    bool ok = true;
+    for (const solve::StoredProblem& p : *problems) {
+        AnswerProblem(p.problem, p.number, true, args);
+        ok = ok && p.problem.kind != solve::ProblemLine::Kind::Error;
+    }
+    return ok;
+}
+
 // Answers every problem line of one input; false when a line could not be read or the input
 // holds no problem.
-bool AnswerLines(std::istream& in, const std::string& name, bool json) {
+bool AnswerLines(std::istream& in, const std::string& name, const Arguments& args) {
     bool ok = true;
     int problems = 0;
     int number = 0;
@@ -119,16 +236,8 @@ bool AnswerLines(std::istream& in, const std::string& name, bool json) {
         solve::ProblemLine line = solve::ParseProblemLine(text);
         if (line.kind == solve::ProblemLine::Kind::Skip) continue;
         ++problems;
-        solve::Answer a;
-        a.line = number;
-        if (line.kind == solve::ProblemLine::Kind::Error) {
-            a.error = true;
-            a.message = line.message;
-            ok = false;
-        } else {
-            a.result = Timed(line.board, a.micros);
-        }
-        std::cout << (json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
+        AnswerProblem(line, number, false, args);
+        ok = ok && line.kind != solve::ProblemLine::Kind::Error;
     }
     if (problems == 0) {
         std::cerr << "mozeldouble-solve: " << name << ": 問題の行がありません\n";
@@ -138,13 +247,28 @@ bool AnswerLines(std::istream& in, const std::string& name, bool json) {
 }
 
 int Generate(const Arguments& args) {
+    if (!CollectionFree(args)) return kUnreadable;
     uint64_t seed = args.seed ? *args.seed : (uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
     for (int k = 0; k < args.count; ++k) {
-        uint64_t s = seed + static_cast<uint64_t>(k);
-        std::cout << "# seed " << s << "\n"
-                  << solve::FormatProblemLine(puzzle::GenerateProblem(args.generatePattern, args.diagonal, s)) << "\n";
+        puzzle::DoubleBoard problem = puzzle::GenerateProblem(args.generatePattern, args.diagonal, seed);
+        // With a wanted difficulty, the next seeds are tried in turn until one gives it.
+        for (int tries = 1; args.rating && solve::LevelOf(puzzle::RunPath(problem).rating) != *args.rating; ++tries) {
+            if (tries == kRatingTries) {
+                std::cout.flush();
+                std::cerr << "mozeldouble-solve: 難易度 " << solve::LevelName(*args.rating) << " の問題が " << kRatingTries
+                          << " 回試しても作れませんでした (最後の種 " << seed << ")\n";
+                return kUnreadable;
+            }
+            problem = puzzle::GenerateProblem(args.generatePattern, args.diagonal, ++seed);
+        }
+        std::cout << "# seed " << seed << "\n" << solve::FormatProblemLine(problem) << "\n";
+        if (args.writeCollection) {
+            solve::Level level = args.rating ? *args.rating : solve::LevelOf(puzzle::RunPath(problem).rating);
+            toStore.push_back(Stored(problem, level, "自動生成 種 " + std::to_string(seed) + " "));
+        }
+        ++seed;
     }
-    return kOk;
+    return WriteStored(args) ? kOk : kUnreadable;
 }
 
 }  // namespace
@@ -160,13 +284,18 @@ int main(int argc, char** argv) {
     std::optional<Arguments> args = ParseArguments(argv_);
     if (!args) return kUnreadable;
     if (args->generatePattern != 0) return Generate(*args);
+    if (!CollectionFree(*args)) return kUnreadable;
 
     bool ok = true;
-    for (const std::string& input : args->inputs) {
+    for (const auto& [input, isCollection] : args->inputs) {
         // Several inputs: a comment line names each before its answers.
         if (args->inputs.size() > 1 && !args->json) std::cout << "# " << input << "\n";
+        if (isCollection) {
+            ok = AnswerCollection(input, *args) && ok;
+            continue;
+        }
         if (input == "-") {
-            ok = AnswerLines(std::cin, "標準入力", args->json) && ok;
+            ok = AnswerLines(std::cin, "標準入力", *args) && ok;
             continue;
         }
         std::ifstream file(input, std::ios::binary);
@@ -175,8 +304,9 @@ int main(int argc, char** argv) {
             ok = false;
             continue;
         }
-        ok = AnswerLines(file, input, args->json) && ok;
+        ok = AnswerLines(file, input, *args) && ok;
     }
+    ok = WriteStored(*args) && ok;
     std::cout.flush();
     return ok ? kOk : kUnreadable;
 }

@@ -1,0 +1,115 @@
+#include "app/solve/CollectionIO.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "collection/CollectionFile.h"
+#include "collection/MondaiRec.h"
+
+namespace solve {
+namespace {
+
+using collection::CollectionFile;
+using collection::MondaiRec;
+
+// Puts a record's 81 cells on the board; false when a shared cell already holds another digit.
+bool Place(const MondaiRec& rec, puzzle::DoubleBoard& board, int& clashCell) {
+    std::vector<int> cells = collection::SelectedBoardCells(board.pattern, rec.AB);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        int d = collection::DecodeCell(rec.Masu[i + 1]);
+        auto c = static_cast<std::size_t>(cells[i]);
+        if (d == 0) continue;
+        if (board.digits[c] != 0 && board.digits[c] != d) {
+            clashCell = cells[i];
+            return false;
+        }
+        board.digits[c] = static_cast<uint8_t>(d);
+    }
+    return true;
+}
+
+ProblemLine Error(std::string message) {
+    ProblemLine r;
+    r.kind = ProblemLine::Kind::Error;
+    r.message = std::move(message);
+    return r;
+}
+
+ProblemLine ReadProblem(const CollectionFile& file, int n, std::int64_t records) {
+    MondaiRec a;
+    collection::FileError error;
+    if (file.Read(n, a, &error) != CollectionFile::ReadStatus::Ok)
+        return Error("格納番号 " + std::to_string(n) + " を読み込めませんでした（" + collection::ReasonText(error) + "）");
+    std::optional<int> pattern = collection::DecodePattern(a.Pattern);
+    if (!pattern) return Error("格納番号 " + std::to_string(n) + " はモゼルダブルの問題ではありません");
+    ProblemLine r;
+    r.kind = ProblemLine::Kind::Problem;
+    r.board.pattern = *pattern;
+    r.board.diagonal = a.Naname == "1";
+    int clash = 0;
+    Place(a, r.board, clash);
+    MondaiRec b;
+    if (n + 1 <= records && file.Read(n + 1, b, &error) == CollectionFile::ReadStatus::Ok && !Place(b, r.board, clash)) {
+        const puzzle::OverlapPattern& p = puzzle::Pattern(r.board.pattern);
+        int k = puzzle::GridCellOf(p, 2, clash);
+        return Error("2つの盤が重なるマス（2つ目の盤の " + std::to_string(puzzle::GridRow(k)) + " 行 " +
+                     std::to_string(puzzle::GridColumn(k)) + " 列）で 2つの盤の数字が食い違っています");
+    }
+    return r;
+}
+
+}  // namespace
+
+std::optional<std::vector<StoredProblem>> ReadCollection(const std::string& path, std::string& error) {
+    // Opening a collection creates a missing file; a reader must not leave one behind.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) {
+        error = "問題集ファイルがありません";
+        return std::nullopt;
+    }
+    collection::FileError fileError;
+    std::optional<CollectionFile> file = CollectionFile::Open(path, &fileError);
+    if (!file) {
+        error = "問題集ファイルを開けません（" + collection::ReasonText(fileError) + "）";
+        return std::nullopt;
+    }
+    const std::int64_t records = std::min<std::int64_t>(file->RecordCount(), collection::kLastRecord);
+    std::vector<StoredProblem> problems;
+    for (int n = 1; n <= records; n += 2) problems.push_back({n, ReadProblem(*file, n, records)});
+    return problems;
+}
+
+std::optional<std::string> WriteCollection(const std::string& path, const std::vector<ProblemToStore>& problems) {
+    if (problems.size() > static_cast<std::size_t>(collection::kLastRecord / 2))
+        return "問題集に入る問題は " + std::to_string(collection::kLastRecord / 2) + " 個までです";
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) return "ファイルがすでにあります（上書きはしません）";
+    int s = 1;
+    for (const ProblemToStore& p : problems) {
+        MondaiRec records[2];
+        for (int g = 1; g <= 2; ++g) {
+            collection::GridText grid;
+            grid.recordNo = s + g - 1;
+            grid.pattern = p.board.pattern;
+            grid.ab = g == 1 ? 'A' : 'B';
+            for (int k = 1; k <= puzzle::kGridCells; ++k) {
+                int d = p.board.at(g, k);
+                grid.cells[static_cast<std::size_t>(k)] = d == 0 ? "" : std::string(1, static_cast<char>('0' + d));
+            }
+            grid.naname = p.board.diagonal;
+            grid.nanido = std::to_string(p.difficulty);
+            grid.memo = p.memo;
+            collection::EncodeError encodeError;
+            std::optional<MondaiRec> rec = collection::Encode(grid, &encodeError);
+            if (!rec) return "問題集に保存できない文字「" + encodeError.character + "」があります";
+            records[g - 1] = *rec;
+        }
+        if (std::optional<collection::FileError> error = collection::WriteProblem(path, s, records[0], records[1]))
+            return "書き込めませんでした（" + collection::ReasonText(*error) + "）";
+        s += 2;
+    }
+    return std::nullopt;
+}
+
+}  // namespace solve

@@ -1,0 +1,39 @@
+// mozeldouble-solve's use of problem collection files: the problems of a collection read as
+// boards, and generated problems written as a new collection.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/solve/ProblemLine.h"
+#include "puzzle/DoubleBoard.h"
+
+namespace solve {
+
+// One stored problem: its storage number (1, 3, ..., 89) and the board, or why it cannot be
+// read (a record that is not a double problem, shared cells given differently by the grids).
+struct StoredProblem {
+    int number = 1;
+    ProblemLine problem;  // kind Problem or Error
+};
+
+// The problems of a collection, in storage order. A missing B record leaves grid 2 empty.
+// Nothing, with the reason in error, when the file is missing or cannot be read; the file is
+// never created or changed.
+std::optional<std::vector<StoredProblem>> ReadCollection(const std::string& path, std::string& error);
+
+// A generated problem to store, with what its record notes: the difficulty field (1..6) and a
+// description.
+struct ProblemToStore {
+    puzzle::DoubleBoard board;
+    int difficulty = 3;
+    std::string memo;
+};
+
+// Writes the problems as a new collection file at storage numbers 1, 3, 5, ...; at most 45.
+// Refuses a path where a file already exists, so nothing stored is lost. The reason in
+// Japanese when it could not write, else nothing.
+std::optional<std::string> WriteCollection(const std::string& path, const std::vector<ProblemToStore>& problems);
+
+}  // namespace solve
