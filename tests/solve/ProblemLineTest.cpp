@@ -166,3 +166,11 @@ TEST(Answer, StepsFollowTheAnswerInPlainTextAndComeBeforeMicrosInJson) {
     EXPECT_NE(json.find("\"place\":[{\"grid\":1,\"row\":1,\"col\":1,\"digit\":5}]}]"), std::string::npos) << json;
     EXPECT_TRUE(json.ends_with(",\"rating\":{\"hardest\":\"Last Cell\",\"finished\":true},\"micros\":0}")) << json;
 }
+
+TEST(ProblemLine, ALongPatternFieldIsRefusedWithoutReadingIt) {
+    std::string grid(81, '.');
+    for (const char* pattern : {"677782778123", "99999999999999999999", "1x", "012"}) {
+        ProblemLine line = ParseProblemLine(std::string(pattern) + " " + grid + " " + grid);
+        EXPECT_EQ(line.kind, ProblemLine::Kind::Error) << pattern;
+    }
+}

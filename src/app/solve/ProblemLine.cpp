@@ -83,10 +83,12 @@ ProblemLine ParseProblemLine(std::string_view line) {
         return Error("項目が " + std::to_string(fields.size()) +
                      " 個です（パターン番号、1つ目の盤、2つ目の盤、対角ルールなら x、を空白で区切ります）");
     std::string_view p = fields[0];
+    // One or two digits; anything longer is refused before it is read as a number.
     int pattern = 0;
-    bool number = p.size() <= 2;
+    bool number = !p.empty() && p.size() <= 2;
     for (char ch : p) {
-        number = number && ch >= '0' && ch <= '9';
+        if (!number) break;
+        number = ch >= '0' && ch <= '9';
         pattern = pattern * 10 + (ch - '0');
     }
     if (!number || !puzzle::IsPattern(pattern))
