@@ -32,6 +32,31 @@ TEST(QtPlatformTest, OnlyOneCopyHoldsTheLock) {
     EXPECT_FALSE(QtPlatform(QString()).AnotherInstanceRunning());
 }
 
+TEST(QtPlatformTest, CollectionsLieBesideABuiltProgramButInTheDataFolderOfAnInstalledOne) {
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath("build/bin") && root.mkpath("usr/bin") && root.mkpath("usr/share/mozeldouble"));
+    QFile sample(root.filePath("usr/share/mozeldouble/問題01.txt"));
+    ASSERT_TRUE(sample.open(QIODevice::WriteOnly));
+    sample.write(QByteArray(510, 'x'));
+    sample.close();
+
+    // A built copy keeps its collections beside itself.
+    EXPECT_EQ(QtPlatform::CollectionFolder(root.filePath("build/bin"), root.filePath("data")), root.filePath("build/bin"));
+    EXPECT_FALSE(root.exists("data"));
+
+    // The installed program uses the data folder, even where it could write beside itself,
+    // and a new user finds the sample there; a user's own collection is never replaced.
+    QString data = root.filePath("home/.local/share/MozelDouble");
+    EXPECT_EQ(QtPlatform::CollectionFolder(root.filePath("usr/bin"), data), data);
+    EXPECT_EQ(QFileInfo(QDir(data).filePath("問題01.txt")).size(), 510);
+    QFile own(QDir(data).filePath("問題01.txt"));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    own.close();
+    EXPECT_EQ(QtPlatform::CollectionFolder(root.filePath("usr/bin"), data), data);
+    EXPECT_EQ(QFileInfo(QDir(data).filePath("問題01.txt")).size(), 0);
+}
+
 TEST(QtPlatformTest, ALockLeftByACrashedCopyIsTakenOver) {
     qttest::EnsureApplication();
     QTemporaryDir dir;

@@ -41,25 +41,28 @@ QString QtPlatform::DefaultLockFile() {
 }
 
 std::string QtPlatform::ProgramFolder() {
+    return ToUtf8(CollectionFolder(QCoreApplication::applicationDirPath(),
+                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+}
+
+QString QtPlatform::CollectionFolder(const QString& programFolder, const QString& dataFolder) {
     // The program's own folder when it may be written (a copy unpacked or built by the user);
     // else, and always for the installed program (root may write to the system's program
     // folder, but a user's problems do not belong there), the user's data folder for it,
     // created when missing.
-    QString folder = QCoreApplication::applicationDirPath();
-    bool installed = QDir(folder) == QDir(QStringLiteral(MOZEL_INSTALL_BINDIR));
-    if (!installed && QFileInfo(folder).isWritable()) return ToUtf8(folder);
-    QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty() || !QDir().mkpath(data)) return ToUtf8(folder);
-    ProvideSampleCollection(QDir(data));
-    return ToUtf8(data);
+    QDir folder(programFolder);
+    QDir shared(folder.filePath(QStringLiteral("../share/mozeldouble")));
+    bool installed = shared.exists();
+    if (!installed && QFileInfo(folder.path()).isWritable()) return folder.path();
+    if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder)) return folder.path();
+    if (installed) ProvideSampleCollection(shared, QDir(dataFolder));
+    return dataFolder;
 }
 
-void QtPlatform::ProvideSampleCollection(const QDir& data) {
+void QtPlatform::ProvideSampleCollection(const QDir& shared, const QDir& data) {
     // A new user starts with the sample problems that come with the program.
     const QString name = QStringLiteral("問題01.txt");
-    if (data.exists(name)) return;
-    QString sample = QDir(QStringLiteral(MOZEL_INSTALL_DATADIR)).filePath(QStringLiteral("mozeldouble/") + name);
-    if (QFileInfo::exists(sample)) QFile::copy(sample, data.filePath(name));
+    if (!data.exists(name) && shared.exists(name)) QFile::copy(shared.filePath(name), data.filePath(name));
 }
 
 double QtPlatform::Timer() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }

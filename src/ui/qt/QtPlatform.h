@@ -28,15 +28,18 @@ public:
 
     bool AnotherInstanceRunning() override { return anotherInstance_; }
     // The folder of the default collection: the program's own when it may be written and the
-    // program is not the installed one, else the user's data folder for the program (created
-    // when missing, and given the installed sample collection when it has none).
+    // program is not an installed one (one with share/mozeldouble beside its folder), else the
+    // user's data folder for the program (created when missing, and given the installed
+    // sample collection when it has none).
     std::string ProgramFolder() override;
+    // The same choice for a given program folder and data folder.
+    static QString CollectionFolder(const QString& programFolder, const QString& dataFolder);
     double Timer() override;
     void Randomize() override;
     double Rnd() override;
 
 private:
-    static void ProvideSampleCollection(const QDir& data);
+    static void ProvideSampleCollection(const QDir& shared, const QDir& data);
 
     std::unique_ptr<QLockFile> lock_;
     bool anotherInstance_ = false;
