@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "GattaiPairs.h"
 #include "puzzle/Solver.h"
 
 struct PublicDouble {
@@ -19,36 +20,18 @@ struct PublicDouble {
 
 namespace public_doubles {
 
-// Every 81-character line of a file: first the givens of each grid, then their solutions.
-inline std::vector<std::string> GridLines(const std::string& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() == 81 && line.find(' ') == std::string::npos) lines.push_back(line);
-    }
-    return lines;
-}
-
-inline void Fill(puzzle::DoubleBoard& b, int g, const std::string& line) {
-    for (int k = 1; k <= 81; ++k) {
-        char ch = line[static_cast<std::size_t>(k - 1)];
-        if (ch >= '1' && ch <= '9') b.set(g, k, ch - '0');
-    }
-}
-
 // Grids first and second (0-based, in file order) of the file as grids 1 and 2 of pattern p.
 inline PublicDouble Make(const std::string& folder, const std::string& file, int p, int first, int second) {
-    std::vector<std::string> lines = GridLines(folder + "/" + file);
+    std::vector<std::string> lines = gattai_detail::GridLines(folder + "/" + file);
     PublicDouble d;
     d.name = file + " grids " + std::to_string(first + 1) + "+" + std::to_string(second + 1);
     if (lines.empty() || lines.size() % 2 != 0) return d;
     std::size_t grids = lines.size() / 2;
     d.givens.pattern = d.solution.pattern = p;
-    Fill(d.givens, 1, lines[static_cast<std::size_t>(first)]);
-    Fill(d.givens, 2, lines[static_cast<std::size_t>(second)]);
-    Fill(d.solution, 1, lines[grids + static_cast<std::size_t>(first)]);
-    Fill(d.solution, 2, lines[grids + static_cast<std::size_t>(second)]);
+    gattai_detail::Put(d.givens, 1, lines[static_cast<std::size_t>(first)]);
+    gattai_detail::Put(d.givens, 2, lines[static_cast<std::size_t>(second)]);
+    gattai_detail::Put(d.solution, 1, lines[grids + static_cast<std::size_t>(first)]);
+    gattai_detail::Put(d.solution, 2, lines[grids + static_cast<std::size_t>(second)]);
     for (;;) {
         puzzle::SolveResult r = puzzle::Solve(d.givens);
         if (r.verdict != puzzle::Verdict::Multiple) break;

@@ -5,13 +5,12 @@
 //                           time (unattended too; for timing the start-up)
 #include <QApplication>
 #include <QStringList>
-#include <QEvent>
-#include <QTimer>
 #include <cstdio>
 
 #include "program/Program.h"
 #include "ui/qt/Convert.h"
 #include "ui/qt/QtServices.h"
+#include "ui/qt/QuitAfterPaint.h"
 #include "ui/qt/ViewManager.h"
 
 namespace {
@@ -20,18 +19,6 @@ int Usage() {
     std::fprintf(stderr, "usage: mozeldouble [--screenshot FILE.png | --quit-after-paint]\n");
     return 2;
 }
-
-// Ends the event loop once a widget of the program has painted.
-class QuitAfterPaint : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // exit, not quit: quit would first offer every window a close, which is no part of
-        // the start-up.
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 }  // namespace
 
@@ -63,7 +50,7 @@ int main(int argc, char* argv[]) {
 
     if (quitAfterPaint) {
         if (!views.viewOf("frmAllGamen")) return 1;
-        QuitAfterPaint quit;
+        ui::qt::QuitAfterPaint quit;
         app.installEventFilter(&quit);
         QApplication::exec();
         return 0;
