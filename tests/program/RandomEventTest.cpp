@@ -37,6 +37,12 @@ TEST(RandomEvents, EveryWindowKeepsItsInvariants) {
     long long count = EnvNumber("MOZEL_RANDOM_EVENTS", 10000);
     auto seed = static_cast<uint64_t>(EnvNumber("MOZEL_RANDOM_SEED", 1));
     std::filesystem::path folder = ScratchFolder();
+    // The run's working folder is empty and its own, so that a file the program writes there
+    // (anywhere but where the user pointed it) is seen, and nothing else writes there.
+    std::filesystem::path working = folder.string() + "-cwd";
+    std::filesystem::create_directories(working);
+    std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(working);
     std::optional<std::string> failure;
     int run = 0;
     {
@@ -46,6 +52,8 @@ TEST(RandomEvents, EveryWindowKeepsItsInvariants) {
         std::cout << "random events, seed " << seed << ": " << events.summary() << "\n";
         if (failure) ADD_FAILURE() << events.report(*failure);
     }
+    std::filesystem::current_path(started);
+    std::filesystem::remove_all(working);
     std::filesystem::remove_all(folder);
     EXPECT_FALSE(failure);
     EXPECT_EQ(run, count);
