@@ -15,7 +15,7 @@
 namespace board {
 namespace {
 
-std::string GridName(int g) { return g == 1 ? "1つ目の盤" : "2つ目の盤"; }
+std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
 // "3 行 5 列" of grid g.
 std::string RowColumn(int pattern, int g, int c) {

@@ -142,14 +142,14 @@ TEST_F(Kensyou, NoSolutionWhenTheLockedDigitsLeaveSeveral) {
 TEST_F(Kensyou, ACellThatIsNotADigitIsNamed) {
     load(false);
     boardCell(2, 80).setText("a");  // grid 2, row 9, column 8
-    EXPECT_EQ(verify(), "2つ目の盤の 9 行 8 列に、数字ではない「a」が入っています。\n1〜9 の数字か空白にしてください。");
+    EXPECT_EQ(verify(), "グリッド2の 9 行 8 列に、数字ではない「a」が入っています。\n1〜9 の数字か空白にしてください。");
     EXPECT_EQ(painted(), std::vector<int>{cmn().GridMasu[12][2][80]});
 }
 
 TEST_F(Kensyou, ADigitTwiceInAUnitIsNamedWithBothCells) {
     load(false);
     boardCell(1, 9).setText("5");  // row 1 of grid 1 has its 5 in column 1
-    EXPECT_EQ(verify(), "1つ目の盤の 1 行目に 5 が2つあります（1 行 1 列と 1 行 9 列）。");
+    EXPECT_EQ(verify(), "グリッド1の 1 行目に 5 が2つあります（1 行 1 列と 1 行 9 列）。");
     EXPECT_EQ(painted(), (std::vector<int>{BoardCell(1, 1), BoardCell(1, 9)}));
     EXPECT_EQ(main().text1(BoardCell(1, 9)).backColor(), cmn().IroError);
 
@@ -161,5 +161,5 @@ TEST_F(Kensyou, ADigitTwiceInAUnitIsNamedWithBothCells) {
     EXPECT_TRUE(verify().starts_with("解が2つ以上あります。"));
     options().chkTaikakusen.setValue(1);
     ASSERT_TRUE(main().cmdNaname01.visible());
-    EXPECT_EQ(verify(), "2つ目の盤の左上から右下への対角線に 3 が2つあります（2 行 2 列と 8 行 8 列）。");
+    EXPECT_EQ(verify(), "グリッド2の左上から右下への対角線に 3 が2つあります（2 行 2 列と 8 行 8 列）。");
 }

@@ -95,7 +95,7 @@ TEST(CollectionIO, RecordsThatAreNoDoubleProblemOrDisagreeAreNamedByStorageNumbe
     EXPECT_EQ((*read)[1].problem.kind, Kind::Error);
     EXPECT_EQ((*read)[1].problem.message, "格納番号 3 はモゼルダブルの問題ではありません");
     EXPECT_EQ((*read)[2].problem.kind, Kind::Error);
-    EXPECT_EQ((*read)[2].problem.message, "2つの盤が重なるマス（2つ目の盤の 1 行 1 列）で 2つの盤の数字が食い違っています");
+    EXPECT_EQ((*read)[2].problem.message, "2つの盤が重なるマス（グリッド2の 1 行 1 列）で 2つの盤の数字が食い違っています");
     const ProblemLine& lone = (*read)[3].problem;
     ASSERT_EQ(lone.kind, Kind::Problem);
     EXPECT_EQ((*read)[3].number, 7);

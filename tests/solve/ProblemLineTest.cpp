@@ -49,7 +49,7 @@ TEST(ProblemLine, SharedCellsMustAgreeOrBeEmptyInOneGrid) {
     EXPECT_EQ(one.board.digits[4], 6);
     ProblemLine clash = ParseProblemLine("1 " + With(kEmpty, 4, '6') + " " + With(kEmpty, 1, '7'));
     ASSERT_EQ(clash.kind, Kind::Error);
-    EXPECT_EQ(clash.message, "2つの盤が重なるマス（1つ目の盤の 1 行 4 列）で 6 と 7 が食い違っています");
+    EXPECT_EQ(clash.message, "2つの盤が重なるマス（グリッド1の 1 行 4 列）で 6 と 7 が食い違っています");
 }
 
 TEST(ProblemLine, NamesWhatIsWrongWithALine) {
@@ -58,19 +58,19 @@ TEST(ProblemLine, NamesWhatIsWrongWithALine) {
         EXPECT_EQ(r.kind, Kind::Error) << line;
         return r.message;
     };
-    EXPECT_EQ(message("12 " + kEmpty), "項目が 2 個です（パターン番号、1つ目の盤、2つ目の盤、対角ルールなら x、を空白で区切ります）");
+    EXPECT_EQ(message("12 " + kEmpty), "項目が 2 個です（パターン番号、グリッド1、グリッド2、対角ルールなら x、を空白で区切ります）");
     EXPECT_TRUE(message("12 " + kEmpty + " " + kEmpty + " x y").starts_with("項目が 5 個です"));
     EXPECT_EQ(message("0 " + kEmpty + " " + kEmpty), "パターン番号「0」は 1〜12 の数ではありません");
     EXPECT_EQ(message("13 " + kEmpty + " " + kEmpty), "パターン番号「13」は 1〜12 の数ではありません");
     EXPECT_EQ(message("-1 " + kEmpty + " " + kEmpty), "パターン番号「-1」は 1〜12 の数ではありません");
-    EXPECT_EQ(message("12 " + kEmpty.substr(1) + " " + kEmpty), "1つ目の盤が 80 文字です（81 文字必要です）");
-    EXPECT_EQ(message("12 " + kEmpty + " " + kEmpty + ".."), "2つ目の盤が 83 文字です（81 文字必要です）");
+    EXPECT_EQ(message("12 " + kEmpty.substr(1) + " " + kEmpty), "グリッド1が 80 文字です（81 文字必要です）");
+    EXPECT_EQ(message("12 " + kEmpty + " " + kEmpty + ".."), "グリッド2が 83 文字です（81 文字必要です）");
     EXPECT_EQ(message("12 " + With(kEmpty, 3, 'a') + " " + kEmpty),
-              "1つ目の盤の 3 文字目「a」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
+              "グリッド1の 3 文字目「a」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
     // A full-width digit is one character, named as itself; a stray byte shows as '?'.
     EXPECT_EQ(message("12 " + kEmpty + " ..７" + kEmpty.substr(3)),
-              "2つ目の盤の 3 文字目「７」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
-    EXPECT_TRUE(message("12 \xff" + kEmpty.substr(1) + " " + kEmpty).starts_with("1つ目の盤の 1 文字目「?」"));
+              "グリッド2の 3 文字目「７」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
+    EXPECT_TRUE(message("12 \xff" + kEmpty.substr(1) + " " + kEmpty).starts_with("グリッド1の 1 文字目「?」"));
     EXPECT_EQ(message("12 " + kEmpty + " " + kEmpty + " o"), "4つ目の項目「o」は対角ルールの x ではありません");
 }
 

@@ -53,7 +53,7 @@ ProblemLine ReadProblem(const CollectionFile& file, int n, std::int64_t records)
     if (n + 1 <= records && file.Read(n + 1, b, &error) == CollectionFile::ReadStatus::Ok && !Place(b, r.board, clash)) {
         const puzzle::OverlapPattern& p = puzzle::Pattern(r.board.pattern);
         int k = puzzle::GridCellOf(p, 2, clash);
-        return Error("2つの盤が重なるマス（2つ目の盤の " + std::to_string(puzzle::GridRow(k)) + " 行 " +
+        return Error("2つの盤が重なるマス（グリッド2の " + std::to_string(puzzle::GridRow(k)) + " 行 " +
                      std::to_string(puzzle::GridColumn(k)) + " 列）で 2つの盤の数字が食い違っています");
     }
     return r;

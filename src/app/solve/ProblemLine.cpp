@@ -36,7 +36,7 @@ std::vector<std::string_view> Characters(std::string_view s) {
     return chars;
 }
 
-std::string GridName(int g) { return g == 1 ? "1つ目の盤" : "2つ目の盤"; }
+std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
 // Reads grid g's field into the board; an error message, or empty.
 std::string ReadGrid(std::string_view field, int g, puzzle::DoubleBoard& board) {
@@ -58,7 +58,7 @@ std::string ReadGrid(std::string_view field, int g, puzzle::DoubleBoard& board) 
         auto c = static_cast<std::size_t>(puzzle::BoardCellOf(pattern, g, k));
         int before = board.digits[c];
         if (before != 0 && before != d)
-            return "2つの盤が重なるマス（1つ目の盤の " + std::to_string(puzzle::GridRow(puzzle::GridCellOf(pattern, 1, static_cast<int>(c)))) +
+            return "2つの盤が重なるマス（グリッド1の " + std::to_string(puzzle::GridRow(puzzle::GridCellOf(pattern, 1, static_cast<int>(c)))) +
                    " 行 " + std::to_string(puzzle::GridColumn(puzzle::GridCellOf(pattern, 1, static_cast<int>(c)))) + " 列）で " +
                    std::to_string(before) + " と " + std::to_string(d) + " が食い違っています";
         board.digits[c] = static_cast<uint8_t>(d);
@@ -81,7 +81,7 @@ ProblemLine ParseProblemLine(std::string_view line) {
     if (fields.empty() || fields[0].starts_with('#')) return {};
     if (fields.size() < 3 || fields.size() > 4)
         return Error("項目が " + std::to_string(fields.size()) +
-                     " 個です（パターン番号、1つ目の盤、2つ目の盤、対角ルールなら x、を空白で区切ります）");
+                     " 個です（パターン番号、グリッド1、グリッド2、対角ルールなら x、を空白で区切ります）");
     std::string_view p = fields[0];
     // One or two digits; anything longer is refused before it is read as a number.
     int pattern = 0;

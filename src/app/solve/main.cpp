@@ -31,7 +31,7 @@ constexpr const char* kUsage =
     "                    [FILE|-|--collection 問題集ファイル]...\n"
     "      問題を1行に1つ読み、解が1つだけか (unique)、2つ以上か (multiple)、ないか (none) を答えます。\n"
     "      FILE がないか - のときは標準入力を読みます。\n"
-    "      行の形: パターン番号 1つ目の盤81文字 2つ目の盤81文字 [x]\n"
+    "      行の形: パターン番号 グリッド181文字 グリッド281文字 [x]\n"
     "      マスは 1〜9、空きは . か 0。x は対角ルール。空行と # で始まる行は読み飛ばします。\n"
     "      --json  答えを1行に1つの JSON で書きます\n"
     "              (キー: line または number, status, solution, second, message,\n"
