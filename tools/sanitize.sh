@@ -8,6 +8,7 @@ build=${MOZEL_SANITIZE_DIR:-$root/build-sanitize}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
   -DMOZEL_WERROR=ON -DMOZEL_SANITIZE=ON -DMOZEL_BUILD_BENCH=OFF
+echo "MozelDouble: tests with AddressSanitizer and UndefinedBehaviorSanitizer, into $build"
 cmake --build "$build"
 
 # Qt and the font libraries keep caches for the life of the process; only leaks of our own
@@ -16,4 +17,6 @@ export LSAN_OPTIONS="suppressions=$root/tools/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export MOZEL_RANDOM_EVENTS=10000
-ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# The random-event run first and on its own, so that its summary shows in the log.
+(cd "$build/tests/program" && ./random_event_tests --gtest_brief=1)
+ctest --test-dir "$build" --output-on-failure -j "$(nproc)" -E "^RandomEvents[.]"

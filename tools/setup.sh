@@ -20,6 +20,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Warnings are errors here, where they help; a plain CMake build only warns.
+echo "MozelDouble: ${MOZEL_BUILD_TYPE:-RelWithDebInfo} build, warnings as errors, into $build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="${MOZEL_BUILD_TYPE:-RelWithDebInfo}" -DMOZEL_WERROR=ON \
   "$@"
 cmake --build "$build"
