@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "GattaiPairs.h"
+#include "UniqueProblem.h"
 #include "puzzle/Generator.h"
 #include "puzzle/Solver.h"
 #include "puzzle/Units.h"
@@ -34,17 +35,9 @@ const std::vector<puzzle::DoubleBoard>& Problems() {
     static const std::vector<puzzle::DoubleBoard> problems = [] {
         std::vector<puzzle::DoubleBoard> v;
         for (GattaiPair& p : LoadAllGattaiPairs(MOZEL_BENCH_DATA)) {
-            for (;;) {
-                puzzle::SolveResult r = puzzle::Solve(p.givens);
-                if (r.verdict == puzzle::Verdict::Unique) break;
-                if (r.verdict == puzzle::Verdict::None) throw std::runtime_error(p.name + " has no solution");
-                for (std::size_t c = 1; c < r.solution.digits.size(); ++c) {
-                    if (r.solution.digits[c] != r.second.digits[c]) {
-                        p.givens.digits[c] = p.solution.digits[c];
-                        break;
-                    }
-                }
-            }
+            GiveUntilUnique(p.givens, p.solution);
+            if (puzzle::Solve(p.givens).verdict != puzzle::Verdict::Unique)
+                throw std::runtime_error(p.name + " has no solution");
             v.push_back(p.givens);
         }
         if (v.empty()) throw std::runtime_error("no test problems in " MOZEL_BENCH_DATA);

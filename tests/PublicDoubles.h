@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GattaiPairs.h"
+#include "UniqueProblem.h"
 #include "puzzle/Solver.h"
 
 struct PublicDouble {
@@ -32,16 +33,7 @@ inline PublicDouble Make(const std::string& folder, const std::string& file, int
     gattai_detail::Put(d.givens, 2, lines[static_cast<std::size_t>(second)]);
     gattai_detail::Put(d.solution, 1, lines[grids + static_cast<std::size_t>(first)]);
     gattai_detail::Put(d.solution, 2, lines[grids + static_cast<std::size_t>(second)]);
-    for (;;) {
-        puzzle::SolveResult r = puzzle::Solve(d.givens);
-        if (r.verdict != puzzle::Verdict::Multiple) break;
-        for (int c = 1; c <= puzzle::kBoardCells; ++c)
-            if (r.solution.digits[static_cast<std::size_t>(c)] != r.second.digits[static_cast<std::size_t>(c)]) {
-                d.givens.digits[static_cast<std::size_t>(c)] = d.solution.digits[static_cast<std::size_t>(c)];
-                ++d.added;
-                break;
-            }
-    }
+    d.added = GiveUntilUnique(d.givens, d.solution);
     return d;
 }
 

@@ -1,11 +1,26 @@
-// A double problem made to have exactly one solution: while the engine finds two, the cell
-// where they differ is given from the known solution.
+// A double problem made to have exactly one solution: while the engine finds two, the first
+// board cell where they differ is given from the known solution.
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 #include "puzzle/Solver.h"
+
+// Gives cells of the known solution until the board has at most one solution; returns how many
+// were given. Each given rules out one of the two solutions found, so the loop ends.
+inline int GiveUntilUnique(puzzle::DoubleBoard& givens, const puzzle::DoubleBoard& solution) {
+    int added = 0;
+    for (;;) {
+        puzzle::SolveResult r = puzzle::Solve(givens);
+        if (r.verdict != puzzle::Verdict::Multiple) return added;
+        std::size_t c = 1;
+        while (r.solution.digits[c] == r.second.digits[c]) ++c;
+        givens.digits[c] = solution.digits[c];
+        ++added;
+    }
+}
 
 struct UniqueGivens {
     std::array<std::string, 2> givens;
@@ -13,39 +28,29 @@ struct UniqueGivens {
     bool unique = false;
 };
 
-inline UniqueGivens MakeUnique(int pattern, std::array<std::string, 2> givens, const std::array<std::string, 2>& solution) {
-    auto digit = [](char c) { return c >= '1' && c <= '9' ? c - '0' : 0; };
-    puzzle::DoubleBoard board;
-    board.pattern = pattern;
-    for (int g = 1; g <= 2; ++g) {
-        for (int k = 1; k <= 81; ++k) board.set(g, k, digit(givens[static_cast<size_t>(g - 1)][static_cast<size_t>(k - 1)]));
-    }
-    UniqueGivens result;
-    for (int round = 0; round < 153; ++round) {
-        puzzle::SolveResult r = puzzle::Solve(board);
-        if (r.verdict != puzzle::Verdict::Multiple) {
-            result.unique = r.verdict == puzzle::Verdict::Unique;
-            break;
-        }
-        bool added = false;
-        for (int g = 1; g <= 2 && !added; ++g) {
-            for (int k = 1; k <= 81 && !added; ++k) {
-                if (r.solution.at(g, k) == r.second.at(g, k)) continue;
-                char known = solution[static_cast<size_t>(g - 1)][static_cast<size_t>(k - 1)];
-                board.set(g, k, digit(known));
-                added = true;
+// The same for a problem as two 81-character lines per grid ('.' or '0' for empty).
+inline UniqueGivens MakeUnique(int pattern, const std::array<std::string, 2>& givens,
+                               const std::array<std::string, 2>& solution) {
+    auto board = [pattern](const std::array<std::string, 2>& lines) {
+        puzzle::DoubleBoard b;
+        b.pattern = pattern;
+        for (int g = 1; g <= 2; ++g)
+            for (int k = 1; k <= 81; ++k) {
+                char c = lines[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)];
+                if (c >= '1' && c <= '9') b.set(g, k, c - '0');
             }
-        }
-        if (!added) break;
-        ++result.added;
-    }
+        return b;
+    };
+    puzzle::DoubleBoard b = board(givens);
+    UniqueGivens result;
+    result.added = GiveUntilUnique(b, board(solution));
+    result.unique = puzzle::Solve(b).verdict == puzzle::Verdict::Unique;
     // The givens of both grids as the board now holds them (shared cells in both).
     for (int g = 1; g <= 2; ++g) {
-        for (int k = 1; k <= 81; ++k) {
-            int d = board.at(g, k);
-            givens[static_cast<size_t>(g - 1)][static_cast<size_t>(k - 1)] = d ? static_cast<char>('0' + d) : '.';
-        }
+        std::string& line = result.givens[static_cast<std::size_t>(g - 1)];
+        line.assign(81, '.');
+        for (int k = 1; k <= 81; ++k)
+            if (int d = b.at(g, k)) line[static_cast<std::size_t>(k - 1)] = static_cast<char>('0' + d);
     }
-    result.givens = givens;
     return result;
 }
