@@ -9,22 +9,12 @@
 #include "puzzle/Generator.h"
 #include "puzzle/Solver.h"
 #include "puzzle/StepPath.h"
+#include "GridText.h"
 
 using namespace solve;
 using collection_test::Record;
 using collection_test::TempFolder;
 using Kind = ProblemLine::Kind;
-
-namespace {
-
-const std::string kEmpty(81, '.');
-
-std::string With(std::string grid, int k, char d) {
-    grid.replace(static_cast<std::size_t>(k - 1), 1, 1, d);
-    return grid;
-}
-
-}  // namespace
 
 TEST(CollectionIO, GeneratedProblemsWrittenAsACollectionReadBackAsTheSameBoards) {
     TempFolder folder;

@@ -5,21 +5,10 @@
 
 #include "app/solve/Answer.h"
 #include "app/solve/ProblemLine.h"
+#include "GridText.h"
 
 using namespace solve;
 using Kind = ProblemLine::Kind;
-
-namespace {
-
-const std::string kEmpty(81, '.');
-
-// Grid text with digit d at grid cell k (1..81).
-std::string With(std::string grid, int k, char d) {
-    grid.replace(static_cast<std::size_t>(k - 1), 1, 1, d);
-    return grid;
-}
-
-}  // namespace
 
 TEST(ProblemLine, ReadsDigitsEmptyCellsAndTheDiagonalMark) {
     std::string g1 = With(With(kEmpty, 1, '5'), 81, '0');
