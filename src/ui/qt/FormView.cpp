@@ -23,6 +23,7 @@
 #include "ui/qt/ButtonViews.h"
 #include "ui/qt/ImageComboView.h"
 #include "ui/qt/LabelView.h"
+#include "ui/qt/LineBoxView.h"
 #include "ui/qt/MenuItemView.h"
 #include "ui/qt/SurfaceView.h"
 #include "ui/qt/TextBoxView.h"
@@ -118,7 +119,7 @@ void FormView::build() {
         ControlBinding* binding = nullptr;
         if (auto* box = dynamic_cast<TextBox*>(control)) {
             if (box->multiLine()) binding = new MultiLineTextBoxView(*box, registry_, scale_, canvas_);
-            else binding = new LineTextBoxView(*box, registry_, scale_, canvas_);
+            else binding = new LineBoxView(*box, registry_, scale_, canvas_);
         } else if (auto* label = dynamic_cast<Label*>(control)) {
             binding = new LabelView(*label, registry_, scale_, canvas_);
         } else if (auto* check = dynamic_cast<CheckBox*>(control)) {
