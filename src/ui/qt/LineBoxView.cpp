@@ -30,12 +30,7 @@ void LineBoxView::sync() {
         return;
     }
     SyncCommon(*this, *model_, scale_);
-    if (colors_.differ(model_->backColor(), model_->foreColor())) {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Base, ToQColor(model_->backColor(), palette));
-        palette.setColor(QPalette::Text, ToQColor(model_->foreColor(), palette));
-        if (palette != this->palette()) setPalette(palette);
-    }
+    SyncBoxColors(*this, *model_, colors_);
     if (readOnly_ != model_->locked()) {
         readOnly_ = model_->locked();
         update();

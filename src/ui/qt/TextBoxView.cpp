@@ -66,6 +66,14 @@ constexpr int kNarrowestStretch = 80;
 
 }  // namespace
 
+void SyncBoxColors(QWidget& widget, const TextBox& model, ShownColors& shown) {
+    if (!shown.differ(model.backColor(), model.foreColor())) return;
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, ToQColor(model.backColor(), palette));
+    palette.setColor(QPalette::Text, ToQColor(model.foreColor(), palette));
+    if (palette != widget.palette()) widget.setPalette(palette);
+}
+
 template <typename Editor>
 TextBoxView<Editor>::TextBoxView(TextBox& model, FormRegistry& registry, Scale scale, QWidget* parent)
     : Editor(parent), BoundTo<TextBox>(model, registry, scale) {
@@ -120,12 +128,7 @@ void TextBoxView<Editor>::sync() {
     bool newText = widgetText() != text;
     if (newText) setWidgetText(text);
 
-    if (colors_.differ(model_->backColor(), model_->foreColor())) {
-        QPalette palette = this->palette();
-        palette.setColor(QPalette::Base, ToQColor(model_->backColor(), palette));
-        palette.setColor(QPalette::Text, ToQColor(model_->foreColor(), palette));
-        if (palette != this->palette()) this->setPalette(palette);
-    }
+    SyncBoxColors(*this, *model_, colors_);
     if (this->isReadOnly() != model_->locked()) this->setReadOnly(model_->locked());
 
     Qt::Alignment align = HorizontalAlignment(model_->alignment());

@@ -27,6 +27,10 @@ int KeyAsciiOf(const QKeyEvent& event);
 // The mouse button as MouseDown reports it; 0 for other buttons.
 int MouseButtonOf(Qt::MouseButton button);
 
+// The box's colours in the widget's palette (Base behind the text, Text for it), set only
+// when one of them changed since last shown.
+void SyncBoxColors(QWidget& widget, const TextBox& model, ShownColors& shown);
+
 template <typename Editor>
 class TextBoxView : public Editor, public BoundTo<TextBox> {
 public:
