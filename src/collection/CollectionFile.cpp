@@ -153,6 +153,12 @@ std::int64_t CollectionFile::RecordCount() const {
     return static_cast<std::int64_t>(st.st_size) / static_cast<std::int64_t>(kRecordSize);
 }
 
+std::int64_t CollectionFile::TrailingBytes() const {
+    struct stat st {};
+    if (fstat(fd_, &st) != 0) return 0;
+    return static_cast<std::int64_t>(st.st_size) % static_cast<std::int64_t>(kRecordSize);
+}
+
 CollectionFile::ReadStatus CollectionFile::Read(int r, MondaiRec& rec, FileError* error) const {
     if (r < 1 || r > RecordCount()) return ReadStatus::PastEnd;
     RecordBytes bytes{};

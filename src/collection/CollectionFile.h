@@ -32,6 +32,8 @@ public:
     ReadStatus Read(int r, MondaiRec& rec, FileError* error = nullptr) const;
     // Whole records in the file; a cut-off last record does not count.
     std::int64_t RecordCount() const;
+    // Bytes after the last whole record: more than 0 when the file ends inside a record.
+    std::int64_t TrailingBytes() const;
 
 private:
     explicit CollectionFile(int fd) : fd_(fd) {}
