@@ -93,12 +93,16 @@ TEST(CollectionIO, RecordsThatAreNoDoubleProblemOrDisagreeAreNamedByStorageNumbe
     EXPECT_EQ(lone.board.at(1, 81), 9);
 }
 
-TEST(CollectionIO, AMissingFileIsReportedAndNotCreated) {
+TEST(CollectionIO, AMissingFileIsReportedAndNotCreatedAndAFolderOrDeviceIsNamed) {
     TempFolder folder;
     std::string error;
     EXPECT_FALSE(ReadCollection(folder.file("none.txt"), error));
     EXPECT_EQ(error, "問題集ファイルがありません");
     EXPECT_FALSE(std::filesystem::exists(folder.file("none.txt")));
+    EXPECT_FALSE(ReadCollection(folder.path.string(), error));
+    EXPECT_EQ(error, "ファイルではなくフォルダです");
+    EXPECT_FALSE(ReadCollection("/dev/zero", error));
+    EXPECT_EQ(error, "ファイルではなく装置（デバイス）です");
 }
 
 TEST(SampleCollection, HoldsUniqueProblemsOfEveryPatternSomeDiagonalAndSeveralLevels) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/solve/InputFile.h"
 #include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
 
@@ -62,9 +63,13 @@ ProblemLine ReadProblem(const CollectionFile& file, int n, std::int64_t records)
 }  // namespace
 
 std::optional<std::vector<StoredProblem>> ReadCollection(const std::string& path, std::string& error) {
+    if (std::optional<std::string> why = NotAFile(path, false)) {
+        error = *why;
+        return std::nullopt;
+    }
     // Opening a collection creates a missing file; a reader must not leave one behind.
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) {
+    if (std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found) {
         error = "問題集ファイルがありません";
         return std::nullopt;
     }

@@ -19,8 +19,8 @@ struct StoredProblem {
 };
 
 // The problems of a collection, in storage order. A missing B record leaves grid 2 empty.
-// Nothing, with the reason in error, when the file is missing or cannot be read; the file is
-// never created or changed.
+// Nothing, with the reason in error, when the file is missing, is no regular file or cannot
+// be read; the file is never created or changed.
 std::optional<std::vector<StoredProblem>> ReadCollection(const std::string& path, std::string& error);
 
 // A generated problem to store, with what its record notes: the difficulty field (1..6) and a

@@ -13,6 +13,8 @@
 #include "app/solve/Answer.h"
 #include "app/solve/CollectionIO.h"
 #include "app/solve/Difficulty.h"
+#include "app/solve/InputFile.h"
+#include "app/solve/LineInput.h"
 #include "app/solve/ProblemLine.h"
 #include "collection/MondaiRec.h"
 #include "puzzle/Generator.h"
@@ -223,14 +225,35 @@ bool AnswerCollection(const std::string& path, const Arguments& args) {
     return ok;
 }
 
+// The answer for a line longer than the reader keeps.
+solve::ProblemLine TooLongLine() {
+    solve::ProblemLine line;
+    line.kind = solve::ProblemLine::Kind::Error;
+    line.message = "行が長すぎます（" + std::to_string(solve::kMaxLineBytes) + " バイトまでです）";
+    return line;
+}
+
 // Answers every problem line of one input; false when a line could not be read or the input
 // holds no problem.
 bool AnswerLines(std::istream& in, const std::string& name, const Arguments& args) {
     bool ok = true;
     int problems = 0;
     int number = 0;
-    for (std::string text; std::getline(in, text);) {
+    std::string text;
+    for (solve::LineRead read; (read = solve::ReadLine(in, text)) != solve::LineRead::End;) {
         ++number;
+        if (read == solve::LineRead::TooLong) {
+            // A long comment is passed over; any other line is answered before the rest of it
+            // is, which may never end (/dev/zero).
+            if (std::size_t start = text.find_first_not_of(" \t"); start == std::string::npos || text[start] != '#') {
+                ++problems;
+                AnswerProblem(TooLongLine(), number, false, args);
+                std::cout.flush();
+                ok = false;
+            }
+            solve::SkipRestOfLine(in);
+            continue;
+        }
         // Editors on Windows may start a UTF-8 file with a byte order mark.
         if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
         solve::ProblemLine line = solve::ParseProblemLine(text);
@@ -238,6 +261,10 @@ bool AnswerLines(std::istream& in, const std::string& name, const Arguments& arg
         ++problems;
         AnswerProblem(line, number, false, args);
         ok = ok && line.kind != solve::ProblemLine::Kind::Error;
+    }
+    if (in.bad()) {
+        std::cerr << "mozeldouble-solve: " << name << ": 読み込みの途中で失敗しました\n";
+        return false;
     }
     if (problems == 0) {
         std::cerr << "mozeldouble-solve: " << name << ": 問題の行がありません\n";
@@ -296,6 +323,11 @@ int main(int argc, char** argv) {
         }
         if (input == "-") {
             ok = AnswerLines(std::cin, "標準入力", *args) && ok;
+            continue;
+        }
+        if (std::optional<std::string> why = solve::NotAFile(input, true)) {
+            std::cerr << "mozeldouble-solve: " << input << ": " << *why << "\n";
+            ok = false;
             continue;
         }
         std::ifstream file(input, std::ios::binary);
