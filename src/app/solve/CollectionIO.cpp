@@ -1,9 +1,11 @@
 #include "app/solve/CollectionIO.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
+#include "app/solve/FileWrite.h"
 #include "app/solve/InputFile.h"
 #include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
@@ -88,11 +90,13 @@ std::optional<std::vector<StoredProblem>> ReadCollection(const std::string& path
 std::optional<std::string> WriteCollection(const std::string& path, const std::vector<ProblemToStore>& problems) {
     if (problems.size() > static_cast<std::size_t>(collection::kLastRecord / 2))
         return "問題集に入る問題は " + std::to_string(collection::kLastRecord / 2) + " 個までです";
+    const std::string exists = "ファイルがすでにあります（上書きはしません）";
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) return "ファイルがすでにあります（上書きはしません）";
+    if (std::filesystem::exists(path, ec)) return exists;
+    if (problems.empty()) return std::nullopt;
+    std::string bytes;
     int s = 1;
     for (const ProblemToStore& p : problems) {
-        MondaiRec records[2];
         for (int g = 1; g <= 2; ++g) {
             collection::GridText grid;
             grid.recordNo = s + g - 1;
@@ -108,12 +112,13 @@ std::optional<std::string> WriteCollection(const std::string& path, const std::v
             collection::EncodeError encodeError;
             std::optional<MondaiRec> rec = collection::Encode(grid, &encodeError);
             if (!rec) return "問題集に保存できない文字「" + encodeError.character + "」があります";
-            records[g - 1] = *rec;
+            collection::RecordBytes packed = collection::Pack(*rec);
+            bytes.append(packed.data(), packed.size());
         }
-        if (std::optional<collection::FileError> error = collection::WriteProblem(path, s, records[0], records[1]))
-            return "書き込めませんでした（" + collection::ReasonText(*error) + "）";
         s += 2;
     }
+    // Written whole or not at all: a run that fails leaves no part of a collection.
+    if (int error = WriteNewFile(path, bytes)) return error == EEXIST ? exists : "書き込めませんでした（" + WriteReason(error) + "）";
     return std::nullopt;
 }
 

@@ -32,8 +32,8 @@ struct ProblemToStore {
 };
 
 // Writes the problems as a new collection file at storage numbers 1, 3, 5, ...; at most 45.
-// Refuses a path where a file already exists, so nothing stored is lost. The reason in
-// Japanese when it could not write, else nothing.
+// Refuses a path where a file already exists, so nothing stored is lost. The file appears
+// whole or not at all. The reason in Japanese when it could not write, else nothing.
 std::optional<std::string> WriteCollection(const std::string& path, const std::vector<ProblemToStore>& problems);
 
 }  // namespace solve

@@ -1,6 +1,9 @@
 // mozeldouble-solve: answers double problems given one per line (no solution, exactly one, or
 // two different ones), or generates problems with exactly one solution.
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <exception>
 #include <filesystem>
 #include <charconv>
 #include <fstream>
@@ -13,6 +16,7 @@
 #include "app/solve/Answer.h"
 #include "app/solve/CollectionIO.h"
 #include "app/solve/Difficulty.h"
+#include "app/solve/FileWrite.h"
 #include "app/solve/InputFile.h"
 #include "app/solve/LineInput.h"
 #include "app/solve/ProblemLine.h"
@@ -298,9 +302,8 @@ int Generate(const Arguments& args) {
     return WriteStored(args) ? kOk : kUnreadable;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The whole run: the arguments read, then problems answered or generated.
+int Run(int argc, char** argv) {
     std::vector<std::string> argv_(argv + 1, argv + argc);
     for (const std::string& arg : argv_) {
         if (arg == "--help" || arg == "-h") {
@@ -341,4 +344,29 @@ int main(int argc, char** argv) {
     ok = WriteStored(*args) && ok;
     std::cout.flush();
     return ok ? kOk : kUnreadable;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG instead of ending the
+    // program, so that the failure is reported and nothing half-written stays behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Standard input and output on buffers of their own, not the C library's: a failed read
+    // of standard input then shows as bad() as it does for a file.
+    std::ios::sync_with_stdio(false);
+    // Output cut short ends the run at once; errno still tells why.
+    std::cout.exceptions(std::ios::badbit);
+    try {
+        int status = Run(argc, argv);
+        std::cout.flush();
+        return status;
+    } catch (const std::exception&) {
+        // Caught as std::exception: the library may throw the other ABI's ios_base::failure.
+        int error = errno;
+        if (!std::cout.bad()) throw;
+        std::cout.exceptions(std::ios::goodbit);  // the flush at exit fails again, quietly
+        std::cerr << "mozeldouble-solve: 標準出力に書き込めませんでした（" << solve::WriteReason(error) << "）\n";
+        return kUnreadable;
+    }
 }
