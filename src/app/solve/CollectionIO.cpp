@@ -7,6 +7,7 @@
 
 #include "app/solve/FileWrite.h"
 #include "app/solve/InputFile.h"
+#include "app/solve/ShownText.h"
 #include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
 
@@ -39,13 +40,38 @@ ProblemLine Error(std::string message) {
     return r;
 }
 
-ProblemLine ReadProblem(const CollectionFile& file, int n, std::int64_t records) {
+std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
+
+// A record must say which grid it holds: the problem's first record grid 1 (A), its second
+// grid 2 (B). An error message, or empty.
+std::string WrongGrid(const MondaiRec& rec, int n, int g) {
+    const char* ab = g == 1 ? "A" : "B";
+    if (rec.AB == ab) return {};
+    return "格納番号 " + std::to_string(n) + " の" + GridName(g) + "の記録の A/B 欄が「" + ShownField(rec.AB) + "」です（" + ab +
+           " のはずです）";
+}
+
+// The end of the file cuts record r; what it holds of the record is not read as one.
+struct CutRecord {
+    std::int64_t record = 0;  // 0: the file ends with a whole record
+    std::int64_t bytes = 0;
+};
+
+ProblemLine Cut(int n, int g, const CutRecord& cut) {
+    return Error("格納番号 " + std::to_string(n) + " の途中でファイルが終わっています（" + GridName(g) + "の記録が " +
+                 std::to_string(collection::kRecordSize) + " バイトのうち " + std::to_string(cut.bytes) + " バイトしかありません）");
+}
+
+ProblemLine ReadProblem(const CollectionFile& file, int n, std::int64_t records, const CutRecord& cut) {
+    if (cut.record == n) return Cut(n, 1, cut);
     MondaiRec a;
     collection::FileError error;
     if (file.Read(n, a, &error) != CollectionFile::ReadStatus::Ok)
         return Error("格納番号 " + std::to_string(n) + " を読み込めませんでした（" + collection::ReasonText(error) + "）");
     std::optional<int> pattern = collection::DecodePattern(a.Pattern);
     if (!pattern) return Error("格納番号 " + std::to_string(n) + " はモゼルダブルの問題ではありません");
+    if (std::string wrong = WrongGrid(a, n, 1); !wrong.empty()) return Error(wrong);
+    if (cut.record == n + 1) return Cut(n, 2, cut);
     ProblemLine r;
     r.kind = ProblemLine::Kind::Problem;
     r.board.pattern = *pattern;
@@ -53,9 +79,10 @@ ProblemLine ReadProblem(const CollectionFile& file, int n, std::int64_t records)
     int clash = 0;
     Place(a, r.board, clash);
     MondaiRec b;
-    if (n + 1 <= records && file.Read(n + 1, b, &error) == CollectionFile::ReadStatus::Ok && !Place(b, r.board, clash)) {
-        const puzzle::OverlapPattern& p = puzzle::Pattern(r.board.pattern);
-        int k = puzzle::GridCellOf(p, 2, clash);
+    if (n + 1 > records || file.Read(n + 1, b, &error) != CollectionFile::ReadStatus::Ok) return r;
+    if (std::string wrong = WrongGrid(b, n, 2); !wrong.empty()) return Error(wrong);
+    if (!Place(b, r.board, clash)) {
+        int k = puzzle::GridCellOf(puzzle::Pattern(r.board.pattern), 2, clash);
         return Error("2つの盤が重なるマス（グリッド2の " + std::to_string(puzzle::GridRow(k)) + " 行 " +
                      std::to_string(puzzle::GridColumn(k)) + " 列）で 2つの盤の数字が食い違っています");
     }
@@ -82,8 +109,10 @@ std::optional<std::vector<StoredProblem>> ReadCollection(const std::string& path
         return std::nullopt;
     }
     const std::int64_t records = std::min<std::int64_t>(file->RecordCount(), collection::kLastRecord);
+    CutRecord cut;
+    if (file->TrailingBytes() > 0 && records < collection::kLastRecord) cut = {records + 1, file->TrailingBytes()};
     std::vector<StoredProblem> problems;
-    for (int n = 1; n <= records; n += 2) problems.push_back({n, ReadProblem(*file, n, records)});
+    for (int n = 1; n <= std::max(records, cut.record); n += 2) problems.push_back({n, ReadProblem(*file, n, records, cut)});
     return problems;
 }
 
