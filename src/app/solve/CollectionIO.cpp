@@ -51,7 +51,8 @@ std::string WrongGrid(const MondaiRec& rec, int n, int g) {
            " のはずです）";
 }
 
-// The end of the file cuts record r; what it holds of the record is not read as one.
+// The record that the end of the file cuts short, and how many of its bytes there are; they
+// are never read as a record.
 struct CutRecord {
     std::int64_t record = 0;  // 0: the file ends with a whole record
     std::int64_t bytes = 0;
