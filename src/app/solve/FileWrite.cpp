@@ -67,10 +67,6 @@ int WriteNewFile(const std::string& path, std::string_view bytes) {
     return error;
 }
 
-std::string WriteReason(int error) {
-    // The collection library words the rest; it counts a size limit as a full disk.
-    if (error == EFBIG) return "ファイルサイズの上限を超えます（ulimit -f などの制限です）。";
-    return collection::ReasonText({collection::FileError::Stage::Write, error});
-}
+std::string WriteReason(int error) { return collection::ReasonText({collection::FileError::Stage::Write, error}); }
 
 }  // namespace solve
