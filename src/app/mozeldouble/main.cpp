@@ -5,6 +5,7 @@
 //                           time (unattended too; for timing the start-up)
 #include <QApplication>
 #include <QStringList>
+#include <csignal>
 #include <cstdio>
 
 #include "program/Program.h"
@@ -23,6 +24,9 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG, which a save reports,
+    // instead of ending the program with a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MozelDouble"));
     QApplication::setFont(ui::qt::UiFont(9));

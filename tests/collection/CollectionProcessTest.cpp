@@ -1,12 +1,15 @@
-// Two programs saving into one collection at the same time: two script runners, each saving
-// its own storage numbers into one file, many rounds. Every problem written must be there
-// afterwards, and no load-back after a save may read another program's half-done file.
+// Script runners as separate processes writing collections. Two programs saving into one
+// collection at the same time, each its own storage numbers, many rounds: every problem written
+// must be there afterwards, and no load-back after a save may read another program's half-done
+// file. And a save under a file-size limit.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -22,19 +25,23 @@ using namespace collection_test;
 
 namespace {
 
-// Starts the script runner on a script, its output going to a file; returns the process.
-pid_t StartRunner(const std::string& folder, const std::string& script, const std::string& output) {
+// Starts a program, its output going to a file; returns the process.
+pid_t Spawn(std::vector<std::string> args, const std::string& output) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> args{MOZEL_RUNNER, "--folder", folder, script};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = -1;
-    int rc = posix_spawn(&pid, MOZEL_RUNNER, &actions, nullptr, argv.data(), environ);
+    int rc = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     return rc == 0 ? pid : -1;
+}
+
+// The script runner on a script in the folder.
+pid_t StartRunner(const std::string& folder, const std::string& script, const std::string& output) {
+    return Spawn({MOZEL_RUNNER, "--folder", folder, script}, output);
 }
 
 int Wait(pid_t pid) {
@@ -91,4 +98,28 @@ TEST(TwoWriters, SavingAtOnceLosesNoProblem) {
             EXPECT_EQ(output.find("できませんでした"), std::string::npos) << output;
         }
     }
+}
+
+// Under a file-size limit (ulimit -f) a save is not killed half-way: the runner goes on, says
+// that the size limit cut the write short, and leaves the collection and the folder as they were.
+TEST(SizeLimit, ASaveCutShortIsReportedAndLeavesNothing) {
+    TempFolder folder;
+    const std::string collection = folder.file("問題01.txt");
+    WriteFile(collection, Collection(3));
+    WriteFile(folder.file("s.txt"), "start\nkey frmAllGamen.text1(1) \"5\"\nset frmMondai.Text3.Text \"7\"\n"
+                                    "click frmMondai.Command2\nclick frmAllGamen.cmdEnd\n");
+    pid_t run = Spawn({MOZEL_LIMITED_RUN, "--fsize", "1800", MOZEL_RUNNER, "--folder", folder.path.string(),
+                       folder.file("s.txt")},
+                      folder.file("s.out"));
+    ASSERT_GT(run, 0);
+    EXPECT_EQ(Wait(run), 0) << "the runner ended normally, not by the signal";
+    const std::string output = ReadFile(folder.file("s.out"));
+    EXPECT_NE(output.find("書き込めませんでした"), std::string::npos) << output;
+    EXPECT_NE(output.find("ファイルの大きさの上限を超えました"), std::string::npos) << output;
+    EXPECT_NE(output.find("{\"end\":true}"), std::string::npos) << output;
+    EXPECT_EQ(ReadFile(collection), Collection(3));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"s.out", "s.txt", "問題01.txt"})) << "no temporary file stays";
 }
