@@ -385,8 +385,9 @@ std::string ReasonText(const FileError& error) {
     case EROFS:
         return "読み取り専用の場所にあります。";
     case ENOENT:
-    case ENOTDIR:
         return "ファイルまたはフォルダが見つかりません。";
+    case ENOTDIR:
+        return "パスの途中に、フォルダではなくファイルがあります。";
     case ENOSPC:
         return "ディスクの空き容量が足りません。";
     case EDQUOT:

@@ -57,6 +57,25 @@ TEST(QtPlatformTest, CollectionsLieBesideABuiltProgramButInTheDataFolderOfAnInst
     EXPECT_EQ(QFileInfo(QDir(data).filePath("問題01.txt")).size(), 0);
 }
 
+// XDG_DATA_HOME is taken only as an absolute path; a data folder that cannot be made (its
+// place is a file) is still where the installed program looks, never its own folder.
+TEST(QtPlatformTest, TheDataFolderFollowsTheBaseDirectoryRules) {
+    EXPECT_EQ(QtPlatform::DataFolder("/data/x", "/home/u", "MozelDouble"), "/data/x/MozelDouble");
+    EXPECT_EQ(QtPlatform::DataFolder("", "/home/u", "MozelDouble"), "/home/u/.local/share/MozelDouble");
+    EXPECT_EQ(QtPlatform::DataFolder("relative/dir", "/home/u", "MozelDouble"), "/home/u/.local/share/MozelDouble");
+    EXPECT_EQ(QtPlatform::DataFolder("", "", "MozelDouble"), "");
+
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath("usr/bin") && root.mkpath("usr/share/mozeldouble"));
+    QFile blocker(root.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString data = root.filePath("file/MozelDouble");
+    EXPECT_EQ(QtPlatform::CollectionFolder(root.filePath("usr/bin"), data), data);
+    EXPECT_FALSE(root.exists("usr/bin/問題01.txt"));
+}
+
 TEST(QtPlatformTest, ALockLeftByACrashedCopyIsTakenOver) {
     qttest::EnsureApplication();
     QTemporaryDir dir;
