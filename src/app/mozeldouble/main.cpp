@@ -11,6 +11,7 @@
 #include "program/Program.h"
 #include "ui/qt/Convert.h"
 #include "ui/qt/QtServices.h"
+#include "ui/qt/Translations.h"
 #include "ui/qt/QuitAfterPaint.h"
 #include "ui/qt/ViewManager.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MozelDouble"));
+    ui::qt::InstallJapaneseTranslations(app);
     QApplication::setFont(ui::qt::UiFont(9));
     // Only the program decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);
