@@ -3,6 +3,7 @@
 #include "board/PatternTables.h"
 #include "board/BoardLayout.h"
 #include "program/Program.h"
+#include "ui/StateBytes.h"
 
 namespace board {
 
@@ -21,6 +22,13 @@ frmAllGamen::frmAllGamen(program::Program& program)
     layOutControls();
     connectEvents();
     registerOperations();
+    addState({"board",
+              [this] {
+                  ui::StateWriter out;
+                  out << LockState << hintBoard_ << hintRemovals_;
+                  return out.take();
+              },
+              [this](std::string_view bytes) { ui::StateReader(bytes) >> LockState >> hintBoard_ >> hintRemovals_; }});
 }
 
 void frmAllGamen::layOutControls() {

@@ -2,6 +2,7 @@
 
 #include "grid/GridLayout.h"
 #include "program/Program.h"
+#include "ui/StateBytes.h"
 
 namespace grid {
 
@@ -28,6 +29,13 @@ frmMozelAuto::frmMozelAuto(program::Program& program, int gridNo)
     layOutControls();
     connectEvents();
     registerOperations();
+    addState({"grid",
+              [this] {
+                  ui::StateWriter out;
+                  out << IroLock << MaeSuuji;
+                  return out.take();
+              },
+              [this](std::string_view bytes) { ui::StateReader(bytes) >> IroLock >> MaeSuuji; }});
 }
 
 ui::CommandButton& frmMozelAuto::Command(int n) {

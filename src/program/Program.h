@@ -7,6 +7,7 @@
 #include "board/cmnMod01.h"
 #include "ui/FormRegistry.h"
 #include "ui/Services.h"
+#include "ui/SilentDialogs.h"
 
 namespace board { class frmAllGamen; }
 namespace grid { class frmMozelAuto; }
@@ -39,8 +40,11 @@ public:
     collection::frmMondai& frmMondai();
 
     ui::FormRegistry& forms() { return forms_; }
+    // Undo and redo of the user's actions.
+    ui::Journal& journal() { return forms_.journal(); }
     board::cmnMod01& cmn() { return cmn_; }
-    ui::Dialogs& dialogs() { return services_.dialogs; }
+    // The dialogs; silent while a window is made again for an undo step.
+    ui::Dialogs& dialogs() { return quiet_ ? static_cast<ui::Dialogs&>(silent_) : services_.dialogs; }
     ui::Printer& printer() { return services_.printer; }
     ui::Platform& platform() { return services_.platform; }
 
@@ -51,6 +55,8 @@ private:
     ui::Services services_;
     board::cmnMod01 cmn_;
     ui::FormRegistry forms_;
+    ui::SilentDialogs silent_;
+    bool quiet_ = false;
 };
 
 }  // namespace program

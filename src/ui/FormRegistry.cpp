@@ -59,8 +59,26 @@ Form& FormRegistry::get(const std::string& name) {
     form.Form_Initialize();
     // The start-up may have unloaded the window again, or ended the program.
     if (find(name) == &form) form.Form_Load();
-    if (find(name) == &form) formCreated.emit(form);
+    if (find(name) == &form) {
+        form.born_ = true;
+        journal_.formCreated(form);
+        formCreated.emit(form);
+    }
     return form;
+}
+
+Form* FormRegistry::make(const std::string& name) {
+    if (find(name)) return nullptr;
+    Form& form = get(name);
+    return find(name) == &form ? &form : nullptr;
+}
+
+void FormRegistry::drop(Form& form) {
+    Entry* e = entry(form.name());
+    if (!e || e->form.get() != &form) return;
+    form.Hide();
+    std::erase(creationOrder_, &form);
+    graveyard_.push_back(std::move(e->form));
 }
 
 Form* FormRegistry::find(const std::string& name) const {
@@ -87,6 +105,7 @@ bool FormRegistry::unload(Form& form, Form::UnloadMode mode) {
         return !cancel;
     }
     form.Form_Unload();
+    journal_.formUnloading(form);
     form.Hide();
     // The window may have been dropped meanwhile (the program ended inside its Unload).
     if (e->form.get() == &form) {
@@ -100,6 +119,7 @@ bool FormRegistry::unload(Form& form, Form::UnloadMode mode) {
 void FormRegistry::end() {
     if (ended_) return;
     ended_ = true;
+    journal_.programEnded();
     for (auto& e : entries_) {
         if (e.form) {
             e.form->Hide();
@@ -119,10 +139,15 @@ void FormRegistry::flush() {
     }
 }
 
-FormRegistry::EventScope::EventScope(FormRegistry& registry) : registry_(registry) { ++registry_.depth_; }
+FormRegistry::EventScope::EventScope(FormRegistry& registry) : registry_(registry) {
+    if (registry_.depth_++ == 0) registry_.journal_.beginGroup();
+}
 
 FormRegistry::EventScope::~EventScope() {
-    if (--registry_.depth_ == 0) registry_.flush();
+    if (--registry_.depth_ == 0) {
+        registry_.flush();
+        registry_.journal_.endGroup();
+    }
 }
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/Journal.h"
 #include "ui/Signal.h"
 
 namespace ui {
@@ -33,6 +34,13 @@ public:
     bool isLoaded(const std::string& name) const { return find(name) != nullptr; }
     // Existing windows in creation order.
     std::vector<Form*> loaded() const;
+
+    // The journal of the windows' changes, for undo and redo.
+    Journal& journal() { return journal_; }
+    // For the journal: a window made again without being referred to (it must not exist), and
+    // a window taken away without its unload events. Nothing when the window cannot be made.
+    Form* make(const std::string& name);
+    void drop(Form& form);
 
     // Runs the window's QueryUnload (which may cancel) and Unload, hides it and takes it out of
     // the registry; the object itself lives until the current event has returned. An unload of
@@ -76,6 +84,7 @@ private:
     const Entry* entry(const std::string& name) const;
 
     std::vector<Entry> entries_;
+    Journal journal_{*this};
     std::vector<Form*> creationOrder_;
     std::vector<std::unique_ptr<Form>> graveyard_;
     int depth_ = 0;
