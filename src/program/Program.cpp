@@ -17,6 +17,23 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmMondai", [this] { return std::make_unique<collection::frmMondai>(*this); });
     journal().addState(board::SolvingState(cmn_));
     journal().setQuietHook([this](bool quiet) { quiet_ = quiet; });
+    addShortcuts();
+}
+
+void Program::addShortcuts() {
+    using ui::kCtrlMask;
+    using ui::kShiftMask;
+    auto undo = [this](ui::Control*) {
+        journal().undo();
+        return true;
+    };
+    auto redo = [this](ui::Control*) {
+        journal().redo();
+        return true;
+    };
+    forms_.addShortcut({'Z', kCtrlMask}, undo);
+    forms_.addShortcut({'Y', kCtrlMask}, redo);
+    forms_.addShortcut({'Z', kCtrlMask | kShiftMask}, redo);
 }
 
 Program::~Program() = default;

@@ -51,6 +51,8 @@ public:
 private:
     template <typename W>
     W& window(const char* name);
+    // Keys that act in every window: undo, redo, paste and copy of a problem.
+    void addShortcuts();
 
     ui::Services services_;
     board::cmnMod01 cmn_;

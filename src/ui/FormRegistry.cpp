@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -134,9 +135,24 @@ void FormRegistry::flush() {
     while (!graveyard_.empty()) {
         std::vector<std::unique_ptr<Form>> dying = std::move(graveyard_);
         graveyard_.clear();
-        for (auto& form : dying) formDestroyed.emit(*form);
+        for (auto& form : dying) {
+            if (focus_ && &focus_->form() == form.get()) focus_ = nullptr;
+            formDestroyed.emit(*form);
+        }
         dying.clear();
     }
+}
+
+void FormRegistry::setFocus(Control& control) {
+    focus_ = &control;
+    focusRequested.emit(control);
+}
+
+bool FormRegistry::runShortcut(const KeyChord& chord, Control* focus) {
+    for (auto& [key, handler] : shortcuts_) {
+        if (key == chord && handler(focus)) return true;
+    }
+    return false;
 }
 
 FormRegistry::EventScope::EventScope(FormRegistry& registry) : registry_(registry) {

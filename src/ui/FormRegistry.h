@@ -10,6 +10,7 @@
 
 #include "ui/Form.h"
 #include "ui/Journal.h"
+#include "ui/Keys.h"
 #include "ui/Signal.h"
 
 namespace ui {
@@ -37,6 +38,19 @@ public:
 
     // The journal of the windows' changes, for undo and redo.
     Journal& journal() { return journal_; }
+
+    // The control that has the keyboard focus; nothing when no control of the program has it.
+    Control* focus() const { return focus_; }
+    // Code moves the focus (the view follows it through focusRequested); a view reports
+    // where the user moved it.
+    void setFocus(Control& control);
+    void noteFocus(Control* control) { focus_ = control; }
+    Signal<Control&> focusRequested;
+
+    // Keys that act wherever the focus is; a handler returns whether it took the key.
+    using Shortcut = std::function<bool(Control* focus)>;
+    void addShortcut(KeyChord chord, Shortcut handler) { shortcuts_.push_back({chord, std::move(handler)}); }
+    bool runShortcut(const KeyChord& chord, Control* focus);
     // For the journal: a window made again without being referred to (it must not exist), and
     // a window taken away without its unload events. Nothing when the window cannot be made.
     Form* make(const std::string& name);
@@ -85,6 +99,8 @@ private:
 
     std::vector<Entry> entries_;
     Journal journal_{*this};
+    Control* focus_ = nullptr;
+    std::vector<std::pair<KeyChord, Shortcut>> shortcuts_;
     std::vector<Form*> creationOrder_;
     std::vector<std::unique_ptr<Form>> graveyard_;
     int depth_ = 0;

@@ -43,6 +43,9 @@ public:
     std::function<void(int& keyAscii)> onKeyPress;
     // After a key that KeyPress kept has been applied to the text.
     std::function<void(int keyAscii)> onKeyUp;
+    // A named key (an arrow, Home, Delete, a key with Ctrl ...) before anything else sees it;
+    // a handler sets keyCode to 0 to take it (ui/Keys.h).
+    std::function<void(int& keyCode, int shift)> onKeyDown;
     std::function<void(int button, int shift, int x, int y)> onMouseDown;
 
     std::vector<std::string> propertyNames() const override;
