@@ -24,6 +24,9 @@
 #include <cstring>
 #include <stdexcept>
 #include <string>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "puzzle/BandTables.h"
 #include "puzzle/Random.h"
@@ -88,6 +91,30 @@ struct BoardOrder {
     int count = 0;
 };
 
+// Takes cell `bit` from the nine digits of a band (nine Bands side by side); returns the digits
+// that had it (bit e for digit e + 1). This is the heart of every placement; with SSE2 (every
+// x86-64) four digits go at once, elsewhere one at a time.
+inline unsigned TakeCell(Band* digits, Band bit) {
+    unsigned had = 0;
+#if defined(__SSE2__)
+    const __m128i mask = _mm_set1_epi32(static_cast<int>(bit));
+    for (int e = 0; e < 8; e += 4) {
+        __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits + e));
+        __m128i hit = _mm_cmpeq_epi32(_mm_and_si128(four, mask), mask);
+        had |= static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(hit))) << e;
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(digits + e), _mm_andnot_si128(mask, four));
+    }
+#else
+    for (int e = 0; e < 8; ++e) {
+        had |= (digits[e] & bit ? 1u : 0u) << e;
+        digits[e] &= ~bit;
+    }
+#endif
+    had |= (digits[8] & bit ? 1u : 0u) << 8;
+    digits[8] &= ~bit;
+    return had;
+}
+
 template <Mode kMode>
 class Searcher {
 public:
@@ -140,9 +167,15 @@ private:
     bool propagate(State& s) {
         for (;;) {
             while (dirty_) {
-                int i = std::countr_zero(dirty_);
-                dirty_ &= dirty_ - 1;
-                if (!slot(s, i)) return false;
+                // A band at a time: its digits changed since the last look.
+                int gb = std::countr_zero(dirty_) / 9;
+                unsigned digits = static_cast<unsigned>(dirty_ >> (9 * gb)) & 0x1FF;
+                dirty_ &= ~(uint64_t{0x1FF} << (9 * gb));
+                int other = o_.partner[At(gb)];
+                for (; digits; digits &= digits - 1)
+                    if (!(other >= 0 ? slot<true>(s, gb, std::countr_zero(digits), other)
+                                     : slot<false>(s, gb, std::countr_zero(digits), other)))
+                        return false;
             }
             if (!nakedSingles(s)) return false;
             if (dirty_) continue;
@@ -151,9 +184,11 @@ private:
         }
     }
 
-    // A changed slot: its box-line intersection, its shared cells and its hidden singles.
-    bool slot(State& s, int i) {
-        int gb = i / 9, d = i % 9;
+    // A changed slot: its box-line intersection, its shared cells (kShared: band gb shares
+    // cells with the other grid's band `other`) and its hidden singles.
+    template <bool kShared>
+    bool slot(State& s, int gb, int d, int other) {
+        int i = 9 * gb + d;
         Band x = s.cand[At(i)];
         band::BandRows rows = band::ReadRows(x);
         if constexpr (kMode == Mode::Fast) {
@@ -166,8 +201,8 @@ private:
                 rows = band::ReadRows(x);
             }
         }
-        if (int other = o_.partner[At(gb)]; other >= 0) {
-            if (Band y = share(s, i, other); y != x) rows = band::ReadRows(x = y);
+        if constexpr (kShared) {
+            if (Band y = share(s, gb, d, other); y != x) rows = band::ReadRows(x = y);
         }
         Band alone = rows.alone;
         if constexpr (kMode == Mode::Stable) {
@@ -179,11 +214,10 @@ private:
         return true;
     }
 
-    // Makes the shared cells of slot i the same as in the other grid's band `other`: a place
-    // either grid has lost is lost in both. Returns the slot's new bits.
-    Band share(State& s, int i, int other) {
-        int gb = i / 9, g = gb / 3;
-        int j = i + 9 * (other - gb);
+    // Makes the shared cells of digit d in band gb the same as in the other grid's band `other`:
+    // a place either grid has lost is lost in both. Returns the slot's new bits.
+    Band share(State& s, int gb, int d, int other) {
+        int g = gb / 3, i = 9 * gb + d, j = 9 * other + d;
         Band& x = s.cand[At(i)];
         Band& y = s.cand[At(j)];
         Band common = o_.toOther(g, x) & y;
@@ -221,23 +255,16 @@ private:
         int position = std::countr_zero(bit);
         Band* digits = &s.cand[At(9 * gb)];
         Band mine = digits[d];
-        unsigned had = 0;
-#pragma GCC unroll 9
-        for (int e = 0; e < 9; ++e) {
-            had |= (digits[e] >> position & 1) << e;
-            digits[e] &= ~bit;
-        }
+        unsigned had = TakeCell(digits, bit);
         digits[d] = (mine & ~band::kRowAndBox[At(position)]) | bit;
-        uint64_t touched = uint64_t{had | 1u << d} << (9 * gb);
-        // The column in the grid's other two bands.
-        int first = gb - gb % 3;
+        // The column in the grid's other two bands: band gb + 1 and gb + 2, wrapping round the grid's three.
+        constexpr std::array<std::array<int8_t, 2>, 6> kOthers{{{1, 2}, {-1, 1}, {-2, -1}, {1, 2}, {-1, 1}, {-2, -1}}};
+        int x1 = 9 * (gb + kOthers[At(gb)][0]) + d, x2 = 9 * (gb + kOthers[At(gb)][1]) + d;
         Band column = band::kColumnOf[At(position)];
-        for (int x = first; x < first + 3; ++x) {
-            if (x == gb) continue;
-            Band& p = s.cand[At(9 * x + d)];
-            touched |= uint64_t{(p & column) != 0} << (9 * x + d);
-            p &= ~column;
-        }
+        uint64_t touched = uint64_t{had | 1u << d} << (9 * gb) | uint64_t{(s.cand[At(x1)] & column) != 0} << x1 |
+                           uint64_t{(s.cand[At(x2)] & column) != 0} << x2;
+        s.cand[At(x1)] &= ~column;
+        s.cand[At(x2)] &= ~column;
         if (diagonal_) touched |= placeOnDiagonals(s, gb, position, d);
         changed(touched);
     }
@@ -264,8 +291,10 @@ private:
     bool nakedSingles(State& s) {
         uint64_t slots = round_;
         round_ = 0;
-        for (int gb = 0; gb < 6; ++gb) {
-            if (!((slots >> (9 * gb)) & 0x1FF)) continue;
+        unsigned bands = 0;
+        for (int gb = 0; gb < 6; ++gb) bands |= unsigned{((slots >> (9 * gb)) & 0x1FF) != 0} << gb;
+        for (; bands; bands &= bands - 1) {
+            int gb = std::countr_zero(bands);
             const Band* digits = &s.cand[At(9 * gb)];
             Band one = 0, two = 0;
 #pragma GCC unroll 9
@@ -290,8 +319,9 @@ private:
         uint64_t slots = stall_;
         stall_ = 0;
         for (int g = 0; g < 2; ++g) {
-            for (int d = 0; d < 9; ++d) {
-                if (!(slots & DigitSlots(g, d))) continue;
+            uint64_t grid = slots >> (27 * g);
+            for (auto digits = static_cast<unsigned>((grid | grid >> 9 | grid >> 18) & 0x1FF); digits; digits &= digits - 1) {
+                int d = std::countr_zero(digits);
                 if constexpr (kMode == Mode::Fast) {
                     if (!narrowStacks(s, g, d)) return false;
                 } else {
