@@ -62,12 +62,13 @@ constexpr Band Columns(Band x) { return (x | x >> 9 | x >> 18) & 0x1FF; }
 // The same 9 column bits in all three rows of a band.
 constexpr Band SpreadColumns(Band columns) { return columns * 0x40201; }
 
-// For the 9 bits of one row: the boxes holding any of them (bits 0..2, bit k for box k), and
-// bit 4 when there are two or more.
+// For the 9 bits of one row: the boxes holding any of them (bits 0..2, bit k for box k), bit 3
+// when there is exactly one, bit 4 when there are two or more.
 inline constexpr std::array<uint8_t, 512> kRowInfo = [] {
     std::array<uint8_t, 512> t{};
     for (unsigned f = 0; f < 512; ++f)
-        t[f] = static_cast<uint8_t>(((f & 7) ? 1 : 0) | ((f & 070) ? 2 : 0) | ((f & 0700) ? 4 : 0) | ((f & (f - 1)) != 0 ? 16 : 0));
+        t[f] = static_cast<uint8_t>(((f & 7) ? 1 : 0) | ((f & 070) ? 2 : 0) | ((f & 0700) ? 4 : 0) |
+                                    (f != 0 && (f & (f - 1)) == 0 ? 8 : 0) | ((f & (f - 1)) != 0 ? 16 : 0));
     return t;
 }();
 
@@ -104,8 +105,7 @@ struct BandRows {
 };
 constexpr BandRows ReadRows(Band x) {
     unsigned r0 = kRowInfo[x & 0x1FF], r1 = kRowInfo[x >> 9 & 0x1FF], r2 = kRowInfo[x >> 18];
-    Band row0 = x & RowMask(0), row1 = x & RowMask(1), row2 = x & RowMask(2);
-    return {(r0 & 7) | (r1 & 7) << 3 | (r2 & 7) << 6, (OneBit(row0) ? row0 : 0) | (OneBit(row1) ? row1 : 0) | (OneBit(row2) ? row2 : 0),
+    return {(r0 & 7) | (r1 & 7) << 3 | (r2 & 7) << 6, x & kRows[(r0 >> 3 & 1) | (r1 >> 2 & 2) | (r2 >> 1 & 4)],
             ((r0 | r1 | r2) & 16) != 0};
 }
 

@@ -201,9 +201,7 @@ private:
                 rows = band::ReadRows(x);
             }
         }
-        if constexpr (kShared) {
-            if (Band y = share(s, gb, d, other); y != x) rows = band::ReadRows(x = y);
-        }
+        if constexpr (kShared) share(s, gb, d, other, x);
         Band alone = rows.alone;
         if constexpr (kMode == Mode::Stable) {
             if (!band::RowsAndBoxesHit(x)) return false;
@@ -214,24 +212,17 @@ private:
         return true;
     }
 
-    // Makes the shared cells of digit d in band gb the same as in the other grid's band `other`:
-    // a place either grid has lost is lost in both. Returns the slot's new bits.
-    Band share(State& s, int gb, int d, int other) {
-        int g = gb / 3, i = 9 * gb + d, j = 9 * other + d;
-        Band& x = s.cand[At(i)];
+    // Takes from the other grid's band `other` the shared cells where digit d has lost its place
+    // in band gb (bits x). Each copy of a shared cell does this when it changes, so the copies
+    // end up the same.
+    void share(State& s, int gb, int d, int other, Band x) {
+        int j = 9 * other + d;
         Band& y = s.cand[At(j)];
-        Band common = o_.toOther(g, x) & y;
-        Band y2 = (y & ~o_.shared[At(1 - g)]) | common;
+        Band y2 = y & (o_.toOther(gb / 3, x) | ~o_.shared[At(1 - gb / 3)]);
         if (y2 != y) {
             y = y2;
             changed(SlotBit(j));
         }
-        Band x2 = (x & ~o_.shared[At(g)]) | o_.toOther(1 - g, common);
-        if (x2 != x) {
-            x = x2;
-            changed(SlotBit(i));
-        }
-        return x;
     }
 
     // Places digit d in cell `bit` of band gb (3g + b), and in the other grid's copy of a
@@ -504,13 +495,12 @@ bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Ove
         }
         if (diagonal) {
             twice |= (main & (main - 1)) | (anti & (anti - 1));
-        } else {
-            main = anti = 0;
+            for (int b = 0; b < 3; ++b)
+                units[static_cast<std::size_t>(b)] |= (main ? band::MainDiagonalMask(b) : 0) | (anti ? band::AntiDiagonalMask(b) : 0);
         }
         for (int b = 0; b < 3; ++b) {
             auto ub = static_cast<std::size_t>(b);
-            Band taken = units[ub] | (main ? band::MainDiagonalMask(b) : 0) | (anti ? band::AntiDiagonalMask(b) : 0);
-            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (band::kAll & ~taken & given[0][ub]) | x[ub];
+            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (band::kAll & ~units[ub] & given[0][ub]) | x[ub];
         }
     }
     return twice == 0;
