@@ -5,6 +5,8 @@
 #include "puzzle/Solver.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 
 #include "puzzle/EngineSearch.h"
 
@@ -24,6 +26,7 @@ SolveResult Solve(const DoubleBoard& board) {
 int CountSolutions(const DoubleBoard& board, int limit) { return engine::Search(board, {.limit = limit}, nullptr); }
 
 bool SolvableWithout(const DoubleBoard& board, int cell, int digit) {
+    if (cell < 1 || cell > kBoardCells) throw std::invalid_argument("no board cell " + std::to_string(cell));
     return engine::Search(board, {.limit = 1, .excludeCell = cell, .excludeDigit = digit}, nullptr) > 0;
 }
 
