@@ -1,22 +1,24 @@
 // Each grid keeps, for each digit, the cells that may still hold it as three bands of 27 bits
-// (BandTables.h): 27 slots a grid, one per band and digit. A cell both grids cover has a bit in
-// each grid; the two are kept equal by ANDing the shared columns of the overlapping bands
-// whenever one changes.
+// (BandTables.h): 27 slots a grid, one per band and digit, the nine digits of a band side by
+// side. A cell both grids cover has a bit in each grid; whenever a slot changes, the places it
+// has lost in shared cells are taken from the other grid's copy too, so the copies stay equal.
 //
 // Placing a digit takes the cell from the other digits and the digit from the cell's row, box,
 // column (and diagonal) at once, so a board whose every cell is placed is a solution whatever
 // else propagation did. Propagation works on what changed since it last looked, in two tiers:
 // - each changed slot: its box-line intersection (Fast mode: the band's rows and boxes must
 //   take the digit in a permutation of their row-box pairs), its shared cells, and the digit
-//   alone in a row (Stable mode: or in a box) is placed; then each changed band: a cell with
+//   alone in a row (Stable mode: or in a box) is placed; then in each changed band a cell with
 //   one candidate left is placed;
 // - when that stops, each changed digit of a grid: the box-line intersection of its stacks
 //   (Fast mode: the bands and columns of a stack, the same way; Stable mode: the digit alone in
 //   a column is placed instead) and its diagonals.
 // In Fast mode the two intersections together leave a digit alone in its column or box only
-// when it is alone in its row too, so the rows find every hidden single. A contradiction is a
-// cell without candidates, a unit without a place for a digit, or no permutation. The search
-// copies the state (240 bytes) per branch; nothing is allocated.
+// when it is alone in its row too, so the rows find every hidden single. Stable mode stops at
+// the fixpoint of singles, which is the same whatever the order of work, so with the same
+// branching it walks the same tree as the engine before it. A contradiction is a cell without
+// candidates, a unit without a place for a digit, or no permutation. The search copies the
+// state (240 bytes) per branch; nothing is allocated.
 #include "puzzle/EngineSearch.h"
 
 #include <bit>
@@ -39,9 +41,9 @@ using band::Band;
 // The state's slot of digit d (0..8) in grid g's band b: the nine digits of a band side by side.
 constexpr int Slot(int g, int b, int d) { return g * 27 + b * 9 + d; }
 constexpr uint64_t SlotBit(int slot) { return uint64_t{1} << slot; }
-// The slots of digit d's three bands in grid g.
-constexpr uint64_t DigitSlots(int g, int d) { return uint64_t{0x40201} << Slot(g, 0, d); }
 constexpr uint64_t kAllSlots = (uint64_t{1} << 54) - 1;
+// For band gb (3g + b), how far the grid's other two bands lie from it.
+constexpr std::array<std::array<int8_t, 2>, 6> kOtherBands{{{1, 2}, {-1, 1}, {-2, -1}, {1, 2}, {-1, 1}, {-2, -1}}};
 
 // How the two grids of a pattern overlap, in band terms. The grids lie whole boxes apart, so
 // the shared cells of a band are whole columns of it, and a shared band of grid 1 lies on a
@@ -248,9 +250,8 @@ private:
         Band mine = digits[d];
         unsigned had = TakeCell(digits, bit);
         digits[d] = (mine & ~band::kRowAndBox[At(position)]) | bit;
-        // The column in the grid's other two bands: band gb + 1 and gb + 2, wrapping round the grid's three.
-        constexpr std::array<std::array<int8_t, 2>, 6> kOthers{{{1, 2}, {-1, 1}, {-2, -1}, {1, 2}, {-1, 1}, {-2, -1}}};
-        int x1 = 9 * (gb + kOthers[At(gb)][0]) + d, x2 = 9 * (gb + kOthers[At(gb)][1]) + d;
+        // The column in the grid's other two bands.
+        int x1 = 9 * (gb + kOtherBands[At(gb)][0]) + d, x2 = 9 * (gb + kOtherBands[At(gb)][1]) + d;
         Band column = band::kColumnOf[At(position)];
         uint64_t touched = uint64_t{had | 1u << d} << (9 * gb) | uint64_t{(s.cand[At(x1)] & column) != 0} << x1 |
                            uint64_t{(s.cand[At(x2)] & column) != 0} << x2;
@@ -455,11 +456,10 @@ private:
 };
 
 // Grid g's candidates from the board's givens (digits 0..9). The givens are read into a plane
-// per digit;
-// then each digit's givens are applied at once, unit by unit: the rows, columns, boxes (and
-// diagonals) that hold one lose the digit elsewhere, and a unit holding two is a contradiction.
-// A given's cell keeps its digit alone. Adds the givens read to `read`, a shared cell in grid 1
-// only. Returns false on a contradiction.
+// per digit; then each digit's givens are applied at once, unit by unit: the rows, columns,
+// boxes (and diagonals) that hold one lose the digit elsewhere, and a unit holding two is a
+// contradiction. A given's cell keeps its digit alone. Adds the givens read to `read`, a shared
+// cell counted with grid 1 only. Returns false on a contradiction.
 bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Overlap& overlap, int g, bool diagonal,
               State& s, int& read) {
     // Per digit 1..9; an empty cell marks entry 0, so that the loop does not branch on it.
