@@ -167,10 +167,11 @@ double FirstSolveInProcess(const std::string& engine, const puzzle::DoubleBoard&
     return pclose(out) == 0 ? us : -1;
 }
 
-// The first solve of a process against the median: the double problems are timed as in the
-// race (each pass one call per problem, a problem's time its fastest), and the problem of median
-// time is solved first in fresh processes. Counters: first_new_us and first_old_us (median over
-// the processes), new_median_us, and first_over_median (new first solve / new median).
+// The first solve of a process against the median: the double problems are timed by the new
+// engine alone, otherwise as in the race (each pass one call per problem, a problem's time its
+// fastest), and the problem of median time is solved first in fresh processes. Counters:
+// first_new_us and first_old_us (median over the processes), new_median_us, and
+// first_over_median (new first solve / new median).
 void BM_FirstSolve(benchmark::State& state) {
     const std::vector<puzzle::DoubleBoard>& problems = Doubles();
     std::vector<double> warm(problems.size(), 1e9);
