@@ -153,6 +153,9 @@ void frmAllGamen::layOutControls() {
     // Under the palette: problems that come from elsewhere than a collection.
     cmdMondaiNiSuru.setCaption("問題にする");
     cmdMondaiNiSuru.setBounds(9100, 7500, 1050, 420);
+    cmdTudukikara.setCaption("続きから");
+    cmdTudukikara.setBounds(9100, 8460, 1050, 420);
+    cmdTudukikara.setVisible(false);
 
     lblNaname.setCaption("対角ナンプレの制御に使用しています。==>");
     lblNaname.setBounds(2500, 10940, 4200, 300);
@@ -190,6 +193,7 @@ void frmAllGamen::connectEvents() {
     cmdModosu.onClick = [this] { cmdModosu_Click(); };
     cmdYarinaosi.onClick = [this] { cmdYarinaosi_Click(); };
     cmdMondaiNiSuru.onClick = [this] { cmdMondaiNiSuru_Click(); };
+    cmdTudukikara.onClick = [this] { cmdTudukikara_Click(); };
 }
 
 void frmAllGamen::registerOperations() {

@@ -67,6 +67,8 @@ public:
     ui::CommandButton cmdYarinaosi{*this, "cmdYarinaosi"};
     // Problems without a collection: the board's digits made the problem (問題にする).
     ui::CommandButton cmdMondaiNiSuru{*this, "cmdMondaiNiSuru"};
+    // 続きから: shown at start-up when a board was kept at the end of the last run.
+    ui::CommandButton cmdTudukikara{*this, "cmdTudukikara"};
 
     // Counters and notices.
     ui::Label lblSetCountHead{*this, "lblSetCountHead"};
@@ -152,6 +154,10 @@ public:
     bool PasteMondai();
     void CopyMondai(bool picture);
 
+    // The board kept for 続きから at the end of the program, and put back by it.
+    void KeepBoard();
+    void cmdTudukikara_Click();
+
     // Placing a problem on the board and both grid windows, as a load from a collection does:
     // what a problem starts from is reset, the givens stand black on white and locked, the
     // other cells of the pattern are free (""), 判定A and 判定B appear. Without texts, the
@@ -201,8 +207,9 @@ private:
     std::vector<std::pair<int, int>> hintRemovals_;
     void PaintHintCell(int c, ui::Color color);
 
-    // The undo buttons follow the journal.
+    // The undo buttons follow the journal; 続きから is offered when a board was kept.
     void ShowUndoState();
+    void ShowKeptBoardButton();
     int journalToken_ = 0;
 
     program::Program& program_;

@@ -53,6 +53,7 @@ void frmAllGamen::Form_Load() {
     cmdNaname02.setVisible(false);
     txtNaname02.setVisible(false);
     program_.frmOption01().chkTaikakusen.setValue(0);
+    ShowKeptBoardButton();
 }
 
 void frmAllGamen::Form_QueryUnload(bool&) {

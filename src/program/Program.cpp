@@ -74,7 +74,11 @@ void Program::Start() {
     if (!ended()) journal().setEnabled(true);
 }
 
-void Program::End() { forms_.end(); }
+void Program::End() {
+    // The board of a program that started is kept for 続きから.
+    if (auto* main = static_cast<board::frmAllGamen*>(forms_.find("frmAllGamen")); main && main->born()) main->KeepBoard();
+    forms_.end();
+}
 
 board::frmAllGamen& Program::frmAllGamen() { return window<board::frmAllGamen>("frmAllGamen"); }
 grid::frmMozelAuto& Program::frmMozelAuto() { return window<grid::frmMozelAuto>("frmMozelAuto"); }

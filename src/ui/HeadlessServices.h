@@ -57,8 +57,9 @@ public:
     void PrintForm(const Form& form) override;
     bool AnotherInstanceRunning() override { return otherInstance_; }
     std::string ProgramFolder() override { return folder_; }
-    // Without a screen the data folder is the program's folder.
-    std::string DataFolder() override { return folder_; }
+    // Without a screen there is no data folder (nothing is kept between runs) unless set.
+    std::string DataFolder() override { return dataFolder_; }
+    void setDataFolder(std::string folder) { dataFolder_ = std::move(folder); }
     std::string ClipboardText() override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     double Timer() override { return timer_; }
@@ -74,6 +75,7 @@ private:
     std::deque<std::string> buttonAnswers_;
     bool otherInstance_ = false;
     std::string folder_ = ".";
+    std::string dataFolder_;
     std::string clipboard_;
     double timer_ = 0.0;
     RandomSource random_;

@@ -120,6 +120,7 @@ void Run::restart() {
     program_.reset();
     services_ = std::make_unique<RandomServices>(rng_, folder_);
     services_->setProgramFolder(folder_.string());
+    services_->setDataFolder(folder_.string());
     program_ = std::make_unique<program::Program>(services_->services());
     log("start");
     program_->Start();
@@ -352,6 +353,8 @@ void Run::snapshotCollections() {
     collections_.clear();
     std::error_code ec;
     for (const auto& entry : fs::recursive_directory_iterator(folder_, ec)) {
+        // The board kept for 続きから lives here too; it is no collection.
+        if (entry.path().filename().string().starts_with("続きから")) continue;
         if (entry.is_regular_file()) collections_.emplace_back(entry.path(), ReadAll(entry.path()));
     }
 }

@@ -67,6 +67,8 @@ int main(int argc, char** argv) {
 
     ui::HeadlessServices services;
     services.setProgramFolder(args->folder);
+    // The board kept for 続きから lies in the same folder, so that a second run there finds it.
+    services.setDataFolder(args->folder);
     program::Program program(services.services());
     runner::ScriptRunner runner(program, services, std::cout);
     return runner.run(script);

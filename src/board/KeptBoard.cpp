@@ -1,0 +1,185 @@
+#include "board/KeptBoard.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace board {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kHeader = "MozelDouble 続きから 1";
+
+// A value on one line: backslash, tab and line breaks escaped.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else out += c;
+    }
+    return out;
+}
+
+std::optional<std::string> Unescaped(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size()) return std::nullopt;
+        switch (text[i]) {
+            case '\\': out += '\\'; break;
+            case 't': out += '\t'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            default: return std::nullopt;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string_view> Split(std::string_view line) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab - start));
+        if (tab == std::string_view::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+std::optional<int> Number(std::string_view text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
+    int n = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+fs::path PathIn(const std::string& folder) { return fs::path(folder) / fs::path(kKeptBoardFile); }
+
+}  // namespace
+
+std::string WriteKeptBoard(const KeptBoard& board) {
+    std::string out = std::string(kHeader) + "\n";
+    out += "pattern\t" + std::to_string(board.pattern) + "\n";
+    out += std::string("diagonal\t") + (board.diagonal ? "1" : "0") + "\n";
+    for (int c = 1; c <= 225; ++c) {
+        const KeptBoard::Cell& cell = board.cells[static_cast<std::size_t>(c)];
+        out += "cell\t" + std::to_string(c) + "\t" + (cell.given ? "1" : "0") + "\t" + Escaped(cell.text) + "\n";
+    }
+    out += "number\t" + Escaped(board.number) + "\n";
+    out += "question\t" + Escaped(board.question) + "\n";
+    out += "question2\t" + Escaped(board.question2) + "\n";
+    out += "memo\t" + Escaped(board.memo) + "\n";
+    out += "nanido\t" + Escaped(board.nanido) + "\n";
+    return out + "end\n";
+}
+
+std::optional<KeptBoard> ReadKeptBoard(std::string_view text) {
+    std::istringstream in{std::string(text)};
+    std::string line;
+    if (!std::getline(in, line) || line != kHeader) return std::nullopt;
+    KeptBoard board;
+    std::array<bool, 226> seen{};
+    bool pattern = false, diagonal = false, end = false;
+    while (std::getline(in, line)) {
+        std::vector<std::string_view> f = Split(line);
+        if (f[0] == "end" && f.size() == 1) {
+            end = true;
+            break;
+        }
+        if (f[0] == "pattern" && f.size() == 2) {
+            auto p = Number(f[1]);
+            if (!p || *p < 1 || *p > 12) return std::nullopt;
+            board.pattern = *p;
+            pattern = true;
+        } else if (f[0] == "diagonal" && f.size() == 2 && (f[1] == "0" || f[1] == "1")) {
+            board.diagonal = f[1] == "1";
+            diagonal = true;
+        } else if (f[0] == "cell" && f.size() == 4 && (f[2] == "0" || f[2] == "1")) {
+            auto c = Number(f[1]);
+            auto cellText = Unescaped(f[3]);
+            if (!c || *c < 1 || *c > 225 || !cellText) return std::nullopt;
+            board.cells[static_cast<std::size_t>(*c)] = {*cellText, f[2] == "1"};
+            seen[static_cast<std::size_t>(*c)] = true;
+        } else if (f.size() == 2 && (f[0] == "number" || f[0] == "question" || f[0] == "question2" || f[0] == "memo" ||
+                                     f[0] == "nanido")) {
+            auto value = Unescaped(f[1]);
+            if (!value) return std::nullopt;
+            std::string& field = f[0] == "number" ? board.number
+                                 : f[0] == "question" ? board.question
+                                 : f[0] == "question2" ? board.question2
+                                 : f[0] == "memo" ? board.memo
+                                                  : board.nanido;
+            field = *value;
+        } else {
+            return std::nullopt;
+        }
+    }
+    // A board kept whole has every line; a file cut short is no board.
+    for (int c = 1; c <= 225; ++c) {
+        if (!seen[static_cast<std::size_t>(c)]) return std::nullopt;
+    }
+    if (!pattern || !diagonal || !end) return std::nullopt;
+    return board;
+}
+
+bool StoreKeptBoard(const std::string& folder, const KeptBoard& board) {
+    if (folder.empty()) return false;
+    const fs::path target = PathIn(folder);
+    fs::path temporary = target;
+    temporary += ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << WriteKeptBoard(board);
+        out.flush();
+        if (!out) {
+            std::error_code ec;
+            fs::remove(temporary, ec);
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::rename(temporary, target, ec);
+    if (ec) fs::remove(temporary, ec);
+    return !ec;
+}
+
+bool HasKeptBoard(const std::string& folder) {
+    std::error_code ec;
+    return !folder.empty() && fs::is_regular_file(PathIn(folder), ec);
+}
+
+std::optional<KeptBoard> FetchKeptBoard(const std::string& folder, std::string& setAside) {
+    setAside.clear();
+    const fs::path path = PathIn(folder);
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in) {
+        if (auto board = ReadKeptBoard(text.str())) return board;
+    }
+    // Set aside under a name no other file has, so that the next start does not trip on it.
+    for (int n = 1; n < 1000; ++n) {
+        fs::path aside = fs::path(folder) / fs::path("続きから-読めなかった" + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".txt");
+        std::error_code ec;
+        if (fs::exists(aside, ec)) continue;
+        fs::rename(path, aside, ec);
+        if (!ec) setAside = aside.string();
+        break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace board

@@ -1,0 +1,42 @@
+// The board kept between runs for 続きから: the pattern, the diagonal rule, every board cell's
+// text and whether it is a given (locked), and the problem's texts. Kept as a small text file
+// in the user's data folder, one field a line.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace board {
+
+struct KeptBoard {
+    int pattern = 12;
+    bool diagonal = false;
+    struct Cell {
+        std::string text;
+        bool given = false;
+        bool operator==(const Cell&) const = default;
+    };
+    std::array<Cell, 226> cells{};  // board cells 1..225; 0 unused
+    std::string number, question, question2, memo, nanido;
+    bool operator==(const KeptBoard&) const = default;
+};
+
+// The file's name in the data folder.
+constexpr const char* kKeptBoardFile = "続きから.txt";
+
+std::string WriteKeptBoard(const KeptBoard& board);
+// Nothing when the text is no kept board (another file, cut short, a pattern out of range).
+std::optional<KeptBoard> ReadKeptBoard(std::string_view text);
+
+// The kept board of a folder: stored (written beside it and renamed over it, so that a board
+// is never half kept); false when it could not be.
+bool StoreKeptBoard(const std::string& folder, const KeptBoard& board);
+// Whether a kept board lies in the folder.
+bool HasKeptBoard(const std::string& folder);
+// The kept board; nothing when it cannot be read, and then the file is set aside under a name
+// of its own (returned in setAside, empty when it could not be moved), never deleted.
+std::optional<KeptBoard> FetchKeptBoard(const std::string& folder, std::string& setAside);
+
+}  // namespace board

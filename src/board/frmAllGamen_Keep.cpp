@@ -1,0 +1,65 @@
+// 続きから: the board kept at the end of the program in the user's data folder, and put back
+// on the board, as one step, when the user asks for it at a later start.
+#include "board/BoardCell.h"
+#include "board/KeptBoard.h"
+#include "board/PatternTables.h"
+#include "board/cmnMod01.h"
+#include "board/frmAllGamen.h"
+#include "grid/frmMozelAuto.h"
+#include "program/Program.h"
+
+namespace board {
+
+void frmAllGamen::KeepBoard() {
+    KeptBoard kept;
+    kept.pattern = cmn.PatternNo;
+    kept.diagonal = cmdNaname01.visible();
+    for (int c = 1; c <= kBoardCells; ++c) {
+        kept.cells[static_cast<std::size_t>(c)] = {text1(c).text(), text1(c).locked()};
+    }
+    kept.number = lblMondaiNum.caption();
+    kept.question = txtQuestion.text();
+    kept.question2 = txtQuestion2.text();
+    kept.memo = txtMondaiMemo.text();
+    kept.nanido = txtNanido.text();
+    StoreKeptBoard(program_.platform().DataFolder(), kept);
+}
+
+void frmAllGamen::ShowKeptBoardButton() { cmdTudukikara.setVisible(HasKeptBoard(program_.platform().DataFolder())); }
+
+void frmAllGamen::cmdTudukikara_Click() {
+    std::string setAside;
+    std::optional<KeptBoard> kept = FetchKeptBoard(program_.platform().DataFolder(), setAside);
+    cmdTudukikara.setVisible(false);
+    if (!kept) {
+        program_.dialogs().MsgBox("前回の盤面を読めませんでした。" +
+                                      (setAside.empty() ? std::string() : "\nファイルは次の名前で残してあります：" + setAside),
+                                  ui::MsgIcon::Exclamation);
+        return;
+    }
+    // The board starts anew as for a problem, then takes the kept cells: the givens placed as
+    // a load places them (also in the grid windows), the user's own digits as they stood.
+    ClearForProblem();
+    ShowProblemPattern(kept->pattern);
+    for (int g = 1; g <= 2; ++g) {
+        std::vector<int> cells, digits;
+        for (int k = 1; k <= kGridCells; ++k) {
+            int c = cmn.GridMasu[static_cast<std::size_t>(kept->pattern)][static_cast<std::size_t>(g)][static_cast<std::size_t>(k)];
+            const KeptBoard::Cell& cell = kept->cells[static_cast<std::size_t>(c)];
+            cells.push_back(c);
+            digits.push_back(cell.given && IsDigitCell(cell.text) ? static_cast<int>(CellValue(cell.text)) : 0);
+        }
+        if (g == 2) EmptyGridWindow(2);
+        PlaceGivens(g == 1 ? program_.frmMozelAuto() : program_.frmMozelAuto2(), cells, digits);
+    }
+    for (int c = 1; c <= kBoardCells; ++c) {
+        const KeptBoard::Cell& cell = kept->cells[static_cast<std::size_t>(c)];
+        text1(c).setText(cell.text);
+        text1(c).setLocked(cell.given);
+    }
+    ShowProblemTexts({kept->number, kept->question, kept->question2, kept->memo, kept->nanido});
+    SetDiagonal(kept->diagonal);
+    FinishProblem();
+}
+
+}  // namespace board
