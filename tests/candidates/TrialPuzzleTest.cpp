@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "DoubleProblem.h"
+#include "PuzzleState.h"
 #include "TrialFixture.h"
 #include "UniqueProblem.h"
 #include "grid/GridCell.h"
@@ -54,6 +55,7 @@ TEST(TrialPuzzles, PersonasSolveExactlyOrRestore) {
                 break;
             }
             const TrialFixture::Grid before = t.cells();
+            const std::string boardBefore = puzzlestate::Dump(t.program);
             const candidates::Persona& persona = t.persona(i);
             t.said.clear();
             t.services.clearRecords();
@@ -100,6 +102,13 @@ TEST(TrialPuzzles, PersonasSolveExactlyOrRestore) {
                     EXPECT_TRUE(persona.inStretch(s.trialCell));
                 }
             }
+            // The whole run is one step: undone, the puzzle is as before it; redone, as after.
+            const std::string boardAfter = puzzlestate::Dump(t.program);
+            t.program.journal().undo();
+            EXPECT_TRUE(puzzlestate::Dump(t.program) == boardBefore) << c.file << " persona " << i;
+            EXPECT_EQ(t.cells(), before);
+            t.program.journal().redo();
+            EXPECT_TRUE(puzzlestate::Dump(t.program) == boardAfter) << c.file << " persona " << i;
             std::printf("%s persona %d (%s): %s, %zu messages\n", c.file, i + 1, persona.caption,
                         last == persona.solved ? "solved" : "not solved", t.said.size());
         }
