@@ -4,18 +4,69 @@
 // it has a solution with another digit there. A given kept stays needed: taking givens away
 // never removes solutions, so a second solution that appeared without it still appears once
 // more givens are gone.
+//
+// For a wanted level, a given is also kept when the path of the board without it, limited to
+// the level's techniques, no longer finishes. A given whose cell is a single on the board
+// without it is taken away at once: the path places it first and goes on as before.
 #include "puzzle/Generator.h"
 
-#include <optional>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
 #include "puzzle/Random.h"
 #include "puzzle/Solver.h"
+#include "puzzle/StepFinder.h"
+#include "puzzle/TechniqueSearch.h"
 #include "puzzle/Units.h"
 
 namespace puzzle {
+
+namespace {
+
+// True when the empty cell c is a naked or hidden single on the board.
+bool IsSingle(const DoubleBoard& board, int c) {
+    LogicState s(board);
+    if (CountOf(s.candidates(c)) == 1) return true;
+    for (int u : s.unitsOf(c))
+        for (int d : DigitsOf(s.candidates(c)))
+            if (search::PlacesOf(s, s.units()[static_cast<std::size_t>(u)], d).size() == 1) return true;
+    return false;
+}
+
+// The problem of one seed, givens kept as the ceiling asks (none: only for uniqueness).
+// Nothing when stopped.
+std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std::optional<Technique> ceiling,
+                                  const std::function<bool()>& stop) {
+    DoubleBoard problem = GenerateSolution(pattern, diagonal, seed);
+    // A second stream, so that the order of removal does not depend on how many draws the
+    // full board took.
+    std::mt19937_64 rng(seed ^ 0x9E3779B97F4A7C15ULL);
+    std::vector<int> cells = CoveredCells(pattern);
+    Shuffle(cells.data(), static_cast<int>(cells.size()), rng);
+    FindOptions options;
+    options.unique = true;
+    if (ceiling) options.hardest = *ceiling;
+    for (int c : cells) {
+        if (stop && stop()) return std::nullopt;
+        auto uc = static_cast<std::size_t>(c);
+        uint8_t given = problem.digits[uc];
+        problem.digits[uc] = 0;
+        bool keep = SolvableWithout(problem, c, given);
+        if (!keep && ceiling && !IsSingle(problem, c)) keep = !RunPath(problem, options).rating.finished;
+        if (keep) problem.digits[uc] = given;
+    }
+    return problem;
+}
+
+GeneratedProblem Rated(const DoubleBoard& problem, uint64_t seed) {
+    FindOptions options;
+    options.unique = true;
+    Rating rating = RunPath(problem, options).rating;
+    return {problem, seed, LevelOf(rating), rating.difficulty(), rating.finished};
+}
+
+}  // namespace
 
 DoubleBoard GenerateSolution(int pattern, bool diagonal, uint64_t seed) {
     std::mt19937_64 rng(seed);
@@ -27,20 +78,25 @@ DoubleBoard GenerateSolution(int pattern, bool diagonal, uint64_t seed) {
     return *full;
 }
 
-DoubleBoard GenerateProblem(int pattern, bool diagonal, uint64_t seed) {
-    DoubleBoard problem = GenerateSolution(pattern, diagonal, seed);
-    // A second stream, so that the order of removal does not depend on how many draws the
-    // full board took.
-    std::mt19937_64 rng(seed ^ 0x9E3779B97F4A7C15ULL);
-    std::vector<int> cells = CoveredCells(pattern);
-    Shuffle(cells.data(), static_cast<int>(cells.size()), rng);
-    for (int c : cells) {
-        auto uc = static_cast<std::size_t>(c);
-        uint8_t given = problem.digits[uc];
-        problem.digits[uc] = 0;
-        if (SolvableWithout(problem, c, given)) problem.digits[uc] = given;
+DoubleBoard GenerateProblem(int pattern, bool diagonal, uint64_t seed) { return *Reduce(pattern, diagonal, seed, std::nullopt, {}); }
+
+std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, const std::function<bool()>& stop) {
+    if (!request.level) {
+        std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, request.seed, std::nullopt, stop);
+        if (!problem) return std::nullopt;
+        return Rated(*problem, request.seed);
     }
-    return problem;
+    // Nothing is harder than a guess: such problems keep givens for uniqueness alone.
+    std::optional<Technique> ceiling;
+    if (*request.level != Level::Guess) ceiling = HardestOf(*request.level);
+    uint64_t seed = request.seed;
+    for (int tries = 0; tries < request.maxSeeds; ++tries, ++seed) {
+        std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, seed, ceiling, stop);
+        if (!problem) return std::nullopt;
+        GeneratedProblem rated = Rated(*problem, seed);
+        if (rated.level == *request.level) return rated;
+    }
+    return std::nullopt;
 }
 
 }  // namespace puzzle

@@ -22,7 +22,7 @@ std::optional<Step> LockedCandidates(const LogicState& s, bool pointing) {
             for (int c : a.cells)
                 if (s.digit(c) == 0 && (s.candidates(c) & Bit(d))) places.set(static_cast<std::size_t>(c));
             if (places.count() < 2) continue;
-            Step step{pointing ? Technique::Pointing : Technique::Claiming, {}, {}, PlacesOf(s, a, d), {a}, {}, {d}, {}};
+            Step step{pointing ? Technique::Pointing : Technique::Claiming, {}, {}, PlacesOf(s, a, d), {a}, {}, {d}, {}, {}, {}};
             for (std::size_t bi = 0; bi < units.size(); ++bi) {
                 const auto& bCells = s.unitCells(bi);
                 if (bCells == s.unitCells(ai) || (places & ~bCells).any()) continue;

@@ -5,13 +5,15 @@
 #include <optional>
 #include <vector>
 
-#include "puzzle/LogicState.h"
+#include "puzzle/StepFinder.h"
 
 namespace puzzle {
 
 struct Rating {
     std::optional<Technique> hardest;  // nothing when the path has no step
-    bool finished = false;             // the path filled every cell without guessing
+    bool finished = false;             // the path filled every cell
+    // The rating number: the hardest step's difficulty in tenths, 0 without any step.
+    int difficulty() const { return hardest ? Difficulty(*hardest) : 0; }
 };
 
 struct StepPath {
@@ -21,7 +23,11 @@ struct StepPath {
 };
 
 // Runs the step finder from the board's digits. The path stops when every cell is filled,
-// when no technique applies, or after maxSteps steps.
+// when no technique applies, or after maxSteps steps. Uniqueness techniques are used when
+// the engine finds exactly one solution.
 StepPath RunPath(const DoubleBoard& board, int maxSteps = 2000);
+
+// The same with the options given (the caller says whether the board has one solution).
+StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps = 2000);
 
 }  // namespace puzzle

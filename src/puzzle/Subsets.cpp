@@ -30,7 +30,7 @@ std::optional<Step> NakedSubset(const LogicState& s, int n) {
                 mask |= s.candidates(cells.back());
             }
             if (CountOf(mask) != n) return false;
-            Step step{NakedOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}};
+            Step step{NakedOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}, {}, {}};
             // Every unit that holds all n cells loses the n digits elsewhere.
             for (const Unit& v : units) {
                 bool holdsAll = true;
@@ -80,7 +80,7 @@ std::optional<Step> HiddenSubset(const LogicState& s, int n) {
             }
             if (static_cast<int>(cells.size()) != n) return false;
             std::sort(cells.begin(), cells.end());
-            Step step{HiddenOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}};
+            Step step{HiddenOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}, {}, {}};
             for (int c : cells)
                 for (int d : DigitsOf(static_cast<Candidates>(s.candidates(c) & ~mask))) step.remove.push_back({c, d});
             if (step.remove.empty()) return false;

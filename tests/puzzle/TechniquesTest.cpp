@@ -56,7 +56,7 @@ Step First(const LogicState& s) {
     return step.value_or(Step{});
 }
 
-std::set<int> CellSet(const std::vector<int>& cells) { return {cells.begin(), cells.end()}; }
+std::set<int> SetOf(const std::vector<int>& cells) { return {cells.begin(), cells.end()}; }
 
 }  // namespace
 
@@ -74,7 +74,7 @@ TEST(Techniques, NakedSingleProvedByTheDigitsItSees) {
     Step step = First(s);
     EXPECT_EQ(step.technique, Technique::NakedSingle);
     EXPECT_EQ(step.place, (std::vector<CellDigit>{{Cell(1, 1, 1), 9}}));
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 1, 4), Cell(1, 1, 5), Cell(1, 1, 7), Cell(1, 4, 1), Cell(1, 5, 1),
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 1, 4), Cell(1, 1, 5), Cell(1, 1, 7), Cell(1, 4, 1), Cell(1, 5, 1),
                                                   Cell(1, 7, 1), Cell(1, 2, 2), Cell(1, 3, 3)}));
 }
 
@@ -85,7 +85,7 @@ TEST(Techniques, HiddenSingleInARow) {
     EXPECT_EQ(step.place, (std::vector<CellDigit>{{Cell(1, 1, 1), 5}}));
     ASSERT_EQ(step.units.size(), 1u);
     EXPECT_EQ(step.units[0].kind, UnitKind::Row);
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 2, 4), Cell(1, 3, 7), Cell(1, 4, 2), Cell(1, 7, 3)}));
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 2, 4), Cell(1, 3, 7), Cell(1, 4, 2), Cell(1, 7, 3)}));
     EXPECT_EQ(StepText(step, kPattern), "グリッド1の1行目では、5が入るのはグリッド1の1行1列だけです。そこに5が入ります。");
 }
 
@@ -97,8 +97,8 @@ TEST(Techniques, HiddenSingleProvedThroughTheOtherGrid) {
     EXPECT_EQ(step.technique, Technique::HiddenSingle);
     EXPECT_EQ(step.place, (std::vector<CellDigit>{{Cell(2, 1, 3), 5}}));
     EXPECT_EQ(Cell(2, 1, 3), Cell(1, 7, 9));
-    EXPECT_TRUE(CellSet(step.proof).count(Cell(2, 2, 4)));
-    EXPECT_TRUE(CellSet(step.proof).count(Cell(2, 3, 7)));
+    EXPECT_TRUE(SetOf(step.proof).count(Cell(2, 2, 4)));
+    EXPECT_TRUE(SetOf(step.proof).count(Cell(2, 3, 7)));
 }
 
 TEST(Techniques, PointingFromTheSharedBoxAlongARowOfTheOtherGrid) {
@@ -116,7 +116,7 @@ TEST(Techniques, PointingFromTheSharedBoxAlongARowOfTheOtherGrid) {
     std::vector<CellDigit> expected;
     for (int c = 4; c <= 9; ++c) expected.push_back({Cell(2, 1, c), 5});
     EXPECT_EQ(step.remove, Sorted(expected));
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 7, 7), Cell(1, 7, 8), Cell(1, 7, 9)}));
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 7, 7), Cell(1, 7, 8), Cell(1, 7, 9)}));
 }
 
 TEST(Techniques, ClaimingFromARowOfGrid2IntoTheSharedBox) {
@@ -239,7 +239,7 @@ TEST(Techniques, XWingOnTwoRows) {
     for (int r : {1, 3, 4, 5, 7, 8, 9})
         for (int c : {3, 7}) expected.push_back({Cell(1, r, c), 5});
     EXPECT_EQ(step.remove, Sorted(expected));
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 2, 3), Cell(1, 2, 7), Cell(1, 6, 3), Cell(1, 6, 7)}));
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 2, 3), Cell(1, 2, 7), Cell(1, 6, 3), Cell(1, 6, 7)}));
     EXPECT_EQ(StepText(step, kPattern),
               "5が入るのは、グリッド1の2行目とグリッド1の6行目のどれでもグリッド1の3列目とグリッド1の7列目の上だけです。"
               "そのためグリッド1の3列目とグリッド1の7列目の他のマス（グリッド1の1行3列、1行7列、3行3列、3行7列、4行3列、"

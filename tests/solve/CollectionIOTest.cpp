@@ -3,7 +3,7 @@
 #include <set>
 
 #include "app/solve/CollectionIO.h"
-#include "app/solve/Difficulty.h"
+#include "puzzle/Difficulty.h"
 #include "collection/CollectionFile.h"
 #include "collection/CollectionTestSupport.h"
 #include "puzzle/Generator.h"
@@ -12,6 +12,8 @@
 #include "GridText.h"
 
 using namespace solve;
+using puzzle::Level;
+using puzzle::LevelOf;
 using collection_test::Record;
 using collection_test::TempFolder;
 using Kind = ProblemLine::Kind;

@@ -1,0 +1,228 @@
+// Breadth first from every node assumed false: a strong link makes the next node true, a weak
+// link from a true node makes the next one false. Each true node reached with its start forms
+// a chain "start or end is true"; the eliminations of such a pair are those of both ends.
+#include "puzzle/ChainSearch.h"
+
+#include <algorithm>
+
+namespace puzzle::search {
+
+namespace {
+
+struct Node {
+    int digit;
+    std::vector<int> cells;  // sorted
+    CellSet set;
+    CellSet seenByAll;  // cells that see every cell of the node
+};
+
+class Graph {
+public:
+    Graph(const LogicState& s, const ChainRules& rules) : s_(s), rules_(rules) {
+        for (auto& row : single_) row.fill(-1);
+        for (int d = 1; d <= 9; ++d) {
+            if (rules.digit != 0 && d != rules.digit) continue;
+            for (int c : s.cells())
+                if (s.has(c, d)) {
+                    digitCells_[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
+                    add(d, {c});
+                }
+            if (rules.groups) addGroups(d);
+        }
+        strong_.resize(nodes_.size());
+        weak_.resize(nodes_.size());
+        linkStrong();
+        linkWeak();
+    }
+
+    std::optional<Step> search() const {
+        std::optional<Step> best;
+        std::size_t bestLength = static_cast<std::size_t>(rules_.maxNodes) + 1;
+        for (std::size_t start = 0; start < nodes_.size(); ++start) {
+            if (nodes_[start].cells.size() != 1 && !rules_.groups) continue;
+            std::optional<Step> found = from(static_cast<int>(start), bestLength);
+            if (found && found->chain.size() < bestLength) {
+                bestLength = found->chain.size();
+                best = std::move(found);
+            }
+        }
+        return best;
+    }
+
+private:
+    int add(int d, std::vector<int> cells) {
+        std::sort(cells.begin(), cells.end());
+        CellSet set;
+        for (int c : cells) set.set(static_cast<std::size_t>(c));
+        if (int known = find(d, set); known >= 0) return known;
+        Node n{d, cells, set, {}};
+        n.seenByAll.set();
+        for (int c : cells) n.seenByAll &= s_.peers(c);
+        const int index = static_cast<int>(nodes_.size());
+        nodes_.push_back(std::move(n));
+        byDigit_[static_cast<std::size_t>(d)].push_back(index);
+        if (cells.size() == 1) single_[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(d)] = index;
+        return index;
+    }
+
+    // Groups: the places of d where a box meets a line, when there are two or three.
+    void addGroups(int d) {
+        const auto& units = s_.units();
+        for (std::size_t b = 0; b < units.size(); ++b) {
+            if (units[b].kind != UnitKind::Box) continue;
+            for (std::size_t l = 0; l < units.size(); ++l) {
+                if (units[l].kind != UnitKind::Row && units[l].kind != UnitKind::Column) continue;
+                CellSet meet = s_.unitCells(b) & s_.unitCells(l) & digitCells_[static_cast<std::size_t>(d)];
+                if (meet.count() < 2 || (s_.unitCells(b) & s_.unitCells(l)).count() != 3) continue;
+                add(d, CellsOf(meet));
+            }
+        }
+    }
+
+    static std::vector<int> CellsOf(const CellSet& set) {
+        std::vector<int> cells;
+        for (int c = 1; c <= kBoardCells; ++c)
+            if (set[static_cast<std::size_t>(c)]) cells.push_back(c);
+        return cells;
+    }
+
+    int find(int d, const CellSet& set) const {
+        if (set.count() == 1) {
+            for (int c = 1; c <= kBoardCells; ++c)
+                if (set[static_cast<std::size_t>(c)]) return single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)];
+        }
+        for (int i : byDigit_[static_cast<std::size_t>(d)])
+            if (nodes_[static_cast<std::size_t>(i)].set == set) return i;
+        return -1;
+    }
+
+    void link(std::vector<std::vector<int>>& lists, int a, int b) {
+        auto& la = lists[static_cast<std::size_t>(a)];
+        if (std::find(la.begin(), la.end(), b) == la.end()) la.push_back(b);
+        auto& lb = lists[static_cast<std::size_t>(b)];
+        if (std::find(lb.begin(), lb.end(), a) == lb.end()) lb.push_back(a);
+    }
+
+    void linkStrong() {
+        if (rules_.unitLinks)
+            for (std::size_t u = 0; u < s_.units().size(); ++u)
+                for (int d = 1; d <= 9; ++d) {
+                    if (rules_.digit != 0 && d != rules_.digit) continue;
+                    CellSet places = s_.unitCells(u) & digitCells_[static_cast<std::size_t>(d)];
+                    if (places.count() < 2) continue;
+                    // Every node inside the places whose complement there is a node too.
+                    for (int a : byDigit_[static_cast<std::size_t>(d)]) {
+                        const Node& n = nodes_[static_cast<std::size_t>(a)];
+                        if ((n.set & ~places).any() || n.set == places) continue;
+                        int b = find(d, places & ~n.set);
+                        if (b >= 0) link(strong_, a, b);
+                    }
+                }
+        if (rules_.cellLinks)
+            for (int c : s_.cells()) {
+                if (CountOf(s_.candidates(c)) != 2) continue;
+                std::vector<int> ds = DigitsOf(s_.candidates(c));
+                link(strong_, single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(ds[0])],
+                     single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(ds[1])]);
+            }
+    }
+
+    void linkWeak() {
+        for (const std::vector<int>& list : byDigit_)
+            for (std::size_t i = 0; i < list.size(); ++i)
+                for (std::size_t j = i + 1; j < list.size(); ++j) {
+                    const Node& x = nodes_[static_cast<std::size_t>(list[i])];
+                    const Node& y = nodes_[static_cast<std::size_t>(list[j])];
+                    if ((x.set & y.set).none() && (y.set & ~x.seenByAll).none()) link(weak_, list[i], list[j]);
+                }
+        if (!rules_.cellWeakLinks) return;
+        for (int c : s_.cells())
+            for (int a : single_[static_cast<std::size_t>(c)])
+                for (int b : single_[static_cast<std::size_t>(c)])
+                    if (a >= 0 && b > a) link(weak_, a, b);
+    }
+
+    // Removals proved by "a or z is true".
+    std::vector<CellDigit> removals(int a, int z) const {
+        const Node& x = nodes_[static_cast<std::size_t>(a)];
+        const Node& y = nodes_[static_cast<std::size_t>(z)];
+        std::vector<CellDigit> out;
+        if (x.digit == y.digit) {
+            if ((x.set & y.set).any()) return out;
+            CellSet targets = x.seenByAll & y.seenByAll & digitCells_[static_cast<std::size_t>(x.digit)];
+            for (int c : CellsOf(targets & ~x.set & ~y.set)) out.push_back({c, x.digit});
+            return out;
+        }
+        if (rules_.sameDigitEnds || x.cells.size() != 1 || y.cells.size() != 1) return out;
+        int cx = x.cells[0], cy = y.cells[0];
+        if (cx == cy) {
+            for (int d : DigitsOf(s_.candidates(cx)))
+                if (d != x.digit && d != y.digit) out.push_back({cx, d});
+        } else if (s_.sees(cx, cy)) {
+            if (s_.has(cx, y.digit)) out.push_back({cx, y.digit});
+            if (s_.has(cy, x.digit)) out.push_back({cy, x.digit});
+        }
+        return out;
+    }
+
+    std::optional<Step> from(int start, std::size_t shorterThan) const {
+        // State 2n: node n false; 2n+1: node n true.
+        const std::size_t states = nodes_.size() * 2;
+        std::vector<int> parent(states, -2), depth(states, 0);
+        std::vector<int> queue{2 * start};
+        parent[static_cast<std::size_t>(2 * start)] = -1;
+        depth[static_cast<std::size_t>(2 * start)] = 1;
+        for (std::size_t head = 0; head < queue.size(); ++head) {
+            const int state = queue[head];
+            const int node = state / 2;
+            const bool isTrue = state % 2 == 1;
+            const int nextDepth = depth[static_cast<std::size_t>(state)] + 1;
+            if (static_cast<std::size_t>(nextDepth) >= shorterThan || nextDepth > rules_.maxNodes) continue;
+            for (int next : (isTrue ? weak_ : strong_)[static_cast<std::size_t>(node)]) {
+                const int nextState = 2 * next + (isTrue ? 0 : 1);
+                if (parent[static_cast<std::size_t>(nextState)] != -2 || next == start) continue;
+                parent[static_cast<std::size_t>(nextState)] = state;
+                depth[static_cast<std::size_t>(nextState)] = nextDepth;
+                queue.push_back(nextState);
+                if (isTrue || nextDepth < 4) continue;
+                std::vector<CellDigit> out = removals(start, next);
+                if (out.empty()) continue;
+                return stepOf(nextState, parent, std::move(out));
+            }
+        }
+        return std::nullopt;
+    }
+
+    Step stepOf(int endState, const std::vector<int>& parent, std::vector<CellDigit> out) const {
+        std::vector<int> order;
+        for (int st = endState; st >= 0; st = parent[static_cast<std::size_t>(st)]) order.push_back(st);
+        std::reverse(order.begin(), order.end());
+        Step step = StepOf(rules_.technique);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const Node& n = nodes_[static_cast<std::size_t>(order[i] / 2)];
+            // A false node followed by a true one is a strong link.
+            bool strong = i + 1 < order.size() && order[i] % 2 == 0;
+            step.chain.push_back({n.cells, n.digit, strong});
+            for (int c : n.cells)
+                if (std::find(step.proof.begin(), step.proof.end(), c) == step.proof.end()) step.proof.push_back(c);
+            if (std::find(step.digits.begin(), step.digits.end(), n.digit) == step.digits.end()) step.digits.push_back(n.digit);
+        }
+        Normalise(out);
+        step.remove = std::move(out);
+        return step;
+    }
+
+    const LogicState& s_;
+    const ChainRules& rules_;
+    std::array<CellSet, 10> digitCells_{};
+    std::vector<Node> nodes_;
+    std::array<std::vector<int>, 10> byDigit_;
+    std::array<std::array<int, 10>, kBoardCells + 1> single_;  // node of digit d in cell c, or -1
+    std::vector<std::vector<int>> strong_, weak_;
+};
+
+}  // namespace
+
+std::optional<Step> FindChain(const LogicState& s, const ChainRules& rules) { return Graph(s, rules).search(); }
+
+}  // namespace puzzle::search

@@ -1,0 +1,229 @@
+// Forcing chains, the last resort: every way a cell can be filled (cell forcing chain), or every
+// place a digit can take in a unit (unit forcing chain), is assumed in turn and followed by
+// singles alone. What follows from every assumption holds; an assumption that leaves a cell or
+// a unit without a digit is impossible. Each placement on the way remembers the placement that
+// made it a single, so the way from an assumption to the conclusion reads as a list of links.
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "puzzle/TechniqueSearch.h"
+
+namespace puzzle::search {
+
+namespace {
+
+constexpr int kMaxBranches = 4;
+
+// The singles that follow from one assumption.
+class Branch {
+public:
+    Branch(const LogicState& start, CellDigit assumed) : state_(start), startState_(&start) {
+        for (auto& row : remover_) row.fill(-1);
+        place(assumed.cell, assumed.digit, -1);
+        run();
+    }
+
+    bool contradiction() const { return contradiction_; }
+    // The digit the branch placed in cell c, 0 for none.
+    int placed(int c) const { return state_.digit(c) != startState_->digit(c) ? state_.digit(c) : 0; }
+    // True when the branch rules digit d out of cell c (c empty at the start).
+    bool rulesOut(int c, int d) const {
+        return (placed(c) != 0 && placed(c) != d) || (placed(c) == 0 && startState_->has(c, d) && !state_.has(c, d));
+    }
+    // The links from the assumption to the placement that decided (c, d): placing d in c, or
+    // the placement that removed d from c.
+    std::vector<CellDigit> linksTo(int c, int d) const {
+        int i = placed(c) != 0 ? indexOf(c) : remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)];
+        return trace(i);
+    }
+    std::vector<CellDigit> linksToContradiction() const { return trace(static_cast<int>(placements_.size()) - 1); }
+
+private:
+    int indexOf(int c) const {
+        for (std::size_t i = 0; i < placements_.size(); ++i)
+            if (placements_[i].cell == c) return static_cast<int>(i);
+        return -1;
+    }
+
+    std::vector<CellDigit> trace(int i) const {
+        std::vector<CellDigit> links;
+        for (; i >= 0; i = parent_[static_cast<std::size_t>(i)]) links.push_back(placements_[static_cast<std::size_t>(i)]);
+        std::reverse(links.begin(), links.end());
+        return links;
+    }
+
+    void place(int c, int d, int parent) {
+        if (state_.digit(c) != 0) {
+            contradiction_ = contradiction_ || state_.digit(c) != d;
+            return;
+        }
+        if (!state_.has(c, d)) {
+            contradiction_ = true;
+            return;
+        }
+        const int index = static_cast<int>(placements_.size());
+        placements_.push_back({c, d});
+        parent_.push_back(parent);
+        for (int e : DigitsOf(state_.candidates(c)))
+            if (e != d) remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(e)] = index;
+        std::vector<int> touched;
+        for (int p : state_.cells())
+            if (state_.sees(c, p) && state_.has(p, d)) {
+                remover_[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)] = index;
+                touched.push_back(p);
+            }
+        state_.place(c, d);
+        for (int p : touched) {
+            if (CountOf(state_.candidates(p)) == 0) contradiction_ = true;
+            if (CountOf(state_.candidates(p)) == 1) pending_.push_back(p);
+            for (int u : state_.unitsOf(p)) pendingUnits_.push_back({u, d});
+        }
+    }
+
+    // The latest placement among those that removed candidates (or digit d) from the cells.
+    int latestRemover(const std::vector<int>& cells, int d, int except) const {
+        int latest = -1;
+        for (int c : cells) {
+            if (c == except || state_.digit(c) != 0) continue;
+            if (d != 0) {
+                latest = std::max(latest, remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)]);
+            } else {
+                for (int e = 1; e <= 9; ++e) latest = std::max(latest, remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(e)]);
+            }
+        }
+        return latest;
+    }
+
+    void run() {
+        while (!contradiction_ && (!pending_.empty() || !pendingUnits_.empty())) {
+            if (!pending_.empty()) {
+                int c = pending_.back();
+                pending_.pop_back();
+                if (state_.digit(c) != 0 || CountOf(state_.candidates(c)) != 1) continue;
+                place(c, DigitsOf(state_.candidates(c)).front(), latestRemover({c}, 0, 0));
+                continue;
+            }
+            auto [u, d] = pendingUnits_.back();
+            pendingUnits_.pop_back();
+            const Unit& unit = state_.units()[static_cast<std::size_t>(u)];
+            if (PlacedIn(state_, unit) & Bit(d)) continue;
+            std::vector<int> places = PlacesOf(state_, unit, d);
+            if (places.empty()) {
+                contradiction_ = true;
+            } else if (places.size() == 1) {
+                std::vector<int> cells(unit.cells.begin(), unit.cells.end());
+                place(places[0], d, latestRemover(cells, d, places[0]));
+            }
+        }
+    }
+
+    LogicState state_;
+    const LogicState* startState_;
+    std::vector<CellDigit> placements_;
+    std::vector<int> parent_;
+    std::array<std::array<int, 10>, kBoardCells + 1> remover_{};
+    std::vector<int> pending_;
+    std::vector<std::pair<int, int>> pendingUnits_;
+    bool contradiction_ = false;
+};
+
+// Branches are followed once per search and kept by assumption.
+class Branches {
+public:
+    explicit Branches(const LogicState& s) : s_(s) {}
+    const Branch& of(CellDigit a) {
+        auto key = a.cell * 10 + a.digit;
+        auto it = cache_.find(key);
+        if (it == cache_.end()) it = cache_.emplace(key, std::make_unique<Branch>(s_, a)).first;
+        return *it->second;
+    }
+
+private:
+    const LogicState& s_;
+    std::map<int, std::unique_ptr<Branch>> cache_;
+};
+
+// What every assumption that holds leads to: a placement (preferred) or the removals of one cell.
+std::optional<Step> Conclude(const LogicState& s, Technique technique, const std::vector<CellDigit>& assumptions,
+                             Branches& branches) {
+    std::vector<const Branch*> open;
+    std::vector<CellDigit> openAssumed;
+    for (const CellDigit& a : assumptions) {
+        const Branch& b = branches.of(a);
+        if (!b.contradiction()) {
+            open.push_back(&b);
+            openAssumed.push_back(a);
+        }
+    }
+    if (open.empty()) return std::nullopt;  // no solution: nothing to explain
+    Step step = StepOf(technique);
+    auto describe = [&](int c, int d) {
+        for (const CellDigit& a : assumptions) {
+            const Branch& b = branches.of(a);
+            ForcingBranch fb{a, {}, b.contradiction()};
+            fb.links = b.contradiction() ? b.linksToContradiction() : b.linksTo(c, d);
+            step.branches.push_back(std::move(fb));
+            for (const CellDigit& link : step.branches.back().links)
+                if (std::find(step.proof.begin(), step.proof.end(), link.cell) == step.proof.end()) step.proof.push_back(link.cell);
+        }
+        step.digits = {d};
+        return step;
+    };
+    // Only one assumption holds: it is true.
+    if (open.size() == 1) {
+        step.place = {openAssumed[0]};
+        return describe(openAssumed[0].cell, openAssumed[0].digit);
+    }
+    for (int c : s.cells()) {
+        if (s.digit(c) != 0) continue;
+        int d = open[0]->placed(c);
+        if (d != 0 && std::all_of(open.begin(), open.end(), [&](const Branch* b) { return b->placed(c) == d; })) {
+            step.place = {{c, d}};
+            return describe(c, d);
+        }
+    }
+    for (int c : s.cells()) {
+        if (s.digit(c) != 0) continue;
+        for (int d : DigitsOf(s.candidates(c)))
+            if (std::all_of(open.begin(), open.end(), [&](const Branch* b) { return b->rulesOut(c, d); })) {
+                step.remove = {{c, d}};
+                return describe(c, d);
+            }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> CellForcingChain(const LogicState& s) {
+    Branches branches(s);
+    for (int n = 2; n <= kMaxBranches; ++n)
+        for (int c : s.cells()) {
+            if (s.digit(c) != 0 || CountOf(s.candidates(c)) != n) continue;
+            std::vector<CellDigit> assumptions;
+            for (int d : DigitsOf(s.candidates(c))) assumptions.push_back({c, d});
+            if (auto step = Conclude(s, Technique::CellForcingChain, assumptions, branches)) return step;
+        }
+    return std::nullopt;
+}
+
+std::optional<Step> UnitForcingChain(const LogicState& s) {
+    Branches branches(s);
+    for (std::size_t n = 2; n <= kMaxBranches; ++n)
+        for (const Unit& u : s.units())
+            for (int d = 1; d <= 9; ++d) {
+                if (PlacedIn(s, u) & Bit(d)) continue;
+                std::vector<int> places = PlacesOf(s, u, d);
+                if (places.size() != n) continue;
+                std::vector<CellDigit> assumptions;
+                for (int c : places) assumptions.push_back({c, d});
+                if (auto step = Conclude(s, Technique::UnitForcingChain, assumptions, branches)) {
+                    step->units = {u};
+                    return step;
+                }
+            }
+    return std::nullopt;
+}
+
+}  // namespace puzzle::search
