@@ -1,27 +1,51 @@
 // Forcing chains, the last resort: every way a cell can be filled (cell forcing chain), or every
 // place a digit can take in a unit (unit forcing chain), is assumed in turn and followed by
-// singles alone. What follows from every assumption holds; an assumption that leaves a cell or
-// a unit without a digit is impossible. Each placement on the way remembers the placement that
-// made it a single, so the way from an assumption to the conclusion reads as a list of links.
+// singles and locked candidates; a dynamic forcing chain, harder, also by the step finder's
+// subsets. What follows from every assumption holds; an assumption that
+// leaves a cell or a unit without a digit is impossible. Each placement on the way remembers
+// the placement that made it a single, so the way from an assumption to the conclusion reads
+// as a list of links.
 #include <algorithm>
 #include <map>
 #include <memory>
 
+#include "puzzle/StepFinder.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
 
 namespace {
 
+// Assumptions per forcing chain: up to four for the plain ones, any number for the dynamic one.
 constexpr int kMaxBranches = 4;
+constexpr int kMaxDynamicBranches = 9;
+// The hardest technique a dynamic branch uses besides singles and locked candidates.
+constexpr Technique kDynamicCeiling = Technique::HiddenQuad;
 
-// The singles that follow from one assumption.
+// What follows from one assumption: singles and locked candidates, and in a dynamic branch the
+// step finder's techniques up to kDynamicCeiling as well.
 class Branch {
 public:
-    Branch(const LogicState& start, CellDigit assumed) : state_(start), startState_(&start) {
+    Branch(const LogicState& start, CellDigit assumed, bool dynamic) : state_(start), startState_(&start) {
         for (auto& row : remover_) row.fill(-1);
         place(assumed.cell, assumed.digit, -1);
         run();
+        FindOptions options;
+        options.hardest = kDynamicCeiling;
+        while (dynamic && !contradiction_) {
+            std::optional<Step> step = FindStep(state_, options);
+            if (!step) break;
+            // The step follows from everything placed so far; it is credited to the latest placement.
+            const int cause = static_cast<int>(placements_.size()) - 1;
+            for (const CellDigit& p : step->place) place(p.cell, p.digit, cause);
+            for (const CellDigit& r : step->remove)
+                if (!contradiction_ && state_.has(r.cell, r.digit)) {
+                    remover_[static_cast<std::size_t>(r.cell)][static_cast<std::size_t>(r.digit)] = cause;
+                    state_.removeCandidate(r.cell, r.digit);
+                    removed(r.cell, r.digit);
+                }
+            run();
+        }
     }
 
     bool contradiction() const { return contradiction_; }
@@ -74,11 +98,7 @@ private:
                 touched.push_back(p);
             }
         state_.place(c, d);
-        for (int p : touched) {
-            if (CountOf(state_.candidates(p)) == 0) contradiction_ = true;
-            if (CountOf(state_.candidates(p)) == 1) pending_.push_back(p);
-            for (int u : state_.unitsOf(p)) pendingUnits_.push_back({u, d});
-        }
+        for (int p : touched) removed(p, d);
     }
 
     // The latest placement among those that removed candidates (or digit d) from the cells.
@@ -95,7 +115,54 @@ private:
         return latest;
     }
 
+    // Locked candidates: a digit whose places in one unit all lie in another leaves the rest of
+    // that other unit. The removals are credited to the latest placement that shaped the unit.
+    bool locked() {
+        bool any = false;
+        const auto& units = state_.units();
+        for (std::size_t a = 0; a < units.size() && !contradiction_; ++a) {
+            const Candidates placed = PlacedIn(state_, units[a]);
+            for (int d = 1; d <= 9; ++d) {
+                if (placed & Bit(d)) continue;
+                CellSet places;
+                int first = 0;
+                for (int c : units[a].cells)
+                    if (state_.has(c, d)) {
+                        places.set(static_cast<std::size_t>(c));
+                        first = c;
+                    }
+                if (places.count() < 2) continue;
+                for (int b : state_.unitsOf(first)) {
+                    const CellSet& other = state_.unitCells(static_cast<std::size_t>(b));
+                    if (other == state_.unitCells(a) || (places & ~other).any()) continue;
+                    std::vector<int> cells(units[a].cells.begin(), units[a].cells.end());
+                    const int cause = latestRemover(cells, d, 0);
+                    for (int c : units[static_cast<std::size_t>(b)].cells) {
+                        if (state_.unitCells(a)[static_cast<std::size_t>(c)] || !state_.has(c, d)) continue;
+                        remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)] = cause;
+                        state_.removeCandidate(c, d);
+                        removed(c, d);
+                        any = true;
+                    }
+                }
+            }
+        }
+        return any;
+    }
+
+    // A candidate gone: its cell may be a single now, its units may have one place left.
+    void removed(int p, int d) {
+        if (CountOf(state_.candidates(p)) == 0) contradiction_ = true;
+        if (CountOf(state_.candidates(p)) == 1) pending_.push_back(p);
+        for (int u : state_.unitsOf(p)) pendingUnits_.push_back({u, d});
+    }
+
     void run() {
+        do singles();
+        while (!contradiction_ && locked());
+    }
+
+    void singles() {
         while (!contradiction_ && (!pending_.empty() || !pendingUnits_.empty())) {
             if (!pending_.empty()) {
                 int c = pending_.back();
@@ -131,20 +198,22 @@ private:
 // Branches are followed once per search and kept by assumption.
 class Branches {
 public:
-    explicit Branches(const LogicState& s) : s_(s) {}
+    Branches(const LogicState& s, bool dynamic) : s_(s), dynamic_(dynamic) {}
     const Branch& of(CellDigit a) {
         auto key = a.cell * 10 + a.digit;
         auto it = cache_.find(key);
-        if (it == cache_.end()) it = cache_.emplace(key, std::make_unique<Branch>(s_, a)).first;
+        if (it == cache_.end()) it = cache_.emplace(key, std::make_unique<Branch>(s_, a, dynamic_)).first;
         return *it->second;
     }
 
 private:
     const LogicState& s_;
+    bool dynamic_;
     std::map<int, std::unique_ptr<Branch>> cache_;
 };
 
-// What every assumption that holds leads to: a placement (preferred) or the removals of one cell.
+// What every assumption that holds leads to: the placements they all make (preferred), or else
+// the candidates they all remove. The links are those to the first conclusion.
 std::optional<Step> Conclude(const LogicState& s, Technique technique, const std::vector<CellDigit>& assumptions,
                              Branches& branches) {
     std::vector<const Branch*> open;
@@ -178,39 +247,32 @@ std::optional<Step> Conclude(const LogicState& s, Technique technique, const std
     for (int c : s.cells()) {
         if (s.digit(c) != 0) continue;
         int d = open[0]->placed(c);
-        if (d != 0 && std::all_of(open.begin(), open.end(), [&](const Branch* b) { return b->placed(c) == d; })) {
-            step.place = {{c, d}};
-            return describe(c, d);
-        }
+        if (d != 0 && std::all_of(open.begin(), open.end(), [&](const Branch* b) { return b->placed(c) == d; }))
+            step.place.push_back({c, d});
     }
+    if (!step.place.empty()) return describe(step.place.front().cell, step.place.front().digit);
     for (int c : s.cells()) {
         if (s.digit(c) != 0) continue;
         for (int d : DigitsOf(s.candidates(c)))
-            if (std::all_of(open.begin(), open.end(), [&](const Branch* b) { return b->rulesOut(c, d); })) {
-                step.remove = {{c, d}};
-                return describe(c, d);
-            }
+            if (std::all_of(open.begin(), open.end(), [&](const Branch* b) { return b->rulesOut(c, d); })) step.remove.push_back({c, d});
     }
+    if (!step.remove.empty()) return describe(step.remove.front().cell, step.remove.front().digit);
     return std::nullopt;
 }
 
-}  // namespace
-
-std::optional<Step> CellForcingChain(const LogicState& s) {
-    Branches branches(s);
-    for (int n = 2; n <= kMaxBranches; ++n)
+std::optional<Step> CellChains(const LogicState& s, Technique technique, Branches& branches, int maxBranches) {
+    for (int n = 2; n <= maxBranches; ++n)
         for (int c : s.cells()) {
             if (s.digit(c) != 0 || CountOf(s.candidates(c)) != n) continue;
             std::vector<CellDigit> assumptions;
             for (int d : DigitsOf(s.candidates(c))) assumptions.push_back({c, d});
-            if (auto step = Conclude(s, Technique::CellForcingChain, assumptions, branches)) return step;
+            if (auto step = Conclude(s, technique, assumptions, branches)) return step;
         }
     return std::nullopt;
 }
 
-std::optional<Step> UnitForcingChain(const LogicState& s) {
-    Branches branches(s);
-    for (std::size_t n = 2; n <= kMaxBranches; ++n)
+std::optional<Step> UnitChains(const LogicState& s, Technique technique, Branches& branches, int maxBranches) {
+    for (std::size_t n = 2; n <= static_cast<std::size_t>(maxBranches); ++n)
         for (const Unit& u : s.units())
             for (int d = 1; d <= 9; ++d) {
                 if (PlacedIn(s, u) & Bit(d)) continue;
@@ -218,12 +280,30 @@ std::optional<Step> UnitForcingChain(const LogicState& s) {
                 if (places.size() != n) continue;
                 std::vector<CellDigit> assumptions;
                 for (int c : places) assumptions.push_back({c, d});
-                if (auto step = Conclude(s, Technique::UnitForcingChain, assumptions, branches)) {
+                if (auto step = Conclude(s, technique, assumptions, branches)) {
                     step->units = {u};
                     return step;
                 }
             }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> CellForcingChain(const LogicState& s) {
+    Branches branches(s, false);
+    return CellChains(s, Technique::CellForcingChain, branches, kMaxBranches);
+}
+
+std::optional<Step> UnitForcingChain(const LogicState& s) {
+    Branches branches(s, false);
+    return UnitChains(s, Technique::UnitForcingChain, branches, kMaxBranches);
+}
+
+std::optional<Step> DynamicForcingChain(const LogicState& s) {
+    Branches branches(s, true);
+    if (auto step = CellChains(s, Technique::DynamicForcingChain, branches, kMaxDynamicBranches)) return step;
+    return UnitChains(s, Technique::DynamicForcingChain, branches, kMaxDynamicBranches);
 }
 
 }  // namespace puzzle::search

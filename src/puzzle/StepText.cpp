@@ -181,10 +181,11 @@ std::string ForcingText(const Step& step, int pattern, int grid) {
         cells.push_back(b.assumed.cell);
         digits.push_back(b.assumed.digit);
     }
-    std::string s = step.technique == Technique::CellForcingChain
+    std::string s = step.units.empty()
                         ? CellName(pattern, cells.front(), grid) + "に入るのは" + DigitList(digits) + "のどれかです。"
                         : Named(pattern, step.units.front()) + "で" + Num(digits.front()) + "が入るのは" +
                               CellList(pattern, cells, grid) + "のどれかです。";
+    if (step.technique == Technique::DynamicForcingChain) s += "（それぞれの場合を、シングルのほかペアやウィングまでの手筋でたどります）";
     for (const ForcingBranch& b : step.branches) {
         int last = 0;
         s += "\n・" + Cell(pattern, b.assumed.cell, last) + "=" + Num(b.assumed.digit) + ForcingLinks(pattern, b, last) +
@@ -193,10 +194,16 @@ std::string ForcingText(const Step& step, int pattern, int grid) {
     s += "\n";
     if (!step.place.empty()) {
         const CellDigit& p = step.place.front();
-        return s + "どの場合も" + CellName(pattern, p.cell, grid) + "には" + Num(p.digit) + "が入ります。";
+        s += "どの場合も" + CellName(pattern, p.cell, grid) + "には" + Num(p.digit) + "が入ります";
+        std::string more;
+        for (std::size_t i = 1; i < step.place.size(); ++i)
+            more += (i > 1 ? "、" : "") + CellName(pattern, step.place[i].cell, grid) + "に" + Num(step.place[i].digit);
+        return s + (more.empty() ? "" : "（同じように" + more + "も決まります）") + "。";
     }
     const CellDigit& r = step.remove.front();
-    return s + "どの場合も" + CellName(pattern, r.cell, grid) + "には" + Num(r.digit) + "が入りません。";
+    s += "どの場合も" + CellName(pattern, r.cell, grid) + "には" + Num(r.digit) + "が入りません";
+    std::vector<CellDigit> more(step.remove.begin() + 1, step.remove.end());
+    return s + (more.empty() ? "" : "（同じように次の候補も消せます: " + RemovalList(pattern, more, grid) + "）") + "。";
 }
 
 }  // namespace
@@ -335,7 +342,8 @@ std::string StepText(const Step& step, int pattern) {
         case Technique::AlsXZ:
         case Technique::AlsXYWing: return AlsText(step, pattern, g);
         case Technique::CellForcingChain:
-        case Technique::UnitForcingChain: return ForcingText(step, pattern, g);
+        case Technique::UnitForcingChain:
+        case Technique::DynamicForcingChain: return ForcingText(step, pattern, g);
     }
     return {};
 }
