@@ -54,7 +54,7 @@ private:
         std::sort(cells.begin(), cells.end());
         CellSet set;
         for (int c : cells) set.set(static_cast<std::size_t>(c));
-        if (int known = find(d, set); known >= 0) return known;
+        if (int known = find(d, set, cells.size() == 1 ? cells[0] : 0); known >= 0) return known;
         Node n{d, cells, set, {}};
         n.seenByAll.set();
         for (int c : cells) n.seenByAll &= s_.peers(c);
@@ -86,11 +86,9 @@ private:
         return cells;
     }
 
-    int find(int d, const CellSet& set) const {
-        if (set.count() == 1) {
-            for (int c = 1; c <= kBoardCells; ++c)
-                if (set[static_cast<std::size_t>(c)]) return single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)];
-        }
+    // The node of digit d on exactly these cells, or -1; a single cell's node by its cell.
+    int find(int d, const CellSet& set, int singleCell = 0) const {
+        if (singleCell != 0) return single_[static_cast<std::size_t>(singleCell)][static_cast<std::size_t>(d)];
         for (int i : byDigit_[static_cast<std::size_t>(d)])
             if (nodes_[static_cast<std::size_t>(i)].set == set) return i;
         return -1;
@@ -108,13 +106,22 @@ private:
             for (std::size_t u = 0; u < s_.units().size(); ++u)
                 for (int d = 1; d <= 9; ++d) {
                     if (rules_.digit != 0 && d != rules_.digit) continue;
-                    CellSet places = s_.unitCells(u) & digitCells_[static_cast<std::size_t>(d)];
-                    if (places.count() < 2) continue;
-                    // Every node inside the places whose complement there is a node too.
+                    std::vector<int> places;
+                    for (int c : s_.units()[u].cells)
+                        if (s_.has(c, d)) places.push_back(c);
+                    if (places.size() == 2) link(strong_, single_[static_cast<std::size_t>(places[0])][static_cast<std::size_t>(d)],
+                                                 single_[static_cast<std::size_t>(places[1])][static_cast<std::size_t>(d)]);
+                    if (!rules_.groups || places.size() < 3) continue;
+                    // A group and the rest of the places, when the rest is a node too.
+                    CellSet all = s_.unitCells(u) & digitCells_[static_cast<std::size_t>(d)];
                     for (int a : byDigit_[static_cast<std::size_t>(d)]) {
                         const Node& n = nodes_[static_cast<std::size_t>(a)];
-                        if ((n.set & ~places).any() || n.set == places) continue;
-                        int b = find(d, places & ~n.set);
+                        if (n.cells.size() < 2 || (n.set & ~all).any()) continue;
+                        CellSet rest = all & ~n.set;
+                        int single = 0, count = 0;
+                        for (int c : places)
+                            if (rest[static_cast<std::size_t>(c)]) single = c, ++count;
+                        int b = find(d, rest, count == 1 ? single : 0);
                         if (b >= 0) link(strong_, a, b);
                     }
                 }
@@ -127,13 +134,21 @@ private:
             }
     }
 
+    // True when every cell of y sees every cell of x and none is one of them.
+    static bool SeenByAll(const Node& x, const Node& y) {
+        for (int c : y.cells)
+            if (!x.seenByAll[static_cast<std::size_t>(c)]) return false;
+        return true;
+    }
+
     void linkWeak() {
         for (const std::vector<int>& list : byDigit_)
             for (std::size_t i = 0; i < list.size(); ++i)
                 for (std::size_t j = i + 1; j < list.size(); ++j) {
-                    const Node& x = nodes_[static_cast<std::size_t>(list[i])];
-                    const Node& y = nodes_[static_cast<std::size_t>(list[j])];
-                    if ((x.set & y.set).none() && (y.set & ~x.seenByAll).none()) link(weak_, list[i], list[j]);
+                    // seenByAll holds no cell of its own node, so this also says the two are disjoint.
+                    if (!SeenByAll(nodes_[static_cast<std::size_t>(list[i])], nodes_[static_cast<std::size_t>(list[j])])) continue;
+                    weak_[static_cast<std::size_t>(list[i])].push_back(list[j]);
+                    weak_[static_cast<std::size_t>(list[j])].push_back(list[i]);
                 }
         if (!rules_.cellWeakLinks) return;
         for (int c : s_.cells())

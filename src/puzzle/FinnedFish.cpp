@@ -41,6 +41,24 @@ std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi) {
                             if (need < 0 || need > CountOf(static_cast<Candidates>(spare))) continue;
                             // Fins: the base places in the fins' box outside the covers.
                             auto tryCovers = [&](unsigned covers) {
+                                // Cheap test first: fins there, sashimi as asked, and a cell of the
+                                // fins' box on a cover outside the bases that may take the digit.
+                                unsigned finMask = 0, baseRows = 0;
+                                bool thinLine = false;
+                                for (const FishLine* b : bases) {
+                                    thinLine = thinLine || CountOf(static_cast<Candidates>(b->mask & covers)) < 2;
+                                    baseRows |= 1u << b->index;
+                                    if ((b->index - 1) / 3 == band) finMask |= b->mask & stackMask & ~covers;
+                                }
+                                if (finMask == 0 || thinLine != sashimi) return false;
+                                bool target = false;
+                                for (int r = 3 * band + 1; r <= 3 * band + 3 && !target; ++r) {
+                                    if (baseRows & (1u << r)) continue;
+                                    const Unit* line = s.unit(g, baseKind, r);
+                                    for (int j = 1; j <= 9; ++j)
+                                        if ((covers & stackMask & (1u << j)) && s.has(line->cells[static_cast<std::size_t>(j - 1)], d)) target = true;
+                                }
+                                if (!target) return false;
                                 std::vector<int> fins;
                                 bool thin = false;
                                 for (const FishLine* b : bases) {

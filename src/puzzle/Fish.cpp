@@ -26,17 +26,19 @@ std::vector<FishLine> FishLines(const LogicState& s, int g, UnitKind baseKind, i
 // sees all the fins loses d.
 bool FillFish(const LogicState& s, Step& step, const std::vector<const FishLine*>& bases, int g, UnitKind coverKind,
               unsigned covers, int d, const std::vector<int>& fins) {
+    CellSet inBases;
     for (const FishLine* base : bases) {
         step.units.push_back(*base->unit);
-        for (int c : base->unit->cells)
+        for (int c : base->unit->cells) {
+            inBases.set(static_cast<std::size_t>(c));
             if (s.has(c, d)) step.proof.push_back(c);
+        }
     }
     for (int j : DigitsOf(static_cast<Candidates>(covers))) {
         const Unit& line = *s.unit(g, coverKind, j);
         step.targets.push_back(line);
         for (int c : line.cells) {
-            bool inBase = std::any_of(bases.begin(), bases.end(), [c](const FishLine* b) { return Contains(*b->unit, c); });
-            if (inBase || !s.has(c, d)) continue;
+            if (inBases[static_cast<std::size_t>(c)] || !s.has(c, d)) continue;
             if (std::all_of(fins.begin(), fins.end(), [&](int f) { return s.sees(c, f); })) step.remove.push_back({c, d});
         }
     }

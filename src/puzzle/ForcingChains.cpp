@@ -102,7 +102,8 @@ private:
     }
 
     // The latest placement among those that removed candidates (or digit d) from the cells.
-    int latestRemover(const std::vector<int>& cells, int d, int except) const {
+    template <class Cells>
+    int latestRemover(const Cells& cells, int d, int except) const {
         int latest = -1;
         for (int c : cells) {
             if (c == except || state_.digit(c) != 0) continue;
@@ -124,20 +125,14 @@ private:
             const Candidates placed = PlacedIn(state_, units[a]);
             for (int d = 1; d <= 9; ++d) {
                 if (placed & Bit(d)) continue;
-                CellSet places;
-                int first = 0;
-                for (int c : units[a].cells)
-                    if (state_.has(c, d)) {
-                        places.set(static_cast<std::size_t>(c));
-                        first = c;
-                    }
-                if (places.count() < 2) continue;
-                for (int b : state_.unitsOf(first)) {
-                    const CellSet& other = state_.unitCells(static_cast<std::size_t>(b));
-                    if (other == state_.unitCells(a) || (places & ~other).any()) continue;
-                    std::vector<int> cells(units[a].cells.begin(), units[a].cells.end());
-                    const int cause = latestRemover(cells, d, 0);
-                    for (int c : units[static_cast<std::size_t>(b)].cells) {
+                unsigned places = 0;
+                for (std::size_t i = 0; i < 9; ++i)
+                    if (state_.has(units[a].cells[i], d)) places |= 1u << i;
+                if (CountOf(static_cast<Candidates>(places)) < 2) continue;
+                for (const UnitOverlap& o : state_.overlaps(a)) {
+                    if (places & ~o.mask) continue;
+                    const int cause = latestRemover(units[a].cells, d, 0);
+                    for (int c : units[static_cast<std::size_t>(o.other)].cells) {
                         if (state_.unitCells(a)[static_cast<std::size_t>(c)] || !state_.has(c, d)) continue;
                         remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)] = cause;
                         state_.removeCandidate(c, d);
@@ -168,7 +163,7 @@ private:
                 int c = pending_.back();
                 pending_.pop_back();
                 if (state_.digit(c) != 0 || CountOf(state_.candidates(c)) != 1) continue;
-                place(c, DigitsOf(state_.candidates(c)).front(), latestRemover({c}, 0, 0));
+                place(c, DigitsOf(state_.candidates(c)).front(), latestRemover(std::array<int, 1>{c}, 0, 0));
                 continue;
             }
             auto [u, d] = pendingUnits_.back();
@@ -179,8 +174,7 @@ private:
             if (places.empty()) {
                 contradiction_ = true;
             } else if (places.size() == 1) {
-                std::vector<int> cells(unit.cells.begin(), unit.cells.end());
-                place(places[0], d, latestRemover(cells, d, places[0]));
+                place(places[0], d, latestRemover(unit.cells, d, places[0]));
             }
         }
     }

@@ -6,8 +6,8 @@
 // more givens are gone.
 //
 // For a wanted level, a given is also kept when the path of the board without it, limited to
-// the level's techniques, no longer finishes. A given whose cell is a single on the board
-// without it is taken away at once: the path places it first and goes on as before.
+// the level's techniques, no longer finishes. That path need only be followed until it places
+// the given's digit again: from there it goes on as the path of the board with the given did.
 #include "puzzle/Generator.h"
 
 #include <random>
@@ -17,21 +17,23 @@
 #include "puzzle/Random.h"
 #include "puzzle/Solver.h"
 #include "puzzle/StepFinder.h"
-#include "puzzle/TechniqueSearch.h"
 #include "puzzle/Units.h"
 
 namespace puzzle {
 
 namespace {
 
-// True when the empty cell c is a naked or hidden single on the board.
-bool IsSingle(const DoubleBoard& board, int c) {
+// True when the path of the board, limited by the options, places a digit in the empty cell c.
+// The board it then stands on holds every digit of the board with c given, and no more
+// candidates, so when that board's path finishes so does this one's.
+bool PathReaches(const DoubleBoard& board, int c, const FindOptions& options) {
     LogicState s(board);
-    if (CountOf(s.candidates(c)) == 1) return true;
-    for (int u : s.unitsOf(c))
-        for (int d : DigitsOf(s.candidates(c)))
-            if (search::PlacesOf(s, s.units()[static_cast<std::size_t>(u)], d).size() == 1) return true;
-    return false;
+    while (s.digit(c) == 0) {
+        std::optional<Step> step = FindStep(s, options);
+        if (!step) return false;
+        s.apply(*step);
+    }
+    return true;
 }
 
 // The problem of one seed, givens kept as the ceiling asks (none: only for uniqueness).
@@ -53,7 +55,7 @@ std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std
         uint8_t given = problem.digits[uc];
         problem.digits[uc] = 0;
         bool keep = SolvableWithout(problem, c, given);
-        if (!keep && ceiling && !IsSingle(problem, c)) keep = !RunPath(problem, options).rating.finished;
+        if (!keep && ceiling) keep = !PathReaches(problem, c, options);
         if (keep) problem.digits[uc] = given;
     }
     return problem;

@@ -6,7 +6,17 @@
 
 namespace puzzle {
 
-int CountOf(Candidates m) { return std::popcount(static_cast<unsigned>(m)); }
+namespace {
+// Bits set in each 10-bit candidate mask; a table, since the portable build has no popcount
+// instruction and the step finder counts candidates everywhere.
+constexpr std::array<uint8_t, 1024> kCounts = [] {
+    std::array<uint8_t, 1024> t{};
+    for (std::size_t m = 0; m < t.size(); ++m) t[m] = static_cast<uint8_t>(std::popcount(m));
+    return t;
+}();
+}  // namespace
+
+int CountOf(Candidates m) { return kCounts[m & 0x3FF]; }
 
 std::vector<int> DigitsOf(Candidates m) {
     std::vector<int> digits;
@@ -43,6 +53,15 @@ std::unique_ptr<Topology> Build(int pattern, bool diagonal) {
     for (int a : t->cells)
         for (int b : t->cells)
             if (t->peers[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]) t->peerList[static_cast<std::size_t>(a)].push_back(b);
+    t->overlaps.resize(t->units.size());
+    for (std::size_t a = 0; a < t->units.size(); ++a)
+        for (std::size_t b = 0; b < t->units.size(); ++b) {
+            if (t->unitCells[a] == t->unitCells[b]) continue;
+            uint16_t mask = 0;
+            for (std::size_t i = 0; i < 9; ++i)
+                if (t->unitCells[b][static_cast<std::size_t>(t->units[a].cells[i])]) mask = static_cast<uint16_t>(mask | 1u << i);
+            if (std::popcount(static_cast<unsigned>(mask)) >= 2) t->overlaps[a].push_back({static_cast<int>(b), mask});
+        }
     return t;
 }
 

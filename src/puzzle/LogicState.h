@@ -59,6 +59,13 @@ std::vector<int> DigitsOf(Candidates m);
 
 using CellSet = std::bitset<kBoardCells + 1>;
 
+// Where a unit meets another unit in two or more cells (and is not the same cells): bit i
+// (0..8) of the mask is set when the unit's i-th cell lies in the other unit.
+struct UnitOverlap {
+    int other;      // index into the units
+    uint16_t mask;
+};
+
 // The fixed shape of one pattern under one rule: units, covered cells and who sees whom. Built
 // once per pattern and rule on first use and never changed, so threads may share it.
 struct Topology {
@@ -68,6 +75,7 @@ struct Topology {
     std::vector<std::vector<int>> unitsOf;  // per board cell: indexes into units
     std::vector<CellSet> peers;            // per board cell
     std::vector<std::vector<int>> peerList;
+    std::vector<std::vector<UnitOverlap>> overlaps;  // per unit
     // Index into units of (grid, kind, index), -1 when the unit does not exist.
     std::array<int, 2 * 5 * 10> lookup{};
 };
@@ -88,6 +96,8 @@ public:
     const CellSet& unitCells(std::size_t u) const { return topology_->unitCells[u]; }
     // Indexes into units() of the units that hold board cell c.
     const std::vector<int>& unitsOf(int c) const { return topology_->unitsOf[static_cast<std::size_t>(c)]; }
+    // The units that meet unit u in two or more cells, with where they meet it.
+    const std::vector<UnitOverlap>& overlaps(std::size_t u) const { return topology_->overlaps[u]; }
     // The board cells the two grids cover, in board order.
     const std::vector<int>& cells() const { return topology_->cells; }
     // True when two different cells share a unit of either grid.
