@@ -25,7 +25,7 @@ public:
             for (int c : s.cells())
                 if (s.has(c, d)) {
                     digitCells_[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
-                    add(d, {c});
+                    if (!rules.pairCellsOnly || CountOf(s.candidates(c)) == 2) add(d, {c});
                 }
             if (rules.groups) addGroups(d);
         }
@@ -33,6 +33,8 @@ public:
         weak_.resize(nodes_.size());
         linkStrong();
         linkWeak();
+        parent_.assign(nodes_.size() * 2, -2);
+        depth_.assign(nodes_.size() * 2, 0);
     }
 
     std::optional<Step> search() const {
@@ -181,13 +183,15 @@ private:
     }
 
     std::optional<Step> from(int start, std::size_t shorterThan) const {
-        // State 2n: node n false; 2n+1: node n true.
-        const std::size_t states = nodes_.size() * 2;
-        std::vector<int> parent(states, -2), depth(states, 0);
-        std::vector<int> queue{2 * start};
+        // State 2n: node n false; 2n+1: node n true. The buffers are reset after each search.
+        std::vector<int>& parent = parent_;
+        std::vector<int>& depth = depth_;
+        std::vector<int>& queue = queue_;
+        queue.assign(1, 2 * start);
         parent[static_cast<std::size_t>(2 * start)] = -1;
         depth[static_cast<std::size_t>(2 * start)] = 1;
-        for (std::size_t head = 0; head < queue.size(); ++head) {
+        std::optional<Step> found;
+        for (std::size_t head = 0; head < queue.size() && !found; ++head) {
             const int state = queue[head];
             const int node = state / 2;
             const bool isTrue = state % 2 == 1;
@@ -202,10 +206,12 @@ private:
                 if (isTrue || nextDepth < 4) continue;
                 std::vector<CellDigit> out = removals(start, next);
                 if (out.empty()) continue;
-                return stepOf(nextState, parent, std::move(out));
+                found = stepOf(nextState, parent, std::move(out));
+                break;
             }
         }
-        return std::nullopt;
+        for (int st : queue) parent[static_cast<std::size_t>(st)] = -2;
+        return found;
     }
 
     Step stepOf(int endState, const std::vector<int>& parent, std::vector<CellDigit> out) const {
@@ -234,6 +240,7 @@ private:
     std::array<std::vector<int>, 10> byDigit_;
     std::array<std::array<int, 10>, kBoardCells + 1> single_;  // node of digit d in cell c, or -1
     std::vector<std::vector<int>> strong_, weak_;
+    mutable std::vector<int> parent_, depth_, queue_;  // the breadth-first search's buffers
 };
 
 }  // namespace

@@ -21,6 +21,7 @@ struct ChainRules {
     bool cellLinks = true;        // strong links from the two candidates of a cell
     bool cellWeakLinks = true;    // weak links between two digits of one cell
     bool groups = false;          // grouped nodes
+    bool pairCellsOnly = false;   // nodes only in cells with two candidates
     bool sameDigitEnds = false;   // only chains whose ends hold the same digit
     int maxNodes = 12;
 };

@@ -15,8 +15,8 @@ std::optional<Step> XChain(const LogicState& s) {
 }
 
 std::optional<Step> XYChain(const LogicState& s) {
-    ChainRules rules{.technique = Technique::XYChain, .unitLinks = false, .cellWeakLinks = false, .sameDigitEnds = true,
-                     .maxNodes = 16};
+    ChainRules rules{.technique = Technique::XYChain, .unitLinks = false, .cellWeakLinks = false, .pairCellsOnly = true,
+                     .sameDigitEnds = true, .maxNodes = 16};
     return FindChain(s, rules);
 }
 

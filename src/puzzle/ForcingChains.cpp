@@ -90,7 +90,10 @@ private:
         placements_.push_back({c, d});
         parent_.push_back(parent);
         for (int e : DigitsOf(state_.candidates(c)))
-            if (e != d) remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(e)] = index;
+            if (e != d) {
+                remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(e)] = index;
+                for (int u : state_.unitsOf(c)) lostPlace(u, e);
+            }
         std::vector<int> touched;
         for (int p : state_.cells())
             if (state_.sees(c, p) && state_.has(p, d)) {
@@ -118,27 +121,30 @@ private:
 
     // Locked candidates: a digit whose places in one unit all lie in another leaves the rest of
     // that other unit. The removals are credited to the latest placement that shaped the unit.
+    // Only units where a digit lost a place since the last pass can lock it anew: the step
+    // finder found no locked candidates on the board the branch starts from.
     bool locked() {
         bool any = false;
         const auto& units = state_.units();
-        for (std::size_t a = 0; a < units.size() && !contradiction_; ++a) {
-            const Candidates placed = PlacedIn(state_, units[a]);
-            for (int d = 1; d <= 9; ++d) {
-                if (placed & Bit(d)) continue;
-                unsigned places = 0;
-                for (std::size_t i = 0; i < 9; ++i)
-                    if (state_.has(units[a].cells[i], d)) places |= 1u << i;
-                if (CountOf(static_cast<Candidates>(places)) < 2) continue;
-                for (const UnitOverlap& o : state_.overlaps(a)) {
-                    if (places & ~o.mask) continue;
-                    const int cause = latestRemover(units[a].cells, d, 0);
-                    for (int c : units[static_cast<std::size_t>(o.other)].cells) {
-                        if (state_.unitCells(a)[static_cast<std::size_t>(c)] || !state_.has(c, d)) continue;
-                        remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)] = cause;
-                        state_.removeCandidate(c, d);
-                        removed(c, d);
-                        any = true;
-                    }
+        std::vector<std::pair<int, int>> dirty;
+        dirty.swap(dirty_);
+        for (auto [u, d] : dirty) {
+            const auto a = static_cast<std::size_t>(u);
+            dirtyMark_[a] = static_cast<uint16_t>(dirtyMark_[a] & ~Bit(d));
+            if (contradiction_ || (PlacedIn(state_, units[a]) & Bit(d))) continue;
+            unsigned places = 0;
+            for (std::size_t i = 0; i < 9; ++i)
+                if (state_.has(units[a].cells[i], d)) places |= 1u << i;
+            if (CountOf(static_cast<Candidates>(places)) < 2) continue;
+            for (const UnitOverlap& o : state_.overlaps(a)) {
+                if (places & ~o.mask) continue;
+                const int cause = latestRemover(units[a].cells, d, 0);
+                for (int c : units[static_cast<std::size_t>(o.other)].cells) {
+                    if (state_.unitCells(a)[static_cast<std::size_t>(c)] || !state_.has(c, d)) continue;
+                    remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(d)] = cause;
+                    state_.removeCandidate(c, d);
+                    removed(c, d);
+                    any = true;
                 }
             }
         }
@@ -149,7 +155,17 @@ private:
     void removed(int p, int d) {
         if (CountOf(state_.candidates(p)) == 0) contradiction_ = true;
         if (CountOf(state_.candidates(p)) == 1) pending_.push_back(p);
-        for (int u : state_.unitsOf(p)) pendingUnits_.push_back({u, d});
+        for (int u : state_.unitsOf(p)) lostPlace(u, d);
+    }
+
+    // Digit d lost a place in unit u: a hidden single or locked candidates may follow.
+    void lostPlace(int u, int d) {
+        pendingUnits_.push_back({u, d});
+        auto& mark = dirtyMark_[static_cast<std::size_t>(u)];
+        if (!(mark & Bit(d))) {
+            mark = static_cast<uint16_t>(mark | Bit(d));
+            dirty_.push_back({u, d});
+        }
     }
 
     void run() {
@@ -170,11 +186,13 @@ private:
             pendingUnits_.pop_back();
             const Unit& unit = state_.units()[static_cast<std::size_t>(u)];
             if (PlacedIn(state_, unit) & Bit(d)) continue;
-            std::vector<int> places = PlacesOf(state_, unit, d);
-            if (places.empty()) {
+            int only = 0, count = 0;
+            for (int c : unit.cells)
+                if (state_.has(c, d)) only = c, ++count;
+            if (count == 0) {
                 contradiction_ = true;
-            } else if (places.size() == 1) {
-                place(places[0], d, latestRemover(unit.cells, d, places[0]));
+            } else if (count == 1) {
+                place(only, d, latestRemover(unit.cells, d, only));
             }
         }
     }
@@ -186,6 +204,9 @@ private:
     std::array<std::array<int, 10>, kBoardCells + 1> remover_{};
     std::vector<int> pending_;
     std::vector<std::pair<int, int>> pendingUnits_;
+    // (unit, digit) pairs where the digit lost a place since the last locked-candidates pass.
+    std::vector<std::pair<int, int>> dirty_;
+    std::vector<uint16_t> dirtyMark_ = std::vector<uint16_t>(state_.units().size(), 0);
     bool contradiction_ = false;
 };
 

@@ -88,9 +88,8 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
         if (!problem) return std::nullopt;
         return Rated(*problem, request.seed);
     }
-    // Nothing is harder than a guess: such problems keep givens for uniqueness alone.
-    std::optional<Technique> ceiling;
-    if (*request.level != Level::Guess) ceiling = HardestOf(*request.level);
+    // A guess is a path that needs forcing chains, and finishes with the plain ones.
+    const Technique ceiling = *request.level == Level::Guess ? Technique::UnitForcingChain : HardestOf(*request.level);
     uint64_t seed = request.seed;
     for (int tries = 0; tries < request.maxSeeds; ++tries, ++seed) {
         std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, seed, ceiling, stop);
