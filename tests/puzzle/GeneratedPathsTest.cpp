@@ -9,27 +9,10 @@
 #include "puzzle/Difficulty.h"
 #include "puzzle/Generator.h"
 #include "puzzle/Solver.h"
-#include "puzzle/StepText.h"
+#include "SoundPath.h"
 
 using namespace puzzle;
 
-namespace {
-
-// Placements are the solution's digits, removals never are.
-void ExpectSound(const DoubleBoard& solution, const StepPath& path, const std::string& name) {
-    for (std::size_t i = 0; i < path.steps.size(); ++i) {
-        const Step& s = path.steps[i];
-        EXPECT_FALSE(s.place.empty() && s.remove.empty()) << name << " step " << i;
-        for (const CellDigit& cd : s.place)
-            EXPECT_EQ(solution.digits[static_cast<std::size_t>(cd.cell)], cd.digit)
-                << name << " step " << i << " " << EnglishName(s.technique) << ": " << StepText(s, solution.pattern);
-        for (const CellDigit& cd : s.remove)
-            EXPECT_NE(solution.digits[static_cast<std::size_t>(cd.cell)], cd.digit)
-                << name << " step " << i << " " << EnglishName(s.technique) << ": " << StepText(s, solution.pattern);
-    }
-}
-
-}  // namespace
 
 TEST(GeneratedPaths, FourHundredProblemsFinishWithSoundSteps) {
     std::map<Technique, int> hardest;

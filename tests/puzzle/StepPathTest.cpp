@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <random>
 
 #include "PublicDoubles.h"
+#include "SoundPath.h"
 #include "puzzle/StepFinder.h"
 #include "puzzle/StepPath.h"
 #include "puzzle/StepText.h"
@@ -12,19 +14,7 @@ using namespace puzzle;
 
 namespace {
 
-// Every step agrees with the solution: placements are the true digit, removals never are.
-void ExpectSound(const PublicDouble& p, const StepPath& path) {
-    for (std::size_t i = 0; i < path.steps.size(); ++i) {
-        const Step& s = path.steps[i];
-        EXPECT_FALSE(s.place.empty() && s.remove.empty()) << p.name << " step " << i;
-        for (const CellDigit& cd : s.place)
-            EXPECT_EQ(p.solution.digits[static_cast<std::size_t>(cd.cell)], cd.digit)
-                << p.name << " step " << i << " " << EnglishName(s.technique) << ": " << StepText(s, p.givens.pattern);
-        for (const CellDigit& cd : s.remove)
-            EXPECT_NE(p.solution.digits[static_cast<std::size_t>(cd.cell)], cd.digit)
-                << p.name << " step " << i << " " << EnglishName(s.technique) << ": " << StepText(s, p.givens.pattern);
-    }
-}
+void ExpectSound(const PublicDouble& p, const StepPath& path) { ::ExpectSound(p.solution, path, p.name); }
 
 bool SinglesOnlyFinish(const DoubleBoard& givens) {
     LogicState state(givens);
@@ -95,4 +85,37 @@ TEST(StepPath, StepsOnBoardsWithGivensTakenAwayAgreeWithTheSolution) {
     for (auto [t, n] : used) std::printf(" %s %d,", std::string(EnglishName(t)).c_str(), n);
     std::printf("\n");
     EXPECT_EQ(boards, 240);
+}
+
+// Hard 9x9 problems as grid 1 of pattern 12, grid 2 complete: every step agrees with the
+// engine's solution.
+TEST(StepPath, HardNineByNineProblemsAsGridOneGiveSoundSteps) {
+    std::ifstream in(MOZEL_TEST_DATA "/hard-9x9.txt");
+    std::mt19937_64 random(19);
+    int problems = 0, finished = 0;
+    for (std::string line; std::getline(in, line);) {
+        const std::string puzzle = line.substr(0, 81), solution = line.substr(line.rfind(':') + 1);
+        ASSERT_EQ(solution.size(), 81u) << line;
+        DoubleBoard full;
+        for (int k = 1; k <= 81; ++k) full.set(1, k, solution[static_cast<std::size_t>(k - 1)] - '0');
+        std::optional<DoubleBoard> completed = RandomSolution(full, random);
+        ASSERT_TRUE(completed.has_value()) << puzzle;
+        // Grid 1's cells outside the puzzle's givens are emptied, except those grid 2 covers.
+        DoubleBoard givens = *completed;
+        for (int k = 1; k <= 81; ++k) {
+            const int c = BoardCellOf(Pattern(12), 1, k);
+            if (puzzle[static_cast<std::size_t>(k - 1)] == '.' && GridCellOf(Pattern(12), 2, c) == 0)
+                givens.digits[static_cast<std::size_t>(c)] = 0;
+        }
+        SolveResult truth = Solve(givens);
+        ASSERT_EQ(truth.verdict, Verdict::Unique) << puzzle;
+        StepPath path = RunPath(givens);
+        ExpectSound(truth.solution, path, puzzle);
+        ++problems;
+        finished += path.rating.finished;
+        std::printf("%s %s %s\n", puzzle.c_str(), path.rating.hardest ? std::string(EnglishName(*path.rating.hardest)).c_str() : "-",
+                    path.rating.finished ? "finished" : "stuck");
+    }
+    std::printf("hard 9x9 as grid 1: %d of %d finished\n", finished, problems);
+    EXPECT_EQ(problems, 9);
 }
