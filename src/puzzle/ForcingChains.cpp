@@ -1,7 +1,6 @@
 // Forcing chains, the last resort: every way a cell can be filled (cell forcing chain), or every
 // place a digit can take in a unit (unit forcing chain), is assumed in turn and followed by
-// singles and locked candidates; a dynamic forcing chain, harder, also by the step finder's
-// subsets. What follows from every assumption holds; an assumption that
+// singles and locked candidates. What follows from every assumption holds; an assumption that
 // leaves a cell or a unit without a digit is impossible. Each placement on the way remembers
 // the placement that made it a single, so the way from an assumption to the conclusion reads
 // as a list of links.
@@ -9,43 +8,23 @@
 #include <map>
 #include <memory>
 
-#include "puzzle/StepFinder.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
 
 namespace {
 
-// Assumptions per forcing chain: up to four for the plain ones, any number for the dynamic one.
+// Assumptions per forcing chain: the cells with two to four candidates, the digits with two to
+// four places in a unit.
 constexpr int kMaxBranches = 4;
-constexpr int kMaxDynamicBranches = 9;
-// The hardest technique a dynamic branch uses besides singles and locked candidates.
-constexpr Technique kDynamicCeiling = Technique::HiddenQuad;
 
-// What follows from one assumption: singles and locked candidates, and in a dynamic branch the
-// step finder's techniques up to kDynamicCeiling as well.
+// What follows from one assumption: singles and locked candidates.
 class Branch {
 public:
-    Branch(const LogicState& start, CellDigit assumed, bool dynamic) : state_(start), startState_(&start) {
+    Branch(const LogicState& start, CellDigit assumed) : state_(start), startState_(&start) {
         for (auto& row : remover_) row.fill(-1);
         place(assumed.cell, assumed.digit, -1);
         run();
-        FindOptions options;
-        options.hardest = kDynamicCeiling;
-        while (dynamic && !contradiction_) {
-            std::optional<Step> step = FindStep(state_, options);
-            if (!step) break;
-            // The step follows from everything placed so far; it is credited to the latest placement.
-            const int cause = static_cast<int>(placements_.size()) - 1;
-            for (const CellDigit& p : step->place) place(p.cell, p.digit, cause);
-            for (const CellDigit& r : step->remove)
-                if (!contradiction_ && state_.has(r.cell, r.digit)) {
-                    remover_[static_cast<std::size_t>(r.cell)][static_cast<std::size_t>(r.digit)] = cause;
-                    state_.removeCandidate(r.cell, r.digit);
-                    removed(r.cell, r.digit);
-                }
-            run();
-        }
     }
 
     bool contradiction() const { return contradiction_; }
@@ -213,17 +192,16 @@ private:
 // Branches are followed once per search and kept by assumption.
 class Branches {
 public:
-    Branches(const LogicState& s, bool dynamic) : s_(s), dynamic_(dynamic) {}
+    explicit Branches(const LogicState& s) : s_(s) {}
     const Branch& of(CellDigit a) {
         auto key = a.cell * 10 + a.digit;
         auto it = cache_.find(key);
-        if (it == cache_.end()) it = cache_.emplace(key, std::make_unique<Branch>(s_, a, dynamic_)).first;
+        if (it == cache_.end()) it = cache_.emplace(key, std::make_unique<Branch>(s_, a)).first;
         return *it->second;
     }
 
 private:
     const LogicState& s_;
-    bool dynamic_;
     std::map<int, std::unique_ptr<Branch>> cache_;
 };
 
@@ -275,19 +253,23 @@ std::optional<Step> Conclude(const LogicState& s, Technique technique, const std
     return std::nullopt;
 }
 
-std::optional<Step> CellChains(const LogicState& s, Technique technique, Branches& branches, int maxBranches) {
-    for (int n = 2; n <= maxBranches; ++n)
+}  // namespace
+
+std::optional<Step> CellForcingChain(const LogicState& s) {
+    Branches branches(s);
+    for (int n = 2; n <= kMaxBranches; ++n)
         for (int c : s.cells()) {
             if (s.digit(c) != 0 || CountOf(s.candidates(c)) != n) continue;
             std::vector<CellDigit> assumptions;
             for (int d : DigitsOf(s.candidates(c))) assumptions.push_back({c, d});
-            if (auto step = Conclude(s, technique, assumptions, branches)) return step;
+            if (auto step = Conclude(s, Technique::CellForcingChain, assumptions, branches)) return step;
         }
     return std::nullopt;
 }
 
-std::optional<Step> UnitChains(const LogicState& s, Technique technique, Branches& branches, int maxBranches) {
-    for (std::size_t n = 2; n <= static_cast<std::size_t>(maxBranches); ++n)
+std::optional<Step> UnitForcingChain(const LogicState& s) {
+    Branches branches(s);
+    for (std::size_t n = 2; n <= kMaxBranches; ++n)
         for (const Unit& u : s.units())
             for (int d = 1; d <= 9; ++d) {
                 if (PlacedIn(s, u) & Bit(d)) continue;
@@ -295,30 +277,12 @@ std::optional<Step> UnitChains(const LogicState& s, Technique technique, Branche
                 if (places.size() != n) continue;
                 std::vector<CellDigit> assumptions;
                 for (int c : places) assumptions.push_back({c, d});
-                if (auto step = Conclude(s, technique, assumptions, branches)) {
+                if (auto step = Conclude(s, Technique::UnitForcingChain, assumptions, branches)) {
                     step->units = {u};
                     return step;
                 }
             }
     return std::nullopt;
-}
-
-}  // namespace
-
-std::optional<Step> CellForcingChain(const LogicState& s) {
-    Branches branches(s, false);
-    return CellChains(s, Technique::CellForcingChain, branches, kMaxBranches);
-}
-
-std::optional<Step> UnitForcingChain(const LogicState& s) {
-    Branches branches(s, false);
-    return UnitChains(s, Technique::UnitForcingChain, branches, kMaxBranches);
-}
-
-std::optional<Step> DynamicForcingChain(const LogicState& s) {
-    Branches branches(s, true);
-    if (auto step = CellChains(s, Technique::DynamicForcingChain, branches, kMaxDynamicBranches)) return step;
-    return UnitChains(s, Technique::DynamicForcingChain, branches, kMaxDynamicBranches);
 }
 
 }  // namespace puzzle::search

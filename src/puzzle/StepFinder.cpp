@@ -105,7 +105,6 @@ std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
         case Technique::AlsXYWing: return search::AlsXYWing(s);
         case Technique::CellForcingChain: return search::CellForcingChain(s);
         case Technique::UnitForcingChain: return search::UnitForcingChain(s);
-        case Technique::DynamicForcingChain: return search::DynamicForcingChain(s);
     }
     return std::nullopt;
 }

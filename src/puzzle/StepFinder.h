@@ -12,7 +12,7 @@ struct FindOptions {
     // The board has exactly one solution (the engine says so): uniqueness techniques may be used.
     bool unique = false;
     // No technique harder than this one is tried.
-    Technique hardest = Technique::DynamicForcingChain;
+    Technique hardest = Technique::UnitForcingChain;
 };
 
 // The first step of the simplest technique that applies, or nothing when none does.

@@ -185,11 +185,13 @@ std::string ForcingText(const Step& step, int pattern, int grid) {
                         ? CellName(pattern, cells.front(), grid) + "に入るのは" + DigitList(digits) + "のどれかです。"
                         : Named(pattern, step.units.front()) + "で" + Num(digits.front()) + "が入るのは" +
                               CellList(pattern, cells, grid) + "のどれかです。";
-    if (step.technique == Technique::DynamicForcingChain) s += "（それぞれの場合を、シングルのほかペアやウィングまでの手筋でたどります）";
     for (const ForcingBranch& b : step.branches) {
         int last = 0;
-        s += "\n・" + Cell(pattern, b.assumed.cell, last) + "=" + Num(b.assumed.digit) + ForcingLinks(pattern, b, last) +
-             (b.contradiction ? "（ここで入る数字のないマスか、数字の入らないユニットができて矛盾します）" : "");
+        const std::string links = ForcingLinks(pattern, b, last);
+        s += "\n・" + Cell(pattern, b.assumed.cell, last) + "=" + Num(b.assumed.digit) + links +
+             (b.contradiction ? "（ここで入る数字のないマスか、数字の入らないユニットができて矛盾します）"
+              : links.empty() ? "（これだけで決まります）"
+                              : "");
     }
     s += "\n";
     if (!step.place.empty()) {
@@ -342,8 +344,7 @@ std::string StepText(const Step& step, int pattern) {
         case Technique::AlsXZ:
         case Technique::AlsXYWing: return AlsText(step, pattern, g);
         case Technique::CellForcingChain:
-        case Technique::UnitForcingChain:
-        case Technique::DynamicForcingChain: return ForcingText(step, pattern, g);
+        case Technique::UnitForcingChain: return ForcingText(step, pattern, g);
     }
     return {};
 }

@@ -35,8 +35,6 @@ std::optional<Step> AlsXZ(const LogicState& s);
 std::optional<Step> AlsXYWing(const LogicState& s);
 std::optional<Step> CellForcingChain(const LogicState& s);
 std::optional<Step> UnitForcingChain(const LogicState& s);
-// Cell, then unit forcing chains whose branches also use the simpler techniques.
-std::optional<Step> DynamicForcingChain(const LogicState& s);
 
 // A step of technique t with nothing decided yet.
 inline Step StepOf(Technique t) {

@@ -44,7 +44,6 @@ const std::array<TechniqueName, kTechniqueCount> kTechniqueNames{{
     {Technique::AlsXYWing, "ALS-XYウィング", "ALS-XY-Wing", 78},
     {Technique::CellForcingChain, "セルフォーシングチェーン", "Cell Forcing Chain", 80},
     {Technique::UnitForcingChain, "ユニットフォーシングチェーン", "Unit Forcing Chain", 83},
-    {Technique::DynamicForcingChain, "ダイナミックフォーシングチェーン", "Dynamic Forcing Chain", 90},
 }};
 
 std::string_view JapaneseName(Technique t) { return kTechniqueNames[static_cast<std::size_t>(t)].japanese; }

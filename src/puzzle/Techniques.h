@@ -48,10 +48,9 @@ enum class Technique {
     AlsXYWing,
     CellForcingChain,
     UnitForcingChain,
-    DynamicForcingChain,
 };
 
-constexpr int kTechniqueCount = 39;
+constexpr int kTechniqueCount = 38;
 
 struct TechniqueName {
     Technique technique;

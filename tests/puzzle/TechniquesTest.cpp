@@ -259,6 +259,74 @@ TEST(Techniques, SwordfishOnThreeRows) {
     EXPECT_EQ(step.remove, Sorted(expected));
 }
 
+TEST(Techniques, JellyfishOnFourRows) {
+    // 5 in rows 2, 4, 6 and 8 only in three each of columns 1, 4, 7 and 8: no two or three of
+    // the rows hold a smaller fish, and every box keeps places on two rows.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {1, 4, 7});
+    RowOnlyIn(s, 4, 5, {1, 4, 8});
+    RowOnlyIn(s, 6, 5, {1, 7, 8});
+    RowOnlyIn(s, 8, 5, {4, 7, 8});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::Jellyfish);
+    std::vector<CellDigit> expected;
+    for (int r : {1, 3, 5, 7, 9})
+        for (int c : {1, 4, 7, 8}) expected.push_back({Cell(1, r, c), 5});
+    EXPECT_EQ(step.remove, Sorted(expected));
+    EXPECT_EQ(step.units.size(), 4u);
+}
+
+TEST(Techniques, FinnedXWingWithItsFinInTheSharedBox) {
+    // 5 in row 2 only in columns 3 and 7; in row 8 in columns 3, 7 and 8, where 8 is a fin in
+    // box 9, the box grid 1 shares with grid 2. Either the fin holds 5 or the X-wing does: the
+    // cells of column 7 in box 9 outside the two rows lose 5, and they are grid 2's cells too.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {3, 7});
+    RowOnlyIn(s, 8, 5, {3, 7, 8});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::FinnedXWing);
+    EXPECT_EQ(step.remove, Removals(5, {{7, 7}, {9, 7}}));
+    EXPECT_EQ(step.remove.front().cell, Cell(2, 1, 1));
+    EXPECT_EQ(step.proof.back(), Cell(1, 8, 8));  // the fin is painted last
+    EXPECT_NE(StepText(step, kPattern).find("ひれ（グリッド1の8行8列）"), std::string::npos) << StepText(step, kPattern);
+}
+
+TEST(Techniques, SashimiXWing) {
+    // Row 8 keeps 5 only in columns 3 and 8: without the fin it would have one place in the
+    // covers 3 and 7.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {3, 7});
+    RowOnlyIn(s, 5, 5, {3, 8});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::SashimiXWing);
+    ASSERT_FALSE(step.remove.empty());
+    // Whichever fin it takes, the removals lie in the fin's box, on a cover, outside the bases.
+    for (const CellDigit& r : step.remove) {
+        EXPECT_EQ(r.digit, 5);
+        EXPECT_NE(BoardRow(r.cell), 2);
+        EXPECT_NE(BoardRow(r.cell), 5);
+    }
+}
+
+TEST(Techniques, XYChainOfFourCells) {
+    // 1|2 - 2|3 - 3|4 - 4|1 around rows 1 and 6: one end takes 1, so the cells seeing both
+    // ends lose it.
+    LogicState s(DoubleBoard{});
+    Keep(s, 1, 1, {1, 2});
+    Keep(s, 1, 5, {2, 3});
+    Keep(s, 6, 5, {3, 4});
+    Keep(s, 6, 2, {4, 1});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::XYChain);
+    EXPECT_EQ(step.remove, Removals(1, {{1, 2}, {2, 2}, {3, 2}, {4, 1}, {5, 1}, {6, 1}}));
+    ASSERT_EQ(step.chain.size(), 8u);
+    EXPECT_EQ(step.proof, (std::vector<int>{Cell(1, 1, 1), Cell(1, 1, 5), Cell(1, 6, 5), Cell(1, 6, 2)}));
+    EXPECT_EQ(StepText(step, kPattern),
+              "次の連鎖が成り立ちます（＝は少なくとも一方が正しい、－は両方は正しくない）: グリッド1の1行1列(1)＝1行1列(2)－1行5列(2)＝"
+              "1行5列(3)－6行5列(3)＝6行5列(4)－6行2列(4)＝6行2列(1)。両端のどちらかに1が入るので、両端の両方と同じ行・列・ブロックにあるマス"
+              "（グリッド1の1行2列、2行2列、3行2列、4行1列、5行1列、6行1列）には1が入りません。");
+}
+
 TEST(Techniques, XYWing) {
     LogicState s(DoubleBoard{});
     Keep(s, 1, 1, {1, 2});  // pivot
