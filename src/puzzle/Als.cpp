@@ -26,6 +26,10 @@ struct Als {
 std::vector<Als> FindAls(const LogicState& s) {
     std::vector<Als> all;
     for (std::size_t u = 0; u < s.units().size(); ++u) {
+        // A unit both grids list (a shared box) is searched once.
+        bool again = false;
+        for (std::size_t v = 0; v < u && !again; ++v) again = s.unitCells(v) == s.unitCells(u);
+        if (again) continue;
         std::vector<int> open;
         for (int c : s.units()[u].cells)
             if (s.digit(c) == 0) open.push_back(c);
@@ -39,7 +43,6 @@ std::vector<Als> FindAls(const LogicState& s) {
                     a.digits |= s.candidates(c);
                 }
                 if (CountOf(a.digits) != k + 1) return false;
-                if (std::any_of(all.begin(), all.end(), [&](const Als& b) { return b.set == a.set; })) return false;
                 for (int d : DigitsOf(a.digits)) {
                     a.seenBy[static_cast<std::size_t>(d)].set();
                     for (int c : a.cells)

@@ -4,6 +4,8 @@
 #include "puzzle/ChainSearch.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace puzzle::search {
 
@@ -11,7 +13,9 @@ namespace {
 
 struct Node {
     int digit;
-    std::vector<int> cells;  // sorted
+    std::array<int, 3> cell{};  // sorted; a group lies in one box and one line, three cells at most
+    int size = 0;
+    std::span<const int> cells() const { return {cell.data(), static_cast<std::size_t>(size)}; }
     CellSet set;
     CellSet seenByAll;  // cells that see every cell of the node
 };
@@ -25,7 +29,7 @@ public:
             for (int c : s.cells())
                 if (s.has(c, d)) {
                     digitCells_[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
-                    if (!rules.pairCellsOnly || CountOf(s.candidates(c)) == 2) add(d, {c});
+                    if (!rules.pairCellsOnly || CountOf(s.candidates(c)) == 2) add(d, std::array<int, 1>{c});
                 }
             if (rules.groups) addGroups(d);
         }
@@ -41,7 +45,7 @@ public:
         std::optional<Step> best;
         std::size_t bestLength = static_cast<std::size_t>(rules_.maxNodes) + 1;
         for (std::size_t start = 0; start < nodes_.size(); ++start) {
-            if (nodes_[start].cells.size() != 1 && !rules_.groups) continue;
+            if (nodes_[start].size != 1 && !rules_.groups) continue;
             std::optional<Step> found = from(static_cast<int>(start), bestLength);
             if (found && found->chain.size() < bestLength) {
                 bestLength = found->chain.size();
@@ -52,16 +56,17 @@ public:
     }
 
 private:
-    int add(int d, std::vector<int> cells) {
-        std::sort(cells.begin(), cells.end());
+    // The node of digit d on the cells (sorted, three at most), added when new.
+    int add(int d, std::span<const int> cells) {
         CellSet set;
         for (int c : cells) set.set(static_cast<std::size_t>(c));
         if (int known = find(d, set, cells.size() == 1 ? cells[0] : 0); known >= 0) return known;
-        Node n{d, cells, set, {}};
+        Node n{d, {}, static_cast<int>(cells.size()), set, {}};
+        std::copy(cells.begin(), cells.end(), n.cell.begin());
         n.seenByAll.set();
         for (int c : cells) n.seenByAll &= s_.peers(c);
         const int index = static_cast<int>(nodes_.size());
-        nodes_.push_back(std::move(n));
+        nodes_.push_back(n);
         byDigit_[static_cast<std::size_t>(d)].push_back(index);
         if (cells.size() == 1) single_[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(d)] = index;
         return index;
@@ -72,11 +77,15 @@ private:
         const auto& units = s_.units();
         for (std::size_t b = 0; b < units.size(); ++b) {
             if (units[b].kind != UnitKind::Box) continue;
-            for (std::size_t l = 0; l < units.size(); ++l) {
-                if (units[l].kind != UnitKind::Row && units[l].kind != UnitKind::Column) continue;
-                CellSet meet = s_.unitCells(b) & s_.unitCells(l) & digitCells_[static_cast<std::size_t>(d)];
-                if (meet.count() < 2 || (s_.unitCells(b) & s_.unitCells(l)).count() != 3) continue;
-                add(d, CellsOf(meet));
+            for (const UnitOverlap& o : s_.overlaps(b)) {
+                const UnitKind kind = units[static_cast<std::size_t>(o.other)].kind;
+                if ((kind != UnitKind::Row && kind != UnitKind::Column) || CountOf(o.mask) != 3) continue;
+                // A box's cells run in board order, so the group comes sorted.
+                std::array<int, 3> cells{};
+                std::size_t n = 0;
+                for (std::size_t i = 0; i < 9; ++i)
+                    if ((o.mask & (1u << i)) && s_.has(units[b].cells[i], d)) cells[n++] = units[b].cells[i];
+                if (n >= 2) add(d, std::span<const int>(cells.data(), n));
             }
         }
     }
@@ -108,22 +117,23 @@ private:
             for (std::size_t u = 0; u < s_.units().size(); ++u)
                 for (int d = 1; d <= 9; ++d) {
                     if (rules_.digit != 0 && d != rules_.digit) continue;
-                    std::vector<int> places;
+                    std::array<int, 9> places{};
+                    std::size_t count = 0;
                     for (int c : s_.units()[u].cells)
-                        if (s_.has(c, d)) places.push_back(c);
-                    if (places.size() == 2) link(strong_, single_[static_cast<std::size_t>(places[0])][static_cast<std::size_t>(d)],
+                        if (s_.has(c, d)) places[count++] = c;
+                    if (count == 2) link(strong_, single_[static_cast<std::size_t>(places[0])][static_cast<std::size_t>(d)],
                                                  single_[static_cast<std::size_t>(places[1])][static_cast<std::size_t>(d)]);
-                    if (!rules_.groups || places.size() < 3) continue;
+                    if (!rules_.groups || count < 3) continue;
                     // A group and the rest of the places, when the rest is a node too.
                     CellSet all = s_.unitCells(u) & digitCells_[static_cast<std::size_t>(d)];
                     for (int a : byDigit_[static_cast<std::size_t>(d)]) {
                         const Node& n = nodes_[static_cast<std::size_t>(a)];
-                        if (n.cells.size() < 2 || (n.set & ~all).any()) continue;
+                        if (n.size < 2 || (n.set & ~all).any()) continue;
                         CellSet rest = all & ~n.set;
-                        int single = 0, count = 0;
-                        for (int c : places)
-                            if (rest[static_cast<std::size_t>(c)]) single = c, ++count;
-                        int b = find(d, rest, count == 1 ? single : 0);
+                        int single = 0, restCount = 0;
+                        for (std::size_t i = 0; i < count; ++i)
+                            if (rest[static_cast<std::size_t>(places[i])]) single = places[i], ++restCount;
+                        int b = find(d, rest, restCount == 1 ? single : 0);
                         if (b >= 0) link(strong_, a, b);
                     }
                 }
@@ -138,7 +148,7 @@ private:
 
     // True when every cell of y sees every cell of x and none is one of them.
     static bool SeenByAll(const Node& x, const Node& y) {
-        for (int c : y.cells)
+        for (int c : y.cells())
             if (!x.seenByAll[static_cast<std::size_t>(c)]) return false;
         return true;
     }
@@ -167,11 +177,12 @@ private:
         if (x.digit == y.digit) {
             if ((x.set & y.set).any()) return out;
             CellSet targets = x.seenByAll & y.seenByAll & digitCells_[static_cast<std::size_t>(x.digit)];
-            for (int c : CellsOf(targets & ~x.set & ~y.set)) out.push_back({c, x.digit});
+            if (targets.none()) return out;
+            for (int c : CellsOf(targets)) out.push_back({c, x.digit});
             return out;
         }
-        if (rules_.sameDigitEnds || x.cells.size() != 1 || y.cells.size() != 1) return out;
-        int cx = x.cells[0], cy = y.cells[0];
+        if (rules_.sameDigitEnds || x.size != 1 || y.size != 1) return out;
+        int cx = x.cell[0], cy = y.cell[0];
         if (cx == cy) {
             for (int d : DigitsOf(s_.candidates(cx)))
                 if (d != x.digit && d != y.digit) out.push_back({cx, d});
@@ -223,8 +234,8 @@ private:
             const Node& n = nodes_[static_cast<std::size_t>(order[i] / 2)];
             // A false node followed by a true one is a strong link.
             bool strong = i + 1 < order.size() && order[i] % 2 == 0;
-            step.chain.push_back({n.cells, n.digit, strong});
-            for (int c : n.cells)
+            step.chain.push_back({{n.cells().begin(), n.cells().end()}, n.digit, strong});
+            for (int c : n.cells())
                 if (std::find(step.proof.begin(), step.proof.end(), c) == step.proof.end()) step.proof.push_back(c);
             if (std::find(step.digits.begin(), step.digits.end(), n.digit) == step.digits.end()) step.digits.push_back(n.digit);
         }

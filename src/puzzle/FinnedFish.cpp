@@ -23,16 +23,23 @@ std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi) {
                 UnitKind coverKind = baseKind == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
                 std::vector<FishLine> lines = FishLines(s, g, baseKind, d, n + 3);
                 std::optional<Step> found;
+                std::vector<const FishLine*> bases;
                 Combinations(static_cast<int>(lines.size()), n, [&](const std::vector<int>& idx) {
-                    std::vector<const FishLine*> bases;
-                    unsigned all = 0;
+                    bases.clear();
+                    unsigned all = 0, bands = 0;
                     for (int i : idx) {
                         bases.push_back(&lines[static_cast<std::size_t>(i)]);
                         all |= bases.back()->mask;
+                        bands |= 1u << ((bases.back()->index - 1) / 3);
                     }
+                    // Outside the fins' stack every place lies on a cover: n positions at most.
+                    bool possible = false;
+                    for (int stack = 0; stack < 3; ++stack)
+                        possible = possible || CountOf(static_cast<Candidates>(all & ~(7u << (3 * stack + 1)))) <= n;
+                    if (!possible) return false;
                     // The fins' box: a band of the base lines and a stack of positions.
                     for (int band = 0; band < 3; ++band)
-                        for (int stack = 0; stack < 3; ++stack) {
+                        for (int stack = 0; stack < 3 && (bands & (1u << band)); ++stack) {
                             const unsigned stackMask = 7u << (3 * stack + 1);
                             unsigned rest = 0;
                             for (const FishLine* b : bases) rest |= (b->index - 1) / 3 == band ? b->mask & ~stackMask : b->mask;
@@ -77,14 +84,11 @@ std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi) {
                                 found = std::move(step);
                                 return true;
                             };
-                            std::vector<int> spareList = DigitsOf(static_cast<Candidates>(spare));
-                            bool done = need == 0 ? tryCovers(rest)
-                                                  : Combinations(static_cast<int>(spareList.size()), need, [&](const std::vector<int>& extra) {
-                                                        unsigned covers = rest;
-                                                        for (int e : extra) covers |= 1u << spareList[static_cast<std::size_t>(e)];
-                                                        return tryCovers(covers);
-                                                    });
-                            if (done) return true;
+                            // Covers: the rest and `need` more positions of the stack.
+                            for (unsigned extra = spare;; extra = (extra - 1) & spare) {
+                                if (CountOf(static_cast<Candidates>(extra)) == need && tryCovers(rest | extra)) return true;
+                                if (extra == 0) break;
+                            }
                         }
                     return false;
                 });
