@@ -6,7 +6,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${MOZEL_BUILD_DIR:-$root/build}
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libcryptominisat5-dev fonts-noto-cjk xvfb xauth)
+          libbenchmark-dev libcryptominisat5-dev fonts-noto-cjk qt6-translations-l10n xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

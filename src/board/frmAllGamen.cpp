@@ -146,6 +146,7 @@ void frmAllGamen::layOutControls() {
 void frmAllGamen::connectEvents() {
     for (int c = 0; c <= kBoardCells; ++c) {
         text1(c).onKeyPress = [this, c](int& key) { text1_KeyPress(c, key); };
+        text1(c).onKeyUp = [this, c](int key) { text1_KeyUp(c, key); };
         text1(c).onMouseDown = [this, c](int button, int shift, int x, int y) { text1_MouseDown(c, button, shift, x, y); };
     }
     lblSetCount.onChange = [this] { lblSetCount_Change(); };

@@ -104,6 +104,8 @@ public:
 
     // Cell entry, counts, clears and lock.
     void text1_KeyPress(int Index, int& KeyAscii);
+    // After an accepted key: the filled count follows the board.
+    void text1_KeyUp(int Index, int KeyAscii);
     void text1_MouseDown(int Index, int Button, int Shift, int X, int Y);
     void lblSetCount_Change();
     void cmdClear01_Click();

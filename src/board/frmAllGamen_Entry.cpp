@@ -1,5 +1,6 @@
 // Cell entry on the board, the two counters and the rule that offers either the pattern
 // switch or the judge buttons, the four clears and the lock of the given digits.
+#include "board/BoardCell.h"
 #include "board/PatternTables.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
@@ -14,12 +15,6 @@ namespace {
 constexpr ui::Color kUnlockedColor = 0x00FF00;
 constexpr ui::Color kLockedColor = 255;
 
-bool IsDigitText(const std::string& text) {
-    if (!ui::IsNumeric(text)) return false;
-    double v = ui::Val(text);
-    return v >= 1 && v <= 9;
-}
-
 }  // namespace
 
 void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
@@ -28,6 +23,11 @@ void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
     if (accepted) return;
     program_.dialogs().Beep();
     KeyAscii = 0;
+    ShowSetCount();
+}
+
+void frmAllGamen::text1_KeyUp(int Index, int KeyAscii) {
+    (void)Index, (void)KeyAscii;
     ShowSetCount();
 }
 
@@ -45,6 +45,7 @@ void frmAllGamen::text1_MouseDown(int Index, int Button, int Shift, int X, int Y
         }
     }
     text1(Index).setText(selected == 0 ? " " : std::to_string(selected));
+    ShowSetCount();
 }
 
 void frmAllGamen::lblSetCount_Change() {
@@ -101,7 +102,7 @@ void frmAllGamen::cmdLock_Click() {
     // Cells holding a digit follow the new state; the others keep their flag.
     LockState = !LockState;
     for (int c = 1; c <= kBoardCells; ++c) {
-        if (IsDigitText(text1(c).text())) text1(c).setLocked(LockState);
+        if (IsDigitCell(text1(c).text())) text1(c).setLocked(LockState);
     }
     cmdLock.setBackColor(LockState ? kLockedColor : kUnlockedColor);
 }

@@ -1,5 +1,6 @@
 // Judging the double board: each grid is copied into its grid window, judged there and copied
 // back; then the cross-grid rule, the completion checks and the congratulation.
+#include "board/BoardCell.h"
 #include "board/PatternTables.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
@@ -145,10 +146,7 @@ void frmAllGamen::Double_Check01(int d) {
 }
 
 void frmAllGamen::Double_Hantei(int d, const std::vector<int>& A, const std::vector<int>& B) {
-    auto holds = [&](int c) {
-        const std::string& text = text1(c).text();
-        return ui::IsNumeric(text) && ui::Val(text) == d;
-    };
+    auto holds = [&](int c) { return CellValue(text1(c).text()) == d; };
     auto marked = [&](const std::vector<int>& part) {
         int n = 0;
         for (int c : part) n += text1(c).backColor() == cmn.IroGaito;

@@ -1,7 +1,8 @@
 // Start-up, layout of the board for the current pattern, the pattern switch, the window
 // commands and closing.
-#include "board/PatternTables.h"
+#include "board/BoardCell.h"
 #include "board/BoardLayout.h"
+#include "board/PatternTables.h"
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
@@ -104,7 +105,7 @@ void frmAllGamen::lblMasuSuu_CountSet(int16_t& n) {
 void frmAllGamen::lblSetCount_CountSet(int16_t& n) {
     n = 0;
     for (int c = 1; c <= kBoardCells; ++c) {
-        if (cmn.PatternMasu[cmn.PatternNo][c] != 0 && ui::Val(text1(c).text()) > 0) ++n;
+        if (cmn.PatternMasu[cmn.PatternNo][c] != 0 && IsFilledCell(text1(c).text())) ++n;
     }
 }
 
@@ -126,6 +127,16 @@ void frmAllGamen::ShowPatternCells() {
 }
 
 void frmAllGamen::cmdPattern_Click() {
+    // Another pattern would hide digits of this one: a board with digits keeps its pattern.
+    int16_t filled = 0;
+    lblSetCount_CountSet(filled);
+    if (filled > 0) {
+        ShowSetCount();
+        program_.dialogs().MsgBox("盤面に数字があるので、パターンを切り替えられません。\n"
+                                  "数字のクリアで盤面を空にしてから切り替えてください。",
+                                  ui::MsgIcon::Information);
+        return;
+    }
     program_.frmMozelAuto().btnSpace_Click();
     program_.frmMozelAuto2().btnSpace_Click();
     cmn.PatternNo = static_cast<int16_t>(cmn.PatternNo % kPatternCount + 1);

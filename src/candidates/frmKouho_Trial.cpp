@@ -53,6 +53,9 @@ void frmKouho::cmdKakuritu7_Click() { Kakuritu(Personas()[6]); }
 void frmKouho::Say(const char* text) { program_.dialogs().MsgBox(text, ui::MsgIcon::Information); }
 
 bool frmKouho::TwoCandidates(int k, std::array<int, 2>& pair) const {
+    // A cell that holds a digit is no place for a trial, whatever marks it still carries: a
+    // digit placed late in the last automatic step keeps the marks of the digits judged before.
+    if (grid::IsFilled(program_.frmMozelAuto().Text1(k - 1).text())) return false;
     int n = 0;
     for (int d = 1; d <= 9; ++d) {
         // Marks written by grid 2's judgement describe grid 2's cells.

@@ -1,19 +1,26 @@
 #include "collection/CollectionFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 namespace collection {
 namespace {
+
+std::atomic<std::chrono::milliseconds::rep> lockWaitMs{3000};
 
 // Reads or writes all n bytes at offset, going on after a short transfer; false with errno set
 // on failure (a read that meets the end of the file fails with errno 0).
@@ -57,6 +64,83 @@ struct Fd {
 };
 
 FileError Failure(FileError::Stage stage) { return {stage, errno}; }
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Opens the file with open_file and takes the lock (LOCK_SH or LOCK_EX), waiting up to the lock
+// wait. A save replaces the file by renaming a new one over it, so the lock taken may belong to
+// a file the name no longer points at: then the name is opened again. A file system without
+// locks is used without them. Nothing, with the error, when the file cannot be opened or the
+// lock was not had in time.
+template <typename OpenFile>
+std::optional<int> OpenLocked(const std::string& path, OpenFile open_file, int lock, FileError* error) {
+    using clock = std::chrono::steady_clock;
+    const auto deadline = clock::now() + std::chrono::milliseconds(lockWaitMs.load());
+    for (;;) {
+        Fd fd{open_file()};
+        if (fd.fd < 0) {
+            if (error) *error = Failure(FileError::Stage::Open);
+            return std::nullopt;
+        }
+        bool locked = false;
+        while (!locked) {
+            if (flock(fd.fd, lock | LOCK_NB) == 0) {
+                locked = true;
+            } else if (errno == EINTR) {
+                continue;
+            } else if (errno != EWOULDBLOCK) {
+                break;  // no locks here
+            } else if (clock::now() >= deadline) {
+                if (error) *error = {FileError::Stage::Lock, EWOULDBLOCK};
+                return std::nullopt;
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        }
+        struct stat byFd {}, byName {};
+        bool moved = locked && fstat(fd.fd, &byFd) == 0 && stat(path.c_str(), &byName) == 0 && !SameFile(byFd, byName);
+        if (!moved) {
+            int kept = fd.fd;
+            fd.fd = -1;
+            return kept;
+        }
+        if (clock::now() >= deadline) {
+            if (error) *error = {FileError::Stage::Lock, EWOULDBLOCK};
+            return std::nullopt;
+        }
+    }
+}
+
+// The name a save gives its temporary file beside the collection, as mkstemp fills it in:
+// "." + the collection's name + "." + six letters or digits.
+bool IsTemporaryOf(const std::string& entry, const std::string& name) {
+    const std::string prefix = "." + name + ".";
+    if (entry.size() != prefix.size() + 6 || entry.compare(0, prefix.size(), prefix) != 0) return false;
+    return std::all_of(entry.begin() + static_cast<std::ptrdiff_t>(prefix.size()), entry.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    });
+}
+
+void RemoveTemporariesOf(const std::string& path) {
+    std::filesystem::path p(path);
+    const std::string name = p.filename().string();
+    const std::string folder = p.parent_path().empty() ? "." : p.parent_path().string();
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return;
+    while (dirent* entry = readdir(dir)) {
+        if (!IsTemporaryOf(entry->d_name, name)) continue;
+        struct stat st {};
+        // Only regular files: a folder or link of that name is not ours.
+        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)) {
+            unlinkat(dirfd(dir), entry->d_name, 0);
+        }
+    }
+    closedir(dir);
+}
+
+bool IsEmptyRecord(const char* bytes) {
+    return std::all_of(bytes, bytes + kRecordSize, [](char c) { return c == '\0' || c == ' '; });
+}
 
 // The new contents of the file: the old, lengthened with zero bytes when needed, with the two
 // records at s and s + 1.
@@ -111,41 +195,52 @@ std::optional<FileError> WriteInPlace(int fd, const std::vector<char>& old, cons
 
 }  // namespace
 
+void SetLockWait(std::chrono::milliseconds wait) { lockWaitMs = wait.count(); }
+
 std::optional<CollectionFile> CollectionFile::Open(const std::string& path, FileError* error) {
-    int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0 && errno == EACCES) {
-        // A folder we may not write to: a file that is there can still be read. A file that
-        // is not there could not be created: that is the reason to give.
-        fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0 && errno == ENOENT) errno = EACCES;
-    }
-    if (fd < 0) {
-        if (error) *error = Failure(FileError::Stage::Open);
-        return std::nullopt;
-    }
+    auto opened = OpenLocked(
+        path,
+        [&] {
+            int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+            if (fd < 0 && errno == EACCES) {
+                // A folder we may not write to: a file that is there can still be read. A file
+                // that is not there could not be created: that is the reason to give.
+                fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+                if (fd < 0 && errno == ENOENT) errno = EACCES;
+            }
+            return fd;
+        },
+        LOCK_SH, error);
+    if (!opened) return std::nullopt;
+    int fd = *opened;
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         if (error) *error = {FileError::Stage::Open, S_ISDIR(st.st_mode) ? EISDIR : errno ? errno : EINVAL};
         close(fd);
         return std::nullopt;
     }
-    return CollectionFile(fd);
+    return CollectionFile(fd, path);
 }
 
 CollectionFile::~CollectionFile() {
     if (fd_ >= 0) close(fd_);
 }
 
-CollectionFile::CollectionFile(CollectionFile&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+CollectionFile::CollectionFile(CollectionFile&& other) noexcept : fd_(other.fd_), path_(std::move(other.path_)) {
+    other.fd_ = -1;
+}
 
 CollectionFile& CollectionFile::operator=(CollectionFile&& other) noexcept {
     if (this != &other) {
         if (fd_ >= 0) close(fd_);
         fd_ = other.fd_;
+        path_ = std::move(other.path_);
         other.fd_ = -1;
     }
     return *this;
 }
+
+void CollectionFile::RemoveStaleTemporaries() const { RemoveTemporariesOf(path_); }
 
 std::int64_t CollectionFile::RecordCount() const {
     struct stat st {};
@@ -177,14 +272,59 @@ std::optional<std::int64_t> MondaiCount(const std::string& path, FileError* erro
     return (file->RecordCount() + 1) / 2;
 }
 
-std::optional<FileError> WriteProblem(const std::string& path, int s, const MondaiRec& a, const MondaiRec& b) {
+bool HoldsProblem(const RecordBytes& record) {
+    return DecodePattern(std::string_view(record.data() + width::Kakunou, width::Pattern)).has_value();
+}
+
+std::optional<Survey> SurveyCollection(const std::string& path, int s, FileError* error) {
+    Survey survey;
+    FileError openError;
+    auto opened = OpenLocked(path, [&] { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }, LOCK_SH, &openError);
+    if (!opened) {
+        if (openError.stage == FileError::Stage::Open && openError.error == ENOENT) return survey;
+        if (error) *error = openError;
+        return std::nullopt;
+    }
+    Fd fd{*opened};
+    survey.exists = true;
+    struct stat st {};
+    if (fstat(fd.fd, &st) != 0) {
+        if (error) *error = Failure(FileError::Stage::Open);
+        return std::nullopt;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        if (error) *error = {FileError::Stage::Open, S_ISDIR(st.st_mode) ? EISDIR : EINVAL};
+        return std::nullopt;
+    }
+    survey.records = static_cast<std::int64_t>(st.st_size) / static_cast<std::int64_t>(kRecordSize);
+    survey.trailingBytes = static_cast<std::int64_t>(st.st_size) % static_cast<std::int64_t>(kRecordSize);
+    survey.looksLikeCollection = survey.trailingBytes == 0;
+    RecordBytes record{};
+    for (std::int64_t r = 1; r <= survey.records; ++r) {
+        if (!ReadAll(fd.fd, record.data(), record.size(), static_cast<off_t>(r - 1) * static_cast<off_t>(kRecordSize))) {
+            if (error) *error = {FileError::Stage::Read, errno ? errno : EIO};
+            return std::nullopt;
+        }
+        if (r == s) survey.storedA = record;
+        if (!IsEmptyRecord(record.data()) && !HoldsProblem(record)) survey.looksLikeCollection = false;
+        // Past the record asked for, one stranger is enough to know.
+        if (!survey.looksLikeCollection && r >= s) break;
+    }
+    return survey;
+}
+
+std::optional<FileError> WriteProblem(const std::string& path, int s, const MondaiRec& a, const MondaiRec& b,
+                                      const Survey* seen) {
     if (s < 1 || s > kLastStorageNumber || s % 2 == 0) throw std::invalid_argument("storage numbers are odd, 1..89");
     RecordBytes packedA = Pack(a);
     RecordBytes packedB = Pack(b);
 
     // Opening for writing is the test that the file may be written at all.
-    Fd fd{open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666)};
-    if (fd.fd < 0) return Failure(FileError::Stage::Open);
+    FileError openError;
+    auto opened = OpenLocked(path, [&] { return open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666); }, LOCK_EX,
+                             &openError);
+    if (!opened) return openError;
+    Fd fd{*opened};
     struct stat st {};
     if (fstat(fd.fd, &st) != 0) return Failure(FileError::Stage::Open);
     if (!S_ISREG(st.st_mode)) return FileError{FileError::Stage::Open, EISDIR};
@@ -192,7 +332,24 @@ std::optional<FileError> WriteProblem(const std::string& path, int s, const Mond
     if (!old.empty() && !ReadAll(fd.fd, old.data(), old.size(), 0)) {
         return FileError{FileError::Stage::Read, errno ? errno : EIO};
     }
+    const std::size_t offset = static_cast<std::size_t>(s - 1) * kRecordSize;
+    // A record cut short stays a fragment: records beyond it would pad it with zero bytes.
+    if (old.size() % kRecordSize != 0 && offset > old.size()) {
+        return FileError{FileError::Stage::Cut, 0, static_cast<int>(old.size() / kRecordSize) + 1};
+    }
+    if (seen) {
+        // The problem the user agreed to replace, or the absence of one, must still be there;
+        // a gap another save left meanwhile is no problem.
+        std::optional<RecordBytes> now;
+        if (old.size() >= offset + kRecordSize) {
+            now.emplace();
+            std::copy_n(old.begin() + static_cast<std::ptrdiff_t>(offset), kRecordSize, now->begin());
+        }
+        auto problem = [](const std::optional<RecordBytes>& r) { return r && HoldsProblem(*r) ? r : std::nullopt; };
+        if (problem(now) != problem(seen->storedA)) return FileError{FileError::Stage::Changed, 0};
+    }
     std::vector<char> contents = Contents(old, s, packedA, packedB);
+    RemoveTemporariesOf(path);
 
     // Replace through the real file, so that a link keeps pointing at it.
     char resolved[PATH_MAX];
@@ -204,6 +361,23 @@ std::optional<FileError> WriteProblem(const std::string& path, int s, const Mond
 }
 
 std::string ReasonText(const FileError& error) {
+    switch (error.stage) {
+    case FileError::Stage::Lock:
+        return "ほかのプログラムがこの問題集ファイルを使っています。しばらくしてから、もう一度お試しください。";
+    case FileError::Stage::Changed:
+        return "書き込んでよいか確かめている間に、ほかのプログラムがこの格納番号の問題を書き換えました。"
+               "もう一度書き込んでください。";
+    case FileError::Stage::Cut: {
+        int n = error.record % 2 == 1 ? error.record : error.record - 1;
+        return "ファイルの最後の記録（格納番号 " + std::to_string(n) + " のグリッド" + (error.record % 2 == 1 ? "1" : "2") +
+               "）が途中で切れています。これより後ろに書き込むと、切れた記録が完全な記録に見えてしまいます。"
+               "格納番号 " + std::to_string(n) + " に書き込めば、切れた記録は置き換わります。";
+    }
+    case FileError::Stage::Open:
+    case FileError::Stage::Read:
+    case FileError::Stage::Write:
+        break;
+    }
     switch (error.error) {
     case EACCES:
     case EPERM:
@@ -211,14 +385,24 @@ std::string ReasonText(const FileError& error) {
     case EROFS:
         return "読み取り専用の場所にあります。";
     case ENOENT:
+        return "ファイルまたはフォルダが見つかりません。";
     case ENOTDIR:
-        return "ファイルのあるフォルダが見つかりません。";
+        return "パスの途中に、フォルダではなくファイルがあります。";
     case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
         return "ディスクの空き容量が足りません。";
+    case EDQUOT:
+        return "ディスクの使用量の上限（クォータ）を超えました。";
+    case EFBIG:
+        return "ファイルの大きさの上限を超えました（このプログラムに許されたファイルの大きさを超えます）。";
+    case ENAMETOOLONG:
+        return "ファイル名またはパスが長すぎます。";
     case EISDIR:
         return "ファイルではなくフォルダが指定されています。";
+    case ELOOP:
+        return "シンボリックリンクが多すぎるか、循環しています。";
+    case EMFILE:
+    case ENFILE:
+        return "開いているファイルが多すぎます。";
     case EIO:
         return "ディスクの読み書きに失敗しました。";
     default:

@@ -1,5 +1,6 @@
 #include "collection/frmMondai.h"
 
+#include <climits>
 #include <filesystem>
 
 #include "board/frmAllGamen.h"
@@ -109,25 +110,39 @@ void frmMondai::Form_Load() {
 
 int64_t frmMondai::MondaiCount(const std::string& path) {
     FileError error;
-    auto n = collection::MondaiCount(path, &error);
-    if (!n) {
+    auto file = CollectionFile::Open(path, &error);
+    if (!file) {
         FileMessage("を開けませんでした", path, error);
         return 0;
     }
-    return *n;
+    // Opening the collection is the moment to clear away what killed saves left behind.
+    file->RemoveStaleTemporaries();
+    if (std::int64_t cut = file->TrailingBytes(); cut > 0) {
+        int record = static_cast<int>(std::min<std::int64_t>(file->RecordCount() + 1, INT32_MAX));
+        int n = record % 2 == 1 ? record : record - 1;
+        program_.dialogs().MsgBox("問題集ファイルが、記録の途中で終わっています（格納番号 " + std::to_string(n) + " のグリッド" +
+                                      (record % 2 == 1 ? "1" : "2") + "、255バイトのうち " + std::to_string(cut) +
+                                      " バイト）。\nこの記録は読み込めません。\nファイル：" + path,
+                                  ui::MsgIcon::Exclamation);
+    }
+    return (file->RecordCount() + 1) / 2;
+}
+
+std::string frmMondai::Resolve(const std::string& name) {
+    // A relative name lies in the program's folder, not wherever the program was started.
+    std::filesystem::path path(name);
+    if (!name.empty() && path.is_relative()) path = std::filesystem::path(program_.platform().ProgramFolder()) / path;
+    return path.string();
 }
 
 std::optional<std::string> frmMondai::CollectionPath() {
-    // A relative name lies in the program's folder, not wherever the program was started;
-    // a box of blanks names no file at all.
+    // A box of blanks names no file at all.
     const std::string& text = Text2.text();
     if (text.find_first_not_of(' ') == std::string::npos) {
         program_.dialogs().MsgBox("問題集ファイルを選択してください。", ui::MsgIcon::Exclamation);
         return std::nullopt;
     }
-    std::filesystem::path path(text);
-    if (path.is_relative()) path = std::filesystem::path(program_.platform().ProgramFolder()) / path;
-    return path.string();
+    return Resolve(text);
 }
 
 void frmMondai::ShowCount(int64_t n) {
@@ -137,12 +152,13 @@ void frmMondai::ShowCount(int64_t n) {
 
 void frmMondai::btnOPNFile_Click() {
     // A cancelled Open box leaves the file as it was, for loading as for writing.
-    auto chosen = program_.dialogs().OpenFile(Text2.text());
-    if (!chosen) return;
-    CommonDialog1.FileName = *chosen;
-    Text2.setText(*chosen);
-    program_.frmMozelAuto().lblMondaiFile.setCaption(*chosen);
-    int64_t n = MondaiCount(*chosen);
+    auto answer = program_.dialogs().OpenFile(Text2.text());
+    if (!answer) return;
+    const std::string chosen = Resolve(*answer);
+    CommonDialog1.FileName = chosen;
+    Text2.setText(chosen);
+    program_.frmMozelAuto().lblMondaiFile.setCaption(chosen);
+    int64_t n = MondaiCount(chosen);
     ShowCount(n);
     UpDown1.setMax(static_cast<int>(std::max<int64_t>(1, std::min<int64_t>(2 * n - 1, kLastRecord))));
     UpDown2.setMax(kLastRecord);

@@ -71,8 +71,10 @@ public:
     int64_t MondaiCount(const std::string& path);
 
 private:
-    // The file the path box names, a relative name taken in the program's folder; nothing
-    // (after a message) when the box holds only blanks.
+    // A file name as the user gave it, a relative one taken in the program's folder: the one
+    // place where a name becomes the file that is counted, loaded and written.
+    std::string Resolve(const std::string& name);
+    // The file the path box names; nothing (after a message) when the box holds only blanks.
     std::optional<std::string> CollectionPath();
     void layOutControls();
     void connectEvents();
@@ -82,8 +84,12 @@ private:
     // nothing otherwise.
     std::optional<int16_t> WholeNumber(const ui::TextBox& box, const char* what);
 
-    // Loading.
+    // Loading: the problem at the storage number in Text1, from the named file.
+    void Load(const std::string& fileName);
     void PlaceRecord(const MondaiRec& rec, grid::frmMozelAuto& window);
+    // Saving: asks before a write into a file that is not a collection or over a stored
+    // problem; false when the user says no or the file cannot be looked at.
+    bool MayWrite(const std::string& path, int s, Survey& survey);
     // Saving: the record of grid g built from the board; nothing after a message when a text
     // cannot be stored.
     std::optional<MondaiRec> BuildRecord(int g, int s);

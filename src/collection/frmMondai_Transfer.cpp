@@ -1,5 +1,6 @@
 // Loading a problem from the collection onto the board and both grid windows, and writing the
 // board's problem into the collection.
+#include <climits>
 #include <cmath>
 
 #include "board/cmnMod01.h"
@@ -70,7 +71,9 @@ void frmMondai::PlaceRecord(const MondaiRec& rec, grid::frmMozelAuto& window) {
     }
 }
 
-void frmMondai::Command1_Click() {
+void frmMondai::Command1_Click() { Load(CommonDialog1.FileName); }
+
+void frmMondai::Load(const std::string& fileName) {
     cmn.OmedetouZumi = 0;
     program_.frmKouho();
     auto& grid1 = program_.frmMozelAuto();
@@ -91,16 +94,17 @@ void frmMondai::Command1_Click() {
             for (int c = 0; c <= kBoardCells; ++c) board.text1(c).setText("");
             Text1.setText(std::to_string(N));
         }
-        if (CommonDialog1.FileName.empty()) return;
-        board.lblFileName.setCaption(CommonDialog1.FileName);
+        if (fileName.empty()) return;
+        const std::string path = Resolve(fileName);
+        board.lblFileName.setCaption(path);
         FileError error;
-        file = CollectionFile::Open(CommonDialog1.FileName, &error);
+        file = CollectionFile::Open(path, &error);
         MondaiRec rec;
         auto status = file ? file->Read(N, rec, &error) : CollectionFile::ReadStatus::Failed;
         if (!file) {
-            FileMessage("を開けませんでした", CommonDialog1.FileName, error);
+            FileMessage("を開けませんでした", path, error);
         } else if (status == CollectionFile::ReadStatus::Failed) {
-            FileMessage("を読み込めませんでした", CommonDialog1.FileName, error);
+            FileMessage("を読み込めませんでした", path, error);
             file.reset();
         } else if (status == CollectionFile::ReadStatus::PastEnd) {
             program_.dialogs().MsgBox("この問題集には、これ以上の問題は存在しません。", ui::MsgIcon::Information);
@@ -143,6 +147,41 @@ void frmMondai::Command1_Click() {
     board.lblMasuSuu.setCaption(std::to_string(n));
     board.lblSetCount_CountSet(n);
     board.lblSetCount.setCaption(std::to_string(n));
+}
+
+bool frmMondai::MayWrite(const std::string& path, int s, Survey& survey) {
+    FileError error;
+    auto found = SurveyCollection(path, s, &error);
+    if (!found) {
+        FileMessage("を開けませんでした", path, error);
+        return false;
+    }
+    survey = *found;
+    // A record cut short at the end would be padded to look whole: the write refuses it, and
+    // says so before asking anything.
+    if (survey.trailingBytes > 0 && s > survey.records + 1) {
+        FileMessage("に書き込めませんでした", path,
+                    FileError{FileError::Stage::Cut, 0, static_cast<int>(std::min<std::int64_t>(survey.records + 1, INT32_MAX))});
+        return false;
+    }
+    const std::vector<std::string> yesNo{"はい", "いいえ"};
+    if (survey.exists && !survey.looksLikeCollection) {
+        std::string why = survey.trailingBytes > 0 ? "長さが 255 バイトの記録の倍数ではありません"
+                                                   : "モゼルダブルの問題ではない記録があります";
+        return program_.dialogs().Ask("「" + path + "」は、問題集ファイルではないようです（" + why +
+                                          "）。\n書き込むと、このファイルの中身が書き換わります。書き込みますか？",
+                                      ui::MsgIcon::Question, yesNo, 1) == 0;
+    }
+    if (survey.storedA && HoldsProblem(*survey.storedA)) {
+        MondaiRec stored = Unpack(*survey.storedA);
+        std::string memo = FromShiftJis(stored.Memo);
+        memo.erase(memo.find_last_not_of(' ') + 1);
+        std::string named = memo.empty() ? "説明のない問題" : "問題「" + memo + "」";
+        return program_.dialogs().Ask("格納番号 " + std::to_string(s) + " には、" + named +
+                                          "が入っています。\n書き込む問題で置き換えますか？",
+                                      ui::MsgIcon::Question, yesNo, 1) == 0;
+    }
+    return true;
 }
 
 std::optional<MondaiRec> frmMondai::BuildRecord(int g, int s) {
@@ -204,10 +243,14 @@ void frmMondai::Command2_Click() {
     auto named = CollectionPath();
     if (!named) return;
     const std::string& path = *named;
-    if (auto error = WriteProblem(path, s, *a, *b)) {
+    Survey survey;
+    if (!MayWrite(path, s, survey)) return;
+    if (auto error = WriteProblem(path, s, *a, *b, &survey)) {
         FileMessage("に書き込めませんでした", path, *error);
         return;
     }
+    program_.dialogs().MsgBox("格納番号 " + std::to_string(s) + " に問題を書き込みました。\nファイル：" + path,
+                              ui::MsgIcon::Information);
     CopyBoardToGrid(1);
     CopyBoardToGrid(2);
 
@@ -215,7 +258,8 @@ void frmMondai::Command2_Click() {
     program_.frmMozelAuto().btnSpace_Click();
     Text1.setText(std::to_string(s));
     Text3.setText(std::to_string(s + 2));
-    Command1_Click();
+    // The problem just written is read back from the file it went to, however it was named.
+    Load(path);
     UpDown1.setMax(UpDown1.max() + 2);
     UpDown2.setMax(UpDown2.max() + 2);
 }

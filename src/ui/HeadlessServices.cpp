@@ -1,5 +1,7 @@
 #include "ui/HeadlessServices.h"
 
+#include <algorithm>
+
 #include "ui/Form.h"
 
 namespace ui {
@@ -37,10 +39,23 @@ int HeadlessServices::beeps() const {
 }
 
 void HeadlessServices::MsgBox(const std::string& text, MsgIcon icon) {
-    record({Recorded::Kind::MsgBox, text, icon, {}});
+    record({Recorded::Kind::MsgBox, text, icon, {}, {}});
 }
 
-void HeadlessServices::Beep() { record({Recorded::Kind::Beep, {}, MsgIcon::None, {}}); }
+int HeadlessServices::Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int) {
+    int chosen = 0;
+    if (!buttonAnswers_.empty()) {
+        auto offered = std::find(buttons.begin(), buttons.end(), buttonAnswers_.front());
+        if (offered != buttons.end()) {
+            chosen = static_cast<int>(offered - buttons.begin());
+            buttonAnswers_.pop_front();
+        }
+    }
+    record({Recorded::Kind::MsgBox, text, icon, buttons, buttons.empty() ? "" : buttons[static_cast<std::size_t>(chosen)]});
+    return chosen;
+}
+
+void HeadlessServices::Beep() { record({Recorded::Kind::Beep, {}, MsgIcon::None, {}, {}}); }
 
 std::optional<std::string> HeadlessServices::OpenFile(const std::string&) {
     if (openAnswers_.empty()) return std::nullopt;
@@ -57,11 +72,11 @@ bool HeadlessServices::PrinterDialog() {
 }
 
 void HeadlessServices::PrintText(const std::vector<std::string>& lines) {
-    record({Recorded::Kind::Print, {}, MsgIcon::None, lines});
+    record({Recorded::Kind::Print, {}, MsgIcon::None, lines, {}});
 }
 
 void HeadlessServices::PrintForm(const Form& form) {
-    record({Recorded::Kind::PrintForm, form.name(), MsgIcon::None, {}});
+    record({Recorded::Kind::PrintForm, form.name(), MsgIcon::None, {}, {}});
 }
 
 void HeadlessServices::Randomize() { random_.seed(timer_); }

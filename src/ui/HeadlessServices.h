@@ -19,7 +19,8 @@ struct Recorded {
     Kind kind;
     std::string text;                // message text, or the window name of PrintForm
     MsgIcon icon = MsgIcon::None;
-    std::vector<std::string> lines;  // Print
+    std::vector<std::string> lines;  // Print; the buttons of a message box that asks
+    std::string answer;              // the button chosen, when it asks
 };
 
 class HeadlessServices : public Dialogs, public Printer, public Platform {
@@ -39,12 +40,16 @@ public:
     // dialog takes the next bool. An empty queue answers cancel.
     void queueOpen(std::optional<std::string> path) { openAnswers_.push_back(std::move(path)); }
     void queuePrinter(bool ok) { printerAnswers_.push_back(ok); }
+    // The button the next message box offering it is answered with; boxes that do not offer
+    // it meanwhile take their button 0.
+    void queueAnswer(std::string button) { buttonAnswers_.push_back(std::move(button)); }
 
     void setAnotherInstanceRunning(bool running) { otherInstance_ = running; }
     void setProgramFolder(std::string folder) { folder_ = std::move(folder); }
     void setTimer(double seconds) { timer_ = seconds; }
 
     void MsgBox(const std::string& text, MsgIcon icon) override;
+    int Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int focus) override;
     void Beep() override;
     std::optional<std::string> OpenFile(const std::string& initialPath) override;
     bool PrinterDialog() override;
@@ -62,6 +67,7 @@ private:
     std::vector<Recorded> records_;
     std::deque<std::optional<std::string>> openAnswers_;
     std::deque<bool> printerAnswers_;
+    std::deque<std::string> buttonAnswers_;
     bool otherInstance_ = false;
     std::string folder_ = ".";
     double timer_ = 0.0;

@@ -20,6 +20,10 @@ public:
     virtual ~Dialogs() = default;
     // A modal message box with an OK button; returns when the user has closed it.
     virtual void MsgBox(const std::string& text, MsgIcon icon = MsgIcon::None) = 0;
+    // A modal message box offering the buttons named (at least one); returns the index of the
+    // button the user chose. focus is the button that Enter presses on screen. A script that
+    // queued no answer for it takes button 0, as it answers a plain message box OK.
+    virtual int Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int focus = 0) = 0;
     virtual void Beep() = 0;
     // The Open box, starting at initialPath; the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> OpenFile(const std::string& initialPath) = 0;

@@ -41,6 +41,8 @@ public:
     std::function<void()> onChange;
     // A handler sets keyAscii to 0 to drop the key.
     std::function<void(int& keyAscii)> onKeyPress;
+    // After a key that KeyPress kept has been applied to the text.
+    std::function<void(int keyAscii)> onKeyUp;
     std::function<void(int button, int shift, int x, int y)> onMouseDown;
 
     std::vector<std::string> propertyNames() const override;

@@ -9,8 +9,8 @@ namespace ui {
 
 void UpDown::step(int delta) {
     if (!buddy_) return;
-    double current = std::clamp(std::trunc(Val(buddy_->text())), double(min_), double(max_));
-    double next = std::clamp(current + delta, double(min_), double(max_));
+    // The step is taken from the number as it stands; only its result is kept in the range.
+    double next = std::clamp(std::trunc(Val(buddy_->text())) + delta, double(min_), double(max_));
     buddy_->setText(NumberText(next));
 }
 

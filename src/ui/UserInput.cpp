@@ -65,7 +65,14 @@ bool TypeKey(FormRegistry& registry, TextBox& box, char32_t key) {
         text += Utf8(static_cast<char32_t>(keyAscii));
     }
     box.setText(text);
+    if (!registry.ended() && box.onKeyUp) box.onKeyUp(keyAscii);
     return true;
+}
+
+void KeyUp(FormRegistry& registry, TextBox& box, int keyAscii) {
+    if (registry.ended()) return;
+    FormRegistry::EventScope scope(registry);
+    if (box.onKeyUp) box.onKeyUp(keyAscii);
 }
 
 int PressKey(FormRegistry& registry, TextBox& box, int keyAscii) {

@@ -18,7 +18,7 @@ class UpDown;
 
 // Characters as typed: KeyPress first; an accepted key edits the text at its end (a
 // backspace, code 8, deletes the last character; other control codes edit nothing; a locked
-// box does not change). Returns false when the key was dropped.
+// box does not change), then KeyUp fires. Returns false when the key was dropped.
 bool TypeKey(FormRegistry& registry, TextBox& box, char32_t key);
 void TypeText(FormRegistry& registry, TextBox& box, std::string_view utf8);
 
@@ -27,6 +27,8 @@ void TypeText(FormRegistry& registry, TextBox& box, std::string_view utf8);
 // text with EditText, which writes it to the model (firing Change).
 int PressKey(FormRegistry& registry, TextBox& box, int keyAscii);
 void EditText(FormRegistry& registry, TextBox& box, const std::string& text);
+// Then, once the widget has applied the key: KeyUp.
+void KeyUp(FormRegistry& registry, TextBox& box, int keyAscii);
 
 // A click: a button or menu item fires Click, a check box toggles, an option button is
 // selected. Throws PropertyError for a control that cannot be clicked.

@@ -40,13 +40,15 @@ TEST(Json, ValuesAndObjectsKeepTheirKindAndOrder) {
 
 TEST(OutputLines, RecordsAsTheyAreShown) {
     using Kind = ui::Recorded::Kind;
-    EXPECT_EQ(RecordLine({Kind::MsgBox, "済み", ui::MsgIcon::Exclamation, {}}),
+    EXPECT_EQ(RecordLine({Kind::MsgBox, "済み", ui::MsgIcon::Exclamation, {}, {}}),
               "{\"msgbox\":\"済み\",\"icon\":\"exclamation\"}");
-    EXPECT_EQ(RecordLine({Kind::Beep, "", ui::MsgIcon::None, {}}), "{\"beep\":true}");
-    EXPECT_EQ(RecordLine({Kind::Print, "", ui::MsgIcon::None, {"1 2", "\"x\""}}),
+    EXPECT_EQ(RecordLine({Kind::MsgBox, "置き換えますか？", ui::MsgIcon::Question, {"はい", "いいえ"}, "いいえ"}),
+              "{\"msgbox\":\"置き換えますか？\",\"icon\":\"question\",\"buttons\":[\"はい\",\"いいえ\"],\"answer\":\"いいえ\"}");
+    EXPECT_EQ(RecordLine({Kind::Beep, "", ui::MsgIcon::None, {}, {}}), "{\"beep\":true}");
+    EXPECT_EQ(RecordLine({Kind::Print, "", ui::MsgIcon::None, {"1 2", "\"x\""}, {}}),
               "{\"print\":[\"1 2\",\"\\\"x\\\"\"]}");
-    EXPECT_EQ(RecordLine({Kind::Print, "", ui::MsgIcon::None, {}}), "{\"print\":[]}");
-    EXPECT_EQ(RecordLine({Kind::PrintForm, "frmAllGamen", ui::MsgIcon::None, {}}), "{\"printform\":\"frmAllGamen\"}");
+    EXPECT_EQ(RecordLine({Kind::Print, "", ui::MsgIcon::None, {}, {}}), "{\"print\":[]}");
+    EXPECT_EQ(RecordLine({Kind::PrintForm, "frmAllGamen", ui::MsgIcon::None, {}, {}}), "{\"printform\":\"frmAllGamen\"}");
 }
 
 TEST(OutputLines, CommandLines) {

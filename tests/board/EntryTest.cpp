@@ -51,21 +51,49 @@ TEST_F(Entry, RefusedKeyBeepsKeepsTheCellAndRefreshesTheCount) {
     EXPECT_EQ(main().lblSetCount.caption(), "0");
     type(cell(1), "5");
     EXPECT_EQ(cell(1).text(), "  5");
-    EXPECT_EQ(main().lblSetCount.caption(), "0");  // an accepted key refreshes nothing
+    // An accepted key recounts: "  5" counts as filled, and so does the digit set by code.
+    EXPECT_EQ(main().lblSetCount.caption(), "2");
     EXPECT_EQ(services.beeps(), 0);
-    type(cell(1), "a");
-    EXPECT_EQ(cell(1).text(), "  5");
-    EXPECT_EQ(services.beeps(), 1);
-    EXPECT_EQ(main().lblSetCount.caption(), "2");  // "  5" counts as filled
     // The count changed, so the judge buttons are offered now.
     EXPECT_TRUE(main().cmdHantei(5).visible());
     EXPECT_FALSE(main().cmdPattern.visible());
+    cell(4).setText("3");
+    type(cell(1), "a");
+    EXPECT_EQ(cell(1).text(), "  5");
+    EXPECT_EQ(services.beeps(), 1);
+    EXPECT_EQ(main().lblSetCount.caption(), "3");  // a refused key recounts too
 
     for (const char* refused : {"0", "x", "-", "数"}) type(cell(3), refused);
     EXPECT_EQ(services.beeps(), 5);
     EXPECT_EQ(cell(3).text(), "  ");
     type(cell(3), "\b\b 9");
     EXPECT_EQ(cell(3).text(), " 9");
+}
+
+// Typed digits are counted as they are typed; a click recounts as well, so that the judge
+// buttons and the pattern switch follow the board.
+TEST_F(Entry, TypingAndClickingKeepTheCountTrue) {
+    for (int c : {1, 2, 3}) type(cell(c), "7");
+    EXPECT_EQ(main().lblSetCount.caption(), "3");
+    type(cell(3), "\b\b\b");
+    EXPECT_EQ(main().lblSetCount.caption(), "2");
+    click(main().SUUJI1(4));
+    ui::MouseDown(program.forms(), cell(5), ui::kLeftButton);
+    EXPECT_EQ(main().lblSetCount.caption(), "3");
+    click(main().SUUJI1(0));
+    ui::MouseDown(program.forms(), cell(1), ui::kLeftButton);
+    EXPECT_EQ(main().lblSetCount.caption(), "2");
+}
+
+// "5a" is no digit to the board, whoever reads it: the count, the lock and the cross-grid rule.
+TEST_F(Entry, AnUnreadableTextIsAnEmptyCellEverywhere) {
+    cell(1).setText("5a");
+    cell(2).setText("  5");
+    type(cell(3), "6");
+    EXPECT_EQ(main().lblSetCount.caption(), "2");
+    click(main().cmdLock);
+    EXPECT_FALSE(cell(1).locked());
+    EXPECT_TRUE(cell(2).locked());
 }
 
 TEST_F(Entry, LockedCellIsNotChangedByTypingOrClicking) {

@@ -98,15 +98,34 @@ TEST_F(Startup, PatternSwitchCyclesThroughAllTwelve) {
 
 TEST_F(Startup, PatternSwitchKeepsCellTextsAndCountsFilledCells) {
     auto& w = main();
-    w.text1(1).setText("5");        // in every pattern
-    w.text1(15).setText("  7");     // row 1, column 15: only in patterns 2 and... never in 12
+    w.text1(15).setText("  7");     // row 1, column 15: outside pattern 12, inside pattern 2
     w.text1(15).setBackColor(0x123456);
     click(w.cmdPattern);            // pattern 1: columns 1-12 of rows 1-9
     EXPECT_EQ(w.text1(15).text(), "  7");
     EXPECT_EQ(w.text1(15).backColor(), 0x123456);
-    EXPECT_EQ(w.lblSetCount.caption(), "1");
+    EXPECT_EQ(w.lblSetCount.caption(), "0");
     click(w.cmdPattern);            // pattern 2: grid 2 at columns 7-15
-    EXPECT_EQ(w.lblSetCount.caption(), "2");
+    EXPECT_EQ(w.lblSetCount.caption(), "1");
+}
+
+// A board that holds a digit keeps its pattern, whatever the (lagging) count shows; it says why.
+TEST_F(Startup, PatternSwitchNeverHidesADigit) {
+    auto& w = main();
+    w.text1(1).setText("5");  // by code: the count still shows 0 and the switch is offered
+    ASSERT_TRUE(w.cmdPattern.visible());
+    click(w.cmdPattern);
+    EXPECT_EQ(cmn().PatternNo, 12);
+    EXPECT_EQ(w.text1(1).text(), "5");
+    EXPECT_TRUE(w.text1(1).visible());
+    ASSERT_EQ(services.messages().size(), 1u);
+    EXPECT_NE(services.messages()[0].find("パターンを切り替えられません"), std::string::npos);
+    EXPECT_EQ(w.lblSetCount.caption(), "1");
+    EXPECT_FALSE(w.cmdPattern.visible());
+    // Blanks and unreadable texts are no digits.
+    w.text1(1).setText("  ");
+    w.text1(2).setText("5a");
+    click(w.cmdPattern);
+    EXPECT_EQ(cmn().PatternNo, 1);
 }
 
 TEST_F(Startup, PrintEndAndClose) {

@@ -1,5 +1,8 @@
 // The trial solvers on grids made for one turn of the procedure each.
+#include <random>
+
 #include "DoubleProblem.h"
+#include "puzzle/Generator.h"
 #include "TrialFixture.h"
 
 namespace {
@@ -171,4 +174,41 @@ TEST_F(Trial, AnEleventhLevelEndsTheRun) {
     EXPECT_EQ(std::count(t.begin(), t.end(), "がんばるぞう"), 10);
     EXPECT_EQ(cells(), before);
     for (int slot = 2; slot <= 10; ++slot) EXPECT_NE(kouho().T81Tbl[slot], kouho().T81Tbl[slot - 1]) << slot;
+}
+
+// Right after one automatic step, a cell the step filled late still carries the marks of the
+// digits judged before it. A persona looks for a cell with two candidates and must pass over
+// every cell that holds a digit, whatever its marks say.
+TEST_F(Trial, TheSearchPassesOverCellsThatHoldADigit) {
+    int seen = 0;
+    for (uint64_t seed = 1; seed <= 60 && seen < 3; ++seed) {
+        // A random grid 1: a full grid with most of its cells taken away.
+        puzzle::DoubleBoard full = puzzle::GenerateSolution(12, false, seed);
+        std::mt19937_64 rng(seed);
+        std::string line(81, '.');
+        for (int k = 1; k <= 81; ++k) {
+            if (rng() % 100 < 32) line[static_cast<size_t>(k - 1)] = static_cast<char>('0' + full.at(1, k));
+        }
+        loadGrid1(line);
+        grid1().cmdAutoHantei_Click();
+        const Grid before = cells();
+        // The first cell in ぽっけ's order with two marks of grid 1, filled or not.
+        int firstMarked = 0;
+        for (int k = persona(0).firstCell; persona(0).inStretch(k) && !firstMarked; k += persona(0).step) {
+            int marks = 0;
+            for (int d = 1; d <= 9; ++d) marks += cmn().KouhoGrid[d] == 1 && cmn().KouhoTbl[k][d] == 1;
+            if (marks == 2) firstMarked = k;
+        }
+        if (!firstMarked || before[static_cast<size_t>(firstMarked - 1)].empty()) continue;
+        ++seen;
+        run(0);
+        ASSERT_GE(said.size(), 2u);
+        if (said[1].text != std::string(persona(0).placing)) continue;  // no empty two-candidate cell at all
+        const int trial = said[1].trialCell;
+        ASSERT_GT(trial, 0);
+        EXPECT_EQ(before[static_cast<size_t>(trial - 1)], "") << "seed " << seed << ": the trial went into cell " << trial
+                                                             << ", which held " << before[static_cast<size_t>(trial - 1)];
+        EXPECT_GT(trial, firstMarked) << "seed " << seed;
+    }
+    EXPECT_GT(seen, 0) << "no grid left a filled cell with two marks first in the search";
 }

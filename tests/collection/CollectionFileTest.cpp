@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -193,7 +195,9 @@ TEST(CollectionFileFaults, FullDiskLeavesEveryProblemByteIdentical) {
         EXPECT_EQ(ReadFile(path), before) << s;
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1) << "no temporary file left";
     }
-    EXPECT_NE(ReasonText({FileError::Stage::Write, EFBIG}).find("空き容量"), std::string::npos);
+    // A size limit is not a full disk.
+    EXPECT_NE(ReasonText({FileError::Stage::Write, EFBIG}).find("大きさの上限"), std::string::npos);
+    EXPECT_NE(ReasonText({FileError::Stage::Write, ENOSPC}).find("空き容量"), std::string::npos);
 }
 
 // Where no file can be made beside the collection, the records are written in place, and a
@@ -228,12 +232,142 @@ TEST(CollectionFileFaults, TruncatedFileIsReadByItsWholeRecordsAndWrittenWithout
     std::string cut = Collection(2).substr(0, 3 * 255 + 100);
     WriteFile(path, cut);
     EXPECT_EQ(MondaiCount(path), 2);
-    auto file = CollectionFile::Open(path);
-    MondaiRec rec;
-    EXPECT_EQ(file->Read(3, rec), CollectionFile::ReadStatus::Ok);
-    EXPECT_EQ(file->Read(4, rec), CollectionFile::ReadStatus::PastEnd);
+    {
+        auto file = CollectionFile::Open(path);
+        MondaiRec rec;
+        EXPECT_EQ(file->Read(3, rec), CollectionFile::ReadStatus::Ok);
+        EXPECT_EQ(file->Read(4, rec), CollectionFile::ReadStatus::PastEnd);
+        EXPECT_EQ(file->TrailingBytes(), 100);
+    }
     EXPECT_EQ(ReadFile(path), cut);
     // Writing problem 1 leaves the rest, cut record included, as it was.
     ASSERT_FALSE(WriteProblem(path, 1, Record(1, 1, 'A', Line('9')), Record(2, 1, 'B', Line('9'))));
     EXPECT_EQ(ReadFile(path).substr(510), cut.substr(510));
+}
+
+// Another program's lock: opening and writing wait for it, then give up with their own reason;
+// once it is gone, both go ahead.
+TEST(CollectionFileLock, WaitsForAnotherProgramThenGivesUp) {
+    TempFolder folder;
+    std::string path = folder.file("c.txt");
+    WriteFile(path, Collection(2));
+    SetLockWait(std::chrono::milliseconds(50));
+    pid_t holder = fork();
+    if (holder == 0) {
+        int fd = open(path.c_str(), O_RDONLY);
+        flock(fd, LOCK_EX);
+        pause();
+        _exit(0);
+    }
+    // The child has the lock once a try of ours fails.
+    for (int i = 0; i < 500 && MondaiCount(path); ++i) usleep(2000);
+    FileError error;
+    EXPECT_FALSE(MondaiCount(path, &error));
+    EXPECT_EQ(error.stage, FileError::Stage::Lock);
+    EXPECT_NE(ReasonText(error).find("ほかのプログラム"), std::string::npos);
+    auto refused = WriteProblem(path, 5, Record(5, 1, 'A', Line('9')), Record(6, 1, 'B', Line('9')));
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->stage, FileError::Stage::Lock);
+    EXPECT_EQ(ReadFile(path), Collection(2));
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    EXPECT_EQ(MondaiCount(path), 2);
+    EXPECT_FALSE(WriteProblem(path, 5, Record(5, 1, 'A', Line('9')), Record(6, 1, 'B', Line('9'))));
+    EXPECT_EQ(MondaiCount(path), 3);
+    SetLockWait(std::chrono::milliseconds(3000));
+}
+
+// A reader that waited while a save put a new file in place reads the new file.
+TEST(CollectionFileLock, AWaitingReaderFollowsTheFileASaveRenamedIn) {
+    TempFolder folder;
+    std::string path = folder.file("c.txt");
+    WriteFile(path, Collection(1));
+    int old = open(path.c_str(), O_RDONLY);
+    ASSERT_EQ(flock(old, LOCK_EX), 0);
+    // While the old file is locked, a new one takes its name.
+    WriteFile(folder.file("new"), Collection(3));
+    ASSERT_EQ(rename(folder.file("new").c_str(), path.c_str()), 0);
+    EXPECT_EQ(MondaiCount(path), 3) << "the lock of the file that is gone holds nothing up";
+    close(old);
+}
+
+TEST(CollectionFile, OpeningRemovesOnlyTheTemporariesOfKilledSaves) {
+    TempFolder folder;
+    std::string path = folder.file("問題01.txt");
+    WriteFile(path, Collection(1));
+    const std::vector<std::string> stale{".問題01.txt.a1B2c3", ".問題01.txt.XXXXXX"};
+    const std::vector<std::string> kept{".問題01.txt.abc", ".問題01.txt.abcdefg", ".問題01.txt.ab-cd_", "問題01.txt.abcdef",
+                                        ".問題02.txt.abcdef", ".other.abcdef", "notes.txt"};
+    for (const auto& name : stale) WriteFile(folder.file(name), "half a save");
+    for (const auto& name : kept) WriteFile(folder.file(name), "someone's file");
+    std::filesystem::create_directory(folder.file(".問題01.txt.folder"));
+    CollectionFile::Open(path)->RemoveStaleTemporaries();
+    for (const auto& name : stale) EXPECT_FALSE(std::filesystem::exists(folder.file(name))) << name;
+    for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(folder.file(name))) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(folder.file(".問題01.txt.folder")));
+    EXPECT_EQ(ReadFile(path), Collection(1));
+}
+
+TEST(CollectionFile, ASurveyTellsACollectionFromOtherFiles) {
+    TempFolder folder;
+    auto survey = [&](const std::string& bytes, int s) {
+        WriteFile(folder.file("f"), bytes);
+        return *SurveyCollection(folder.file("f"), s);
+    };
+    auto missing = SurveyCollection(folder.file("none"), 1);
+    ASSERT_TRUE(missing);
+    EXPECT_FALSE(missing->exists);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("none"))) << "a survey creates nothing";
+
+    EXPECT_TRUE(survey("", 1).looksLikeCollection);
+    Survey full = survey(Collection(2), 3);
+    EXPECT_TRUE(full.looksLikeCollection);
+    ASSERT_TRUE(full.storedA);
+    EXPECT_TRUE(HoldsProblem(*full.storedA));
+    EXPECT_FALSE(survey(Collection(2), 5).storedA);
+    // Gaps a save leaves (zero bytes) and blank records belong to a collection.
+    EXPECT_TRUE(survey(std::string(255, '\0') + std::string(255, ' ') + Collection(1), 1).looksLikeCollection);
+    EXPECT_FALSE(survey("Shopping: eggs, milk\n", 1).looksLikeCollection);
+    EXPECT_FALSE(survey(Collection(1) + std::string(255, 'x'), 1).looksLikeCollection);
+    Survey cut = survey(Collection(1) + "12", 1);
+    EXPECT_FALSE(cut.looksLikeCollection);
+    EXPECT_EQ(cut.trailingBytes, 2);
+}
+
+// A save never pads a record cut short into one that looks whole; writing over it mends it.
+TEST(CollectionFileFaults, ACutRecordIsNeverPaddedToLookWhole) {
+    TempFolder folder;
+    std::string path = folder.file("c.txt");
+    std::string cut = Collection(2).substr(0, 3 * 255 + 100);
+    WriteFile(path, cut);
+    auto refused = WriteProblem(path, 5, Record(5, 1, 'A', Line('9')), Record(6, 1, 'B', Line('9')));
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->stage, FileError::Stage::Cut);
+    EXPECT_EQ(refused->record, 4);
+    EXPECT_NE(ReasonText(*refused).find("格納番号 3 のグリッド2"), std::string::npos) << ReasonText(*refused);
+    EXPECT_EQ(ReadFile(path), cut);
+    ASSERT_FALSE(WriteProblem(path, 3, Record(3, 1, 'A', Line('9')), Record(4, 1, 'B', Line('9'))));
+    EXPECT_EQ(ReadFile(path).size(), 4u * 255);
+    EXPECT_EQ(MondaiCount(path), 2);
+}
+
+// A write that follows the user's answer goes ahead only over what the user was asked about.
+TEST(CollectionFile, AWriteChecksTheRecordTheUserWasAskedAbout) {
+    TempFolder folder;
+    std::string path = folder.file("c.txt");
+    WriteFile(path, Collection(1));
+    Survey empty = *SurveyCollection(path, 3);
+    // Another program stores a problem at 3 meanwhile: ours must not replace it unasked.
+    ASSERT_FALSE(WriteProblem(path, 3, Record(3, 2, 'A', Line('1')), Record(4, 2, 'B', Line('1'))));
+    std::string theirs = ReadFile(path);
+    auto changed = WriteProblem(path, 3, Record(3, 5, 'A', Line('7')), Record(4, 5, 'B', Line('7')), &empty);
+    ASSERT_TRUE(changed);
+    EXPECT_EQ(changed->stage, FileError::Stage::Changed);
+    EXPECT_EQ(ReadFile(path), theirs);
+    // A gap left meanwhile is still no problem; the problem agreed to is replaced.
+    Survey gap = *SurveyCollection(path, 9);
+    ASSERT_FALSE(WriteProblem(path, 11, Record(11, 2, 'A', Line('1')), Record(12, 2, 'B', Line('1'))));
+    EXPECT_FALSE(WriteProblem(path, 9, Record(9, 5, 'A', Line('7')), Record(10, 5, 'B', Line('7')), &gap));
+    Survey stored = *SurveyCollection(path, 3);
+    EXPECT_FALSE(WriteProblem(path, 3, Record(3, 5, 'A', Line('7')), Record(4, 5, 'B', Line('7')), &stored));
 }

@@ -59,10 +59,23 @@ TEST_F(MondaiFixture, SpinnersSnapToOddNumbers) {
     mondai().Text3.setText("89");
     spinUp(mondai().UpDown2);
     EXPECT_EQ(text3(), "89");
-    // Text that is no number starts from the bottom of the range.
+    // Text that is no number reads as 0.
     mondai().Text3.setText("abc");
     spinUp(mondai().UpDown2);
-    EXPECT_EQ(text3(), "3");
+    EXPECT_EQ(text3(), "1");
+    // Only the step is kept inside the range: from outside it, one step lands on its edge.
+    mondai().Text3.setText("91");
+    spinDown(mondai().UpDown2);
+    EXPECT_EQ(text3(), "89");
+    mondai().Text3.setText("0");
+    spinUp(mondai().UpDown2);
+    EXPECT_EQ(text3(), "1");
+    mondai().Text3.setText("-5");
+    spinUp(mondai().UpDown2);
+    EXPECT_EQ(text3(), "1");
+    mondai().Text3.setText("500");
+    spinDown(mondai().UpDown2);
+    EXPECT_EQ(text3(), "89");
 }
 
 TEST(MondaiSnap, FollowsTheRule) {

@@ -187,7 +187,9 @@ TEST_F(MondaiFixture, SavingAppendsAndLoadsTheProblemBack) {
     int up1 = mondai().UpDown1.max(), up2 = mondai().UpDown2.max();
     ASSERT_EQ(text3(), "7");
     click(mondai().Command2);
-    EXPECT_TRUE(services.messages().empty());
+    // The one message says where the problem went.
+    ASSERT_EQ(services.messages().size(), 1u);
+    EXPECT_EQ(lastMessage(), "格納番号 7 に問題を書き込みました。\nファイル：" + defaultPath());
     std::string after = ReadFile(defaultPath());
     ASSERT_EQ(after.size(), 2040u);
     EXPECT_EQ(after.substr(0, 1530), before);
@@ -225,7 +227,7 @@ TEST_F(MondaiFixture, SavedProblemRoundTripsThroughTheFile) {
     main().txtMondaiMemo.setText("とても易しい");
     main().txtQuestion.setText("40");
     save(1);
-    ASSERT_TRUE(services.messages().empty()) << lastMessage();
+    ASSERT_EQ(services.messages().size(), 1u) << lastMessage();
     // Clear everything, switch the pattern away, then load it back.
     click(main().cmdClear01);
     click(main().cmdClear04);
@@ -347,7 +349,8 @@ TEST_F(MondaiFixture, FullDiskAndReadOnlyFileGiveTheirMessages) {
         if (pid == 0) {
             setup();
             save(3);
-            _exit(services.messages().size() == 1 && lastMessage().find(reason) != std::string::npos &&
+            // After the question about the stored problem, the failure and nothing else.
+            _exit(services.messages().size() == 2 && lastMessage().find(reason) != std::string::npos &&
                           lastMessage().find(defaultPath()) != std::string::npos
                       ? 0
                       : 1);
@@ -361,7 +364,7 @@ TEST_F(MondaiFixture, FullDiskAndReadOnlyFileGiveTheirMessages) {
                   rlimit limit{1000, 1000};
                   setrlimit(RLIMIT_FSIZE, &limit);
               },
-              "ディスクの空き容量が足りません"),
+              "ファイルの大きさの上限を超えました"),
               0);
     EXPECT_EQ(ReadFile(defaultPath()), before);
     chmod(defaultPath().c_str(), 0444);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "board/BoardCell.h"
 #include "board/PatternTables.h"
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
@@ -90,7 +91,16 @@ std::string Run::summary() const {
     return std::to_string(eventsRun_) + " events, " + std::to_string(restarts_) + " restarts, " +
            std::to_string(judgeCommands_) + " judge commands, " + std::to_string(messages_) +
            " message boxes, " + std::to_string(collectionWrites_) + " collection writes, at most " +
-           std::to_string(mostFilled_) + " filled cells";
+           std::to_string(mostFilled_) + " filled cells, " + std::to_string(secondEvents_) +
+           " events by a second program on the same collections";
+}
+
+void Run::switchProgram() {
+    std::swap(program_, otherProgram_);
+    std::swap(services_, otherServices_);
+    onSecond_ = !onSecond_;
+    log(onSecond_ ? "# events to the second program" : "# events to the first program");
+    if (!program_) restart();
 }
 
 void Run::restart() {
@@ -121,6 +131,9 @@ std::string Run::report(const std::string& failure) const {
 
 std::optional<std::string> Run::events(int count) {
     for (int i = 0; i < count; ++i) {
+        bool second = i >= count / 3 && i < 2 * count / 3 && below(2) == 0;
+        if (second != onSecond_) switchProgram();
+        if (second) ++secondEvents_;
         snapshotCollections();
         judged_ = false;
         services_->answers.clear();
@@ -269,7 +282,7 @@ std::optional<std::string> Run::checkInvariants() {
         bool inPattern = codes[static_cast<std::size_t>(c)] != 0;
         if (main.text1(c).visible() != inPattern)
             return "board cell " + std::to_string(c) + (inPattern ? " of the pattern is hidden" : " outside the pattern is shown");
-        if (inPattern && ui::Val(main.text1(c).text()) > 0) ++filled;
+        if (inPattern && board::IsFilledCell(main.text1(c).text())) ++filled;
     }
     mostFilled_ = std::max(mostFilled_, filled);
     // A judge command ends with the board's filled cells counted again.

@@ -39,7 +39,9 @@ public:
     Run(uint64_t seed, std::filesystem::path folder);
     ~Run();
 
-    // Runs events until count have run or an invariant fails; the failure, or nothing.
+    // Runs events until count have run or an invariant fails; the failure, or nothing. In the
+    // middle third of the run a second program, on the same scratch folder, takes about half of
+    // the events, as a second copy of the program would.
     std::optional<std::string> events(int count);
     // The seed and the last events, as a replayable script, for a failure report.
     std::string report(const std::string& failure) const;
@@ -49,6 +51,8 @@ public:
 
 private:
     void restart();
+    // Makes the other program the one the events go to (starting it the first time).
+    void switchProgram();
     void oneEvent();
     void actOn(ui::Form& form);
     void typeInto(ui::Control& box);
@@ -69,14 +73,19 @@ private:
     std::filesystem::path folder_;
     std::unique_ptr<RandomServices> services_;
     std::unique_ptr<program::Program> program_;
+    // The other program while the events go to this one.
+    std::unique_ptr<RandomServices> otherServices_;
+    std::unique_ptr<program::Program> otherProgram_;
+    int secondEvents_ = 0;  // events that went to the second program
+    bool onSecond_ = false;
     std::deque<std::string> recent_;
     int eventsRun_ = 0;
-    bool judged_ = false;
+    bool judged_ = false;  // the last event was a judge command of the main window
     int restarts_ = 0;
     int judgeCommands_ = 0;
     std::size_t messages_ = 0;
     int mostFilled_ = 0;
-    int collectionWrites_ = 0;  // events after which a collection file had changed  // the last event was a judge command of the main window
+    int collectionWrites_ = 0;  // events after which a collection file had changed
     std::vector<std::pair<std::filesystem::path, std::string>> collections_;
     std::vector<std::string> outside_;  // the working folder's entries before the event
 };

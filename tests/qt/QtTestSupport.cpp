@@ -70,6 +70,8 @@ TestForm::TestForm(std::string name) : Form(std::move(name)) {
         if (clearOnKey) txt.setText("");
     };
     txt.onChange = [this] { ++changes; };
+    // What the box held when KeyUp came: the key must have been applied by then.
+    txt.onKeyUp = [this](int key) { keyUps.push_back(std::to_string(key) + ":" + txt.text()); };
     txt.onMouseDown = [this](int button, int, int, int) { mouseButtons.push_back(button); };
 
     memo.setMultiLine(true);

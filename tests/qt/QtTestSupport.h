@@ -51,6 +51,7 @@ public:
 
     // What the handlers saw.
     std::vector<int> keys;
+    std::vector<std::string> keyUps;  // "key:text" as KeyUp found the box
     std::vector<int> mouseButtons;
     int changes = 0;
     int checkClicks = 0;

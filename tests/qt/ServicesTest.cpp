@@ -1,5 +1,6 @@
 // The Qt services: the single-instance lock, and print jobs that become PDF files on a machine
 // without printers.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 
 #include "QtTestSupport.h"
 #include "ui/qt/QtPlatform.h"
+#include "ui/qt/Translations.h"
 #include "ui/qt/QtPrinter.h"
 
 namespace {
@@ -55,6 +57,25 @@ TEST(QtPlatformTest, CollectionsLieBesideABuiltProgramButInTheDataFolderOfAnInst
     own.close();
     EXPECT_EQ(QtPlatform::CollectionFolder(root.filePath("usr/bin"), data), data);
     EXPECT_EQ(QFileInfo(QDir(data).filePath("問題01.txt")).size(), 0);
+}
+
+// XDG_DATA_HOME is taken only as an absolute path; a data folder that cannot be made (its
+// place is a file) is still where the installed program looks, never its own folder.
+TEST(QtPlatformTest, TheDataFolderFollowsTheBaseDirectoryRules) {
+    EXPECT_EQ(QtPlatform::DataFolder("/data/x", "/home/u", "MozelDouble"), "/data/x/MozelDouble");
+    EXPECT_EQ(QtPlatform::DataFolder("", "/home/u", "MozelDouble"), "/home/u/.local/share/MozelDouble");
+    EXPECT_EQ(QtPlatform::DataFolder("relative/dir", "/home/u", "MozelDouble"), "/home/u/.local/share/MozelDouble");
+    EXPECT_EQ(QtPlatform::DataFolder("", "", "MozelDouble"), "");
+
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath("usr/bin") && root.mkpath("usr/share/mozeldouble"));
+    QFile blocker(root.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QString data = root.filePath("file/MozelDouble");
+    EXPECT_EQ(QtPlatform::CollectionFolder(root.filePath("usr/bin"), data), data);
+    EXPECT_FALSE(root.exists("usr/bin/問題01.txt"));
 }
 
 TEST(QtPlatformTest, ALockLeftByACrashedCopyIsTakenOver) {
@@ -117,6 +138,48 @@ TEST_F(QtPrinterTest, WithoutAPrinterATextJobBecomesAPdfAndTheUserIsTold) {
     EXPECT_EQ(QDir(folder.path()).entryList({"*.pdf"}).size(), 2);
 }
 
+// The printer dialog offers a new file in the PDF folder; each later job gets a new file of its
+// own; a file already there is never written over.
+TEST_F(QtPrinterTest, TheDialogsPdfFileIsNewAndNoJobReplacesAFile) {
+    QString offered;
+    ASSERT_TRUE(printer.choosePrinter([&](QPrinter& target) {
+        offered = target.outputFileName();
+        return true;
+    }));
+    EXPECT_EQ(QFileInfo(offered).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_TRUE(QFileInfo(offered).fileName().startsWith(QStringLiteral("印刷_グリッド_")));
+    EXPECT_FALSE(QFileInfo::exists(offered));
+    printer.PrintText({"グリッド１"});
+    EXPECT_EQ(printer.lastPdfFile(), offered);
+    const QByteArray first = Contents(offered);
+    EXPECT_TRUE(first.startsWith("%PDF"));
+
+    qttest::TestWindow window;
+    window.form.setCaption("候補");
+    printer.setViews(window.views.get());
+    printer.PrintForm(window.form);
+    EXPECT_NE(printer.lastPdfFile(), offered);
+    EXPECT_TRUE(QFileInfo(printer.lastPdfFile()).fileName().startsWith(QStringLiteral("印刷_候補_")));
+    printer.PrintText({"二回目"});
+    EXPECT_EQ(Contents(offered), first) << "the first job's file stays as it was";
+    EXPECT_EQ(QDir(folder.path()).entryList({"*.pdf"}).size(), 3);
+    for (const std::string& notice : notices) EXPECT_EQ(notice.rfind("プリンターがないため、PDFファイルに印刷しました：", 0), 0u);
+}
+
+TEST(QtPrinterFolder, DocumentsAreMadeWhenMissingElseHomeElseTemporary) {
+    QTemporaryDir dir;
+    QDir root(dir.path());
+    QString documents = root.filePath("home/Documents");
+    ASSERT_TRUE(root.mkpath("home"));
+    EXPECT_EQ(ui::qt::QtPrinter::PdfFolder(documents, root.filePath("home")), documents);
+    EXPECT_TRUE(QFileInfo(documents).isDir());
+    QFile blocker(root.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(ui::qt::QtPrinter::PdfFolder(root.filePath("file/Documents"), root.filePath("home")), root.filePath("home"));
+    EXPECT_EQ(ui::qt::QtPrinter::PdfFolder("", root.filePath("file")), QDir::tempPath());
+}
+
 TEST_F(QtPrinterTest, ALongTextJobRunsOverSeveralPages) {
     std::vector<std::string> lines(150, "０１２３４５６７８９");
     printer.PrintText(lines);
@@ -138,3 +201,14 @@ TEST_F(QtPrinterTest, AWindowIsPrintedAsShown) {
 }
 
 }  // namespace
+
+// Qt's own dialogs and menus speak Japanese once the translations are installed.
+TEST(Translations, QtsOwnTextsSpeakJapanese) {
+    qttest::WithApplication application;
+    ASSERT_TRUE(ui::qt::InstallJapaneseTranslations(*QCoreApplication::instance()));
+    EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
+    EXPECT_NE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Print"));
+    EXPECT_NE(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Copy"));
+    QTemporaryDir empty;
+    EXPECT_FALSE(ui::qt::InstallJapaneseTranslations(*QCoreApplication::instance(), empty.path()));
+}

@@ -30,12 +30,15 @@ TEST_F(TextBoxViewTest, TypedKeysReachKeyPressThenTheModel) {
     EXPECT_EQ(form.keys.back(), 8);
     EXPECT_EQ(form.txt.text(), "a");
     EXPECT_EQ(form.changes, 3);
+    // KeyUp follows each key once the widget has applied it.
+    EXPECT_EQ(form.keyUps, (std::vector<std::string>{"97:a", "98:ab", "8:a"}));
 }
 
 TEST_F(TextBoxViewTest, ADroppedKeyNeverReachesTheWidget) {
     form.dropDigits = true;
     QTest::keyClicks(edit, "7x");
     EXPECT_EQ(form.keys, (std::vector<int>{'7', 'x'}));
+    EXPECT_EQ(form.keyUps, std::vector<std::string>{"120:x"}) << "no KeyUp for a dropped key";
     EXPECT_EQ(edit->text(), "x");
     EXPECT_EQ(form.txt.text(), "x");
     EXPECT_EQ(form.changes, 1);

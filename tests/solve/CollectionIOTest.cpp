@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <set>
 
 #include "app/solve/CollectionIO.h"
+#include "app/solve/FileWrite.h"
 #include "puzzle/Difficulty.h"
 #include "collection/CollectionFile.h"
 #include "collection/CollectionTestSupport.h"
@@ -72,9 +74,9 @@ TEST(CollectionIO, RecordsThatAreNoDoubleProblemOrDisagreeAreNamedByStorageNumbe
     ASSERT_FALSE(collection::WriteProblem(path, 3, bad, Record(4, 1, 'B', kEmpty)));
     ASSERT_FALSE(collection::WriteProblem(path, 5, Record(5, 1, 'A', With(kEmpty, 4, '6')), Record(6, 1, 'B', With(kEmpty, 1, '7'))));
     ASSERT_FALSE(collection::WriteProblem(path, 7, Record(7, 2, 'A', With(kEmpty, 81, '9'), "", true), Record(8, 2, 'B', kEmpty)));
-    // Cut the last record (B of 7) short: it no longer counts.
+    // Without the last record (B of 7) problem 7 is a lone A record.
     std::string bytes = collection_test::ReadFile(path);
-    collection_test::WriteFile(path, bytes.substr(0, bytes.size() - 100));
+    collection_test::WriteFile(path, bytes.substr(0, bytes.size() - collection::kRecordSize));
 
     std::string error;
     auto read = ReadCollection(path, error);
@@ -95,12 +97,81 @@ TEST(CollectionIO, RecordsThatAreNoDoubleProblemOrDisagreeAreNamedByStorageNumbe
     EXPECT_EQ(lone.board.at(1, 81), 9);
 }
 
-TEST(CollectionIO, AMissingFileIsReportedAndNotCreated) {
+TEST(CollectionIO, AFileThatEndsInsideARecordSaysSoAndTheFragmentIsNoRecord) {
+    TempFolder folder;
+    const std::string path = folder.file("c.txt");
+    const std::string whole = collection_test::Collection(3);  // problems 1, 3, 5
+    auto read = [&](std::size_t length) {
+        collection_test::WriteFile(path, whole.substr(0, length));
+        std::string error;
+        auto problems = ReadCollection(path, error);
+        EXPECT_TRUE(problems) << error;
+        return problems.value_or(std::vector<StoredProblem>{});
+    };
+    // Inside the B record of problem 5: problem 5 is not read as a lone A record.
+    auto cutB = read(whole.size() - 100);
+    ASSERT_EQ(cutB.size(), 3u);
+    EXPECT_EQ(cutB[1].problem.kind, Kind::Problem);
+    EXPECT_EQ(cutB[2].problem.kind, Kind::Error);
+    EXPECT_EQ(cutB[2].problem.message, "格納番号 5 の途中でファイルが終わっています（グリッド2の記録が 255 バイトのうち 155 バイトしかありません）");
+    // Inside the A record of problem 5: problem 5 is named, not left out.
+    auto cutA = read(4 * collection::kRecordSize + 1);
+    ASSERT_EQ(cutA.size(), 3u);
+    EXPECT_EQ(cutA[2].number, 5);
+    EXPECT_EQ(cutA[2].problem.message, "格納番号 5 の途中でファイルが終わっています（グリッド1の記録が 255 バイトのうち 1 バイトしかありません）");
+    // A file shorter than one record holds no problem but a cut one.
+    auto only = read(254);
+    ASSERT_EQ(only.size(), 1u);
+    EXPECT_EQ(only[0].problem.message, "格納番号 1 の途中でファイルが終わっています（グリッド1の記録が 255 バイトのうち 254 バイトしかありません）");
+    // Reading changes nothing.
+    EXPECT_EQ(collection_test::ReadFile(path), whole.substr(0, 254));
+}
+
+TEST(CollectionIO, ARecordOfTheWrongGridIsNamedNotReadAsACellThatDoesNotExist) {
+    TempFolder folder;
+    const std::string path = folder.file("c.txt");
+    // Pattern 1: grid 1's first column lies outside grid 2. Problem 1's second record holds
+    // grid 1 again, with another digit there; problem 3's second record is zero bytes, as a
+    // save pads a cut record; problem 5 starts with a B record.
+    collection_test::WriteFile(path, collection_test::Bytes(Record(1, 1, 'A', With(kEmpty, 1, '5'))) +
+                                         collection_test::Bytes(Record(2, 1, 'A', With(kEmpty, 1, '6'))) +
+                                         collection_test::Bytes(Record(3, 1, 'A', kEmpty)) + std::string(collection::kRecordSize, '\0') +
+                                         collection_test::Bytes(Record(5, 1, 'B', kEmpty)) + collection_test::Bytes(Record(6, 1, 'B', kEmpty)));
+    std::string error;
+    auto read = ReadCollection(path, error);
+    ASSERT_TRUE(read) << error;
+    ASSERT_EQ(read->size(), 3u);
+    EXPECT_EQ((*read)[0].problem.message, "格納番号 1 のグリッド2の記録の A/B 欄が「A」です（B のはずです）");
+    EXPECT_EQ((*read)[1].problem.message, "格納番号 3 のグリッド2の記録の A/B 欄が「\\x00」です（B のはずです）");
+    EXPECT_EQ((*read)[2].problem.message, "格納番号 5 のグリッド1の記録の A/B 欄が「B」です（A のはずです）");
+}
+
+TEST(CollectionIO, AMissingFileIsReportedAndNotCreatedAndAFolderOrDeviceIsNamed) {
     TempFolder folder;
     std::string error;
     EXPECT_FALSE(ReadCollection(folder.file("none.txt"), error));
     EXPECT_EQ(error, "問題集ファイルがありません");
     EXPECT_FALSE(std::filesystem::exists(folder.file("none.txt")));
+    EXPECT_FALSE(ReadCollection(folder.path.string(), error));
+    EXPECT_EQ(error, "ファイルではなくフォルダです");
+    EXPECT_FALSE(ReadCollection("/dev/zero", error));
+    EXPECT_EQ(error, "ファイルではなく装置（デバイス）です");
+}
+
+TEST(CollectionIO, ANewFileAppearsWholeOrNotAtAllAndNeverReplacesOne) {
+    TempFolder folder;
+    const std::string path = folder.file("new.txt");
+    const std::string bytes(3 * collection::kRecordSize, 'r');
+    ASSERT_EQ(WriteNewFile(path, bytes), 0);
+    EXPECT_EQ(collection_test::ReadFile(path), bytes);
+    // Readable by others as any new file is, not private as a temporary file is made.
+    EXPECT_NE(std::filesystem::status(path).permissions() & std::filesystem::perms::others_read, std::filesystem::perms::none);
+
+    EXPECT_EQ(WriteNewFile(path, "other"), EEXIST);
+    EXPECT_EQ(collection_test::ReadFile(path), bytes);
+    EXPECT_EQ(WriteNewFile(folder.file("no-such-folder/c.txt"), bytes), ENOENT);
+    // Nothing but the file written is left in the folder: no temporary file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
 }
 
 TEST(SampleCollection, HoldsUniqueProblemsOfEveryPatternSomeDiagonalAndSeveralLevels) {

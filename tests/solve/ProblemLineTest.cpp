@@ -5,6 +5,7 @@
 
 #include "app/solve/Answer.h"
 #include "app/solve/ProblemLine.h"
+#include "app/solve/ShownText.h"
 #include "GridText.h"
 
 using namespace solve;
@@ -56,10 +57,10 @@ TEST(ProblemLine, NamesWhatIsWrongWithALine) {
     EXPECT_EQ(message("12 " + kEmpty + " " + kEmpty + ".."), "グリッド2が 83 文字です（81 文字必要です）");
     EXPECT_EQ(message("12 " + With(kEmpty, 3, 'a') + " " + kEmpty),
               "グリッド1の 3 文字目「a」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
-    // A full-width digit is one character, named as itself; a stray byte shows as '?'.
+    // A full-width digit is one character, named as itself; a stray byte shows as \xHH.
     EXPECT_EQ(message("12 " + kEmpty + " ..７" + kEmpty.substr(3)),
               "グリッド2の 3 文字目「７」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）");
-    EXPECT_TRUE(message("12 \xff" + kEmpty.substr(1) + " " + kEmpty).starts_with("グリッド1の 1 文字目「?」"));
+    EXPECT_TRUE(message("12 \xff" + kEmpty.substr(1) + " " + kEmpty).starts_with("グリッド1の 1 文字目「\\xFF」"));
     EXPECT_EQ(message("12 " + kEmpty + " " + kEmpty + " o"), "4つ目の項目「o」は対角ルールの x ではありません");
 }
 
@@ -162,4 +163,44 @@ TEST(ProblemLine, ALongPatternFieldIsRefusedWithoutReadingIt) {
         ProblemLine line = ParseProblemLine(std::string(pattern) + " " + grid + " " + grid);
         EXPECT_EQ(line.kind, ProblemLine::Kind::Error) << pattern;
     }
+}
+
+TEST(ShownField, ShowsTheFirstCharactersWithControlsAndStrayBytesAsHex) {
+    EXPECT_EQ(ShownField("12"), "12");
+    const std::string bound(kShownCharacters, '9');
+    EXPECT_EQ(ShownField(bound), bound);
+    EXPECT_EQ(ShownField(bound + "9"), bound + "…");
+    // Characters, not bytes, are counted, and none is cut in two.
+    std::string wide;
+    for (std::size_t i = 0; i < kShownCharacters + 5; ++i) wide += "７";
+    EXPECT_EQ(ShownField(wide), wide.substr(0, 3 * kShownCharacters) + "…");
+    // C0, DEL and C1 controls (a terminal reads U+009B as the start of an escape sequence),
+    // and bytes that are not UTF-8: overlong, a surrogate, a cut sequence.
+    EXPECT_EQ(ShownField("12\x1b[2J\t\x7f"), "12\\x1B[2J\\x09\\x7F");
+    EXPECT_EQ(ShownField("\xc2\x9b" "31m"), "\\xC2\\x9B31m");
+    EXPECT_EQ(ShownField("\xff\xc0\xaf\xed\xa0\x80\xe3\x81"), "\\xFF\\xC0\\xAF\\xED\\xA0\\x80\\xE3\\x81");
+    EXPECT_EQ(ShownField("\xc2\xa0\\"), "\xc2\xa0\\");  // a no-break space and a backslash stay
+    EXPECT_EQ(ShownField(std::string(kShownCharacters + 1, '\x1b')), [] {
+        std::string s;
+        for (std::size_t i = 0; i < kShownCharacters; ++i) s += "\\x1B";
+        return s + "…";
+    }());
+}
+
+TEST(ProblemLine, MessagesQuoteABadFieldShortAndHarmless) {
+    ProblemLine escape = ParseProblemLine("12\x1b]0;title\x07 " + kEmpty + " " + kEmpty);
+    EXPECT_EQ(escape.message, "パターン番号「12\\x1B]0;title\\x07」は 1〜12 の数ではありません");
+    ProblemLine huge = ParseProblemLine("1 " + kEmpty + " " + kEmpty + " " + std::string(10'000'000, 'y'));
+    EXPECT_EQ(huge.message, "4つ目の項目「" + std::string(kShownCharacters, 'y') + "…」は対角ルールの x ではありません");
+    ProblemLine control = ParseProblemLine("1 " + With(kEmpty, 9, '\x9b') + " " + kEmpty);
+    EXPECT_TRUE(control.message.starts_with("グリッド1の 9 文字目「\\x9B」")) << control.message;
+}
+
+TEST(Answer, JsonReplacesBytesThatAreNotUtf8SoEveryLineParses) {
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(JsonString("a\xff" "b"), "\"a" + replacement + "b\"");
+    EXPECT_EQ(JsonString("\xc0\xaf"), "\"" + replacement + replacement + "\"");                 // overlong '/'
+    EXPECT_EQ(JsonString("\xed\xa0\x80"), "\"" + replacement + replacement + replacement + "\"");  // a surrogate
+    EXPECT_EQ(JsonString("７\xe3\x81"), "\"７" + replacement + replacement + "\"");              // cut short
+    EXPECT_EQ(JsonString("\xf0\x9f\x98\x80\x1b"), "\"\xf0\x9f\x98\x80\\u001b\"");
 }

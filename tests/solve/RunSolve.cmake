@@ -1,27 +1,51 @@
 # cmake -P RunSolve.cmake with SOLVE (the program), ARGS (its arguments, separated by '|'),
-# optionally INPUT (standard input), THEN (arguments of a second run fed the first run's output),
-# EXPECTED (a file standard output must equal, with every "micros" value written as 0), MATCH
-# and ERROR_MATCH (patterns standard output and standard error must contain), STATUS, and
-# FRESH (a file removed before the run).
+# optionally INPUT (standard input), FEED (a command, separated by '|', whose output is standard
+# input), THEN (arguments of a second run fed the first run's output), LIMIT (the limited-run
+# program LIMITED_RUN's limits, separated by '|', the run is made under), OUTPUT_FILE (where
+# standard output goes instead of being checked), EXPECTED (a file standard output must equal,
+# with every "micros" value written as 0), MATCH and ERROR_MATCH (patterns standard output and
+# standard error must contain), STATUS, FRESH (a file removed before the run), and
+# EMPTY_FOLDER (a folder emptied before the run that must be empty after it).
 cmake_minimum_required(VERSION 3.25)
 
 string(REPLACE "|" ";" args "${ARGS}")
 if(FRESH)
   file(REMOVE "${FRESH}")
 endif()
+if(OUTPUT_FILE)
+  file(REMOVE "${OUTPUT_FILE}")
+endif()
+if(EMPTY_FOLDER)
+  file(REMOVE_RECURSE "${EMPTY_FOLDER}")
+  file(MAKE_DIRECTORY "${EMPTY_FOLDER}")
+endif()
 set(input_option)
 if(INPUT)
   set(input_option INPUT_FILE "${INPUT}")
 endif()
+set(output_option OUTPUT_VARIABLE output)
+if(OUTPUT_FILE)
+  set(output_option OUTPUT_FILE "${OUTPUT_FILE}")
+endif()
+set(solve "${SOLVE}")
+if(LIMIT)
+  string(REPLACE "|" ";" limit "${LIMIT}")
+  set(solve "${LIMITED_RUN}" ${limit} "${SOLVE}")
+endif()
+set(feed)
+if(FEED)
+  string(REPLACE "|" ";" feed "${FEED}")
+  set(feed COMMAND ${feed})
+endif()
 if(DEFINED THEN)
   string(REPLACE "|" ";" then "${THEN}")
-  execute_process(COMMAND "${SOLVE}" ${args} COMMAND "${SOLVE}" ${then} ${input_option}
-                  OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULTS_VARIABLE statuses)
-  list(GET statuses -1 status)
+  execute_process(COMMAND ${solve} ${args} COMMAND "${SOLVE}" ${then} ${input_option}
+                  ${output_option} ERROR_VARIABLE errors RESULTS_VARIABLE statuses)
 else()
-  execute_process(COMMAND "${SOLVE}" ${args} ${input_option}
-                  OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+  execute_process(${feed} COMMAND ${solve} ${args} ${input_option}
+                  ${output_option} ERROR_VARIABLE errors RESULTS_VARIABLE statuses)
 endif()
+list(GET statuses -1 status)
 
 string(REGEX REPLACE "\"micros\":[0-9]+" "\"micros\":0" output "${output}")
 if(EXPECTED)
@@ -38,4 +62,10 @@ if(ERROR_MATCH AND NOT errors MATCHES "${ERROR_MATCH}")
 endif()
 if(NOT status STREQUAL STATUS)
   message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\n--- stderr\n${errors}")
+endif()
+if(EMPTY_FOLDER)
+  file(GLOB left LIST_DIRECTORIES true "${EMPTY_FOLDER}/*" "${EMPTY_FOLDER}/.*")
+  if(left)
+    message(FATAL_ERROR "left behind in ${EMPTY_FOLDER}: ${left}")
+  endif()
 endif()

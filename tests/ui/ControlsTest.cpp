@@ -123,9 +123,14 @@ TEST(Controls, UpDownStepsItsBuddyWithinTheRange) {
     form.box.setText("0");
     form.spinner.down();
     EXPECT_EQ(form.box.text(), "1");
+    // The step starts from the number as it stands (text reads as 0); only its result is kept
+    // in the range.
     form.box.setText("abc");
     form.spinner.up();
-    EXPECT_EQ(form.box.text(), "2");
+    EXPECT_EQ(form.box.text(), "1");
+    form.box.setText("7");
+    form.spinner.down();
+    EXPECT_EQ(form.box.text(), "3");
 }
 
 TEST(Controls, SurfaceKeepsLinesInDrawingOrder) {

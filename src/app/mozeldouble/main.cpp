@@ -5,11 +5,13 @@
 //                           time (unattended too; for timing the start-up)
 #include <QApplication>
 #include <QStringList>
+#include <csignal>
 #include <cstdio>
 
 #include "program/Program.h"
 #include "ui/qt/Convert.h"
 #include "ui/qt/QtServices.h"
+#include "ui/qt/Translations.h"
 #include "ui/qt/QuitAfterPaint.h"
 #include "ui/qt/ViewManager.h"
 
@@ -23,8 +25,12 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG, which a save reports,
+    // instead of ending the program with a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("MozelDouble"));
+    ui::qt::InstallJapaneseTranslations(app);
     QApplication::setFont(ui::qt::UiFont(9));
     // Only the program decides when it ends.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -40,6 +40,8 @@ void Interpreter::execute(const AnswerOpen& command) { services_.queueOpen(comma
 
 void Interpreter::execute(const AnswerPrint& command) { services_.queuePrinter(command.ok); }
 
+void Interpreter::execute(const AnswerMsgBox& command) { services_.queueAnswer(command.button); }
+
 void Interpreter::execute(const Click& command) { ui::Click(program_.forms(), targets_.control(command.target)); }
 
 void Interpreter::execute(const Key& command) {

@@ -30,6 +30,7 @@ private:
     void execute(const Start&);
     void execute(const AnswerOpen& command);
     void execute(const AnswerPrint& command);
+    void execute(const AnswerMsgBox& command);
     void execute(const Click& command);
     void execute(const Key& command);
     void execute(const Mouse& command);

@@ -1,38 +1,8 @@
 #include "app/run/Json.h"
 
+#include "app/Utf8.h"
+
 namespace runner {
-namespace {
-
-// Length of the valid UTF-8 sequence that starts at s[pos], or 0 when it is not one (overlong
-// forms, surrogates and values past U+10FFFF included).
-size_t Utf8SequenceLength(std::string_view s, size_t pos) {
-    auto at = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    unsigned char lead = at(pos);
-    if (lead < 0x80) return 1;
-    size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) low = 0xA0;
-        if (lead == 0xED) high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) low = 0x90;
-        if (lead == 0xF4) high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (pos + length > s.size()) return 0;
-    if (at(pos + 1) < low || at(pos + 1) > high) return 0;
-    for (size_t k = 2; k < length; ++k) {
-        if (at(pos + k) < 0x80 || at(pos + k) > 0xBF) return 0;
-    }
-    return length;
-}
-
-}  // namespace
 
 std::string JsonString(std::string_view utf8) {
     static const char hex[] = "0123456789abcdef";
@@ -40,7 +10,7 @@ std::string JsonString(std::string_view utf8) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         unsigned char c = static_cast<unsigned char>(utf8[pos]);
-        size_t length = Utf8SequenceLength(utf8, pos);
+        size_t length = app::Utf8SequenceLength(utf8, pos);
         if (length == 0) {
             out += "\xEF\xBF\xBD";
             ++pos;

@@ -13,6 +13,11 @@ std::string RecordLine(const ui::Recorded& record) {
     switch (record.kind) {
         case Kind::MsgBox:
             line.text("msgbox", record.text).text("icon", ui::MsgIconName(record.icon));
+            if (!record.lines.empty()) {
+                std::vector<std::string> buttons;
+                for (const auto& text : record.lines) buttons.push_back(JsonString(text));
+                line.add("buttons", JsonArray(buttons)).text("answer", record.answer);
+            }
             break;
         case Kind::Beep:
             line.add("beep", "true");

@@ -42,6 +42,10 @@ struct AnswerOpen {
 struct AnswerPrint {
     bool ok = false;
 };
+// The button that the next message box offering it is answered with.
+struct AnswerMsgBox {
+    std::string button;
+};
 struct Click {
     ControlRef target;
 };
@@ -80,7 +84,7 @@ struct Dump {
     std::string form;
 };
 
-using Command = std::variant<InstanceRunning, Start, AnswerOpen, AnswerPrint, Click, Key, Mouse, Pick, Spin,
+using Command = std::variant<InstanceRunning, Start, AnswerOpen, AnswerPrint, AnswerMsgBox, Click, Key, Mouse, Pick, Spin,
                              Close, Get, Set, Call, Dump>;
 
 }  // namespace runner

@@ -76,7 +76,7 @@ const std::map<std::string_view, Syntax>& Syntaxes() {
     static const std::map<std::string_view, Syntax> syntaxes = {
         {"instance-running", {"instance-running", 1}},
         {"start", {"start", 1}},
-        {"answer", {"answer open \"PATH\" | answer open cancel | answer print ok | answer print cancel", 3}},
+        {"answer", {"answer open \"PATH\" | answer open cancel | answer print ok | answer print cancel | answer msgbox \"BUTTON\"", 3}},
         {"click", {"click FORM.CONTROL[(INDEX)]", 2}},
         {"key", {"key FORM.CONTROL[(INDEX)] \"TEXT\"", 3}},
         {"mouse", {"mouse FORM.CONTROL[(INDEX)] [left|right|middle]", 0}},
@@ -205,6 +205,7 @@ private:
         if (kind == "print" && isWord && (choice.text == "ok" || choice.text == "cancel")) {
             return AnswerPrint{choice.text == "ok"};
         }
+        if (kind == "msgbox" && !isWord) return AnswerMsgBox{choice.text};
         usage();
     }
 

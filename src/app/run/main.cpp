@@ -1,5 +1,6 @@
 // mozeldouble-run [--folder DIR] [SCRIPT]: runs the program headless, driven by a script (or
 // standard input), and prints what a user would have seen, one JSON object a line.
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -47,6 +48,8 @@ std::optional<Arguments> ParseArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a save fails with its message instead of ending the run.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto args = ParseArguments(argc, argv);
     if (!args) {
         std::cerr << kUsage;

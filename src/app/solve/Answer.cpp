@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/Utf8.h"
 #include "app/solve/ProblemLine.h"
 #include "puzzle/StepsOutput.h"
 
@@ -36,18 +37,25 @@ std::string PlainLine(const Answer& a) {
 
 std::string JsonString(const std::string& text) {
     std::string s = "\"";
-    for (char ch : text) {
-        auto u = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::size_t length = app::Utf8SequenceLength(text, pos);
+        auto u = static_cast<unsigned char>(text[pos]);
+        if (length == 0) {
+            s += "\xEF\xBF\xBD";  // U+FFFD for a byte that is not UTF-8
+            length = 1;
+        } else if (length > 1) {
+            s.append(text, pos, length);
+        } else if (u == '"' || u == '\\') {
             s += '\\';
-            s += ch;
+            s += text[pos];
         } else if (u < 0x20) {
             char buffer[8];
             std::snprintf(buffer, sizeof buffer, "\\u%04x", u);
             s += buffer;
         } else {
-            s += ch;
+            s += text[pos];
         }
+        pos += length;
     }
     return s + "\"";
 }

@@ -31,7 +31,7 @@ std::string PlainLine(const Answer& a);
 // "micros".
 std::string JsonLine(const Answer& a);
 
-// Text as a JSON string literal.
+// Text as a JSON string literal; a byte that is not UTF-8 becomes U+FFFD, so the line parses.
 std::string JsonString(const std::string& text);
 
 }  // namespace solve

@@ -1,6 +1,10 @@
 #include "app/solve/ProblemLine.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "app/Utf8.h"
+#include "app/solve/ShownText.h"
 
 namespace solve {
 namespace {
@@ -23,13 +27,8 @@ std::vector<std::string_view> Fields(std::string_view line) {
 // stands alone.
 std::vector<std::string_view> Characters(std::string_view s) {
     std::vector<std::string_view> chars;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        auto b = static_cast<unsigned char>(s[i]);
-        std::size_t n = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
-        if (i + n > s.size()) n = 1;
-        for (std::size_t j = 1; j < n; ++j)
-            if ((static_cast<unsigned char>(s[i + j]) & 0xC0) != 0x80) n = 1;
+    for (std::size_t i = 0; i < s.size();) {
+        std::size_t n = std::max<std::size_t>(app::Utf8SequenceLength(s, i), 1);
         chars.push_back(s.substr(i, n));
         i += n;
     }
@@ -44,8 +43,7 @@ std::string ReadGrid(std::string_view field, int g, puzzle::DoubleBoard& board) 
     for (std::size_t i = 0; i < chars.size(); ++i) {
         std::string_view ch = chars[i];
         if (ch.size() == 1 && ((ch[0] >= '0' && ch[0] <= '9') || ch[0] == '.')) continue;
-        std::string shown = ch.size() == 1 && static_cast<unsigned char>(ch[0]) >= 0x80 ? "?" : std::string(ch);
-        return GridName(g) + "の " + std::to_string(i + 1) + " 文字目「" + shown +
+        return GridName(g) + "の " + std::to_string(i + 1) + " 文字目「" + ShownField(ch) +
                "」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）";
     }
     if (chars.size() != puzzle::kGridCells)
@@ -92,7 +90,7 @@ ProblemLine ParseProblemLine(std::string_view line) {
         pattern = pattern * 10 + (ch - '0');
     }
     if (!number || !puzzle::IsPattern(pattern))
-        return Error("パターン番号「" + std::string(p) + "」は 1〜12 の数ではありません");
+        return Error("パターン番号「" + ShownField(p) + "」は 1〜12 の数ではありません");
     ProblemLine r;
     r.kind = ProblemLine::Kind::Problem;
     r.board.pattern = pattern;
@@ -102,7 +100,7 @@ ProblemLine ParseProblemLine(std::string_view line) {
     }
     if (fields.size() == 4) {
         if (fields[3] != "x" && fields[3] != "X")
-            return Error("4つ目の項目「" + std::string(fields[3]) + "」は対角ルールの x ではありません");
+            return Error("4つ目の項目「" + ShownField(fields[3]) + "」は対角ルールの x ではありません");
         r.board.diagonal = true;
     }
     return r;

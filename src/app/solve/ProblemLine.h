@@ -14,7 +14,7 @@ struct ProblemLine {
     enum class Kind { Skip, Problem, Error };
     Kind kind = Kind::Skip;  // Skip: a blank line or a comment starting with '#'
     puzzle::DoubleBoard board;
-    std::string message;  // why the line could not be read (Error)
+    std::string message;  // why the line could not be read (Error); fields quoted by ShownField
 };
 
 ProblemLine ParseProblemLine(std::string_view line);

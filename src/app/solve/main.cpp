@@ -1,6 +1,9 @@
 // mozeldouble-solve: answers double problems given one per line (no solution, exactly one, or
 // two different ones), or generates problems with exactly one solution.
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <exception>
 #include <filesystem>
 #include <charconv>
 #include <fstream>
@@ -12,6 +15,9 @@
 
 #include "app/solve/Answer.h"
 #include "app/solve/CollectionIO.h"
+#include "app/solve/FileWrite.h"
+#include "app/solve/InputFile.h"
+#include "app/solve/LineInput.h"
 #include "puzzle/Difficulty.h"
 #include "app/solve/ProblemLine.h"
 #include "collection/MondaiRec.h"
@@ -226,14 +232,35 @@ bool AnswerCollection(const std::string& path, const Arguments& args) {
     return ok;
 }
 
+// The answer for a line longer than the reader keeps.
+solve::ProblemLine TooLongLine() {
+    solve::ProblemLine line;
+    line.kind = solve::ProblemLine::Kind::Error;
+    line.message = "行が長すぎます（" + std::to_string(solve::kMaxLineBytes) + " バイトまでです）";
+    return line;
+}
+
 // Answers every problem line of one input; false when a line could not be read or the input
 // holds no problem.
 bool AnswerLines(std::istream& in, const std::string& name, const Arguments& args) {
     bool ok = true;
     int problems = 0;
     int number = 0;
-    for (std::string text; std::getline(in, text);) {
+    std::string text;
+    for (solve::LineRead read; (read = solve::ReadLine(in, text)) != solve::LineRead::End;) {
         ++number;
+        if (read == solve::LineRead::TooLong) {
+            // A long comment is passed over; any other line is answered before the rest of it
+            // is, which may never end (/dev/zero).
+            if (std::size_t start = text.find_first_not_of(" \t"); start == std::string::npos || text[start] != '#') {
+                ++problems;
+                AnswerProblem(TooLongLine(), number, false, args);
+                std::cout.flush();
+                ok = false;
+            }
+            solve::SkipRestOfLine(in);
+            continue;
+        }
         // Editors on Windows may start a UTF-8 file with a byte order mark.
         if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
         solve::ProblemLine line = solve::ParseProblemLine(text);
@@ -241,6 +268,10 @@ bool AnswerLines(std::istream& in, const std::string& name, const Arguments& arg
         ++problems;
         AnswerProblem(line, number, false, args);
         ok = ok && line.kind != solve::ProblemLine::Kind::Error;
+    }
+    if (in.bad()) {
+        std::cerr << "mozeldouble-solve: " << name << ": 読み込みの途中で失敗しました\n";
+        return false;
     }
     if (problems == 0) {
         std::cerr << "mozeldouble-solve: " << name << ": 問題の行がありません\n";
@@ -270,9 +301,8 @@ int Generate(const Arguments& args) {
     return WriteStored(args) ? kOk : kUnreadable;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The whole run: the arguments read, then problems answered or generated.
+int Run(int argc, char** argv) {
     std::vector<std::string> argv_(argv + 1, argv + argc);
     for (const std::string& arg : argv_) {
         if (arg == "--help" || arg == "-h") {
@@ -297,6 +327,11 @@ int main(int argc, char** argv) {
             ok = AnswerLines(std::cin, "標準入力", *args) && ok;
             continue;
         }
+        if (std::optional<std::string> why = solve::NotAFile(input, true)) {
+            std::cerr << "mozeldouble-solve: " << input << ": " << *why << "\n";
+            ok = false;
+            continue;
+        }
         std::ifstream file(input, std::ios::binary);
         if (!file) {
             std::cerr << "mozeldouble-solve: " << input << ": ファイルを開けません\n";
@@ -308,4 +343,29 @@ int main(int argc, char** argv) {
     ok = WriteStored(*args) && ok;
     std::cout.flush();
     return ok ? kOk : kUnreadable;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG instead of ending the
+    // program, so that the failure is reported and nothing half-written stays behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // Standard input and output on buffers of their own, not the C library's: a failed read
+    // of standard input then shows as bad() as it does for a file.
+    std::ios::sync_with_stdio(false);
+    // Output cut short ends the run at once; errno still tells why.
+    std::cout.exceptions(std::ios::badbit);
+    try {
+        int status = Run(argc, argv);
+        std::cout.flush();
+        return status;
+    } catch (const std::exception&) {
+        // Caught as std::exception: the library may throw the other ABI's ios_base::failure.
+        int error = errno;
+        if (!std::cout.bad()) throw;
+        std::cout.exceptions(std::ios::goodbit);  // the flush at exit fails again, quietly
+        std::cerr << "mozeldouble-solve: 標準出力に書き込めませんでした（" << solve::WriteReason(error) << "）\n";
+        return kUnreadable;
+    }
 }

@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
+#include <algorithm>
 #include <cstdio>
 
 #include "ui/qt/Convert.h"
@@ -35,6 +37,26 @@ void QtDialogs::MsgBox(const std::string& text, MsgIcon icon) {
     QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), ToQString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+}
+
+int QtDialogs::Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int focus) {
+    if (unattended_) {
+        std::fprintf(stderr, "message (%s): %s\n", MsgIconName(icon), text.c_str());
+        return 0;
+    }
+    QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), ToQString(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    std::vector<QPushButton*> added;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        // The first button accepts; the others, the last of them closing the box by Escape, reject.
+        auto role = i == 0 ? QMessageBox::AcceptRole : QMessageBox::RejectRole;
+        added.push_back(box.addButton(ToQString(buttons[i]), role));
+    }
+    if (focus >= 0 && static_cast<std::size_t>(focus) < added.size()) box.setDefaultButton(added[static_cast<std::size_t>(focus)]);
+    if (!added.empty()) box.setEscapeButton(added.back());
+    box.exec();
+    auto chosen = std::find(added.begin(), added.end(), box.clickedButton());
+    return chosen == added.end() ? static_cast<int>(added.size()) - 1 : static_cast<int>(chosen - added.begin());
 }
 
 void QtDialogs::Beep() { QApplication::beep(); }

@@ -18,6 +18,7 @@ public:
     bool unattended() const { return unattended_; }
 
     void MsgBox(const std::string& text, MsgIcon icon) override;
+    int Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int focus) override;
     void Beep() override;
     std::optional<std::string> OpenFile(const std::string& initialPath) override;
     bool PrinterDialog() override;

@@ -42,20 +42,29 @@ QString QtPlatform::DefaultLockFile() {
 
 std::string QtPlatform::ProgramFolder() {
     return ToUtf8(CollectionFolder(QCoreApplication::applicationDirPath(),
-                                   QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+                                   DataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath(),
+                                              QCoreApplication::applicationName())));
+}
+
+QString QtPlatform::DataFolder(const QString& xdgDataHome, const QString& home, const QString& application) {
+    // The base directory rules: a relative XDG_DATA_HOME is invalid and is ignored.
+    if (!xdgDataHome.isEmpty() && QDir::isAbsolutePath(xdgDataHome)) return QDir(xdgDataHome).filePath(application);
+    if (home.isEmpty()) return QString();
+    return QDir(home).filePath(QStringLiteral(".local/share/") + application);
 }
 
 QString QtPlatform::CollectionFolder(const QString& programFolder, const QString& dataFolder) {
     // The program's own folder when it may be written (a copy unpacked or built by the user);
     // else, and always for the installed program (root may write to the system's program
     // folder, but a user's problems do not belong there), the user's data folder for it,
-    // created when missing.
+    // created when missing. A data folder that cannot be made is still the answer: the
+    // collection window then names it with the reason, and nothing lands beside the program.
     QDir folder(programFolder);
     QDir shared(folder.filePath(QStringLiteral("../share/mozeldouble")));
     bool installed = shared.exists();
     if (!installed && QFileInfo(folder.path()).isWritable()) return folder.path();
-    if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder)) return folder.path();
-    if (installed) ProvideSampleCollection(shared, QDir(dataFolder));
+    if (dataFolder.isEmpty()) return folder.path();
+    if (QDir().mkpath(dataFolder) && installed) ProvideSampleCollection(shared, QDir(dataFolder));
     return dataFolder;
 }
 

@@ -34,6 +34,9 @@ public:
     std::string ProgramFolder() override;
     // The same choice for a given program folder and data folder.
     static QString CollectionFolder(const QString& programFolder, const QString& dataFolder);
+    // The user's data folder for the program: XDG_DATA_HOME when it is an absolute path, else
+    // ~/.local/share, with the application's name; empty without a home.
+    static QString DataFolder(const QString& xdgDataHome, const QString& home, const QString& application);
     double Timer() override;
     void Randomize() override;
     double Rnd() override;

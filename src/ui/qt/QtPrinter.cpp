@@ -28,23 +28,61 @@ QPrinter& QtPrinter::printer() {
 QtPrinter::~QtPrinter() = default;
 
 bool QtPrinter::choosePrinter(QWidget* parent) {
-    QPrintDialog dialog(&printer(), parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
+    return choosePrinter([parent](QPrinter& target) {
+        QPrintDialog dialog(&target, parent);
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
+
+bool QtPrinter::choosePrinter(const std::function<bool(QPrinter&)>& runDialog) {
+    // Without a printer the dialog offers a PDF file: a new one, never Qt's print.pdf at home.
+    if (QPrinterInfo::availablePrinterNames().isEmpty() &&
+        (printer().outputFormat() != QPrinter::PdfFormat || printer().outputFileName().isEmpty())) {
+        printer().setOutputFormat(QPrinter::PdfFormat);
+        printer().setOutputFileName(newPdfFile(QStringLiteral("グリッド")));
+    }
+    if (!runDialog(printer())) return false;
     chosen_ = true;
     return true;
 }
 
-QString QtPrinter::pdfFolder() const {
-    if (!pdfFolder_.isEmpty()) return pdfFolder_;
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QFileInfo(documents).isDir() && QFileInfo(documents).isWritable()) return documents;
+QString QtPrinter::PdfFolder(const QString& documents, const QString& home) {
+    auto writable = [](const QString& folder) { return QFileInfo(folder).isDir() && QFileInfo(folder).isWritable(); };
+    if (!documents.isEmpty() && (QFileInfo(documents).isDir() || QDir().mkpath(documents)) && writable(documents)) {
+        return documents;
+    }
+    if (!home.isEmpty() && writable(home)) return home;
     return QDir::tempPath();
 }
 
-void QtPrinter::prepareJob() {
+QString QtPrinter::pdfFolder() const {
+    if (!pdfFolder_.isEmpty()) return pdfFolder_;
+    return PdfFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath());
+}
+
+QString QtPrinter::newPdfFile(const QString& what) const {
+    QDir folder(pdfFolder());
+    QString name = what;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    QString stem = QStringLiteral("印刷_") + name + QStringLiteral("_") +
+                   QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString file = folder.filePath(stem + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(file) || file == lastPdfFile_; ++n) {
+        file = folder.filePath(stem + QStringLiteral("-%1.pdf").arg(n));
+    }
+    return file;
+}
+
+void QtPrinter::prepareJob(const QString& what) {
     toPdf_ = false;
-    // What the user chose in the printer dialog, as long as it names a target.
-    if (chosen_ && (printer().outputFormat() == QPrinter::NativeFormat || !printer().outputFileName().isEmpty())) return;
+    // What the user chose in the printer dialog, as long as it names a target: a printer, or a
+    // PDF file no job has written yet.
+    if (chosen_ && printer().outputFormat() == QPrinter::NativeFormat) return;
+    if (chosen_ && !printer().outputFileName().isEmpty() && !QFileInfo::exists(printer().outputFileName())) {
+        toPdf_ = true;
+        lastPdfFile_ = printer().outputFileName();
+        return;
+    }
     QStringList printers = QPrinterInfo::availablePrinterNames();
     QPrinterInfo target = QPrinterInfo::defaultPrinter();
     if (target.isNull() && !printers.isEmpty()) target = QPrinterInfo::printerInfo(printers.front());
@@ -53,11 +91,8 @@ void QtPrinter::prepareJob() {
         printer().setPrinterName(target.printerName());
         return;
     }
-    // No printer on this machine: a new PDF file, named by the time of the job.
-    QDir folder(pdfFolder());
-    QString stem = QStringLiteral("MozelDouble-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString file = folder.filePath(stem + QStringLiteral(".pdf"));
-    for (int n = 2; QFileInfo::exists(file); ++n) file = folder.filePath(stem + QStringLiteral("-%1.pdf").arg(n));
+    // No printer on this machine: a new PDF file, named for what is printed and when.
+    QString file = newPdfFile(what);
     printer().setOutputFormat(QPrinter::PdfFormat);
     printer().setOutputFileName(file);
     toPdf_ = true;
@@ -75,7 +110,7 @@ void QtPrinter::finishJob(bool printed) {
 
 void QtPrinter::PrintText(const std::vector<std::string>& lines) {
     if (lines.empty()) return;
-    prepareJob();
+    prepareJob(QStringLiteral("グリッド"));
     QPainter painter;
     if (!painter.begin(&printer())) return finishJob(false);
     painter.setFont(FixedFont(10));
@@ -98,7 +133,7 @@ void QtPrinter::PrintForm(const Form& form) {
     FormView* view = views_ ? views_->viewOf(form) : nullptr;
     if (!view) return finishJob(false);
     QPixmap image = view->snapshot();
-    prepareJob();
+    prepareJob(form.caption().empty() ? ToQString(form.name()) : ToQString(form.caption()));
     QPainter painter;
     if (!painter.begin(&printer())) return finishJob(false);
     // The window at its size on screen, made smaller only when it does not fit the page.

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <type_traits>
 
+#include "ui/FormRegistry.h"
 #include "ui/UserInput.h"
 #include "ui/qt/PanelCacheStyle.h"
 
@@ -200,14 +201,20 @@ void TextBoxView<Editor>::keyPressEvent(QKeyEvent* event) {
     if (!model_) return event->accept();  // the window is going away
     int key = KeyAsciiOf(*event);
     if (key == 0) return Editor::keyPressEvent(event);
+    // KeyPress, the edit and KeyUp are one event of the user's.
+    FormRegistry::EventScope scope(registry_);
     int result = PressKey(registry_, *model_, key);
     // The handler may have unloaded the window, or dropped the key.
     if (!model_ || result == 0) return event->accept();
     // The key edits the box as the handler left it (it may have changed its text or lock).
     sync();
-    if (result == key) return Editor::keyPressEvent(event);
-    event->accept();
-    applyKey(result);
+    if (result == key) {
+        Editor::keyPressEvent(event);
+    } else {
+        event->accept();
+        applyKey(result);
+    }
+    if (model_) KeyUp(registry_, *model_, result);
 }
 
 template <typename Editor>
@@ -230,16 +237,22 @@ void TextBoxView<Editor>::inputMethodEvent(QInputMethodEvent* event) {
     if (!model_) return event->accept();
     if (event->commitString().isEmpty()) return Editor::inputMethodEvent(event);
     // Text composed by an input method: every character goes through KeyPress like a key.
+    FormRegistry::EventScope scope(registry_);
     QString accepted;
+    int last = 0;
     for (uint code : event->commitString().toUcs4()) {
         int result = PressKey(registry_, *model_, static_cast<int>(code));
         if (!model_) return event->accept();
-        if (result >= 32) accepted += CharacterText(result);
+        if (result >= 32) {
+            accepted += CharacterText(result);
+            last = result;
+        }
     }
     sync();
     QInputMethodEvent filtered(event->preeditString(), event->attributes());
     filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
     Editor::inputMethodEvent(&filtered);
+    if (model_ && last != 0) KeyUp(registry_, *model_, last);
 }
 
 template <typename Editor>
