@@ -12,7 +12,7 @@ namespace puzzle::search {
 
 namespace {
 
-constexpr int kMaxAlsCells = 4;
+constexpr int kMaxAlsCells = 3;
 
 struct Als {
     std::vector<int> cells;
@@ -65,13 +65,22 @@ bool Restricted(const Als& a, const Als& b, int x) {
     return a.cellsOf[d].any() && b.cellsOf[d].any() && (b.cellsOf[d] & ~a.seenBy[d]).none();
 }
 
+// The cells of the board that may take each digit.
+std::array<CellSet, 10> DigitCells(const LogicState& s) {
+    std::array<CellSet, 10> cells{};
+    for (int c : s.cells())
+        for (int d : DigitsOf(s.candidates(c))) cells[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
+    return cells;
+}
+
 // z leaves the cells outside the sets that see every z of both.
-std::vector<CellDigit> ZRemovals(const LogicState& s, const Als& a, const Als& b, int z) {
+std::vector<CellDigit> ZRemovals(const LogicState& s, const std::array<CellSet, 10>& digitCells, const Als& a, const Als& b, int z) {
     std::vector<CellDigit> out;
     auto d = static_cast<std::size_t>(z);
-    CellSet targets = a.seenBy[d] & b.seenBy[d] & ~a.set & ~b.set;
+    CellSet targets = a.seenBy[d] & b.seenBy[d] & digitCells[d] & ~a.set & ~b.set;
+    if (targets.none()) return out;
     for (int c : s.cells())
-        if (targets[static_cast<std::size_t>(c)] && s.has(c, z)) out.push_back({c, z});
+        if (targets[static_cast<std::size_t>(c)]) out.push_back({c, z});
     return out;
 }
 
@@ -92,18 +101,19 @@ void Describe(const LogicState& s, Step& step, const std::vector<const Als*>& se
 
 std::optional<Step> AlsXZ(const LogicState& s) {
     std::vector<Als> all = FindAls(s);
+    const std::array<CellSet, 10> digitCells = DigitCells(s);
     for (std::size_t i = 0; i < all.size(); ++i)
         for (std::size_t j = i + 1; j < all.size(); ++j) {
             const Als& a = all[i];
             const Als& b = all[j];
             Candidates common = static_cast<Candidates>(a.digits & b.digits);
             if (CountOf(common) < 2 || (a.set & b.set).any()) continue;
-            for (int x : DigitsOf(common)) {
-                if (!Restricted(a, b, x)) continue;
-                for (int z : DigitsOf(common)) {
-                    if (z == x) continue;
+            for (int x = 1; x <= 9; ++x) {
+                if (!(common & Bit(x)) || !Restricted(a, b, x)) continue;
+                for (int z = 1; z <= 9; ++z) {
+                    if (z == x || !(common & Bit(z))) continue;
                     Step step = StepOf(Technique::AlsXZ);
-                    step.remove = ZRemovals(s, a, b, z);
+                    step.remove = ZRemovals(s, digitCells, a, b, z);
                     if (step.remove.empty()) continue;
                     step.digits = {x, z};
                     Describe(s, step, {&a, &b});
@@ -116,23 +126,26 @@ std::optional<Step> AlsXZ(const LogicState& s) {
 
 std::optional<Step> AlsXYWing(const LogicState& s) {
     std::vector<Als> all = FindAls(s);
+    const std::array<CellSet, 10> digitCells = DigitCells(s);
     for (const Als& c : all) {
         // Sets joined to the pivot by a restricted common digit.
         std::vector<std::pair<const Als*, int>> partners;
         for (const Als& a : all) {
             if (&a == &c || (a.set & c.set).any()) continue;
-            for (int x : DigitsOf(static_cast<Candidates>(a.digits & c.digits)))
-                if (Restricted(a, c, x)) partners.push_back({&a, x});
+            const Candidates common = static_cast<Candidates>(a.digits & c.digits);
+            for (int x = 1; x <= 9; ++x)
+                if ((common & Bit(x)) && Restricted(a, c, x)) partners.push_back({&a, x});
         }
         for (std::size_t i = 0; i < partners.size(); ++i)
             for (std::size_t j = i + 1; j < partners.size(); ++j) {
                 auto [a, x] = partners[i];
                 auto [b, y] = partners[j];
                 if (a == b || x == y || (a->set & b->set).any()) continue;
-                for (int z : DigitsOf(static_cast<Candidates>(a->digits & b->digits))) {
-                    if (z == x || z == y) continue;
+                const Candidates common = static_cast<Candidates>(a->digits & b->digits & ~Bit(x) & ~Bit(y));
+                for (int z = 1; z <= 9; ++z) {
+                    if (!(common & Bit(z))) continue;
                     Step step = StepOf(Technique::AlsXYWing);
-                    step.remove = ZRemovals(s, *a, *b, z);
+                    step.remove = ZRemovals(s, digitCells, *a, *b, z);
                     if (step.remove.empty()) continue;
                     step.digits = {x, y, z};
                     Describe(s, step, {a, b, &c});

@@ -5,7 +5,6 @@
 // the placement that made it a single, so the way from an assumption to the conclusion reads
 // as a list of links.
 #include <algorithm>
-#include <map>
 #include <memory>
 
 #include "puzzle/TechniqueSearch.h"
@@ -74,8 +73,8 @@ private:
                 for (int u : state_.unitsOf(c)) lostPlace(u, e);
             }
         std::vector<int> touched;
-        for (int p : state_.cells())
-            if (state_.sees(c, p) && state_.has(p, d)) {
+        for (int p : state_.peerList(c))
+            if (state_.has(p, d)) {
                 remover_[static_cast<std::size_t>(p)][static_cast<std::size_t>(d)] = index;
                 touched.push_back(p);
             }
@@ -194,15 +193,14 @@ class Branches {
 public:
     explicit Branches(const LogicState& s) : s_(s) {}
     const Branch& of(CellDigit a) {
-        auto key = a.cell * 10 + a.digit;
-        auto it = cache_.find(key);
-        if (it == cache_.end()) it = cache_.emplace(key, std::make_unique<Branch>(s_, a)).first;
-        return *it->second;
+        auto& branch = cache_[static_cast<std::size_t>(a.cell * 10 + a.digit)];
+        if (!branch) branch = std::make_unique<Branch>(s_, a);
+        return *branch;
     }
 
 private:
     const LogicState& s_;
-    std::map<int, std::unique_ptr<Branch>> cache_;
+    std::vector<std::unique_ptr<Branch>> cache_ = std::vector<std::unique_ptr<Branch>>((kBoardCells + 1) * 10);
 };
 
 // What every assumption that holds leads to: the placements they all make (preferred), or else

@@ -103,6 +103,7 @@ public:
     // True when two different cells share a unit of either grid.
     bool sees(int a, int b) const { return topology_->peers[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]; }
     const CellSet& peers(int c) const { return topology_->peers[static_cast<std::size_t>(c)]; }
+    const std::vector<int>& peerList(int c) const { return topology_->peerList[static_cast<std::size_t>(c)]; }
     // The unit of grid g (1, 2), kind and index, or nullptr when the board has none.
     const Unit* unit(int g, UnitKind kind, int index) const;
     bool solved() const;
