@@ -26,9 +26,11 @@ namespace {
 // True when the path of the board, limited by the options, places a digit in the empty cell c.
 // The board it then stands on holds every digit of the board with c given, and no more
 // candidates, so when that board's path finishes so does this one's.
-bool PathReaches(const DoubleBoard& board, int c, const FindOptions& options) {
+// Nothing when stopped.
+std::optional<bool> PathReaches(const DoubleBoard& board, int c, const FindOptions& options, const std::function<bool()>& stop) {
     LogicState s(board);
     while (s.digit(c) == 0) {
+        if (stop && stop()) return std::nullopt;
         std::optional<Step> step = FindStep(s, options);
         if (!step) return false;
         s.apply(*step);
@@ -55,17 +57,23 @@ std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std
         uint8_t given = problem.digits[uc];
         problem.digits[uc] = 0;
         bool keep = SolvableWithout(problem, c, given);
-        if (!keep && ceiling) keep = !PathReaches(problem, c, options);
+        if (!keep && ceiling) {
+            std::optional<bool> reaches = PathReaches(problem, c, options, stop);
+            if (!reaches) return std::nullopt;
+            keep = !*reaches;
+        }
         if (keep) problem.digits[uc] = given;
     }
     return problem;
 }
 
-GeneratedProblem Rated(const DoubleBoard& problem, uint64_t seed) {
+// Nothing when stopped.
+std::optional<GeneratedProblem> Rated(const DoubleBoard& problem, uint64_t seed, const std::function<bool()>& stop) {
     FindOptions options;
     options.unique = true;
-    Rating rating = RunPath(problem, options).rating;
-    return {problem, seed, LevelOf(rating), rating.difficulty(), rating.finished};
+    StepPath path = RunPath(problem, options, 2000, stop);
+    if (path.stopped) return std::nullopt;
+    return GeneratedProblem{problem, seed, LevelOf(path.rating), path.rating.difficulty(), path.rating.finished};
 }
 
 }  // namespace
@@ -86,7 +94,7 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
     if (!request.level) {
         std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, request.seed, std::nullopt, stop);
         if (!problem) return std::nullopt;
-        return Rated(*problem, request.seed);
+        return Rated(*problem, request.seed, stop);
     }
     // A guess is a path that needs forcing chains, and finishes with the plain ones.
     const Technique ceiling = *request.level == Level::Guess ? Technique::UnitForcingChain : HardestOf(*request.level);
@@ -94,8 +102,9 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
     for (int tries = 0; tries < request.maxSeeds; ++tries, ++seed) {
         std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, seed, ceiling, stop);
         if (!problem) return std::nullopt;
-        GeneratedProblem rated = Rated(*problem, seed);
-        if (rated.level == *request.level) return rated;
+        std::optional<GeneratedProblem> rated = Rated(*problem, seed, stop);
+        if (!rated) return std::nullopt;
+        if (rated->level == *request.level) return rated;
     }
     return std::nullopt;
 }

@@ -39,8 +39,9 @@ struct GeneratedProblem {
 // level, a given is also kept when taking it away would make the path need a technique above
 // the level, so the seeds that fail are those whose path needs no technique of the level
 // itself. Without a wanted level the problem is GenerateProblem's for request.seed. Nothing
-// when stop() (polled between givens, a few milliseconds apart) says to stop or when
-// maxSeeds seeds gave no problem of the level. Keeps no state: safe on any thread.
+// when stop() says to stop (it is asked before each given and each step of a path, a few
+// milliseconds apart) or when maxSeeds seeds gave no problem of the level. Keeps no state:
+// safe on any thread.
 std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, const std::function<bool()>& stop = {});
 
 }  // namespace puzzle

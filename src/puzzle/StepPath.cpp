@@ -10,10 +10,14 @@ StepPath RunPath(const DoubleBoard& board, int maxSteps) {
     return RunPath(board, options, maxSteps);
 }
 
-StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps) {
+StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps, const std::function<bool()>& stop) {
     StepPath path;
     LogicState state(board);
     while (!state.solved() && static_cast<int>(path.steps.size()) < maxSteps) {
+        if (stop && stop()) {
+            path.stopped = true;
+            break;
+        }
         std::optional<Step> step = FindStep(state, options);
         if (!step) break;
         state.apply(*step);

@@ -2,6 +2,7 @@
 // or no technique applies, and its rating.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,7 +20,8 @@ struct Rating {
 struct StepPath {
     std::vector<Step> steps;
     Rating rating;
-    DoubleBoard end;  // the board's digits where the path stopped
+    DoubleBoard end;       // the board's digits where the path stopped
+    bool stopped = false;  // the caller's stop ended it early
 };
 
 // Runs the step finder from the board's digits. The path stops when every cell is filled,
@@ -27,7 +29,9 @@ struct StepPath {
 // the engine finds exactly one solution.
 StepPath RunPath(const DoubleBoard& board, int maxSteps = 2000);
 
-// The same with the options given (the caller says whether the board has one solution).
-StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps = 2000);
+// The same with the options given (the caller says whether the board has one solution); stop,
+// when given, is asked before each step and ends the path early when it says so.
+StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps = 2000,
+                 const std::function<bool()>& stop = {});
 
 }  // namespace puzzle
