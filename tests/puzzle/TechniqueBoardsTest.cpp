@@ -99,7 +99,14 @@ TEST(TechniqueBoards, EachTechniqueIsTheFirstStepOnItsBoardAndAgreesWithTheSolut
         EXPECT_LE(sentences, 3u) << text;
         seen.insert(t.technique);
     }
-    // Every technique beyond those of the hand-made boards has its board.
-    for (Technique t = Technique::Jellyfish; t <= Technique::UnitForcingChain; t = static_cast<Technique>(static_cast<int>(t) + 1))
-        EXPECT_TRUE(seen.count(std::string(EnglishName(t)))) << EnglishName(t);
+    // Every technique from the jellyfish on has its board here, except those whose boards
+    // TechniquesTest.cpp draws by hand (the wings, and three the generator's paths hardly ever
+    // need first).
+    const std::set<Technique> byHand{Technique::SashimiJellyfish, Technique::XYWing, Technique::XYZWing,
+                                     Technique::UniqueRectangle2, Technique::BugPlusOne};
+    for (Technique t = Technique::Jellyfish; t <= Technique::UnitForcingChain; t = static_cast<Technique>(static_cast<int>(t) + 1)) {
+        if (!byHand.count(t)) {
+            EXPECT_TRUE(seen.count(std::string(EnglishName(t)))) << EnglishName(t);
+        }
+    }
 }

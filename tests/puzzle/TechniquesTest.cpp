@@ -308,6 +308,43 @@ TEST(Techniques, SashimiXWing) {
     }
 }
 
+TEST(Techniques, SashimiJellyfish) {
+    // 5 in rows 2, 4, 6 and 8 lies in columns 1, 4, 6 and 8, except in row 4: there only column
+    // 4 is a cover, and column 3 is a fin in box 4. Row 4 alone would break the jellyfish, so it
+    // is sashimi: the cell of box 4 on a cover outside the bases, row 5 column 1, loses 5.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {1, 6, 8});
+    RowOnlyIn(s, 4, 5, {3, 4});
+    RowOnlyIn(s, 6, 5, {4, 8});
+    RowOnlyIn(s, 8, 5, {1, 4, 6});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::SashimiJellyfish);
+    EXPECT_EQ(step.remove, Removals(5, {{5, 1}}));
+    EXPECT_EQ(step.proof.back(), Cell(1, 4, 3));
+}
+
+TEST(Techniques, UniqueRectangleType2) {
+    // Rows 1 and 2, columns 1 and 4 of grid 1 (boxes 1 and 2): the first row's two cells hold
+    // only 1 and 2, the second row's also 3. Without a 3 in one of them the four cells would
+    // swap 1 and 2, so one of them is 3 and the rest of row 2 loses it. Row 1 has no other 1 or
+    // 2, so the pair there removes nothing first.
+    LogicState s(DoubleBoard{});
+    Keep(s, 1, 1, {1, 2});
+    Keep(s, 1, 4, {1, 2});
+    Keep(s, 2, 1, {1, 2, 3});
+    Keep(s, 2, 4, {1, 2, 3});
+    for (int d : {1, 2}) RowOnlyIn(s, 1, d, {1, 4});
+    FindOptions unique;
+    unique.unique = true;
+    std::optional<Step> step = FindStep(s, unique);
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->technique, Technique::UniqueRectangle2);
+    EXPECT_EQ(step->remove, Removals(3, {{2, 2}, {2, 3}, {2, 5}, {2, 6}, {2, 7}, {2, 8}, {2, 9}}));
+    // Without the promise of one solution the rectangle says nothing.
+    std::optional<Step> plain = FindStep(s);
+    EXPECT_TRUE(!plain || plain->technique != Technique::UniqueRectangle2);
+}
+
 TEST(Techniques, XYChainOfFourCells) {
     // 1|2 - 2|3 - 3|4 - 4|1 around rows 1 and 6: one end takes 1, so the cells seeing both
     // ends lose it.
