@@ -3,8 +3,8 @@
 namespace puzzle {
 
 // The difficulty numbers follow the published explainers' scales in spirit (singles near 1,
-// forcing chains from 8) but rise with the search order, so that each level of Difficulty.h is
-// one range of numbers.
+// uniqueness below the chains, forcing chains from 8) but rise with the search order, so that
+// each level of Difficulty.h is one range of numbers.
 const std::array<TechniqueName, kTechniqueCount> kTechniqueNames{{
     {Technique::LastCell, "最後の空きマス", "Last Cell", 10},
     {Technique::NakedSingle, "ネイキッドシングル", "Naked Single", 15},
@@ -32,16 +32,16 @@ const std::array<TechniqueName, kTechniqueCount> kTechniqueNames{{
     {Technique::XYWing, "XYウィング", "XY-Wing", 50},
     {Technique::XYZWing, "XYZウィング", "XYZ-Wing", 52},
     {Technique::WWing, "Wウィング", "W-Wing", 54},
-    {Technique::XChain, "Xチェーン", "X-Chain", 60},
-    {Technique::XYChain, "XYチェーン", "XY-Chain", 63},
-    {Technique::AlternatingChain, "交互推論チェーン", "Alternating Inference Chain", 66},
-    {Technique::UniqueRectangle1, "ユニークレクタングル1", "Unique Rectangle Type 1", 68},
-    {Technique::UniqueRectangle2, "ユニークレクタングル2", "Unique Rectangle Type 2", 70},
-    {Technique::UniqueRectangle3, "ユニークレクタングル3", "Unique Rectangle Type 3", 71},
-    {Technique::UniqueRectangle4, "ユニークレクタングル4", "Unique Rectangle Type 4", 71},
-    {Technique::BugPlusOne, "BUG+1", "BUG+1", 72},
-    {Technique::AlsXZ, "ALS-XZ", "ALS-XZ", 75},
-    {Technique::AlsXYWing, "ALS-XYウィング", "ALS-XY-Wing", 78},
+    {Technique::UniqueRectangle1, "ユニークレクタングル1", "Unique Rectangle Type 1", 60},
+    {Technique::UniqueRectangle2, "ユニークレクタングル2", "Unique Rectangle Type 2", 61},
+    {Technique::UniqueRectangle3, "ユニークレクタングル3", "Unique Rectangle Type 3", 62},
+    {Technique::UniqueRectangle4, "ユニークレクタングル4", "Unique Rectangle Type 4", 62},
+    {Technique::BugPlusOne, "BUG+1", "BUG+1", 63},
+    {Technique::XChain, "Xチェーン", "X-Chain", 65},
+    {Technique::XYChain, "XYチェーン", "XY-Chain", 67},
+    {Technique::AlternatingChain, "交互推論チェーン", "Alternating Inference Chain", 70},
+    {Technique::AlsXZ, "ALS-XZ", "ALS-XZ", 74},
+    {Technique::AlsXYWing, "ALS-XYウィング", "ALS-XY-Wing", 77},
     {Technique::CellForcingChain, "セルフォーシングチェーン", "Cell Forcing Chain", 80},
     {Technique::UnitForcingChain, "ユニットフォーシングチェーン", "Unit Forcing Chain", 83},
 }};

@@ -116,7 +116,7 @@ TEST(HintWindow, ShowsAChainAcrossTheOverlap) {
         QApplication::processEvents();
     }
     const std::string message = services.messages().back();
-    ASSERT_EQ(message.rfind("ヒント（交互推論チェーン、難しさ 6.6）", 0), 0u) << message;
+    ASSERT_EQ(message.rfind("ヒント（交互推論チェーン、難しさ 7.0）", 0), 0u) << message;
 
     // The chain's cells: only grid 1 covers board cell 121, only grid 2 cell 130, both 127.
     const puzzle::OverlapPattern& pattern = puzzle::Pattern(12);
