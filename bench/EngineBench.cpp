@@ -1,21 +1,32 @@
-// The exact engine on the public double problems (made unique), side by side with
-// CryptoMiniSat on the same problems as CNF; both prove uniqueness: find a solution, then show
-// there is no second one (the engine's search runs to its end; the SAT solver solves again
-// with the first solution blocked). Also the generator's time per unique problem.
+// The exact engine against the yardstick (the engine it replaced, YardstickEngine.h), in one
+// run over the same problems, both proving uniqueness (counting solutions up to two):
+// - BM_Doubles: the public double problems of tests/data, every two overlapping grids of a
+//   file, made unique;
+// - BM_Hard9x9: the hard 9x9 problems of tests/data/hard-9x9.txt as grid 1, grid 2 complete;
+// - BM_FirstSolve: the first solve of a fresh process, on the double problem of median time;
+// beside them CryptoMiniSat on the double problems, and the generator's time per problem.
 //
-// Each benchmark reports the median over the problems of the mean time per problem
-// (median_us, median_ms), taken as this thread's CPU time so that other work on a busy machine
-// does not count; the benchmark's own time is the time for all problems once.
+// A problem's time is its fastest of the passes, one call each on the steady clock: other work
+// on a busy machine can only add time. Each pass runs both engines on every problem in turn,
+// so both see the same machine. Counters: the median and the worst over the problems per
+// engine (new_median_us, old_median_us, new_worst_us, old_worst_us) and speedup (old median /
+// new median).
 #include <benchmark/benchmark.h>
 #include <cryptominisat5/cryptominisat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "GattaiPairs.h"
+#include "Hard9x9.h"
 #include "UniqueProblem.h"
+#include "YardstickEngine.h"
 #include "puzzle/Generator.h"
 #include "puzzle/Solver.h"
 #include "puzzle/Units.h"
@@ -29,15 +40,27 @@ double CpuMicros() {
     return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
+// Microseconds one call of run takes, on the steady clock.
+template <typename Run>
+double Micros(Run run) {
+    auto start = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(run());
+    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Median(std::vector<double> v) {
+    std::nth_element(v.begin(), v.begin() + static_cast<long>(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
+
 // The gattai problems, each given cells from its known solution where the two solutions the
 // engine finds differ, until it has exactly one.
-const std::vector<puzzle::DoubleBoard>& Problems() {
+const std::vector<puzzle::DoubleBoard>& Doubles() {
     static const std::vector<puzzle::DoubleBoard> problems = [] {
         std::vector<puzzle::DoubleBoard> v;
         for (GattaiPair& p : LoadAllGattaiPairs(MOZEL_BENCH_DATA)) {
             GiveUntilUnique(p.givens, p.solution);
-            if (puzzle::Solve(p.givens).verdict != puzzle::Verdict::Unique)
-                throw std::runtime_error(p.name + " has no solution");
+            if (puzzle::Solve(p.givens).verdict != puzzle::Verdict::Unique) throw std::runtime_error(p.name + " has no solution");
             v.push_back(p.givens);
         }
         if (v.empty()) throw std::runtime_error("no test problems in " MOZEL_BENCH_DATA);
@@ -45,6 +68,135 @@ const std::vector<puzzle::DoubleBoard>& Problems() {
     }();
     return problems;
 }
+
+const std::vector<puzzle::DoubleBoard>& Hard() {
+    static const std::vector<puzzle::DoubleBoard> problems = [] {
+        std::vector<puzzle::DoubleBoard> v;
+        for (const Hard9x9& h : LoadHard9x9(MOZEL_BENCH_DATA)) v.push_back(h.givens);
+        if (v.empty()) throw std::runtime_error("no hard 9x9 problems in " MOZEL_BENCH_DATA);
+        return v;
+    }();
+    return problems;
+}
+
+struct Times {
+    std::vector<double> mine, theirs;  // per problem, microseconds
+};
+
+// Both engines on every problem, once per benchmark iteration; the engine that goes first
+// alternates from pass to pass.
+Times Race(benchmark::State& state, const std::vector<puzzle::DoubleBoard>& problems) {
+    std::vector<std::vector<double>> mine(problems.size()), theirs(problems.size());
+    bool newFirst = true;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < problems.size(); ++i) {
+            const puzzle::DoubleBoard& b = problems[i];
+            int found = 0;
+            auto runMine = [&] { return found = puzzle::CountSolutions(b, 2); };
+            auto runTheirs = [&] { return yardstick::CountSolutions(b, 2); };
+            if (newFirst) {
+                mine[i].push_back(Micros(runMine));
+                theirs[i].push_back(Micros(runTheirs));
+            } else {
+                theirs[i].push_back(Micros(runTheirs));
+                mine[i].push_back(Micros(runMine));
+            }
+            if (found != 1) state.SkipWithError("a problem is not unique");
+        }
+        newFirst = !newFirst;
+    }
+    Times t;
+    for (std::size_t i = 0; i < problems.size(); ++i) {
+        t.mine.push_back(*std::min_element(mine[i].begin(), mine[i].end()));
+        t.theirs.push_back(*std::min_element(theirs[i].begin(), theirs[i].end()));
+    }
+    return t;
+}
+
+void Report(benchmark::State& state, const Times& t) {
+    double mine = Median(t.mine), theirs = Median(t.theirs);
+    state.counters["new_median_us"] = mine;
+    state.counters["old_median_us"] = theirs;
+    state.counters["speedup"] = theirs / mine;
+    state.counters["new_worst_us"] = *std::max_element(t.mine.begin(), t.mine.end());
+    state.counters["old_worst_us"] = *std::max_element(t.theirs.begin(), t.theirs.end());
+    state.counters["problems"] = static_cast<double>(t.mine.size());
+}
+
+void BM_Doubles(benchmark::State& state) { Report(state, Race(state, Doubles())); }
+BENCHMARK(BM_Doubles)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_Hard9x9(benchmark::State& state) { Report(state, Race(state, Hard())); }
+BENCHMARK(BM_Hard9x9)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+// A board as one command-line word: the pattern, the diagonal rule, then the 225 digits.
+std::string BoardWord(const puzzle::DoubleBoard& b) {
+    std::string s = std::to_string(b.pattern) + (b.diagonal ? "x" : "-");
+    for (std::size_t c = 1; c < b.digits.size(); ++c) s += static_cast<char>('0' + b.digits[c]);
+    return s;
+}
+
+puzzle::DoubleBoard FromWord(const std::string& s) {
+    puzzle::DoubleBoard b;
+    std::size_t end = s.find_first_of("x-");
+    b.pattern = std::stoi(s.substr(0, end));
+    b.diagonal = s[end] == 'x';
+    for (std::size_t c = 1; c < b.digits.size(); ++c) b.digits[c] = static_cast<uint8_t>(s[end + c] - '0');
+    return b;
+}
+
+// In a fresh process (this program, started with --first-solve ENGINE BOARD): the
+// microseconds of its first solve, printed.
+int FirstSolve(const std::string& engine, const std::string& word) {
+    puzzle::DoubleBoard b = FromWord(word);
+    double us = engine == "new" ? Micros([&] { return puzzle::CountSolutions(b, 2); })
+                                : Micros([&] { return yardstick::CountSolutions(b, 2); });
+    std::printf("%.3f\n", us);
+    return 0;
+}
+
+// One fresh process's first solve of the board with the engine, in microseconds; < 0 on failure.
+double FirstSolveInProcess(const std::string& engine, const puzzle::DoubleBoard& b) {
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return -1;
+    std::string command = std::string("'") + self + "' --first-solve " + engine + " " + BoardWord(b);
+    FILE* out = popen(command.c_str(), "r");
+    if (!out) return -1;
+    double us = -1;
+    if (std::fscanf(out, "%lf", &us) != 1) us = -1;
+    return pclose(out) == 0 ? us : -1;
+}
+
+// The first solve of a process against the median: the double problems are timed by the new
+// engine alone, otherwise as in the race (each pass one call per problem, a problem's time its
+// fastest), and the problem of median time is solved first in fresh processes. Counters:
+// first_new_us and first_old_us (median over the processes), new_median_us, and
+// first_over_median (new first solve / new median).
+void BM_FirstSolve(benchmark::State& state) {
+    const std::vector<puzzle::DoubleBoard>& problems = Doubles();
+    std::vector<double> warm(problems.size(), 1e9);
+    for (int pass = 0; pass < 50; ++pass)
+        for (std::size_t i = 0; i < problems.size(); ++i)
+            warm[i] = std::min(warm[i], Micros([&] { return puzzle::CountSolutions(problems[i], 2); }));
+    std::vector<double> order = warm;
+    std::nth_element(order.begin(), order.begin() + static_cast<long>(order.size() / 2), order.end());
+    std::size_t median = static_cast<std::size_t>(std::find(warm.begin(), warm.end(), order[order.size() / 2]) - warm.begin());
+    const puzzle::DoubleBoard& b = problems[median];
+    std::vector<double> mine, theirs;
+    for (auto _ : state) {
+        mine.push_back(FirstSolveInProcess("new", b));
+        theirs.push_back(FirstSolveInProcess("old", b));
+        if (mine.back() < 0 || theirs.back() < 0) {
+            state.SkipWithError("a first solve did not run");
+            return;
+        }
+    }
+    state.counters["first_new_us"] = Median(mine);
+    state.counters["first_old_us"] = Median(theirs);
+    state.counters["new_median_us"] = warm[median];
+    state.counters["first_over_median"] = Median(mine) / warm[median];
+}
+BENCHMARK(BM_FirstSolve)->Unit(benchmark::kMillisecond)->Iterations(21);
 
 // A double board as CNF: variable (i * 9 + d - 1) says covered cell i holds digit d.
 struct Cnf {
@@ -93,38 +245,24 @@ int SatCount(const Cnf& cnf) {
     return solver.solve() == CMSat::l_True ? 2 : 1;
 }
 
-// Runs one pass over all problems per iteration, timing each problem on its own.
-template <typename Item, typename Run>
-void PerProblem(benchmark::State& state, const std::vector<Item>& items, Run run) {
-    std::vector<double> total(items.size(), 0.0);
+// CryptoMiniSat on the double problems: the median over the problems of the mean CPU time.
+void BM_CryptoMiniSatDoubles(benchmark::State& state) {
+    std::vector<Cnf> cnfs;
+    for (const puzzle::DoubleBoard& b : Doubles()) cnfs.push_back(Encode(b));
+    std::vector<double> total(cnfs.size(), 0.0);
     int64_t passes = 0;
     for (auto _ : state) {
-        for (std::size_t i = 0; i < items.size(); ++i) {
+        for (std::size_t i = 0; i < cnfs.size(); ++i) {
             double start = CpuMicros();
-            int found = run(items[i]);
+            if (SatCount(cnfs[i]) != 1) state.SkipWithError("a problem is not unique");
             total[i] += CpuMicros() - start;
-            benchmark::DoNotOptimize(found);
-            if (found != 1) state.SkipWithError("a problem is not unique");
         }
         ++passes;
     }
     for (double& t : total) t /= static_cast<double>(std::max<int64_t>(passes, 1));
-    std::nth_element(total.begin(), total.begin() + static_cast<long>(total.size() / 2), total.end());
-    state.counters["median_us"] = total[total.size() / 2];
-    state.counters["problems"] = static_cast<double>(items.size());
+    state.counters["median_us"] = Median(total);
 }
-
-void BM_EngineUnique(benchmark::State& state) {
-    PerProblem(state, Problems(), [](const puzzle::DoubleBoard& b) { return puzzle::CountSolutions(b, 2); });
-}
-BENCHMARK(BM_EngineUnique)->Unit(benchmark::kMicrosecond);
-
-void BM_CryptoMiniSatUnique(benchmark::State& state) {
-    std::vector<Cnf> cnfs;
-    for (const puzzle::DoubleBoard& b : Problems()) cnfs.push_back(Encode(b));
-    PerProblem(state, cnfs, SatCount);
-}
-BENCHMARK(BM_CryptoMiniSatUnique)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CryptoMiniSatDoubles)->Unit(benchmark::kMillisecond);
 
 // One unique problem per iteration: the patterns in turn, every other one with the diagonal
 // rule, a new seed each time.
@@ -147,4 +285,11 @@ BENCHMARK(BM_GenerateProblem)->Unit(benchmark::kMillisecond)->Iterations(96);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--first-solve") return FirstSolve(argv[2], argv[3]);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "ui/StateBytes.h"
+
 namespace board {
 namespace {
 
@@ -97,6 +99,21 @@ std::vector<SharedVariable> SharedVariables(cmnMod01& m) {
     vars.push_back(IntegerVariable("HintKind", {}, [&m](const auto&) -> int16_t& { return m.HintKind; }));
     vars.push_back(IntegerVariable("SolvedMark", {}, [&m](const auto&) -> int16_t& { return m.SolvedMark; }));
     return vars;
+}
+
+ui::StateBlock SolvingState(cmnMod01& m) {
+    return {"cmnMod01",
+            [&m] {
+                ui::StateWriter out;
+                out << m.PatternNo << m.OmedetouZumi << m.ClearFlag << m.KouhoTbl << m.KouhoGrid << m.HintKind
+                    << m.SolvedMark;
+                return out.take();
+            },
+            [&m](std::string_view bytes) {
+                ui::StateReader in(bytes);
+                in >> m.PatternNo >> m.OmedetouZumi >> m.ClearFlag >> m.KouhoTbl >> m.KouhoGrid >> m.HintKind >>
+                    m.SolvedMark;
+            }};
 }
 
 }  // namespace board

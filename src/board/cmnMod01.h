@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/Color.h"
+#include "ui/Journal.h"
 #include "ui/Property.h"
 
 namespace board {
@@ -59,5 +60,10 @@ struct SharedVariable {
 };
 
 std::vector<SharedVariable> SharedVariables(cmnMod01& module);
+
+// The module's solving state, for undo: the pattern, the congratulation and clear flags, the
+// candidate marks and their writers, the last equal-digit find and the solved mark. The
+// colours and the pattern tables are no puzzle state.
+ui::StateBlock SolvingState(cmnMod01& module);
 
 }  // namespace board

@@ -3,6 +3,7 @@
 #include "board/PatternTables.h"
 #include "board/BoardLayout.h"
 #include "program/Program.h"
+#include "ui/StateBytes.h"
 
 namespace board {
 
@@ -21,7 +22,18 @@ frmAllGamen::frmAllGamen(program::Program& program)
     layOutControls();
     connectEvents();
     registerOperations();
+    addState({"board",
+              [this] {
+                  ui::StateWriter out;
+                  out << LockState << hintBoard_ << hintRemovals_;
+                  return out.take();
+              },
+              [this](std::string_view bytes) { ui::StateReader(bytes) >> LockState >> hintBoard_ >> hintRemovals_; }});
+    journalToken_ = program_.journal().changed.connect([this] { ShowUndoState(); });
+    ShowUndoState();
 }
+
+frmAllGamen::~frmAllGamen() { program_.journal().changed.disconnect(journalToken_); }
 
 void frmAllGamen::layOutControls() {
     // Board cells; cell 0 sits outside the board and is never shown.
@@ -132,6 +144,12 @@ void frmAllGamen::layOutControls() {
     cmdEnd.setBounds(9100, 11280, 1050, 440);
     cmdHint.setCaption("ヒント");
     cmdHint.setBounds(60, 7300, 800, 480);
+    // Under ヒント: undo and redo, which are no puzzle state of their own.
+    cmdModosu.setCaption("戻す");
+    cmdModosu.setBounds(60, 7920, 800, 420);
+    cmdYarinaosi.setCaption("やり直し");
+    cmdYarinaosi.setBounds(60, 8400, 800, 420);
+    for (ui::CommandButton* b : {&cmdModosu, &cmdYarinaosi}) b->setJournaled(false);
 
     lblNaname.setCaption("対角ナンプレの制御に使用しています。==>");
     lblNaname.setBounds(2500, 10940, 4200, 300);
@@ -147,6 +165,7 @@ void frmAllGamen::connectEvents() {
     for (int c = 0; c <= kBoardCells; ++c) {
         text1(c).onKeyPress = [this, c](int& key) { text1_KeyPress(c, key); };
         text1(c).onKeyUp = [this, c](int key) { text1_KeyUp(c, key); };
+        text1(c).onKeyDown = [this, c](int& key, int shift) { text1_KeyDown(c, key, shift); };
         text1(c).onMouseDown = [this, c](int button, int shift, int x, int y) { text1_MouseDown(c, button, shift, x, y); };
     }
     lblSetCount.onChange = [this] { lblSetCount_Change(); };
@@ -165,6 +184,8 @@ void frmAllGamen::connectEvents() {
     cmdPrint.onClick = [this] { cmdPrint_Click(); };
     cmdEnd.onClick = [this] { cmdEnd_Click(); };
     cmdHint.onClick = [this] { cmdHint_Click(); };
+    cmdModosu.onClick = [this] { cmdModosu_Click(); };
+    cmdYarinaosi.onClick = [this] { cmdYarinaosi_Click(); };
 }
 
 void frmAllGamen::registerOperations() {

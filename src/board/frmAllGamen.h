@@ -23,6 +23,7 @@ struct cmnMod01;
 class frmAllGamen : public ui::Form {
 public:
     explicit frmAllGamen(program::Program& program);
+    ~frmAllGamen() override;
 
     // The board cells; text1(0) belongs to no pattern and is never shown.
     ui::ControlArray<ui::TextBox> text1{*this, "text1", 0, 225};
@@ -58,6 +59,9 @@ public:
     ui::CommandButton cmdEnd{*this, "cmdEnd"};
     // The next logical step, explained and painted.
     ui::CommandButton cmdHint{*this, "cmdHint"};
+    // Undo and redo of the user's actions (Ctrl+Z, Ctrl+Y); enabled while there is a step.
+    ui::CommandButton cmdModosu{*this, "cmdModosu"};
+    ui::CommandButton cmdYarinaosi{*this, "cmdYarinaosi"};
 
     // Counters and notices.
     ui::Label lblSetCountHead{*this, "lblSetCountHead"};
@@ -104,6 +108,8 @@ public:
 
     // Cell entry, counts, clears and lock.
     void text1_KeyPress(int Index, int& KeyAscii);
+    // The arrow keys, Home and End move the focus between the shown cells.
+    void text1_KeyDown(int Index, int& KeyCode, int Shift);
     // After an accepted key: the filled count follows the board.
     void text1_KeyUp(int Index, int KeyAscii);
     void text1_MouseDown(int Index, int Button, int Shift, int X, int Y);
@@ -129,6 +135,9 @@ public:
 
     // Hint: names a wrong digit, or explains and paints the next logical step.
     void cmdHint_Click();
+
+    void cmdModosu_Click();
+    void cmdYarinaosi_Click();
 
 private:
     void layOutControls();
@@ -157,6 +166,10 @@ private:
     puzzle::DoubleBoard hintBoard_;
     std::vector<std::pair<int, int>> hintRemovals_;
     void PaintHintCell(int c, ui::Color color);
+
+    // The undo buttons follow the journal.
+    void ShowUndoState();
+    int journalToken_ = 0;
 
     program::Program& program_;
     cmnMod01& cmn;

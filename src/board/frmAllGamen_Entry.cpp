@@ -1,6 +1,7 @@
 // Cell entry on the board, the two counters and the rule that offers either the pattern
 // switch or the judge buttons, the four clears and the lock of the given digits.
 #include "board/BoardCell.h"
+#include "board/CellNavigation.h"
 #include "board/PatternTables.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
@@ -29,6 +30,14 @@ void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
 void frmAllGamen::text1_KeyUp(int Index, int KeyAscii) {
     (void)Index, (void)KeyAscii;
     ShowSetCount();
+}
+
+void frmAllGamen::text1_KeyDown(int Index, int& KeyCode, int Shift) {
+    if (!IsNavigationKey(KeyCode, Shift)) return;
+    const auto& codes = cmn.PatternMasu[static_cast<std::size_t>(cmn.PatternNo)];
+    int next = NextCell(kBoardSize, Index, KeyCode, [&](int c) { return codes[static_cast<std::size_t>(c)] != 0; });
+    program_.forms().setFocus(text1(next));
+    KeyCode = 0;
 }
 
 void frmAllGamen::text1_MouseDown(int Index, int Button, int Shift, int X, int Y) {

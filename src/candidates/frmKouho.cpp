@@ -1,5 +1,7 @@
 #include "candidates/frmKouho.h"
 
+#include "ui/StateBytes.h"
+
 #include <algorithm>
 
 #include "board/cmnMod01.h"
@@ -28,6 +30,16 @@ frmKouho::frmKouho(program::Program& program) : ui::Form("frmKouho"), program_(p
     cmdRyoHan2.onClick = [this] { cmdRyoHan2_Click(); };
     for (int i = 1; i <= 9; ++i) btnSuuji2(i).onClick = [this, i] { btnSuuji2_Click(i); };
     connectTrials();
+    // The contents and save slots are puzzle state: a clear that destroys the window is undone
+    // with them.
+    setUndoRestoresWindow(true);
+    addState({"slots",
+              [this] {
+                  ui::StateWriter out;
+                  out << T81Tbl << boardSlots_;
+                  return out.take();
+              },
+              [this](std::string_view bytes) { ui::StateReader(bytes) >> T81Tbl >> boardSlots_; }});
     addOperation("T81_Save", 1, [this](const std::vector<int64_t>& args) {
         return std::vector<int64_t>{T81_Save(static_cast<int16_t>(args[0])) ? -1 : 0};
     });

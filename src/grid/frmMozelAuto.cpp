@@ -2,6 +2,7 @@
 
 #include "grid/GridLayout.h"
 #include "program/Program.h"
+#include "ui/StateBytes.h"
 
 namespace grid {
 
@@ -28,6 +29,13 @@ frmMozelAuto::frmMozelAuto(program::Program& program, int gridNo)
     layOutControls();
     connectEvents();
     registerOperations();
+    addState({"grid",
+              [this] {
+                  ui::StateWriter out;
+                  out << IroLock << MaeSuuji;
+                  return out.take();
+              },
+              [this](std::string_view bytes) { ui::StateReader(bytes) >> IroLock >> MaeSuuji; }});
 }
 
 ui::CommandButton& frmMozelAuto::Command(int n) {
@@ -194,6 +202,7 @@ void frmMozelAuto::connectEvents() {
     for (int i = 0; i <= 80; ++i) {
         Text1(i).onChange = [this, i] { Text1_Change(i); };
         Text1(i).onKeyPress = [this, i](int& key) { Text1_KeyPress(i, key); };
+        Text1(i).onKeyDown = [this, i](int& key, int shift) { Text1_KeyDown(i, key, shift); };
         Text1(i).onMouseDown = [this, i](int button, int shift, int x, int y) { Text1_MouseDown(i, button, shift, x, y); };
     }
     btnAllClear.onClick = [this] { btnAllClear_Click(); };

@@ -135,6 +135,8 @@ public:
 
     // --- Cell entry and the window's own commands ---
     void Text1_KeyPress(int Index, int& KeyAscii);
+    // The arrow keys, Home and End move the focus between the cells.
+    void Text1_KeyDown(int Index, int& KeyCode, int Shift);
     void Text1_MouseDown(int Index, int Button, int Shift, int X, int Y);
     void btnAllClear_Click();
     void mnuAllClear_Click();

@@ -1,5 +1,6 @@
 // What the user does directly in a grid window: typing and clicking cells, the clears, the
 // options window, and grid 2's lock-in and lock-out.
+#include "board/CellNavigation.h"
 #include "board/cmnMod01.h"
 #include "grid/GridCell.h"
 #include "grid/frmMozelAuto.h"
@@ -13,6 +14,13 @@ void frmMozelAuto::Text1_KeyPress(int, int& KeyAscii) {
     if (accepted) return;
     KeyAscii = 0;
     program_.dialogs().Beep();
+}
+
+void frmMozelAuto::Text1_KeyDown(int Index, int& KeyCode, int Shift) {
+    if (!board::IsNavigationKey(KeyCode, Shift)) return;
+    int next = board::NextCell(9, Index + 1, KeyCode, [](int) { return true; });
+    program_.forms().setFocus(Text1(next - 1));
+    KeyCode = 0;
 }
 
 void frmMozelAuto::Text1_MouseDown(int Index, int, int, int, int) {

@@ -53,6 +53,8 @@ frmOption01::frmOption01(program::Program& program)
         lblIro(i).setCaption(labels[i]);
         lblIro(i).setBounds(120, top + 30, 2300, i == 5 ? 420 : 300);
         icIro(i).setBounds(2500, top, 1400, 360);
+        // The marking colours are settings, not puzzle state: undo leaves them alone.
+        icIro(i).setJournaled(false);
         icIro(i).onClick = [this, i] { icIro_Click(i); };
     }
     chkGlook.setCaption("画面表示");

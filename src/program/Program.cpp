@@ -15,6 +15,25 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmKouho", [this] { return std::make_unique<candidates::frmKouho>(*this); });
     forms_.add("frmOption01", [this] { return std::make_unique<options::frmOption01>(*this); });
     forms_.add("frmMondai", [this] { return std::make_unique<collection::frmMondai>(*this); });
+    journal().addState(board::SolvingState(cmn_));
+    journal().setQuietHook([this](bool quiet) { quiet_ = quiet; });
+    addShortcuts();
+}
+
+void Program::addShortcuts() {
+    using ui::kCtrlMask;
+    using ui::kShiftMask;
+    auto undo = [this](ui::Control*) {
+        journal().undo();
+        return true;
+    };
+    auto redo = [this](ui::Control*) {
+        journal().redo();
+        return true;
+    };
+    forms_.addShortcut({'Z', kCtrlMask}, undo);
+    forms_.addShortcut({'Y', kCtrlMask}, redo);
+    forms_.addShortcut({'Z', kCtrlMask | kShiftMask}, redo);
 }
 
 Program::~Program() = default;
@@ -25,8 +44,12 @@ W& Program::window(const char* name) {
 }
 
 void Program::Start() {
-    ui::FormRegistry::EventScope scope(forms_);
-    frmAllGamen();
+    {
+        ui::FormRegistry::EventScope scope(forms_);
+        frmAllGamen();
+    }
+    // The start-up is nobody's action to undo; from here on, every user event is one step.
+    if (!ended()) journal().setEnabled(true);
 }
 
 void Program::End() { forms_.end(); }

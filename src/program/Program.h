@@ -7,6 +7,7 @@
 #include "board/cmnMod01.h"
 #include "ui/FormRegistry.h"
 #include "ui/Services.h"
+#include "ui/SilentDialogs.h"
 
 namespace board { class frmAllGamen; }
 namespace grid { class frmMozelAuto; }
@@ -39,18 +40,25 @@ public:
     collection::frmMondai& frmMondai();
 
     ui::FormRegistry& forms() { return forms_; }
+    // Undo and redo of the user's actions.
+    ui::Journal& journal() { return forms_.journal(); }
     board::cmnMod01& cmn() { return cmn_; }
-    ui::Dialogs& dialogs() { return services_.dialogs; }
+    // The dialogs; silent while a window is made again for an undo step.
+    ui::Dialogs& dialogs() { return quiet_ ? static_cast<ui::Dialogs&>(silent_) : services_.dialogs; }
     ui::Printer& printer() { return services_.printer; }
     ui::Platform& platform() { return services_.platform; }
 
 private:
     template <typename W>
     W& window(const char* name);
+    // Keys that act in every window: undo, redo, paste and copy of a problem.
+    void addShortcuts();
 
     ui::Services services_;
     board::cmnMod01 cmn_;
     ui::FormRegistry forms_;
+    ui::SilentDialogs silent_;
+    bool quiet_ = false;
 };
 
 }  // namespace program

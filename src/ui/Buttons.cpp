@@ -22,9 +22,33 @@ void Clickable::setProperty(std::string_view name, const PropertyValue& value) {
     Control::setProperty(name, value);
 }
 
+void Clickable::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    Control::captureFields(out);
+    out.emplace_back(Field::Caption, ToFieldValue(caption_));
+    out.emplace_back(Field::BackColor, ToFieldValue(backColor_));
+}
+
+void Clickable::restoreField(Field field, const FieldValue& value) {
+    switch (field) {
+        case Field::Caption: return putBack(caption_, value);
+        case Field::BackColor: return putBack(backColor_, value);
+        default: return Control::restoreField(field, value);
+    }
+}
+
 void CheckBox::setValue(int value) {
     if (value < 0 || value > 2) throw PropertyError("a check box value is 0, 1 or 2");
-    if (assign(value_, value)) fireClick();
+    if (assign(Field::Value, value_, value)) fireClick();
+}
+
+void CheckBox::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    Clickable::captureFields(out);
+    out.emplace_back(Field::Value, ToFieldValue(value_));
+}
+
+void CheckBox::restoreField(Field field, const FieldValue& value) {
+    if (field == Field::Value) return putBack(value_, value);
+    Clickable::restoreField(field, value);
 }
 
 std::vector<std::string> CheckBox::propertyNames() const {
@@ -49,13 +73,22 @@ void OptionButton::setValue(bool value) {
         for (Control* other : form().controls()) {
             auto* option = dynamic_cast<OptionButton*>(other);
             if (option && option != this && option->group_ == group_ && option->value_) {
-                option->value_ = false;
-                option->changed.emit();
+                option->assign(Field::Value, option->value_, false);
             }
         }
     }
-    assign(value_, value);
+    assign(Field::Value, value_, value);
     if (value) fireClick();
+}
+
+void OptionButton::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    Clickable::captureFields(out);
+    out.emplace_back(Field::Value, ToFieldValue(value_));
+}
+
+void OptionButton::restoreField(Field field, const FieldValue& value) {
+    if (field == Field::Value) return putBack(value_, value);
+    Clickable::restoreField(field, value);
 }
 
 std::vector<std::string> OptionButton::propertyNames() const {

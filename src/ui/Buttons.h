@@ -15,9 +15,9 @@ public:
     using Control::Control;
 
     const std::string& caption() const { return caption_; }
-    void setCaption(const std::string& caption) { assign(caption_, caption); }
+    void setCaption(const std::string& caption) { assign(Field::Caption, caption_, caption); }
     Color backColor() const { return backColor_; }
-    void setBackColor(Color c) { assign(backColor_, c); }
+    void setBackColor(Color c) { assign(Field::BackColor, backColor_, c); }
 
     // What a user's click does to this control.
     virtual void click() = 0;
@@ -27,6 +27,8 @@ public:
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
     void setProperty(std::string_view name, const PropertyValue& value) override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 protected:
     void fireClick() {
@@ -51,6 +53,8 @@ public:
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
     void setProperty(std::string_view name, const PropertyValue& value) override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 private:
     int value_ = 0;
@@ -73,6 +77,8 @@ public:
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
     void setProperty(std::string_view name, const PropertyValue& value) override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 private:
     bool value_ = false;

@@ -1,6 +1,10 @@
 #include "ui/Control.h"
 
+#include <stdexcept>
+
 #include "ui/Form.h"
+#include "ui/FormRegistry.h"
+#include "ui/Journal.h"
 
 namespace ui {
 
@@ -22,6 +26,31 @@ void Control::setBounds(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     if (moved) changed.emit();
+}
+
+Journal* Control::recorder(Field f) const {
+    FormRegistry* registry = owner_.registry();
+    if (!registry || !journaled_) return nullptr;
+    Journal& journal = registry->journal();
+    return journal.wants(*this, f) ? &journal : nullptr;
+}
+
+void Control::Record(Journal& journal, const Control& control, Field f, FieldValue old) {
+    journal.record(control, f, std::move(old));
+}
+
+void Control::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    out.emplace_back(Field::Visible, ToFieldValue(visible_));
+    out.emplace_back(Field::Enabled, ToFieldValue(enabled_));
+}
+
+void Control::restoreField(Field field, const FieldValue& value) {
+    switch (field) {
+        case Field::Visible: return putBack(visible_, value);
+        case Field::Enabled: return putBack(enabled_, value);
+        default: break;
+    }
+    throw std::logic_error(path() + " has no journaled field " + std::to_string(static_cast<int>(field)));
 }
 
 std::vector<std::string> Control::propertyNames() const {

@@ -28,6 +28,11 @@ void Form::setBackColor(Color c) { if (Assign(backColor_, c)) changed.emit(); }
 void Form::Show() { if (Assign(visible_, true)) changed.emit(); }
 void Form::Hide() { if (Assign(visible_, false)) changed.emit(); }
 
+void Form::registerControl(Control& control) {
+    control.ordinal_ = static_cast<int>(controls_.size());
+    controls_.push_back(&control);
+}
+
 void Form::Refresh() {
     ++refreshCount_;
     refreshRequested.emit();

@@ -2,12 +2,14 @@
 // (name, index), its public operations by name, and the lifecycle hooks.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/Color.h"
+#include "ui/Journal.h"
 #include "ui/Property.h"
 #include "ui/Signal.h"
 
@@ -80,6 +82,18 @@ public:
 
     FormRegistry* registry() const { return registry_; }
 
+    // Undo: whether the window's state is puzzle state (default), and whether a user's action
+    // that unloads or creates the window takes its contents with the step (for a window whose
+    // contents belong to the puzzle, such as the candidates window). Variables of the window
+    // that are puzzle state are declared as state blocks.
+    bool journaled() const { return journaled_; }
+    bool undoRestoresWindow() const { return undoRestoresWindow_; }
+    const std::vector<StateBlock>& states() const { return states_; }
+    // Past its load step: from then on its changes are a user's doing.
+    bool born() const { return born_; }
+    std::uint32_t journalId() const { return journalId_; }
+    void setJournalId(std::uint32_t id) { journalId_ = id; }
+
     Signal<> changed;           // caption, position, size, colour or visibility
     Signal<> refreshRequested;  // Refresh()
 
@@ -88,11 +102,14 @@ protected:
     // Convenience for operations without by-reference results.
     void addOperation(std::string name, std::function<void()> run);
     void addOperation(std::string name, std::function<void(int)> run);
+    void setJournaled(bool journaled) { journaled_ = journaled; }
+    void setUndoRestoresWindow(bool restores) { undoRestoresWindow_ = restores; }
+    void addState(StateBlock block) { states_.push_back(std::move(block)); }
 
 private:
     friend class Control;
     friend class FormRegistry;
-    void registerControl(Control& control) { controls_.push_back(&control); }
+    void registerControl(Control& control);
 
     std::string name_;
     std::string caption_;
@@ -107,6 +124,11 @@ private:
     std::vector<Control*> controls_;
     std::vector<OperationEntry> operations_;
     FormRegistry* registry_ = nullptr;
+    bool journaled_ = true;
+    bool undoRestoresWindow_ = false;
+    bool born_ = false;
+    std::uint32_t journalId_ = 0;
+    std::vector<StateBlock> states_;
 };
 
 }  // namespace ui

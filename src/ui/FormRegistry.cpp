@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/Control.h"
 #include "ui/Form.h"
 
 namespace ui {
@@ -59,8 +60,26 @@ Form& FormRegistry::get(const std::string& name) {
     form.Form_Initialize();
     // The start-up may have unloaded the window again, or ended the program.
     if (find(name) == &form) form.Form_Load();
-    if (find(name) == &form) formCreated.emit(form);
+    if (find(name) == &form) {
+        form.born_ = true;
+        journal_.formCreated(form);
+        formCreated.emit(form);
+    }
     return form;
+}
+
+Form* FormRegistry::make(const std::string& name) {
+    if (find(name)) return nullptr;
+    Form& form = get(name);
+    return find(name) == &form ? &form : nullptr;
+}
+
+void FormRegistry::drop(Form& form) {
+    Entry* e = entry(form.name());
+    if (!e || e->form.get() != &form) return;
+    form.Hide();
+    std::erase(creationOrder_, &form);
+    graveyard_.push_back(std::move(e->form));
 }
 
 Form* FormRegistry::find(const std::string& name) const {
@@ -87,6 +106,7 @@ bool FormRegistry::unload(Form& form, Form::UnloadMode mode) {
         return !cancel;
     }
     form.Form_Unload();
+    journal_.formUnloading(form);
     form.Hide();
     // The window may have been dropped meanwhile (the program ended inside its Unload).
     if (e->form.get() == &form) {
@@ -100,6 +120,7 @@ bool FormRegistry::unload(Form& form, Form::UnloadMode mode) {
 void FormRegistry::end() {
     if (ended_) return;
     ended_ = true;
+    journal_.programEnded();
     for (auto& e : entries_) {
         if (e.form) {
             e.form->Hide();
@@ -114,15 +135,35 @@ void FormRegistry::flush() {
     while (!graveyard_.empty()) {
         std::vector<std::unique_ptr<Form>> dying = std::move(graveyard_);
         graveyard_.clear();
-        for (auto& form : dying) formDestroyed.emit(*form);
+        for (auto& form : dying) {
+            if (focus_ && &focus_->form() == form.get()) focus_ = nullptr;
+            formDestroyed.emit(*form);
+        }
         dying.clear();
     }
 }
 
-FormRegistry::EventScope::EventScope(FormRegistry& registry) : registry_(registry) { ++registry_.depth_; }
+void FormRegistry::setFocus(Control& control) {
+    focus_ = &control;
+    focusRequested.emit(control);
+}
+
+bool FormRegistry::runShortcut(const KeyChord& chord, Control* focus) {
+    for (auto& [key, handler] : shortcuts_) {
+        if (key == chord && handler(focus)) return true;
+    }
+    return false;
+}
+
+FormRegistry::EventScope::EventScope(FormRegistry& registry) : registry_(registry) {
+    if (registry_.depth_++ == 0) registry_.journal_.beginGroup();
+}
 
 FormRegistry::EventScope::~EventScope() {
-    if (--registry_.depth_ == 0) registry_.flush();
+    if (--registry_.depth_ == 0) {
+        registry_.flush();
+        registry_.journal_.endGroup();
+    }
 }
 
 }  // namespace ui

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "ui/Form.h"
+#include "ui/Journal.h"
+#include "ui/Keys.h"
 #include "ui/Signal.h"
 
 namespace ui {
@@ -33,6 +35,26 @@ public:
     bool isLoaded(const std::string& name) const { return find(name) != nullptr; }
     // Existing windows in creation order.
     std::vector<Form*> loaded() const;
+
+    // The journal of the windows' changes, for undo and redo.
+    Journal& journal() { return journal_; }
+
+    // The control that has the keyboard focus; nothing when no control of the program has it.
+    Control* focus() const { return focus_; }
+    // Code moves the focus (the view follows it through focusRequested); a view reports
+    // where the user moved it.
+    void setFocus(Control& control);
+    void noteFocus(Control* control) { focus_ = control; }
+    Signal<Control&> focusRequested;
+
+    // Keys that act wherever the focus is; a handler returns whether it took the key.
+    using Shortcut = std::function<bool(Control* focus)>;
+    void addShortcut(KeyChord chord, Shortcut handler) { shortcuts_.push_back({chord, std::move(handler)}); }
+    bool runShortcut(const KeyChord& chord, Control* focus);
+    // For the journal: a window made again without being referred to (it must not exist), and
+    // a window taken away without its unload events. Nothing when the window cannot be made.
+    Form* make(const std::string& name);
+    void drop(Form& form);
 
     // Runs the window's QueryUnload (which may cancel) and Unload, hides it and takes it out of
     // the registry; the object itself lives until the current event has returned. An unload of
@@ -76,6 +98,9 @@ private:
     const Entry* entry(const std::string& name) const;
 
     std::vector<Entry> entries_;
+    Journal journal_{*this};
+    Control* focus_ = nullptr;
+    std::vector<std::pair<KeyChord, Shortcut>> shortcuts_;
     std::vector<Form*> creationOrder_;
     std::vector<std::unique_ptr<Form>> graveyard_;
     int depth_ = 0;

@@ -57,6 +57,10 @@ public:
     void PrintForm(const Form& form) override;
     bool AnotherInstanceRunning() override { return otherInstance_; }
     std::string ProgramFolder() override { return folder_; }
+    // Without a screen the data folder is the program's folder.
+    std::string DataFolder() override { return folder_; }
+    std::string ClipboardText() override { return clipboard_; }
+    void SetClipboardText(const std::string& text) override { clipboard_ = text; }
     double Timer() override { return timer_; }
     void Randomize() override;
     double Rnd() override;
@@ -70,6 +74,7 @@ private:
     std::deque<std::string> buttonAnswers_;
     bool otherInstance_ = false;
     std::string folder_ = ".";
+    std::string clipboard_;
     double timer_ = 0.0;
     RandomSource random_;
 };

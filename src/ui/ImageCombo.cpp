@@ -22,9 +22,25 @@ void ImageCombo::select(int entry) {
     if (entry < 0 || entry > static_cast<int>(items_.size())) {
         throw PropertyError(path() + " has no entry " + std::to_string(entry));
     }
+    noteChange(Field::Selected, selected_);
+    noteChange(Field::Text, text_);
     selected_ = entry;
     if (entry > 0) text_ = items_[static_cast<size_t>(entry - 1)].name;
     changed.emit();
+}
+
+void ImageCombo::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    Control::captureFields(out);
+    out.emplace_back(Field::Text, ToFieldValue(text_));
+    out.emplace_back(Field::Selected, ToFieldValue(selected_));
+}
+
+void ImageCombo::restoreField(Field field, const FieldValue& value) {
+    switch (field) {
+        case Field::Text: return putBack(text_, value);
+        case Field::Selected: return putBack(selected_, value);
+        default: return Control::restoreField(field, value);
+    }
 }
 
 bool ImageCombo::pick(const std::string& name) {

@@ -36,7 +36,7 @@ public:
 
     // The text shown in the box; code may set any text.
     const std::string& text() const { return text_; }
-    void setText(const std::string& text) { assign(text_, text); }
+    void setText(const std::string& text) { assign(Field::Text, text_, text); }
 
     // 1-based entry selected, 0 for none. Selecting from code shows the entry's name and
     // fires no Click.
@@ -52,6 +52,8 @@ public:
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
     void setProperty(std::string_view name, const PropertyValue& value) override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 private:
     const ImageList* imageList_ = nullptr;

@@ -3,7 +3,29 @@
 namespace ui {
 
 void Label::setCaption(const std::string& caption) {
-    if (assign(caption_, caption) && onChange) onChange();
+    if (assign(Field::Caption, caption_, caption) && onChange) onChange();
+}
+
+void Label::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    Control::captureFields(out);
+    out.emplace_back(Field::Caption, ToFieldValue(caption_));
+    out.emplace_back(Field::BackColor, ToFieldValue(backColor_));
+    out.emplace_back(Field::ForeColor, ToFieldValue(foreColor_));
+    out.emplace_back(Field::Alignment, ToFieldValue(alignment_));
+    out.emplace_back(Field::FontSize, ToFieldValue(fontSize_));
+    out.emplace_back(Field::FontBold, ToFieldValue(fontBold_));
+}
+
+void Label::restoreField(Field field, const FieldValue& value) {
+    switch (field) {
+        case Field::Caption: return putBack(caption_, value);
+        case Field::BackColor: return putBack(backColor_, value);
+        case Field::ForeColor: return putBack(foreColor_, value);
+        case Field::Alignment: return putBack(alignment_, value);
+        case Field::FontSize: return putBack(fontSize_, value);
+        case Field::FontBold: return putBack(fontBold_, value);
+        default: return Control::restoreField(field, value);
+    }
 }
 
 std::vector<std::string> Label::propertyNames() const {

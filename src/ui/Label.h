@@ -23,21 +23,23 @@ public:
     void setCaption(const std::string& caption);
 
     Color backColor() const { return backColor_; }
-    void setBackColor(Color c) { assign(backColor_, c); }
+    void setBackColor(Color c) { assign(Field::BackColor, backColor_, c); }
     Color foreColor() const { return foreColor_; }
-    void setForeColor(Color c) { assign(foreColor_, c); }
+    void setForeColor(Color c) { assign(Field::ForeColor, foreColor_, c); }
     Alignment alignment() const { return alignment_; }
-    void setAlignment(Alignment a) { assign(alignment_, a); }
+    void setAlignment(Alignment a) { assign(Field::Alignment, alignment_, a); }
     int fontSize() const { return fontSize_; }
-    void setFontSize(int points) { assign(fontSize_, points); }
+    void setFontSize(int points) { assign(Field::FontSize, fontSize_, points); }
     bool fontBold() const { return fontBold_; }
-    void setFontBold(bool v) { assign(fontBold_, v); }
+    void setFontBold(bool v) { assign(Field::FontBold, fontBold_, v); }
 
     std::function<void()> onChange;
 
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
     void setProperty(std::string_view name, const PropertyValue& value) override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 private:
     std::string caption_;

@@ -46,6 +46,11 @@ public:
     virtual bool AnotherInstanceRunning() = 0;
     // The folder that holds the program.
     virtual std::string ProgramFolder() = 0;
+    // The user's data folder for the program (where the board is kept between runs).
+    virtual std::string DataFolder() = 0;
+    // The system clipboard's text.
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
     // Seconds since midnight, as the clock reads now (BASIC Timer).
     virtual double Timer() = 0;
     // Seeds the random source from the clock (BASIC Randomize).

@@ -9,13 +9,6 @@
 
 namespace ui {
 
-struct SurfaceLine {
-    int x1, y1, x2, y2;  // twips
-    int width;           // pixels
-    Color color;
-    bool operator==(const SurfaceLine&) const = default;
-};
-
 class Surface : public Control {
 public:
     using Control::Control;
@@ -27,6 +20,8 @@ public:
 
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 private:
     std::vector<SurfaceLine> lines_;

@@ -3,7 +3,33 @@
 namespace ui {
 
 void TextBox::setText(const std::string& text) {
-    if (assign(text_, text) && onChange) onChange();
+    if (assign(Field::Text, text_, text) && onChange) onChange();
+}
+
+void TextBox::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    Control::captureFields(out);
+    out.emplace_back(Field::Text, ToFieldValue(text_));
+    out.emplace_back(Field::BackColor, ToFieldValue(backColor_));
+    out.emplace_back(Field::ForeColor, ToFieldValue(foreColor_));
+    out.emplace_back(Field::Locked, ToFieldValue(locked_));
+    out.emplace_back(Field::Alignment, ToFieldValue(alignment_));
+    out.emplace_back(Field::FontSize, ToFieldValue(fontSize_));
+    out.emplace_back(Field::FontBold, ToFieldValue(fontBold_));
+    out.emplace_back(Field::MultiLine, ToFieldValue(multiLine_));
+}
+
+void TextBox::restoreField(Field field, const FieldValue& value) {
+    switch (field) {
+        case Field::Text: return putBack(text_, value);
+        case Field::BackColor: return putBack(backColor_, value);
+        case Field::ForeColor: return putBack(foreColor_, value);
+        case Field::Locked: return putBack(locked_, value);
+        case Field::Alignment: return putBack(alignment_, value);
+        case Field::FontSize: return putBack(fontSize_, value);
+        case Field::FontBold: return putBack(fontBold_, value);
+        case Field::MultiLine: return putBack(multiLine_, value);
+        default: return Control::restoreField(field, value);
+    }
 }
 
 std::vector<std::string> TextBox::propertyNames() const {

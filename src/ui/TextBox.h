@@ -24,30 +24,35 @@ public:
     void setText(const std::string& text);
 
     Color backColor() const { return backColor_; }
-    void setBackColor(Color c) { assign(backColor_, c); }
+    void setBackColor(Color c) { assign(Field::BackColor, backColor_, c); }
     Color foreColor() const { return foreColor_; }
-    void setForeColor(Color c) { assign(foreColor_, c); }
+    void setForeColor(Color c) { assign(Field::ForeColor, foreColor_, c); }
     bool locked() const { return locked_; }
-    void setLocked(bool v) { assign(locked_, v); }
+    void setLocked(bool v) { assign(Field::Locked, locked_, v); }
     Alignment alignment() const { return alignment_; }
-    void setAlignment(Alignment a) { assign(alignment_, a); }
+    void setAlignment(Alignment a) { assign(Field::Alignment, alignment_, a); }
     int fontSize() const { return fontSize_; }
-    void setFontSize(int points) { assign(fontSize_, points); }
+    void setFontSize(int points) { assign(Field::FontSize, fontSize_, points); }
     bool fontBold() const { return fontBold_; }
-    void setFontBold(bool v) { assign(fontBold_, v); }
+    void setFontBold(bool v) { assign(Field::FontBold, fontBold_, v); }
     bool multiLine() const { return multiLine_; }
-    void setMultiLine(bool v) { assign(multiLine_, v); }
+    void setMultiLine(bool v) { assign(Field::MultiLine, multiLine_, v); }
 
     std::function<void()> onChange;
     // A handler sets keyAscii to 0 to drop the key.
     std::function<void(int& keyAscii)> onKeyPress;
     // After a key that KeyPress kept has been applied to the text.
     std::function<void(int keyAscii)> onKeyUp;
+    // A named key (an arrow, Home, Delete, a key with Ctrl ...) before anything else sees it;
+    // a handler sets keyCode to 0 to take it (ui/Keys.h).
+    std::function<void(int& keyCode, int shift)> onKeyDown;
     std::function<void(int button, int shift, int x, int y)> onMouseDown;
 
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
     void setProperty(std::string_view name, const PropertyValue& value) override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 private:
     std::string text_;

@@ -24,6 +24,20 @@ void UpDown::down() {
     if (onDownClick) onDownClick();
 }
 
+void UpDown::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
+    Control::captureFields(out);
+    out.emplace_back(Field::Min, ToFieldValue(min_));
+    out.emplace_back(Field::Max, ToFieldValue(max_));
+}
+
+void UpDown::restoreField(Field field, const FieldValue& value) {
+    switch (field) {
+        case Field::Min: return putBack(min_, value);
+        case Field::Max: return putBack(max_, value);
+        default: return Control::restoreField(field, value);
+    }
+}
+
 std::vector<std::string> UpDown::propertyNames() const {
     auto names = Control::propertyNames();
     names.insert(names.end(), {"Min", "Max"});

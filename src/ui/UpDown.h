@@ -17,12 +17,11 @@ public:
     TextBox* buddy() const { return buddy_; }
     int min() const { return min_; }
     int max() const { return max_; }
-    void setMin(int v) { assign(min_, v); }
-    void setMax(int v) { assign(max_, v); }
+    void setMin(int v) { assign(Field::Min, min_, v); }
+    void setMax(int v) { assign(Field::Max, max_, v); }
 
-    // A user's press on the up or down arrow: the buddy's number moves by one within the
-    // range (a number outside the range is brought into it first), then UpClick or DownClick
-    // fires.
+    // A user's press on the up or down arrow: the buddy's number moves by one, the result
+    // kept within the range, then UpClick or DownClick fires.
     void up();
     void down();
 
@@ -32,6 +31,8 @@ public:
     std::vector<std::string> propertyNames() const override;
     PropertyValue property(std::string_view name) const override;
     void setProperty(std::string_view name, const PropertyValue& value) override;
+    void captureFields(std::vector<std::pair<Field, FieldValue>>& out) const override;
+    void restoreField(Field field, const FieldValue& value) override;
 
 private:
     void step(int delta);

@@ -88,6 +88,26 @@ void EditText(FormRegistry& registry, TextBox& box, const std::string& text) {
     box.setText(text);
 }
 
+bool KeyDown(FormRegistry& registry, Control* focus, const KeyChord& chord) {
+    if (registry.ended()) return false;
+    FormRegistry::EventScope scope(registry);
+    if (registry.runShortcut(chord, focus)) return true;
+    auto* box = dynamic_cast<TextBox*>(focus);
+    if (!box || !box->onKeyDown || registry.ended()) return false;
+    int keyCode = chord.key;
+    box->onKeyDown(keyCode, chord.modifiers);
+    return keyCode == 0;
+}
+
+void Press(FormRegistry& registry, Control& control, const KeyChord& chord) {
+    if (registry.ended()) return;
+    FormRegistry::EventScope scope(registry);
+    registry.noteFocus(&control);
+    if (KeyDown(registry, &control, chord)) return;
+    auto* box = dynamic_cast<TextBox*>(&control);
+    if (int typed = TypedCharacter(chord); box && typed != 0 && !registry.ended()) TypeKey(registry, *box, static_cast<char32_t>(typed));
+}
+
 void TypeText(FormRegistry& registry, TextBox& box, std::string_view utf8) {
     size_t pos = 0;
     while (pos < utf8.size()) TypeKey(registry, box, NextCharacter(utf8, pos));

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/Keys.h"
+
 namespace ui {
 
 class Control;
@@ -29,6 +31,15 @@ int PressKey(FormRegistry& registry, TextBox& box, int keyAscii);
 void EditText(FormRegistry& registry, TextBox& box, const std::string& text);
 // Then, once the widget has applied the key: KeyUp.
 void KeyUp(FormRegistry& registry, TextBox& box, int keyAscii);
+
+// A key pressed while focus (nothing: no control of the program) has the focus: the
+// program's shortcuts first, then the text box's KeyDown. True when one of them took it; a
+// view leaves a key taken alone.
+bool KeyDown(FormRegistry& registry, Control* focus, const KeyChord& chord);
+// A key as a user presses it on a control: the control takes the focus, then KeyDown; a key
+// nobody took that types a character is typed into a text box (KeyPress, edit, KeyUp). One
+// event.
+void Press(FormRegistry& registry, Control& control, const KeyChord& chord);
 
 // A click: a button or menu item fires Click, a check box toggles, an option button is
 // selected. Throws PropertyError for a control that cannot be clicked.

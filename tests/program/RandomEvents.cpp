@@ -4,12 +4,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "PuzzleState.h"
 #include "board/BoardCell.h"
 #include "board/PatternTables.h"
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
+#include "ui/FormRegistry.h"
 #include "ui/ImageCombo.h"
 #include "ui/TextBox.h"
 #include "ui/UpDown.h"
@@ -22,6 +24,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kRecentEvents = 60;
+// Every so many events, all steps are undone and redone.
+constexpr int kUndoAllEvery = 500;
+// The windows whose whole state goes back to the start with every step undone; the others
+// (the collection and options windows) set themselves up anew when they open.
+const std::vector<std::string> kPuzzleWindows = {"frmAllGamen", "frmMozelAuto", "frmMozelAuto2", "frmKouho"};
 
 // Typed keys: digits, letters, full-width characters, blanks, backspace and control codes.
 const std::vector<std::string> kKeys = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "0", "5", "7", " ", "\b",
@@ -92,12 +99,14 @@ std::string Run::summary() const {
            std::to_string(judgeCommands_) + " judge commands, " + std::to_string(messages_) +
            " message boxes, " + std::to_string(collectionWrites_) + " collection writes, at most " +
            std::to_string(mostFilled_) + " filled cells, " + std::to_string(secondEvents_) +
-           " events by a second program on the same collections";
+           " events by a second program on the same collections, " + std::to_string(undoChecks_) +
+           " undo and redo checks";
 }
 
 void Run::switchProgram() {
     std::swap(program_, otherProgram_);
     std::swap(services_, otherServices_);
+    std::swap(startState_, otherStartState_);
     onSecond_ = !onSecond_;
     log(onSecond_ ? "# events to the second program" : "# events to the first program");
     if (!program_) restart();
@@ -114,6 +123,7 @@ void Run::restart() {
     program_ = std::make_unique<program::Program>(services_->services());
     log("start");
     program_->Start();
+    startState_ = puzzlestate::Dump(*program_, kPuzzleWindows);
 }
 
 void Run::log(std::string line) {
@@ -138,6 +148,8 @@ std::optional<std::string> Run::events(int count) {
         judged_ = false;
         services_->answers.clear();
         try {
+            // One user event, the window it refers to created inside it.
+            ui::FormRegistry::EventScope scope(program_->forms());
             oneEvent();
         } catch (const std::exception& e) {
             return std::string("an exception left the event: ") + e.what();
@@ -151,7 +163,42 @@ std::optional<std::string> Run::events(int count) {
             continue;
         }
         if (auto failure = checkInvariants()) return failure;
+        if (auto failure = checkUndoRedo()) return failure;
+        if (eventsRun_ % kUndoAllEvery == 0) {
+            if (auto failure = checkUndoAll()) return failure;
+        }
     }
+    if (!program_->ended()) return checkUndoAll();
+    return std::nullopt;
+}
+
+std::optional<std::string> Run::checkUndoRedo() {
+    ui::Journal& journal = program_->journal();
+    if (!journal.canUndo()) return std::nullopt;
+    ++undoChecks_;
+    const std::string before = puzzlestate::Dump(*program_);
+    journal.undo();
+    journal.redo();
+    const std::string after = puzzlestate::Dump(*program_);
+    if (after != before) return "undo then redo changed the state, " + puzzlestate::FirstDifference(before, after);
+    return std::nullopt;
+}
+
+std::optional<std::string> Run::checkUndoAll() {
+    ui::Journal& journal = program_->journal();
+    const std::string before = puzzlestate::Dump(*program_);
+    int steps = 0;
+    for (; journal.canUndo(); ++steps) journal.undo();
+    log("# every step undone (" + std::to_string(steps) + ")");
+    const std::string start = puzzlestate::Dump(*program_, kPuzzleWindows);
+    if (start != startState_) {
+        return "undoing all " + std::to_string(steps) + " steps did not give the start state, " +
+               puzzlestate::FirstDifference(startState_, start);
+    }
+    while (journal.canRedo()) journal.redo();
+    log("# every step redone");
+    const std::string after = puzzlestate::Dump(*program_);
+    if (after != before) return "redoing all steps did not give the state back, " + puzzlestate::FirstDifference(before, after);
     return std::nullopt;
 }
 

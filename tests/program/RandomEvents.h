@@ -58,6 +58,10 @@ private:
     void typeInto(ui::Control& box);
     void boardEvent();
     std::optional<std::string> checkInvariants();
+    // Undo then redo of the last step gives back the state as it was.
+    std::optional<std::string> checkUndoRedo();
+    // Undo of every step since the start gives the start state; redo of them all what was.
+    std::optional<std::string> checkUndoAll();
     std::optional<std::string> checkCollections();
     void snapshotCollections();
     static std::vector<std::string> Listing(const std::filesystem::path& folder);
@@ -77,6 +81,9 @@ private:
     std::unique_ptr<RandomServices> otherServices_;
     std::unique_ptr<program::Program> otherProgram_;
     int secondEvents_ = 0;  // events that went to the second program
+    std::string startState_;  // the puzzle windows right after the start of the program in use
+    std::string otherStartState_;
+    int undoChecks_ = 0;
     bool onSecond_ = false;
     std::deque<std::string> recent_;
     int eventsRun_ = 0;

@@ -2,7 +2,9 @@
 // generator; every answer is checked by the rule checker of RuleCheck.h, not by the engine.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <random>
+#include <thread>
 
 #include "GattaiPairs.h"
 #include "RuleCheck.h"
@@ -199,4 +201,32 @@ TEST(Engine, RandomSubsetsOfAKnownSolutionAreNeverAnsweredNone) {
         }
     }
     EXPECT_EQ(checked, 30 * 2 * 8);
+}
+
+TEST(Engine, AnswersTheSameFromSeveralThreadsAtOnce) {
+    // The engine keeps nothing between calls: threads solving at once see what one thread sees.
+    std::vector<DoubleBoard> boards;
+    std::mt19937_64 rng(7);
+    for (const GattaiPair& p : Pairs()) {
+        boards.push_back(p.givens);
+        DoubleBoard diagonal = GenerateSolution(p.givens.pattern, true, rng());
+        for (std::size_t c = 1; c < diagonal.digits.size(); ++c)
+            if (rng() % 100 >= 40) diagonal.digits[c] = 0;
+        boards.push_back(diagonal);
+    }
+    std::vector<SolveResult> alone;
+    for (const DoubleBoard& b : boards) alone.push_back(Solve(b));
+    std::atomic<int> differ{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&, t] {
+            for (std::size_t n = 0; n < boards.size(); ++n) {
+                std::size_t i = (n + static_cast<std::size_t>(t) * 7) % boards.size();
+                SolveResult r = Solve(boards[i]);
+                if (r.verdict != alone[i].verdict || r.solution != alone[i].solution || r.second != alone[i].second) ++differ;
+            }
+        });
+    }
+    for (std::thread& t : threads) t.join();
+    EXPECT_EQ(differ.load(), 0);
 }

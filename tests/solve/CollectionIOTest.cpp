@@ -18,7 +18,7 @@ using puzzle::Level;
 using puzzle::LevelOf;
 using collection_test::Record;
 using collection_test::TempFolder;
-using Kind = ProblemLine::Kind;
+using Kind = puzzle::ProblemLine::Kind;
 
 TEST(CollectionIO, GeneratedProblemsWrittenAsACollectionReadBackAsTheSameBoards) {
     TempFolder folder;
@@ -82,7 +82,7 @@ TEST(CollectionIO, RecordsThatAreNoDoubleProblemOrDisagreeAreNamedByStorageNumbe
     auto read = ReadCollection(path, error);
     ASSERT_TRUE(read) << error;
     ASSERT_EQ(read->size(), 4u);
-    const ProblemLine& good = (*read)[0].problem;
+    const puzzle::ProblemLine& good = (*read)[0].problem;
     ASSERT_EQ(good.kind, Kind::Problem);
     EXPECT_EQ(good.board.pattern, 1);
     EXPECT_EQ(good.board.at(2, 1), 6);
@@ -90,7 +90,7 @@ TEST(CollectionIO, RecordsThatAreNoDoubleProblemOrDisagreeAreNamedByStorageNumbe
     EXPECT_EQ((*read)[1].problem.message, "格納番号 3 はモゼルダブルの問題ではありません");
     EXPECT_EQ((*read)[2].problem.kind, Kind::Error);
     EXPECT_EQ((*read)[2].problem.message, "2つの盤が重なるマス（グリッド2の 1 行 1 列）で 2つの盤の数字が食い違っています");
-    const ProblemLine& lone = (*read)[3].problem;
+    const puzzle::ProblemLine& lone = (*read)[3].problem;
     ASSERT_EQ(lone.kind, Kind::Problem);
     EXPECT_EQ((*read)[3].number, 7);
     EXPECT_TRUE(lone.board.diagonal);

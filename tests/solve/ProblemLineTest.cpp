@@ -4,11 +4,12 @@
 #include <random>
 
 #include "app/solve/Answer.h"
-#include "app/solve/ProblemLine.h"
-#include "app/solve/ShownText.h"
+#include "puzzle/ProblemLine.h"
+#include "puzzle/ShownText.h"
 #include "GridText.h"
 
 using namespace solve;
+using namespace puzzle;
 using Kind = ProblemLine::Kind;
 
 TEST(ProblemLine, ReadsDigitsEmptyCellsAndTheDiagonalMark) {

@@ -11,7 +11,7 @@
 #include "ui/UpDown.h"
 
 struct TestForm : ui::Form {
-    TestForm() : ui::Form("frmTest") { spinner.setBuddy(&box); }
+    explicit TestForm(std::string name = "frmTest") : ui::Form(std::move(name)) { spinner.setBuddy(&box); }
 
     ui::TextBox box{*this, "box"};
     ui::Label label{*this, "label"};

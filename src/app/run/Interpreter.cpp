@@ -118,4 +118,17 @@ void Interpreter::execute(const Call& command) {
 
 void Interpreter::execute(const Dump& command) { WriteLine(out_, DumpLine(targets_.form(command.form))); }
 
+void Interpreter::execute(const Press& command) {
+    ui::Press(program_.forms(), targets_.control(command.target), command.chord);
+}
+
+void Interpreter::execute(const Clipboard& command) { services_.SetClipboardText(command.text); }
+
+void Interpreter::execute(const GetClipboard&) { WriteLine(out_, GetLine("clipboard", services_.ClipboardText())); }
+
+void Interpreter::execute(const GetFocus&) {
+    const ui::Control* focus = program_.forms().focus();
+    WriteLine(out_, GetLine("focus", focus ? focus->form().name() + "." + focus->path() : std::string()));
+}
+
 }  // namespace runner

@@ -41,6 +41,10 @@ private:
     void execute(const Set& command);
     void execute(const Call& command);
     void execute(const Dump& command);
+    void execute(const Press& command);
+    void execute(const Clipboard& command);
+    void execute(const GetClipboard& command);
+    void execute(const GetFocus& command);
 
     program::Program& program_;
     ui::HeadlessServices& services_;

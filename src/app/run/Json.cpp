@@ -1,6 +1,6 @@
 #include "app/run/Json.h"
 
-#include "app/Utf8.h"
+#include "puzzle/Utf8.h"
 
 namespace runner {
 
@@ -10,7 +10,7 @@ std::string JsonString(std::string_view utf8) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         unsigned char c = static_cast<unsigned char>(utf8[pos]);
-        size_t length = app::Utf8SequenceLength(utf8, pos);
+        size_t length = puzzle::Utf8SequenceLength(utf8, pos);
         if (length == 0) {
             out += "\xEF\xBF\xBD";
             ++pos;

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "ui/Keys.h"
 #include "ui/Property.h"
 
 namespace runner {
@@ -83,8 +84,20 @@ struct Call {
 struct Dump {
     std::string form;
 };
+// A named key with its modifiers pressed on a control ("Left", "Ctrl+Z").
+struct Press {
+    ControlRef target;
+    ui::KeyChord chord;
+};
+// Text put on the clipboard.
+struct Clipboard {
+    std::string text;
+};
+// What is on the clipboard; which control has the focus.
+struct GetClipboard {};
+struct GetFocus {};
 
 using Command = std::variant<InstanceRunning, Start, AnswerOpen, AnswerPrint, AnswerMsgBox, Click, Key, Mouse, Pick, Spin,
-                             Close, Get, Set, Call, Dump>;
+                             Close, Get, Set, Call, Dump, Press, Clipboard, GetClipboard, GetFocus>;
 
 }  // namespace runner

@@ -85,7 +85,9 @@ const std::map<std::string_view, Syntax>& Syntaxes() {
         {"down", {"down FORM.CONTROL[(INDEX)]", 2}},
         {"close", {"close FORM", 2}},
         {"set", {"set TARGET.Property VALUE", 3}},
-        {"get", {"get TARGET.Property", 2}},
+        {"get", {"get TARGET.Property | get clipboard | get focus", 2}},
+        {"press", {"press FORM.CONTROL[(INDEX)] \"KEY\" (a key as Qt writes it: \"Left\", \"Ctrl+Z\")", 3}},
+        {"clipboard", {"clipboard \"TEXT\"", 2}},
         {"call", {"call FORM.OPERATION [INT ...]", 0}},
         {"dump", {"dump FORM", 2}},
     };
@@ -112,7 +114,11 @@ public:
         if (verb_ == "mouse") return mouse();
         if (verb_ == "close") return Close{form(1)};
         if (verb_ == "dump") return Dump{form(1)};
+        if (verb_ == "get" && tokens_[1].kind == Token::Kind::Word && tokens_[1].text == "clipboard") return GetClipboard{};
+        if (verb_ == "get" && tokens_[1].kind == Token::Kind::Word && tokens_[1].text == "focus") return GetFocus{};
         if (verb_ == "get") return Get{property(1)};
+        if (verb_ == "press") return press();
+        if (verb_ == "clipboard") return Clipboard{string(1)};
         if (verb_ == "set") return Set{property(1), value(2)};
         return call();
     }
@@ -194,6 +200,12 @@ private:
         if (token.text == "false" || token.text == "False") return false;
         if (auto number = ParseInteger(token.text)) return *number;
         throw ScriptError("expected a value (a quoted string, an integer, true or false), got \"" + token.text + "\"");
+    }
+
+    Command press() const {
+        auto chord = ui::ParseKeySequence(string(2));
+        if (!chord) throw ScriptError("\"" + string(2) + "\" names no key");
+        return Press{control(1), *chord};
     }
 
     Command answer() const {

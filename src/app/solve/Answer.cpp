@@ -2,12 +2,14 @@
 
 #include <cstdio>
 
-#include "app/Utf8.h"
-#include "app/solve/ProblemLine.h"
+#include "puzzle/Utf8.h"
+#include "puzzle/ProblemLine.h"
 #include "puzzle/StepsOutput.h"
 
 namespace solve {
 namespace {
+
+using puzzle::GridText;
 
 const char* Status(const Answer& a) {
     if (a.error) return "error";
@@ -38,7 +40,7 @@ std::string PlainLine(const Answer& a) {
 std::string JsonString(const std::string& text) {
     std::string s = "\"";
     for (std::size_t pos = 0; pos < text.size();) {
-        std::size_t length = app::Utf8SequenceLength(text, pos);
+        std::size_t length = puzzle::Utf8SequenceLength(text, pos);
         auto u = static_cast<unsigned char>(text[pos]);
         if (length == 0) {
             s += "\xEF\xBF\xBD";  // U+FFFD for a byte that is not UTF-8

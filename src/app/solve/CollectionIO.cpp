@@ -7,7 +7,7 @@
 
 #include "app/solve/FileWrite.h"
 #include "app/solve/InputFile.h"
-#include "app/solve/ShownText.h"
+#include "puzzle/ShownText.h"
 #include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
 
@@ -16,6 +16,8 @@ namespace {
 
 using collection::CollectionFile;
 using collection::MondaiRec;
+using puzzle::ProblemLine;
+using puzzle::ShownField;
 
 // Puts a record's 81 cells on the board; false when a shared cell already holds another digit.
 bool Place(const MondaiRec& rec, puzzle::DoubleBoard& board, int& clashCell) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/solve/ProblemLine.h"
+#include "puzzle/ProblemLine.h"
 #include "puzzle/DoubleBoard.h"
 
 namespace solve {
@@ -16,7 +16,7 @@ namespace solve {
 // differently by the grids, a record cut short by the end of the file).
 struct StoredProblem {
     int number = 1;
-    ProblemLine problem;  // kind Problem or Error
+    puzzle::ProblemLine problem;  // kind Problem or Error
 };
 
 // The problems of a collection, in storage order. A missing B record leaves grid 2 empty; a

@@ -19,7 +19,7 @@
 #include "app/solve/InputFile.h"
 #include "app/solve/LineInput.h"
 #include "puzzle/Difficulty.h"
-#include "app/solve/ProblemLine.h"
+#include "puzzle/ProblemLine.h"
 #include "collection/MondaiRec.h"
 #include "puzzle/Generator.h"
 #include "puzzle/StepPath.h"
@@ -191,11 +191,11 @@ bool WriteStored(const Arguments& args) {
 
 // Answers one problem (or names why it could not be read) on standard output; number is the
 // line number, or the storage number when stored.
-void AnswerProblem(const solve::ProblemLine& problem, int number, bool stored, const Arguments& args) {
+void AnswerProblem(const puzzle::ProblemLine& problem, int number, bool stored, const Arguments& args) {
     solve::Answer a;
     a.line = number;
     a.stored = stored;
-    if (problem.kind == solve::ProblemLine::Kind::Error) {
+    if (problem.kind == puzzle::ProblemLine::Kind::Error) {
         a.error = true;
         a.message = problem.message;
     } else {
@@ -227,15 +227,15 @@ bool AnswerCollection(const std::string& path, const Arguments& args) {
     bool ok = true;
     for (const solve::StoredProblem& p : *problems) {
         AnswerProblem(p.problem, p.number, true, args);
-        ok = ok && p.problem.kind != solve::ProblemLine::Kind::Error;
+        ok = ok && p.problem.kind != puzzle::ProblemLine::Kind::Error;
     }
     return ok;
 }
 
 // The answer for a line longer than the reader keeps.
-solve::ProblemLine TooLongLine() {
-    solve::ProblemLine line;
-    line.kind = solve::ProblemLine::Kind::Error;
+puzzle::ProblemLine TooLongLine() {
+    puzzle::ProblemLine line;
+    line.kind = puzzle::ProblemLine::Kind::Error;
     line.message = "行が長すぎます（" + std::to_string(solve::kMaxLineBytes) + " バイトまでです）";
     return line;
 }
@@ -263,11 +263,11 @@ bool AnswerLines(std::istream& in, const std::string& name, const Arguments& arg
         }
         // Editors on Windows may start a UTF-8 file with a byte order mark.
         if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
-        solve::ProblemLine line = solve::ParseProblemLine(text);
-        if (line.kind == solve::ProblemLine::Kind::Skip) continue;
+        puzzle::ProblemLine line = puzzle::ParseProblemLine(text);
+        if (line.kind == puzzle::ProblemLine::Kind::Skip) continue;
         ++problems;
         AnswerProblem(line, number, false, args);
-        ok = ok && line.kind != solve::ProblemLine::Kind::Error;
+        ok = ok && line.kind != puzzle::ProblemLine::Kind::Error;
     }
     if (in.bad()) {
         std::cerr << "mozeldouble-solve: " << name << ": 読み込みの途中で失敗しました\n";

@@ -1,6 +1,7 @@
 #include "ui/qt/FormView.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QCoreApplication>
 #include <QImage>
 #include <QLayout>
@@ -14,6 +15,7 @@
 
 #include "ui/Buttons.h"
 #include "ui/Form.h"
+#include "ui/FormRegistry.h"
 #include "ui/ImageCombo.h"
 #include "ui/Label.h"
 #include "ui/Surface.h"
@@ -22,6 +24,7 @@
 #include "ui/UserInput.h"
 #include "ui/qt/ButtonViews.h"
 #include "ui/qt/ImageComboView.h"
+#include "ui/qt/KeyChords.h"
 #include "ui/qt/LabelView.h"
 #include "ui/qt/LineBoxView.h"
 #include "ui/qt/MenuItemView.h"
@@ -294,6 +297,23 @@ std::vector<SurfaceLine> FormView::shownSurfaceLines() const {
         if (model && model->visible()) lines.insert(lines.end(), model->lines().begin(), model->lines().end());
     }
     return lines;
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+    auto chord = ChordOf(*event);
+    if (form_ && chord && KeyDown(registry_, registry_.focus(), *chord)) return event->accept();
+    QWidget::keyPressEvent(event);
+}
+
+Control* FormView::controlOf(const QWidget* widget) const {
+    // Every control's widget is named by the control's path (a line box and its editor alike).
+    for (; widget && widget != this; widget = widget->parentWidget()) {
+        if (widget->objectName().isEmpty()) continue;
+        for (const Entry& entry : entries_) {
+            if (ToQString(entry.control->path()) == widget->objectName()) return entry.control;
+        }
+    }
+    return nullptr;
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

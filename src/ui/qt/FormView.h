@@ -55,6 +55,8 @@ public:
     QWidget* widgetOf(const Control& control);
     // True once the control widgets exist.
     bool built() const { return built_; }
+    // The control a widget of this window shows (or lies inside); null for none.
+    Control* controlOf(const QWidget* widget) const;
     const Scale& scale() const { return scale_; }
 
     // Brings every widget of the window in step with the model now, shown or hidden.
@@ -74,6 +76,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Keys no widget took (a button has the focus, or nothing has): the program's shortcuts.
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -1,6 +1,8 @@
 #include "ui/qt/QtPlatform.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,6 +47,17 @@ std::string QtPlatform::ProgramFolder() {
                                    DataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath(),
                                               QCoreApplication::applicationName())));
 }
+
+std::string QtPlatform::DataFolder() {
+    QString folder = DataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath(), QCoreApplication::applicationName());
+    if (folder.isEmpty()) folder = QCoreApplication::applicationDirPath();
+    QDir().mkpath(folder);
+    return ToUtf8(folder);
+}
+
+std::string QtPlatform::ClipboardText() { return ToUtf8(QGuiApplication::clipboard()->text()); }
+
+void QtPlatform::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
 
 QString QtPlatform::DataFolder(const QString& xdgDataHome, const QString& home, const QString& application) {
     // The base directory rules: a relative XDG_DATA_HOME is invalid and is ignored.

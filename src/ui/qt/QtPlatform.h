@@ -32,6 +32,10 @@ public:
     // user's data folder for the program (created when missing, and given the installed
     // sample collection when it has none).
     std::string ProgramFolder() override;
+    // The user's data folder, made when missing.
+    std::string DataFolder() override;
+    std::string ClipboardText() override;
+    void SetClipboardText(const std::string& text) override;
     // The same choice for a given program folder and data folder.
     static QString CollectionFolder(const QString& programFolder, const QString& dataFolder);
     // The user's data folder for the program: XDG_DATA_HOME when it is an absolute path, else

@@ -15,6 +15,7 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/UserInput.h"
+#include "ui/qt/KeyChords.h"
 #include "ui/qt/PanelCacheStyle.h"
 
 namespace ui::qt {
@@ -199,6 +200,13 @@ void TextBoxView<Editor>::formatLines() {
 template <typename Editor>
 void TextBoxView<Editor>::keyPressEvent(QKeyEvent* event) {
     if (!model_) return event->accept();  // the window is going away
+    // Named keys and shortcuts go to the model first: the program's shortcuts, then KeyDown.
+    // Ctrl+C with text selected copies that text, as a text box does.
+    if (auto chord = ChordOf(*event)) {
+        bool copiesSelection = chord->key == 'C' && chord->modifiers == kCtrlMask && this->textCursorHasSelection();
+        if (!copiesSelection && KeyDown(registry_, model_, *chord)) return event->accept();
+        if (!model_) return event->accept();
+    }
     int key = KeyAsciiOf(*event);
     if (key == 0) return Editor::keyPressEvent(event);
     // KeyPress, the edit and KeyUp are one event of the user's.
@@ -215,6 +223,15 @@ void TextBoxView<Editor>::keyPressEvent(QKeyEvent* event) {
         applyKey(result);
     }
     if (model_) KeyUp(registry_, *model_, result);
+}
+
+template <typename Editor>
+bool TextBoxView<Editor>::textCursorHasSelection() const {
+    if constexpr (std::is_same_v<Editor, QLineEdit>) {
+        return this->hasSelectedText();
+    } else {
+        return this->textCursor().hasSelection();
+    }
 }
 
 template <typename Editor>

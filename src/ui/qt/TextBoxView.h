@@ -49,6 +49,7 @@ private:
     void setWidgetText(const QString& text);
     // A key that the KeyPress handler replaced: applied here instead of the typed one.
     void applyKey(int keyAscii);
+    bool textCursorHasSelection() const;
     void writeBack();
     // Multi-line box: the stretch at which the widest line fits the box's width.
     int fittingStretch() const;

@@ -1,7 +1,9 @@
 #include "ui/qt/ViewManager.h"
 
+#include <QApplication>
 #include <algorithm>
 
+#include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
 
@@ -11,13 +13,30 @@ ViewManager::ViewManager(FormRegistry& registry) : registry_(registry) {
     createdToken_ = registry.formCreated.connect([this](Form& form) { create(form); });
     destroyedToken_ = registry.formDestroyed.connect([this](Form& form) { drop(form); });
     endedToken_ = registry.programEnded.connect([this] { dropAll(); });
+    focusToken_ = registry.focusRequested.connect([this](Control& control) { moveFocus(control); });
+    QObject::connect(qApp, &QApplication::focusChanged, &focusWatch_, [this](QWidget*, QWidget* now) { noteFocus(now); });
     for (Form* form : registry.loaded()) create(*form);
+}
+
+void ViewManager::noteFocus(QWidget* now) {
+    Control* control = nullptr;
+    for (const Entry& entry : views_) {
+        if (now && entry.view->isAncestorOf(now)) control = entry.view->controlOf(now);
+    }
+    registry_.noteFocus(control);
+}
+
+void ViewManager::moveFocus(Control& control) {
+    FormView* view = viewOf(control.form());
+    QWidget* widget = view ? view->widgetOf(control) : nullptr;
+    if (widget && !widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
 }
 
 ViewManager::~ViewManager() {
     registry_.formCreated.disconnect(createdToken_);
     registry_.formDestroyed.disconnect(destroyedToken_);
     registry_.programEnded.disconnect(endedToken_);
+    registry_.focusRequested.disconnect(focusToken_);
     views_.clear();
     for (const QPointer<FormView>& view : dying_) delete view.data();
 }

@@ -3,6 +3,7 @@
 // window is destroyed or the program ends.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <memory>
 #include <string>
@@ -34,6 +35,10 @@ private:
     void create(Form& form);
     void drop(const Form& form);
     void dropAll();
+    // The keyboard focus, both ways: the user's moves reach the model, the model's reach the
+    // widgets.
+    void noteFocus(QWidget* now);
+    void moveFocus(Control& control);
 
     struct Entry {
         const Form* form;
@@ -47,6 +52,8 @@ private:
     int createdToken_;
     int destroyedToken_;
     int endedToken_;
+    int focusToken_;
+    QObject focusWatch_;
 };
 
 }  // namespace ui::qt

@@ -1,12 +1,12 @@
-#include "app/solve/ProblemLine.h"
+#include "puzzle/ProblemLine.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/Utf8.h"
-#include "app/solve/ShownText.h"
+#include "puzzle/Utf8.h"
+#include "puzzle/ShownText.h"
 
-namespace solve {
+namespace puzzle {
 namespace {
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
@@ -28,7 +28,7 @@ std::vector<std::string_view> Fields(std::string_view line) {
 std::vector<std::string_view> Characters(std::string_view s) {
     std::vector<std::string_view> chars;
     for (std::size_t i = 0; i < s.size();) {
-        std::size_t n = std::max<std::size_t>(app::Utf8SequenceLength(s, i), 1);
+        std::size_t n = std::max<std::size_t>(Utf8SequenceLength(s, i), 1);
         chars.push_back(s.substr(i, n));
         i += n;
     }
@@ -38,7 +38,7 @@ std::vector<std::string_view> Characters(std::string_view s) {
 std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
 // Reads grid g's field into the board; an error message, or empty.
-std::string ReadGrid(std::string_view field, int g, puzzle::DoubleBoard& board) {
+std::string ReadGrid(std::string_view field, int g, DoubleBoard& board) {
     std::vector<std::string_view> chars = Characters(field);
     for (std::size_t i = 0; i < chars.size(); ++i) {
         std::string_view ch = chars[i];
@@ -46,18 +46,18 @@ std::string ReadGrid(std::string_view field, int g, puzzle::DoubleBoard& board) 
         return GridName(g) + "の " + std::to_string(i + 1) + " 文字目「" + ShownField(ch) +
                "」は使えません（数字は半角の 1〜9、空きマスは . か 0 です）";
     }
-    if (chars.size() != puzzle::kGridCells)
+    if (chars.size() != kGridCells)
         return GridName(g) + "が " + std::to_string(chars.size()) + " 文字です（81 文字必要です）";
-    const puzzle::OverlapPattern& pattern = puzzle::Pattern(board.pattern);
-    for (int k = 1; k <= puzzle::kGridCells; ++k) {
+    const OverlapPattern& pattern = Pattern(board.pattern);
+    for (int k = 1; k <= kGridCells; ++k) {
         char ch = field[static_cast<std::size_t>(k - 1)];
         int d = ch == '.' ? 0 : ch - '0';
         if (d == 0) continue;
-        auto c = static_cast<std::size_t>(puzzle::BoardCellOf(pattern, g, k));
+        auto c = static_cast<std::size_t>(BoardCellOf(pattern, g, k));
         int before = board.digits[c];
         if (before != 0 && before != d)
-            return "2つの盤が重なるマス（グリッド1の " + std::to_string(puzzle::GridRow(puzzle::GridCellOf(pattern, 1, static_cast<int>(c)))) +
-                   " 行 " + std::to_string(puzzle::GridColumn(puzzle::GridCellOf(pattern, 1, static_cast<int>(c)))) + " 列）で " +
+            return "2つの盤が重なるマス（グリッド1の " + std::to_string(GridRow(GridCellOf(pattern, 1, static_cast<int>(c)))) +
+                   " 行 " + std::to_string(GridColumn(GridCellOf(pattern, 1, static_cast<int>(c)))) + " 列）で " +
                    std::to_string(before) + " と " + std::to_string(d) + " が食い違っています";
         board.digits[c] = static_cast<uint8_t>(d);
     }
@@ -89,7 +89,7 @@ ProblemLine ParseProblemLine(std::string_view line) {
         number = ch >= '0' && ch <= '9';
         pattern = pattern * 10 + (ch - '0');
     }
-    if (!number || !puzzle::IsPattern(pattern))
+    if (!number || !IsPattern(pattern))
         return Error("パターン番号「" + ShownField(p) + "」は 1〜12 の数ではありません");
     ProblemLine r;
     r.kind = ProblemLine::Kind::Problem;
@@ -106,17 +106,17 @@ ProblemLine ParseProblemLine(std::string_view line) {
     return r;
 }
 
-std::string GridText(const puzzle::DoubleBoard& board, int g) {
-    std::string s(puzzle::kGridCells, '.');
-    for (int k = 1; k <= puzzle::kGridCells; ++k) {
+std::string GridText(const DoubleBoard& board, int g) {
+    std::string s(kGridCells, '.');
+    for (int k = 1; k <= kGridCells; ++k) {
         int d = board.at(g, k);
         if (d != 0) s[static_cast<std::size_t>(k - 1)] = static_cast<char>('0' + d);
     }
     return s;
 }
 
-std::string FormatProblemLine(const puzzle::DoubleBoard& board) {
+std::string FormatProblemLine(const DoubleBoard& board) {
     return std::to_string(board.pattern) + " " + GridText(board, 1) + " " + GridText(board, 2) + (board.diagonal ? " x" : "");
 }
 
-}  // namespace solve
+}  // namespace puzzle

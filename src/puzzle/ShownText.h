@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace solve {
+namespace puzzle {
 
 // At most this many characters of a field are shown.
 constexpr std::size_t kShownCharacters = 32;
@@ -14,4 +14,4 @@ constexpr std::size_t kShownCharacters = 32;
 // each of its bytes, so that no escape sequence reaches the terminal.
 std::string ShownField(std::string_view field);
 
-}  // namespace solve
+}  // namespace puzzle

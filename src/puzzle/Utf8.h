@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace app {
+namespace puzzle {
 
 // Length of the valid UTF-8 sequence that starts at s[pos], or 0 when it is not one (overlong
 // forms, surrogates and values past U+10FFFF included).
@@ -36,4 +36,4 @@ inline std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
     return length;
 }
 
-}  // namespace app
+}  // namespace puzzle

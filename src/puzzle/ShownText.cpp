@@ -1,10 +1,10 @@
-#include "app/solve/ShownText.h"
+#include "puzzle/ShownText.h"
 
 #include <cstdio>
 
-#include "app/Utf8.h"
+#include "puzzle/Utf8.h"
 
-namespace solve {
+namespace puzzle {
 namespace {
 
 bool IsControl(std::string_view ch) {
@@ -20,7 +20,7 @@ std::string ShownField(std::string_view field) {
     std::string shown;
     std::size_t pos = 0;
     for (std::size_t n = 0; pos < field.size() && n < kShownCharacters; ++n) {
-        std::size_t length = app::Utf8SequenceLength(field, pos);
+        std::size_t length = Utf8SequenceLength(field, pos);
         std::string_view ch = field.substr(pos, length == 0 ? 1 : length);
         if (length == 0 || IsControl(ch)) {
             for (char byte : ch) {
@@ -36,4 +36,4 @@ std::string ShownField(std::string_view field) {
     return pos < field.size() ? shown + "…" : shown;
 }
 
-}  // namespace solve
+}  // namespace puzzle

@@ -8,21 +8,21 @@
 
 #include "puzzle/DoubleBoard.h"
 
-namespace solve {
+namespace puzzle {
 
 struct ProblemLine {
     enum class Kind { Skip, Problem, Error };
     Kind kind = Kind::Skip;  // Skip: a blank line or a comment starting with '#'
-    puzzle::DoubleBoard board;
+    DoubleBoard board;
     std::string message;  // why the line could not be read (Error); fields quoted by ShownField
 };
 
 ProblemLine ParseProblemLine(std::string_view line);
 
 // The line that ParseProblemLine reads back as the board: '.' for an empty cell.
-std::string FormatProblemLine(const puzzle::DoubleBoard& board);
+std::string FormatProblemLine(const DoubleBoard& board);
 
 // Grid g (1, 2) of the board as 81 characters, '.' for an empty cell.
-std::string GridText(const puzzle::DoubleBoard& board, int g);
+std::string GridText(const DoubleBoard& board, int g);
 
-}  // namespace solve
+}  // namespace puzzle

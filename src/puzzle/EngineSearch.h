@@ -1,0 +1,35 @@
+// The exact engine's search over a double board, behind the calls of Solver.h.
+#pragma once
+
+#include <array>
+#include <random>
+
+#include "puzzle/DoubleBoard.h"
+
+namespace puzzle::engine {
+
+enum class Mode {
+    // Box-line intersections in the propagation, branching on a cell with two candidates: the
+    // fewest guesses, for every question whose answer does not depend on the order of search.
+    Fast,
+    // Singles only, branching on the first cell in board order with the fewest candidates:
+    // the search tree the engine has always had, so that a board and a random stream keep
+    // giving the same solutions in the same order (the generator's full boards, the two
+    // solutions named for a board with several).
+    Stable,
+};
+
+struct Request {
+    int limit = 2;                   // stop at this many solutions
+    Mode mode = Mode::Fast;
+    std::mt19937_64* rng = nullptr;  // when given, each branch's candidates in an order drawn from it
+    int excludeCell = 0;             // board cell whose digit excludeDigit is taken away first; 0: none
+    int excludeDigit = 0;
+};
+
+// Number of solutions of the board, counted up to request.limit; the first two found go into
+// solutions when it is given. Throws std::invalid_argument for a board or an exclusion it
+// cannot read (a pattern other than 1..12, a digit above 9 or outside the pattern's grids).
+int Search(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions);
+
+}  // namespace puzzle::engine
