@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 
+#include "puzzle/ProblemLine.h"
 #include "puzzle/Solver.h"
 #include "puzzle/StepFinder.h"
 #include "puzzle/StepText.h"
@@ -25,20 +26,6 @@ struct TechniqueBoard {
     std::vector<std::pair<int, std::string>> kept;  // cell, the candidates it keeps
 };
 
-// "PATTERN GRID1 GRID2 [x]", '.' for an empty cell.
-DoubleBoard BoardOf(const std::string& line) {
-    std::istringstream in(line);
-    std::string grid1, grid2, rule;
-    DoubleBoard b;
-    in >> b.pattern >> grid1 >> grid2 >> rule;
-    b.diagonal = rule == "x";
-    for (int k = 1; k <= 81; ++k) {
-        if (grid1[static_cast<std::size_t>(k - 1)] != '.') b.set(1, k, grid1[static_cast<std::size_t>(k - 1)] - '0');
-        if (grid2[static_cast<std::size_t>(k - 1)] != '.') b.set(2, k, grid2[static_cast<std::size_t>(k - 1)] - '0');
-    }
-    return b;
-}
-
 std::vector<TechniqueBoard> Load() {
     std::ifstream in(MOZEL_TEST_DATA "/technique-boards.txt");
     std::vector<TechniqueBoard> boards;
@@ -50,7 +37,7 @@ std::vector<TechniqueBoard> Load() {
         const std::string& head = lines[i];
         t.technique = head.substr(0, head.find(" |"));
         t.across = head.ends_with("| across");
-        t.board = BoardOf(lines[i + 1]);
+        t.board = ParseProblemLine(lines[i + 1]).board;
         std::istringstream kept(lines[i + 2]);
         for (std::string entry; kept >> entry;) {
             std::size_t colon = entry.find(':');

@@ -294,7 +294,7 @@ int Generate(const Arguments& args) {
             return kUnreadable;
         }
         seed = made->seed;
-        std::cout << "# seed " << seed << "\n" << solve::FormatProblemLine(made->problem) << "\n";
+        std::cout << "# seed " << seed << "\n" << puzzle::FormatProblemLine(made->problem) << "\n";
         if (args.writeCollection) toStore.push_back(Stored(made->problem, made->level, "自動生成 種 " + std::to_string(seed) + " "));
         ++seed;
     }
