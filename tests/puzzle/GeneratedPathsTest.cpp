@@ -18,7 +18,7 @@ using namespace puzzle;
 TEST(GeneratedPaths, FourHundredProblemsFinishWithSoundSteps) {
     std::map<Technique, int> hardest;
     std::map<Level, int> levels;
-    int forcing = 0, finished = 0, finishedDiagonal = 0;
+    int forcing = 0, finished = 0, finishedDiagonal = 0, diagonals = 0;
     double slowest = 0;
     std::string slowestName;
     for (int i = 0; i < 400; ++i) {
@@ -39,14 +39,15 @@ TEST(GeneratedPaths, FourHundredProblemsFinishWithSoundSteps) {
         }
         finished += path.rating.finished;
         finishedDiagonal += diagonal && path.rating.finished;
+        diagonals += diagonal;
         if (path.rating.hardest) ++hardest[*path.rating.hardest];
         ++levels[LevelOf(path.rating)];
         bool usedForcing = false;
         for (const Step& s : path.steps) usedForcing = usedForcing || LevelOf(s.technique) == Level::Guess;
         forcing += usedForcing;
     }
-    std::printf("finished %d of 400 (%d of 200 with the diagonal rule); forcing chains needed by %d\nhardest:", finished,
-                finishedDiagonal, forcing);
+    std::printf("finished %d of 400 (%d of %d with the diagonal rule); forcing chains used by %d\nhardest:", finished,
+                finishedDiagonal, diagonals, forcing);
     for (auto [t, n] : hardest) std::printf(" %s %d (%s),", std::string(EnglishName(t)).c_str(), n, DifficultyText(Difficulty(t)).c_str());
     std::printf("\nlevels:");
     for (auto [l, n] : levels) std::printf(" %s %d,", std::string(LevelName(l)).c_str(), n);
