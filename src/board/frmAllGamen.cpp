@@ -150,6 +150,9 @@ void frmAllGamen::layOutControls() {
     cmdYarinaosi.setCaption("やり直し");
     cmdYarinaosi.setBounds(60, 8400, 800, 420);
     for (ui::CommandButton* b : {&cmdModosu, &cmdYarinaosi}) b->setJournaled(false);
+    // Under the palette: problems that come from elsewhere than a collection.
+    cmdMondaiNiSuru.setCaption("問題にする");
+    cmdMondaiNiSuru.setBounds(9100, 7500, 1050, 420);
 
     lblNaname.setCaption("対角ナンプレの制御に使用しています。==>");
     lblNaname.setBounds(2500, 10940, 4200, 300);
@@ -186,6 +189,7 @@ void frmAllGamen::connectEvents() {
     cmdHint.onClick = [this] { cmdHint_Click(); };
     cmdModosu.onClick = [this] { cmdModosu_Click(); };
     cmdYarinaosi.onClick = [this] { cmdYarinaosi_Click(); };
+    cmdMondaiNiSuru.onClick = [this] { cmdMondaiNiSuru_Click(); };
 }
 
 void frmAllGamen::registerOperations() {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "ui/TextBox.h"
 
 namespace program { class Program; }
+namespace grid { class frmMozelAuto; }
 
 namespace board {
 
@@ -62,6 +65,8 @@ public:
     // Undo and redo of the user's actions (Ctrl+Z, Ctrl+Y); enabled while there is a step.
     ui::CommandButton cmdModosu{*this, "cmdModosu"};
     ui::CommandButton cmdYarinaosi{*this, "cmdYarinaosi"};
+    // Problems without a collection: the board's digits made the problem (問題にする).
+    ui::CommandButton cmdMondaiNiSuru{*this, "cmdMondaiNiSuru"};
 
     // Counters and notices.
     ui::Label lblSetCountHead{*this, "lblSetCountHead"};
@@ -138,6 +143,35 @@ public:
 
     void cmdModosu_Click();
     void cmdYarinaosi_Click();
+
+    // 問題にする: the board's digits become the problem, as a load from a collection would make
+    // them one, once the engine has found the board solvable.
+    void cmdMondaiNiSuru_Click();
+    // A problem from the clipboard placed as a load places it; false (after a message) when
+    // the clipboard holds none. The board to the clipboard, as the line or the picture.
+    bool PasteMondai();
+    void CopyMondai(bool picture);
+
+    // Placing a problem on the board and both grid windows, as a load from a collection does:
+    // what a problem starts from is reset, the givens stand black on white and locked, the
+    // other cells of the pattern are free (""), 判定A and 判定B appear. Without texts, the
+    // problem's texts stay as they are.
+    struct ProblemTexts {
+        std::string number, question, question2, memo;
+        std::optional<std::string> nanido;  // kept when nothing
+    };
+    void PlaceProblem(const puzzle::DoubleBoard& problem, const ProblemTexts* texts);
+    // Its steps, for the collection's load, which reads a problem record by record: the full
+    // clear with grid 1's and the board's texts emptied; the pattern shown; the givens of one
+    // grid (cells[i] is the board cell of grid cell i + 1, digits[i] its digit or 0); the
+    // texts; the diagonal rule; a grid window emptied; lines, buttons and counters.
+    void ClearForProblem();
+    void ShowProblemPattern(int pattern);
+    void PlaceGivens(grid::frmMozelAuto& window, const std::vector<int>& cells, const std::vector<int>& digits);
+    void ShowProblemTexts(const ProblemTexts& texts);
+    void SetDiagonal(bool on);
+    void EmptyGridWindow(int g);
+    void FinishProblem();
 
 private:
     void layOutControls();

@@ -48,32 +48,17 @@ const char* FieldName(const std::string& field) {
 
 void frmMondai::PlaceRecord(const MondaiRec& rec, grid::frmMozelAuto& window) {
     if (!puzzle::IsPattern(cmn.PatternNo)) return;
-    auto& board = program_.frmAllGamen();
+    // The record's letter says whose board cells it fills; the window is the one loading it.
     std::vector<int> cells = SelectedBoardCells(cmn.PatternNo, rec.AB);
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        int k = static_cast<int>(i) + 1;
-        ui::TextBox& gridCell = window.Text1(k - 1);
-        ui::TextBox& boardCell = board.text1(cells[i]);
-        int digit = DecodeCell(rec.Masu[static_cast<std::size_t>(k)]);
-        if (digit == 0) {
-            gridCell.setText("");
-            boardCell.setText("");
-            continue;
-        }
-        std::string text(1, static_cast<char>('0' + digit));
-        gridCell.setText(text);
-        gridCell.setForeColor(ui::kBlack);
-        gridCell.setBackColor(ui::kWhite);
-        boardCell.setText(text);
-        boardCell.setForeColor(ui::kBlack);
-        boardCell.setBackColor(ui::kWhite);
-        boardCell.setLocked(true);
-    }
+    std::vector<int> digits;
+    for (std::size_t i = 0; i < cells.size(); ++i) digits.push_back(DecodeCell(rec.Masu[i + 1]));
+    program_.frmAllGamen().PlaceGivens(window, cells, digits);
 }
 
 void frmMondai::Command1_Click() { Load(CommonDialog1.FileName); }
 
 void frmMondai::Load(const std::string& fileName) {
+    // Placed as the board places every problem (frmAllGamen_Problem.cpp), record by record.
     cmn.OmedetouZumi = 0;
     program_.frmKouho();
     auto& grid1 = program_.frmMozelAuto();
@@ -89,9 +74,7 @@ void frmMondai::Load(const std::string& fileName) {
     std::optional<CollectionFile> file;
     if (N <= kLastRecord) {
         if (N % 2 == 1) {
-            board.cmdClear01_Click();
-            for (int k = 0; k <= 80; ++k) grid1.Text1(k).setText("");
-            for (int c = 0; c <= kBoardCells; ++c) board.text1(c).setText("");
+            board.ClearForProblem();
             Text1.setText(std::to_string(N));
         }
         if (fileName.empty()) return;
@@ -113,40 +96,23 @@ void frmMondai::Load(const std::string& fileName) {
             program_.dialogs().MsgBox("格納番号" + std::to_string(N) + "は、モゼルダブルの問題では、ありません。",
                                       ui::MsgIcon::Information);
         } else {
-            cmn.PatternNo = static_cast<int16_t>(*pattern);
-            for (int c = 0; c <= kBoardCells; ++c) board.text1(c).setVisible(cmn.PatternMasu[cmn.PatternNo][c] != 0);
+            board.ShowProblemPattern(*pattern);
             PlaceRecord(rec, grid1);
-            board.lblMondaiNum.setCaption(FromShiftJis(rec.Kakunou));
-            board.txtQuestion.setText(FromShiftJis(rec.Question));
-            board.txtQuestion2.setText(FromShiftJis(rec.Question2));
-            board.txtMondaiMemo.setText(FromShiftJis(rec.Memo));
-            bool naname = rec.Naname == "1";
-            for (ui::Control* c : std::initializer_list<ui::Control*>{&board.cmdNaname01, &board.txtNaname01,
-                                                                       &board.cmdNaname02, &board.txtNaname02}) {
-                c->setVisible(naname);
-            }
-            program_.frmOption01().chkTaikakusen.setValue(naname ? 1 : 0);
+            board.ShowProblemTexts({FromShiftJis(rec.Kakunou), FromShiftJis(rec.Question), FromShiftJis(rec.Question2),
+                                    FromShiftJis(rec.Memo), std::nullopt});
+            board.SetDiagonal(rec.Naname == "1");
         }
     }
 
     auto& grid2 = program_.frmMozelAuto2();
     if (N + 1 <= kLastRecord) {
-        for (int k = 0; k <= 80; ++k) grid2.Text1(k).setText("");
+        board.EmptyGridWindow(2);
         MondaiRec rec;
         // A missing B record (past the end) leaves grid 2 empty.
         if (file && file->Read(N + 1, rec) == CollectionFile::ReadStatus::Ok) PlaceRecord(rec, grid2);
     }
     file.reset();
-
-    board.Refresh();
-    board.PLineClear();
-    board.PLine();
-    for (int i = 1; i <= 3; ++i) board.cmdHanteiA(i).setVisible(true);
-    int16_t n = 0;
-    board.lblMasuSuu_CountSet(n);
-    board.lblMasuSuu.setCaption(std::to_string(n));
-    board.lblSetCount_CountSet(n);
-    board.lblSetCount.setCaption(std::to_string(n));
+    board.FinishProblem();
 }
 
 bool frmMondai::MayWrite(const std::string& path, int s, Survey& survey) {

@@ -5,6 +5,7 @@
 #include "collection/frmMondai.h"
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
+#include "ui/TextBox.h"
 
 namespace program {
 
@@ -34,6 +35,27 @@ void Program::addShortcuts() {
     forms_.addShortcut({'Z', kCtrlMask}, undo);
     forms_.addShortcut({'Y', kCtrlMask}, redo);
     forms_.addShortcut({'Z', kCtrlMask | kShiftMask}, redo);
+    // A problem pasted onto a cell, or where no text box has the focus; in any other text box
+    // Ctrl+V pastes as usual.
+    forms_.addShortcut({'V', kCtrlMask}, [this](ui::Control* focus) {
+        if (dynamic_cast<ui::TextBox*>(focus) && !IsCell(*focus)) return false;
+        frmAllGamen().PasteMondai();
+        return true;
+    });
+    forms_.addShortcut({'C', kCtrlMask}, [this](ui::Control*) {
+        frmAllGamen().CopyMondai(false);
+        return true;
+    });
+    forms_.addShortcut({'C', kCtrlMask | kShiftMask}, [this](ui::Control*) {
+        frmAllGamen().CopyMondai(true);
+        return true;
+    });
+}
+
+bool Program::IsCell(const ui::Control& control) {
+    const std::string& form = control.form().name();
+    return (form == "frmAllGamen" && control.name() == "text1") ||
+           ((form == "frmMozelAuto" || form == "frmMozelAuto2") && control.name() == "Text1");
 }
 
 Program::~Program() = default;

@@ -40,6 +40,8 @@ public:
     collection::frmMondai& frmMondai();
 
     ui::FormRegistry& forms() { return forms_; }
+    // A cell of the board or of a grid window (where a pasted problem goes).
+    static bool IsCell(const ui::Control& control);
     // Undo and redo of the user's actions.
     ui::Journal& journal() { return forms_.journal(); }
     board::cmnMod01& cmn() { return cmn_; }

@@ -37,8 +37,9 @@ std::vector<std::string_view> Characters(std::string_view s) {
 
 std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
-// Reads grid g's field into the board; an error message, or empty.
-std::string ReadGrid(std::string_view field, int g, DoubleBoard& board) {
+}  // namespace
+
+std::string ReadGridText(std::string_view field, int g, DoubleBoard& board) {
     std::vector<std::string_view> chars = Characters(field);
     for (std::size_t i = 0; i < chars.size(); ++i) {
         std::string_view ch = chars[i];
@@ -63,6 +64,8 @@ std::string ReadGrid(std::string_view field, int g, DoubleBoard& board) {
     }
     return {};
 }
+
+namespace {
 
 ProblemLine Error(std::string message) {
     ProblemLine r;
@@ -95,7 +98,7 @@ ProblemLine ParseProblemLine(std::string_view line) {
     r.kind = ProblemLine::Kind::Problem;
     r.board.pattern = pattern;
     for (int g = 1; g <= 2; ++g) {
-        std::string message = ReadGrid(fields[static_cast<std::size_t>(g)], g, r.board);
+        std::string message = ReadGridText(fields[static_cast<std::size_t>(g)], g, r.board);
         if (!message.empty()) return Error(message);
     }
     if (fields.size() == 4) {

@@ -25,4 +25,9 @@ std::string FormatProblemLine(const DoubleBoard& board);
 // Grid g (1, 2) of the board as 81 characters, '.' for an empty cell.
 std::string GridText(const DoubleBoard& board, int g);
 
+// Reads 81 characters ('1'..'9', '.' or '0') into grid g of the board (its pattern set); why
+// not, or empty: a character that is no cell, a length other than 81, a shared cell that the
+// other grid already gave another digit.
+std::string ReadGridText(std::string_view field, int g, DoubleBoard& board);
+
 }  // namespace puzzle
