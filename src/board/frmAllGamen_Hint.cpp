@@ -1,5 +1,6 @@
-// ヒント: checks the board the way 検証 reads it, then explains the next logical step and
-// paints the cells that prove it (IroOnly) and the cells it decides (IroAuto1). A cell that is
+// ヒント: checks the board the way 検証 reads it, then explains the next logical step, with its
+// difficulty number, and paints the cells that prove it (IroOnly) and the cells it decides
+// (IroAuto1). A cell that is
 // not a digit, a digit twice in a unit or a wrong digit is named and painted in IroError
 // instead, and nothing else is shown. The hint never writes a digit.
 #include <algorithm>
@@ -99,7 +100,8 @@ void frmAllGamen::cmdHint_Click() {
                 return;
             }
     }
-    if (puzzle::Solve(board).verdict == puzzle::Verdict::None) {
+    const puzzle::Verdict verdict = puzzle::Solve(board).verdict;
+    if (verdict == puzzle::Verdict::None) {
         program_.dialogs().MsgBox("この盤面には解がありません。どこかの数字が間違っています。", ui::MsgIcon::Exclamation);
         return;
     }
@@ -115,7 +117,10 @@ void frmAllGamen::cmdHint_Click() {
         program_.dialogs().MsgBox("盤面はすべて埋まっています。", ui::MsgIcon::Information);
         return;
     }
-    std::optional<puzzle::Step> step = puzzle::FindStep(state);
+    // Uniqueness techniques only where the engine finds exactly one solution.
+    puzzle::FindOptions options;
+    options.unique = verdict == puzzle::Verdict::Unique;
+    std::optional<puzzle::Step> step = puzzle::FindStep(state, options);
     if (!step) {
         program_.dialogs().MsgBox(
             "ここから先は、ヒントの手筋では進めません。候補ウィンドウの試行（ペルソナたち）に任せてみてください。",
@@ -128,7 +133,8 @@ void frmAllGamen::cmdHint_Click() {
         PaintHintCell(r.cell, cmn.IroAuto1);
         hintRemovals_.emplace_back(r.cell, r.digit);
     }
-    program_.dialogs().MsgBox("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "）\n" +
+    program_.dialogs().MsgBox("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "、難しさ " +
+                                  puzzle::DifficultyText(puzzle::Difficulty(step->technique)) + "）\n" +
                                   puzzle::StepText(*step, pattern),
                               ui::MsgIcon::Information);
 }

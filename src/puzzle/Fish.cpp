@@ -1,66 +1,73 @@
-// X-wing and swordfish within one grid: when a digit's places in n rows lie in only n
-// columns, each of those columns takes the digit in one of the n rows, so it leaves the
-// rest of the columns; the same with rows and columns exchanged.
+// Basic fish within one grid: when a digit's places in n rows lie in only n columns, each of
+// those columns takes the digit in one of the n rows, so it leaves the rest of the columns;
+// the same with rows and columns exchanged. Two rows make an X-wing, three a swordfish, four
+// a jellyfish.
 #include <algorithm>
 
-#include "puzzle/TechniqueSearch.h"
+#include "puzzle/FishLines.h"
 
 namespace puzzle::search {
 
-namespace {
-const Unit* FindUnit(const LogicState& s, int grid, UnitKind kind, int index) {
-    for (const Unit& u : s.units())
-        if (u.grid == grid && u.kind == kind && u.index == index) return &u;
-    return nullptr;
+std::vector<FishLine> FishLines(const LogicState& s, int g, UnitKind baseKind, int d, int maxPlaces) {
+    std::vector<FishLine> lines;
+    for (int i = 1; i <= 9; ++i) {
+        const Unit* u = s.unit(g, baseKind, i);
+        if (u == nullptr || (PlacedIn(s, *u) & Bit(d))) continue;
+        unsigned mask = 0;
+        for (int j = 0; j < 9; ++j)
+            if (s.has(u->cells[static_cast<std::size_t>(j)], d)) mask |= 1u << (j + 1);
+        int count = CountOf(static_cast<Candidates>(mask));
+        if (count >= 1 && count <= maxPlaces) lines.push_back({u, i, mask});
+    }
+    return lines;
 }
-}  // namespace
+
+// Fills the step's bases, covers and removals: every cell of a cover that is in no base and
+// sees all the fins loses d.
+bool FillFish(const LogicState& s, Step& step, const std::vector<const FishLine*>& bases, int g, UnitKind coverKind,
+              unsigned covers, int d, const std::vector<int>& fins) {
+    CellSet inBases;
+    for (const FishLine* base : bases) {
+        step.units.push_back(*base->unit);
+        for (int c : base->unit->cells) {
+            inBases.set(static_cast<std::size_t>(c));
+            if (s.has(c, d)) step.proof.push_back(c);
+        }
+    }
+    for (int j : DigitsOf(static_cast<Candidates>(covers))) {
+        const Unit& line = *s.unit(g, coverKind, j);
+        step.targets.push_back(line);
+        for (int c : line.cells) {
+            if (inBases[static_cast<std::size_t>(c)] || !s.has(c, d)) continue;
+            if (std::all_of(fins.begin(), fins.end(), [&](int f) { return s.sees(c, f); })) step.remove.push_back({c, d});
+        }
+    }
+    if (step.remove.empty()) return false;
+    std::sort(step.proof.begin(), step.proof.end());
+    Normalise(step.remove);
+    return true;
+}
 
 std::optional<Step> Fish(const LogicState& s, int n) {
+    const Technique kinds[] = {Technique::XWing, Technique::Swordfish, Technique::Jellyfish};
     for (int d = 1; d <= 9; ++d)
         for (int g = 1; g <= 2; ++g)
             for (UnitKind baseKind : {UnitKind::Row, UnitKind::Column}) {
                 UnitKind coverKind = baseKind == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
-                // Base lines holding 2..n places of d, with the line positions (1..9) of those places.
-                std::vector<const Unit*> bases;
-                std::vector<unsigned> positions;
-                for (int i = 1; i <= 9; ++i) {
-                    const Unit* u = FindUnit(s, g, baseKind, i);
-                    if (PlacedIn(s, *u) & Bit(d)) continue;
-                    unsigned mask = 0;
-                    for (int j = 0; j < 9; ++j) {
-                        int c = u->cells[static_cast<std::size_t>(j)];
-                        if (s.digit(c) == 0 && (s.candidates(c) & Bit(d))) mask |= 1u << (j + 1);
-                    }
-                    int count = CountOf(static_cast<Candidates>(mask));
-                    if (count >= 2 && count <= n) {
-                        bases.push_back(u);
-                        positions.push_back(mask);
-                    }
-                }
+                std::vector<FishLine> lines = FishLines(s, g, baseKind, d, n);
+                std::erase_if(lines, [](const FishLine& l) { return CountOf(static_cast<Candidates>(l.mask)) < 2; });
                 std::optional<Step> found;
-                Combinations(static_cast<int>(bases.size()), n, [&](const std::vector<int>& idx) {
+                Combinations(static_cast<int>(lines.size()), n, [&](const std::vector<int>& idx) {
                     unsigned cover = 0;
-                    for (int i : idx) cover |= positions[static_cast<std::size_t>(i)];
-                    if (CountOf(static_cast<Candidates>(cover)) != n) return false;
-                    Step step{n == 2 ? Technique::XWing : Technique::Swordfish, {}, {}, {}, {}, {}, {d}, {}};
+                    std::vector<const FishLine*> bases;
                     for (int i : idx) {
-                        const Unit& base = *bases[static_cast<std::size_t>(i)];
-                        step.units.push_back(base);
-                        for (int c : base.cells)
-                            if (s.digit(c) == 0 && (s.candidates(c) & Bit(d))) step.proof.push_back(c);
+                        cover |= lines[static_cast<std::size_t>(i)].mask;
+                        bases.push_back(&lines[static_cast<std::size_t>(i)]);
                     }
-                    for (int j : DigitsOf(static_cast<Candidates>(cover))) {
-                        const Unit& line = *FindUnit(s, g, coverKind, j);
-                        step.targets.push_back(line);
-                        for (int c : line.cells) {
-                            bool inBase = false;
-                            for (const Unit& base : step.units) inBase = inBase || Contains(base, c);
-                            if (!inBase && s.digit(c) == 0 && (s.candidates(c) & Bit(d))) step.remove.push_back({c, d});
-                        }
-                    }
-                    if (step.remove.empty()) return false;
-                    std::sort(step.proof.begin(), step.proof.end());
-                    Normalise(step.remove);
+                    if (CountOf(static_cast<Candidates>(cover)) != n) return false;
+                    Step step = StepOf(kinds[n - 2]);
+                    step.digits = {d};
+                    if (!FillFish(s, step, bases, g, coverKind, cover, d, {})) return false;
                     found = std::move(step);
                     return true;
                 });

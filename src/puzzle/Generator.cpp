@@ -4,18 +4,79 @@
 // it has a solution with another digit there. A given kept stays needed: taking givens away
 // never removes solutions, so a second solution that appeared without it still appears once
 // more givens are gone.
+//
+// For a wanted level, a given is also kept when the path of the board without it, limited to
+// the level's techniques, no longer finishes. That path need only be followed until it places
+// the given's digit again: from there it goes on as the path of the board with the given did.
 #include "puzzle/Generator.h"
 
-#include <optional>
 #include <random>
 #include <stdexcept>
 #include <vector>
 
 #include "puzzle/Random.h"
 #include "puzzle/Solver.h"
+#include "puzzle/StepFinder.h"
 #include "puzzle/Units.h"
 
 namespace puzzle {
+
+namespace {
+
+// True when the path of the board, limited by the options, places a digit in the empty cell c.
+// The board it then stands on holds every digit of the board with c given, and no more
+// candidates, so when that board's path finishes so does this one's.
+// Nothing when stopped.
+std::optional<bool> PathReaches(const DoubleBoard& board, int c, const FindOptions& options, const std::function<bool()>& stop) {
+    LogicState s(board);
+    while (s.digit(c) == 0) {
+        if (stop && stop()) return std::nullopt;
+        std::optional<Step> step = FindStep(s, options);
+        if (!step) return false;
+        s.apply(*step);
+    }
+    return true;
+}
+
+// The problem of one seed, givens kept as the ceiling asks (none: only for uniqueness).
+// Nothing when stopped.
+std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std::optional<Technique> ceiling,
+                                  const std::function<bool()>& stop) {
+    DoubleBoard problem = GenerateSolution(pattern, diagonal, seed);
+    // A second stream, so that the order of removal does not depend on how many draws the
+    // full board took.
+    std::mt19937_64 rng(seed ^ 0x9E3779B97F4A7C15ULL);
+    std::vector<int> cells = CoveredCells(pattern);
+    Shuffle(cells.data(), static_cast<int>(cells.size()), rng);
+    FindOptions options;
+    options.unique = true;
+    if (ceiling) options.hardest = *ceiling;
+    for (int c : cells) {
+        if (stop && stop()) return std::nullopt;
+        auto uc = static_cast<std::size_t>(c);
+        uint8_t given = problem.digits[uc];
+        problem.digits[uc] = 0;
+        bool keep = SolvableWithout(problem, c, given);
+        if (!keep && ceiling) {
+            std::optional<bool> reaches = PathReaches(problem, c, options, stop);
+            if (!reaches) return std::nullopt;
+            keep = !*reaches;
+        }
+        if (keep) problem.digits[uc] = given;
+    }
+    return problem;
+}
+
+// Nothing when stopped.
+std::optional<GeneratedProblem> Rated(const DoubleBoard& problem, uint64_t seed, const std::function<bool()>& stop) {
+    FindOptions options;
+    options.unique = true;
+    StepPath path = RunPath(problem, options, 2000, stop);
+    if (path.stopped) return std::nullopt;
+    return GeneratedProblem{problem, seed, LevelOf(path.rating), path.rating.difficulty(), path.rating.finished};
+}
+
+}  // namespace
 
 DoubleBoard GenerateSolution(int pattern, bool diagonal, uint64_t seed) {
     std::mt19937_64 rng(seed);
@@ -27,20 +88,25 @@ DoubleBoard GenerateSolution(int pattern, bool diagonal, uint64_t seed) {
     return *full;
 }
 
-DoubleBoard GenerateProblem(int pattern, bool diagonal, uint64_t seed) {
-    DoubleBoard problem = GenerateSolution(pattern, diagonal, seed);
-    // A second stream, so that the order of removal does not depend on how many draws the
-    // full board took.
-    std::mt19937_64 rng(seed ^ 0x9E3779B97F4A7C15ULL);
-    std::vector<int> cells = CoveredCells(pattern);
-    Shuffle(cells.data(), static_cast<int>(cells.size()), rng);
-    for (int c : cells) {
-        auto uc = static_cast<std::size_t>(c);
-        uint8_t given = problem.digits[uc];
-        problem.digits[uc] = 0;
-        if (SolvableWithout(problem, c, given)) problem.digits[uc] = given;
+DoubleBoard GenerateProblem(int pattern, bool diagonal, uint64_t seed) { return *Reduce(pattern, diagonal, seed, std::nullopt, {}); }
+
+std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, const std::function<bool()>& stop) {
+    if (!request.level) {
+        std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, request.seed, std::nullopt, stop);
+        if (!problem) return std::nullopt;
+        return Rated(*problem, request.seed, stop);
     }
-    return problem;
+    // A guess is a path that needs forcing chains, and finishes with the plain ones.
+    const Technique ceiling = *request.level == Level::Guess ? Technique::UnitForcingChain : HardestOf(*request.level);
+    uint64_t seed = request.seed;
+    for (int tries = 0; tries < request.maxSeeds; ++tries, ++seed) {
+        std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, seed, ceiling, stop);
+        if (!problem) return std::nullopt;
+        std::optional<GeneratedProblem> rated = Rated(*problem, seed, stop);
+        if (!rated) return std::nullopt;
+        if (rated->level == *request.level) return rated;
+    }
+    return std::nullopt;
 }
 
 }  // namespace puzzle

@@ -18,23 +18,24 @@ std::optional<Step> LockedCandidates(const LogicState& s, bool pointing) {
         Candidates placed = PlacedIn(s, a);
         for (int d = 1; d <= 9; ++d) {
             if (placed & Bit(d)) continue;
-            std::bitset<kBoardCells + 1> places;
-            for (int c : a.cells)
-                if (s.digit(c) == 0 && (s.candidates(c) & Bit(d))) places.set(static_cast<std::size_t>(c));
-            if (places.count() < 2) continue;
-            Step step{pointing ? Technique::Pointing : Technique::Claiming, {}, {}, PlacesOf(s, a, d), {a}, {}, {d}, {}};
-            for (std::size_t bi = 0; bi < units.size(); ++bi) {
-                const auto& bCells = s.unitCells(bi);
-                if (bCells == s.unitCells(ai) || (places & ~bCells).any()) continue;
+            unsigned places = 0;
+            for (std::size_t i = 0; i < 9; ++i)
+                if (s.has(a.cells[i], d)) places |= 1u << i;
+            if (CountOf(static_cast<Candidates>(places)) < 2) continue;
+            Step step{pointing ? Technique::Pointing : Technique::Claiming, {}, {}, {}, {a}, {}, {d}, {}, {}, {}};
+            for (const UnitOverlap& o : s.overlaps(ai)) {
+                if (places & ~o.mask) continue;
+                const Unit& b = units[static_cast<std::size_t>(o.other)];
                 bool removes = false;
-                for (int c : units[bi].cells)
-                    if (!s.unitCells(ai).test(static_cast<std::size_t>(c)) && s.digit(c) == 0 && (s.candidates(c) & Bit(d))) {
+                for (int c : b.cells)
+                    if (!s.unitCells(ai).test(static_cast<std::size_t>(c)) && s.has(c, d)) {
                         step.remove.push_back({c, d});
                         removes = true;
                     }
-                if (removes) step.targets.push_back(units[bi]);
+                if (removes) step.targets.push_back(b);
             }
             if (step.remove.empty()) continue;
+            step.proof = PlacesOf(s, a, d);
             Normalise(step.remove);
             return step;
         }

@@ -2,6 +2,7 @@
 // one logical step: digits placed or candidates removed, with what proves it.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <vector>
@@ -18,15 +19,34 @@ struct CellDigit {
     bool operator==(const CellDigit&) const = default;
 };
 
+// One node of a chain: a digit in one cell, or in a group of cells of one unit (grouped
+// node), with the kind of link that leads to the next node.
+struct ChainNode {
+    std::vector<int> cells;  // board cells, one unless grouped
+    int digit = 0;
+    bool strongToNext = false;  // "=" (one of the two is true) or "-" (not both)
+    bool operator==(const ChainNode&) const = default;
+};
+
+// One branch of a forcing chain: what is assumed and the links that lead from it to the
+// conclusion (each link a digit placed in a cell).
+struct ForcingBranch {
+    CellDigit assumed;
+    std::vector<CellDigit> links;  // placements in the order they follow, ending at the conclusion
+    bool contradiction = false;    // the branch ends in a cell or unit left without a digit
+};
+
 struct Step {
     Technique technique = Technique::LastCell;
     std::vector<CellDigit> place;   // digits the step places
     std::vector<CellDigit> remove;  // candidates the step removes
-    std::vector<int> proof;         // board cells whose digits or candidates prove the step
+    std::vector<int> proof;         // board cells whose digits or candidates prove the step, in painting order
     std::vector<Unit> units;        // the units the reasoning runs through
     std::vector<Unit> targets;      // the units the removals are made in, where they differ
     std::vector<int> digits;        // the digits the step is about
     std::vector<uint16_t> proofCandidates;  // candidates of the proof cells (wings: pivot, pincers)
+    std::vector<ChainNode> chain;           // chains: the nodes in order
+    std::vector<ForcingBranch> branches;    // forcing chains: one per assumption
 };
 
 // Bit d (1..9) set when digit d may still go in a cell.
@@ -37,6 +57,30 @@ int CountOf(Candidates m);
 // Digits of a candidate set, in increasing order.
 std::vector<int> DigitsOf(Candidates m);
 
+using CellSet = std::bitset<kBoardCells + 1>;
+
+// Where a unit meets another unit in two or more cells (and is not the same cells): bit i
+// (0..8) of the mask is set when the unit's i-th cell lies in the other unit.
+struct UnitOverlap {
+    int other;      // index into the units
+    uint16_t mask;
+};
+
+// The fixed shape of one pattern under one rule: units, covered cells and who sees whom. Built
+// once per pattern and rule on first use and never changed, so threads may share it.
+struct Topology {
+    std::vector<Unit> units;
+    std::vector<int> cells;                // covered board cells, in board order
+    std::vector<CellSet> unitCells;        // per unit
+    std::vector<std::vector<int>> unitsOf;  // per board cell: indexes into units
+    std::vector<CellSet> peers;            // per board cell
+    std::vector<std::vector<int>> peerList;
+    std::vector<std::vector<UnitOverlap>> overlaps;  // per unit
+    // Index into units of (grid, kind, index), -1 when the unit does not exist.
+    std::array<int, 2 * 5 * 10> lookup{};
+};
+const Topology& TopologyOf(int pattern, bool diagonal);
+
 class LogicState {
 public:
     // Candidates follow from the digits: each empty cell keeps the digits none of its units holds.
@@ -45,15 +89,23 @@ public:
     const DoubleBoard& board() const { return board_; }
     int digit(int c) const { return board_.digits[static_cast<std::size_t>(c)]; }
     Candidates candidates(int c) const { return candidates_[static_cast<std::size_t>(c)]; }
-    const std::vector<Unit>& units() const { return units_; }
+    // True when cell c is empty and may still take digit d.
+    bool has(int c, int d) const { return (candidates_[static_cast<std::size_t>(c)] & Bit(d)) != 0; }
+    const std::vector<Unit>& units() const { return topology_->units; }
     // The cells of unit u (an index into units()) as a set of board cells.
-    const std::bitset<kBoardCells + 1>& unitCells(std::size_t u) const { return unitCells_[u]; }
+    const CellSet& unitCells(std::size_t u) const { return topology_->unitCells[u]; }
     // Indexes into units() of the units that hold board cell c.
-    const std::vector<int>& unitsOf(int c) const { return unitsOf_[static_cast<std::size_t>(c)]; }
+    const std::vector<int>& unitsOf(int c) const { return topology_->unitsOf[static_cast<std::size_t>(c)]; }
+    // The units that meet unit u in two or more cells, with where they meet it.
+    const std::vector<UnitOverlap>& overlaps(std::size_t u) const { return topology_->overlaps[u]; }
     // The board cells the two grids cover, in board order.
-    const std::vector<int>& cells() const { return cells_; }
+    const std::vector<int>& cells() const { return topology_->cells; }
     // True when two different cells share a unit of either grid.
-    bool sees(int a, int b) const { return peers_[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]; }
+    bool sees(int a, int b) const { return topology_->peers[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]; }
+    const CellSet& peers(int c) const { return topology_->peers[static_cast<std::size_t>(c)]; }
+    const std::vector<int>& peerList(int c) const { return topology_->peerList[static_cast<std::size_t>(c)]; }
+    // The unit of grid g (1, 2), kind and index, or nullptr when the board has none.
+    const Unit* unit(int g, UnitKind kind, int index) const;
     bool solved() const;
 
     void place(int c, int d);
@@ -61,13 +113,9 @@ public:
     void apply(const Step& step);
 
 private:
+    const Topology* topology_;
     DoubleBoard board_;
-    std::vector<Unit> units_;
-    std::vector<int> cells_;
-    std::vector<std::bitset<kBoardCells + 1>> unitCells_;
-    std::vector<std::vector<int>> unitsOf_;
-    std::vector<std::bitset<kBoardCells + 1>> peers_;
-    std::vector<Candidates> candidates_;
+    std::array<Candidates, kBoardCells + 1> candidates_{};
 };
 
 }  // namespace puzzle

@@ -30,7 +30,7 @@ std::optional<Step> LastCell(const LogicState& s) {
         Candidates missing = static_cast<Candidates>(kAllCandidates & ~PlacedIn(s, u));
         if (CountOf(missing) != 1 || !(s.candidates(empty) & missing)) continue;
         int d = DigitsOf(missing).front();
-        Step step{Technique::LastCell, {{empty, d}}, {}, {}, {u}, {}, {d}, {}};
+        Step step{Technique::LastCell, {{empty, d}}, {}, {}, {u}, {}, {d}, {}, {}, {}};
         for (int c : u.cells)
             if (c != empty) step.proof.push_back(c);
         return step;
@@ -42,7 +42,7 @@ std::optional<Step> NakedSingle(const LogicState& s) {
     for (int c : s.cells()) {
         if (s.digit(c) != 0 || CountOf(s.candidates(c)) != 1) continue;
         int d = DigitsOf(s.candidates(c)).front();
-        Step step{Technique::NakedSingle, {{c, d}}, {}, {}, {}, {}, {d}, {}};
+        Step step{Technique::NakedSingle, {{c, d}}, {}, {}, {}, {}, {d}, {}, {}, {}};
         for (int e = 1; e <= 9; ++e)
             if (e != d) AddUnique(step.proof, HolderOf(s, c, e));
         for (int u : s.unitsOf(c)) step.units.push_back(s.units()[static_cast<std::size_t>(u)]);
@@ -67,7 +67,7 @@ std::optional<Step> HiddenSingle(const LogicState& s) {
         for (int d = 1; d <= 9; ++d) {
             if ((placed & Bit(d)) || count[static_cast<std::size_t>(d)] != 1) continue;
             int cell = last[static_cast<std::size_t>(d)];
-            Step step{Technique::HiddenSingle, {{cell, d}}, {}, {}, {u}, {}, {d}, {}};
+            Step step{Technique::HiddenSingle, {{cell, d}}, {}, {}, {u}, {}, {d}, {}, {}, {}};
             // The digits d that keep the unit's other empty cells from taking it.
             for (int c : u.cells)
                 if (c != cell && s.digit(c) == 0) AddUnique(step.proof, HolderOf(s, c, d));

@@ -18,7 +18,7 @@ Candidates PlacedIn(const LogicState& s, const Unit& u) {
 std::vector<int> PlacesOf(const LogicState& s, const Unit& u, int d) {
     std::vector<int> places;
     for (int c : u.cells)
-        if (s.digit(c) == 0 && (s.candidates(c) & Bit(d))) places.push_back(c);
+        if (s.has(c, d)) places.push_back(c);
     return places;
 }
 
@@ -31,10 +31,36 @@ bool SameCells(const Unit& a, const Unit& b) {
     return x == y;
 }
 
+bool SeesAll(const LogicState& s, int c, const std::vector<int>& cells) {
+    for (int x : cells)
+        if (x == c || !s.sees(c, x)) return false;
+    return true;
+}
+
+std::vector<CellDigit> RemovalsSeeingAll(const LogicState& s, int d, const std::vector<int>& cells) {
+    std::vector<CellDigit> removals;
+    for (int c : s.cells())
+        if (s.has(c, d) && SeesAll(s, c, cells)) removals.push_back({c, d});
+    return removals;
+}
+
 void Normalise(std::vector<CellDigit>& removals) {
     std::sort(removals.begin(), removals.end(),
               [](const CellDigit& a, const CellDigit& b) { return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit; });
     removals.erase(std::unique(removals.begin(), removals.end()), removals.end());
+}
+
+std::vector<StrongLink> StrongLinksOf(const LogicState& s, int d) {
+    std::vector<StrongLink> links;
+    for (std::size_t u = 0; u < s.units().size(); ++u) {
+        int a = 0, b = 0, n = 0;
+        for (int c : s.units()[u].cells)
+            if (s.has(c, d)) (++n == 1 ? a : b) = c;
+        if (n != 2 || (PlacedIn(s, s.units()[u]) & Bit(d))) continue;
+        bool known = std::any_of(links.begin(), links.end(), [&](const StrongLink& l) { return l.a == a && l.b == b; });
+        if (!known) links.push_back({a, b, static_cast<int>(u)});
+    }
+    return links;
 }
 
 }  // namespace search
@@ -54,15 +80,41 @@ std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
         case Technique::HiddenQuad: return search::HiddenSubset(s, 4);
         case Technique::XWing: return search::Fish(s, 2);
         case Technique::Swordfish: return search::Fish(s, 3);
+        case Technique::Jellyfish: return search::Fish(s, 4);
+        case Technique::FinnedXWing: return search::FinnedFish(s, 2, false);
+        case Technique::SashimiXWing: return search::FinnedFish(s, 2, true);
+        case Technique::FinnedSwordfish: return search::FinnedFish(s, 3, false);
+        case Technique::SashimiSwordfish: return search::FinnedFish(s, 3, true);
+        case Technique::FinnedJellyfish: return search::FinnedFish(s, 4, false);
+        case Technique::SashimiJellyfish: return search::FinnedFish(s, 4, true);
+        case Technique::Skyscraper: return search::Skyscraper(s);
+        case Technique::TwoStringKite: return search::TwoStringKite(s);
+        case Technique::EmptyRectangle: return search::EmptyRectangle(s);
         case Technique::XYWing: return search::XYWing(s);
         case Technique::XYZWing: return search::XYZWing(s);
+        case Technique::WWing: return search::WWing(s);
+        case Technique::XChain: return search::XChain(s);
+        case Technique::XYChain: return search::XYChain(s);
+        case Technique::AlternatingChain: return search::AlternatingChain(s);
+        case Technique::UniqueRectangle1: return search::UniqueRectangle(s, 1);
+        case Technique::UniqueRectangle2: return search::UniqueRectangle(s, 2);
+        case Technique::UniqueRectangle3: return search::UniqueRectangle(s, 3);
+        case Technique::UniqueRectangle4: return search::UniqueRectangle(s, 4);
+        case Technique::BugPlusOne: return search::BugPlusOne(s);
+        case Technique::AlsXZ: return search::AlsXZ(s);
+        case Technique::AlsXYWing: return search::AlsXYWing(s);
+        case Technique::CellForcingChain: return search::CellForcingChain(s);
+        case Technique::UnitForcingChain: return search::UnitForcingChain(s);
     }
     return std::nullopt;
 }
 
-std::optional<Step> FindStep(const LogicState& s) {
-    for (const TechniqueName& t : kTechniqueNames)
+std::optional<Step> FindStep(const LogicState& s, const FindOptions& options) {
+    for (const TechniqueName& t : kTechniqueNames) {
+        if (t.technique > options.hardest) break;
+        if (NeedsUniqueness(t.technique) && !options.unique) continue;
         if (auto step = FindStepOf(s, t.technique)) return step;
+    }
     return std::nullopt;
 }
 

@@ -8,10 +8,18 @@
 
 namespace puzzle {
 
-// The first step of the simplest technique that applies, or nothing when none does.
-std::optional<Step> FindStep(const LogicState& state);
+struct FindOptions {
+    // The board has exactly one solution (the engine says so): uniqueness techniques may be used.
+    bool unique = false;
+    // No technique harder than this one is tried.
+    Technique hardest = Technique::UnitForcingChain;
+};
 
-// The first step of technique t alone, or nothing.
+// The first step of the simplest technique that applies, or nothing when none does.
+std::optional<Step> FindStep(const LogicState& state, const FindOptions& options = {});
+
+// The first step of technique t alone, or nothing. Uniqueness techniques are tried as asked:
+// the caller knows that the board has one solution.
 std::optional<Step> FindStepOf(const LogicState& state, Technique t);
 
 }  // namespace puzzle

@@ -1,16 +1,24 @@
 #include "puzzle/StepPath.h"
 
-#include <algorithm>
-
-#include "puzzle/StepFinder.h"
+#include "puzzle/Solver.h"
 
 namespace puzzle {
 
 StepPath RunPath(const DoubleBoard& board, int maxSteps) {
+    FindOptions options;
+    options.unique = CountSolutions(board, 2) == 1;
+    return RunPath(board, options, maxSteps);
+}
+
+StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps, const std::function<bool()>& stop) {
     StepPath path;
     LogicState state(board);
     while (!state.solved() && static_cast<int>(path.steps.size()) < maxSteps) {
-        std::optional<Step> step = FindStep(state);
+        if (stop && stop()) {
+            path.stopped = true;
+            break;
+        }
+        std::optional<Step> step = FindStep(state, options);
         if (!step) break;
         state.apply(*step);
         if (!path.rating.hardest || *path.rating.hardest < step->technique) path.rating.hardest = step->technique;

@@ -1,5 +1,6 @@
-// A step in words: one or two Japanese sentences that name the grid, the unit and the cells
-// by grid, row and column.
+// A step in words: at most three Japanese sentences that name the grid, the unit and the cells
+// by grid, row and column; a chain as its list of links, a forcing chain with one line per
+// branch.
 #pragma once
 
 #include <string>

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "puzzle/Difficulty.h"
 #include "puzzle/StepText.h"
 
 namespace puzzle {
@@ -29,8 +30,16 @@ std::string Entries(const std::vector<CellDigit>& list, int pattern, int grid) {
 }
 
 std::string RatingText(const Rating& r) {
-    std::string hardest = r.hardest ? std::string(JapaneseName(*r.hardest)) + " (" + std::string(EnglishName(*r.hardest)) + ")" : "なし";
-    return "難易度: " + hardest + "、" + (r.finished ? "推測なしで解けました" : "推測なしでは解けません");
+    std::string hardest = r.hardest ? DifficultyText(r.difficulty()) + " " + std::string(LevelName(LevelOf(r))) + "（いちばん難しい手筋: " +
+                                          std::string(JapaneseName(*r.hardest)) + " (" + std::string(EnglishName(*r.hardest)) + ")）"
+                                    : "なし";
+    return "難易度: " + hardest + "、" + (r.finished ? "最後まで解けました" : "手筋では最後まで解けません");
+}
+
+// A step's text on one line: the lines of a forcing chain's branches joined by blanks.
+std::string OneLine(std::string text) {
+    for (std::size_t i = text.find('\n'); i != std::string::npos; i = text.find('\n', i)) text.replace(i, 1, " ");
+    return text;
 }
 
 }  // namespace
@@ -62,7 +71,8 @@ std::vector<std::string> StepsTextLines(const StepPath& path, int pattern) {
     int n = 0;
     for (const Step& step : path.steps)
         lines.push_back(std::to_string(++n) + ". " + std::string(JapaneseName(step.technique)) + " (" +
-                        std::string(EnglishName(step.technique)) + ") " + Decided(step, pattern) + ": " + StepText(step, pattern));
+                        std::string(EnglishName(step.technique)) + ") " + DifficultyText(Difficulty(step.technique)) + " " +
+                        Decided(step, pattern) + ": " + OneLine(StepText(step, pattern)));
     lines.push_back(RatingText(path.rating));
     return lines;
 }
@@ -73,14 +83,16 @@ std::string StepsJsonFields(const StepPath& path, int pattern) {
     for (const Step& step : path.steps) {
         if (!first) s += ",";
         first = false;
-        s += "{\"technique\":" + JsonString(std::string(EnglishName(step.technique))) + ",\"text\":" +
-             JsonString(StepText(step, pattern));
+        s += "{\"technique\":" + JsonString(std::string(EnglishName(step.technique))) +
+             ",\"difficulty\":" + DifficultyText(Difficulty(step.technique)) + ",\"text\":" + JsonString(StepText(step, pattern));
         if (!step.place.empty()) s += ",\"place\":" + Entries(step.place, pattern, StepGrid(step));
         if (!step.remove.empty()) s += ",\"remove\":" + Entries(step.remove, pattern, StepGrid(step));
         s += "}";
     }
     s += "],\"rating\":{\"hardest\":";
     s += path.rating.hardest ? JsonString(std::string(EnglishName(*path.rating.hardest))) : "null";
+    if (path.rating.hardest) s += ",\"difficulty\":" + DifficultyText(path.rating.difficulty());
+    s += ",\"level\":" + JsonString(std::string(LevelName(LevelOf(path.rating))));
     s += std::string(",\"finished\":") + (path.rating.finished ? "true" : "false") + "}";
     return s;
 }

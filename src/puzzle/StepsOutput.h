@@ -9,13 +9,14 @@
 
 namespace puzzle {
 
-// "1. ヒドゥンシングル (Hidden Single) グリッド1の3行5列に7: <sentence>", one line per step,
+// "1. ヒドゥンシングル (Hidden Single) 2.0 グリッド1の3行5列に7: <sentence>", one line per step,
 // then the rating line.
 std::vector<std::string> StepsTextLines(const StepPath& path, int pattern);
 
 // The two fields "steps":[...],"rating":{...} without surrounding braces, to be written into
-// a problem's JSON object. Each step is {"technique":..,"text":..,"place" or "remove":[..]}
-// with entries {"grid":1|2,"row":1..9,"col":1..9,"digit":1..9}.
+// a problem's JSON object. Each step is {"technique":..,"difficulty":2.0,"text":..,"place" or
+// "remove":[..]} with entries {"grid":1|2,"row":1..9,"col":1..9,"digit":1..9}; the rating is
+// {"hardest":..,"difficulty":4.2,"level":"fish","finished":true} ("difficulty" only with a step).
 std::string StepsJsonFields(const StepPath& path, int pattern);
 
 // A JSON string literal for UTF-8 text.

@@ -30,7 +30,7 @@ std::optional<Step> NakedSubset(const LogicState& s, int n) {
                 mask |= s.candidates(cells.back());
             }
             if (CountOf(mask) != n) return false;
-            Step step{NakedOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}};
+            Step step{NakedOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}, {}, {}};
             // Every unit that holds all n cells loses the n digits elsewhere.
             for (const Unit& v : units) {
                 bool holdsAll = true;
@@ -57,33 +57,43 @@ std::optional<Step> NakedSubset(const LogicState& s, int n) {
 }
 
 std::optional<Step> HiddenSubset(const LogicState& s, int n) {
+    std::vector<int> digits;
+    std::vector<unsigned> places;  // per digit: bit i when the unit's i-th cell may take it
     for (const Unit& u : s.units()) {
         Candidates placed = PlacedIn(s, u);
-        std::vector<int> digits;
-        std::vector<std::vector<int>> places;
+        digits.clear();
+        places.clear();
         for (int d = 1; d <= 9; ++d) {
             if (placed & Bit(d)) continue;
-            std::vector<int> p = PlacesOf(s, u, d);
-            if (p.size() >= 2 && static_cast<int>(p.size()) <= n) {
+            unsigned mask = 0;
+            for (std::size_t i = 0; i < 9; ++i)
+                if (s.has(u.cells[i], d)) mask |= 1u << i;
+            int count = CountOf(static_cast<Candidates>(mask));
+            if (count >= 2 && count <= n) {
                 digits.push_back(d);
-                places.push_back(std::move(p));
+                places.push_back(mask);
             }
         }
         std::optional<Step> found;
         Combinations(static_cast<int>(digits.size()), n, [&](const std::vector<int>& idx) {
-            std::vector<int> cells;
+            unsigned cellMask = 0;
             Candidates mask = 0;
             for (int i : idx) {
                 mask |= Bit(digits[static_cast<std::size_t>(i)]);
-                for (int c : places[static_cast<std::size_t>(i)])
-                    if (std::find(cells.begin(), cells.end(), c) == cells.end()) cells.push_back(c);
+                cellMask |= places[static_cast<std::size_t>(i)];
             }
-            if (static_cast<int>(cells.size()) != n) return false;
+            if (CountOf(static_cast<Candidates>(cellMask)) != n) return false;
+            bool removes = false;
+            for (std::size_t i = 0; i < 9; ++i)
+                if ((cellMask & (1u << i)) && (s.candidates(u.cells[i]) & ~mask)) removes = true;
+            if (!removes) return false;
+            std::vector<int> cells;
+            for (std::size_t i = 0; i < 9; ++i)
+                if (cellMask & (1u << i)) cells.push_back(u.cells[i]);
             std::sort(cells.begin(), cells.end());
-            Step step{HiddenOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}};
+            Step step{HiddenOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}, {}, {}};
             for (int c : cells)
                 for (int d : DigitsOf(static_cast<Candidates>(s.candidates(c) & ~mask))) step.remove.push_back({c, d});
-            if (step.remove.empty()) return false;
             Normalise(step.remove);
             found = std::move(step);
             return true;

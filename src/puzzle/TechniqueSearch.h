@@ -15,9 +15,33 @@ std::optional<Step> HiddenSingle(const LogicState& s);
 std::optional<Step> LockedCandidates(const LogicState& s, bool pointing);
 std::optional<Step> NakedSubset(const LogicState& s, int size);
 std::optional<Step> HiddenSubset(const LogicState& s, int size);
-std::optional<Step> Fish(const LogicState& s, int size);
+// Basic fish of n lines (2 X-wing, 3 swordfish, 4 jellyfish).
+std::optional<Step> Fish(const LogicState& s, int n);
+// Finned fish of n lines; sashimi when a base line keeps fewer than two places in the covers.
+std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi);
+std::optional<Step> Skyscraper(const LogicState& s);
+std::optional<Step> TwoStringKite(const LogicState& s);
+std::optional<Step> EmptyRectangle(const LogicState& s);
 std::optional<Step> XYWing(const LogicState& s);
 std::optional<Step> XYZWing(const LogicState& s);
+std::optional<Step> WWing(const LogicState& s);
+std::optional<Step> XChain(const LogicState& s);
+std::optional<Step> XYChain(const LogicState& s);
+std::optional<Step> AlternatingChain(const LogicState& s);
+// Unique rectangle of type 1..4.
+std::optional<Step> UniqueRectangle(const LogicState& s, int type);
+std::optional<Step> BugPlusOne(const LogicState& s);
+std::optional<Step> AlsXZ(const LogicState& s);
+std::optional<Step> AlsXYWing(const LogicState& s);
+std::optional<Step> CellForcingChain(const LogicState& s);
+std::optional<Step> UnitForcingChain(const LogicState& s);
+
+// A step of technique t with nothing decided yet.
+inline Step StepOf(Technique t) {
+    Step step;
+    step.technique = t;
+    return step;
+}
 
 // Digits placed in a unit.
 Candidates PlacedIn(const LogicState& s, const Unit& u);
@@ -25,8 +49,22 @@ Candidates PlacedIn(const LogicState& s, const Unit& u);
 std::vector<int> PlacesOf(const LogicState& s, const Unit& u, int d);
 bool Contains(const Unit& u, int c);
 bool SameCells(const Unit& a, const Unit& b);
+// True when cell c sees every one of the cells (and is none of them).
+bool SeesAll(const LogicState& s, int c, const std::vector<int>& cells);
+// Removals of digit d from every cell that may take it and sees all the given cells.
+std::vector<CellDigit> RemovalsSeeingAll(const LogicState& s, int d, const std::vector<int>& cells);
 // Sorts the removals and drops repeats.
 void Normalise(std::vector<CellDigit>& removals);
+
+// A conjugate pair: the only two places of a digit in a unit.
+struct StrongLink {
+    int a, b;
+    int unit;  // index into s.units()
+};
+// Every conjugate pair of digit d, each pair of cells once (a shared box or a line two grids
+// share is one unit for this).
+std::vector<StrongLink> StrongLinksOf(const LogicState& s, int d);
+
 // Calls f with every combination of k indexes out of 0..n-1, in lexicographic order, until f
 // returns true; returns whether it did.
 template <class F>

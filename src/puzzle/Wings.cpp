@@ -1,5 +1,9 @@
 // XY-wing and XYZ-wing: a pivot cell and two pincers it sees. Whatever the pivot takes, one
 // pincer takes z, so z leaves every cell that sees both pincers (and the pivot, for XYZ).
+// W-wing: two cells with the same two candidates x and y, joined by a conjugate pair of x whose
+// ends see one cell each: one of the two cells takes y, so y leaves every cell seeing both.
+#include <array>
+
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
@@ -26,7 +30,7 @@ std::optional<Step> Wing(const LogicState& s, bool xyz) {
                 if (CountOf(zm) != 1) continue;
                 if (xyz ? !(zm & pm) : ((zm & pm) || CountOf(static_cast<Candidates>(am | bm | pm)) != 3)) continue;
                 int z = DigitsOf(zm).front();
-                Step step{xyz ? Technique::XYZWing : Technique::XYWing, {}, {}, {pivot, a, b}, {}, {}, DigitsOf(pm), {}};
+                Step step{xyz ? Technique::XYZWing : Technique::XYWing, {}, {}, {pivot, a, b}, {}, {}, DigitsOf(pm), {}, {}, {}};
                 if (!xyz) step.digits.push_back(z);
                 step.proofCandidates = {pm, am, bm};
                 for (int c : s.cells()) {
@@ -43,6 +47,39 @@ std::optional<Step> Wing(const LogicState& s, bool xyz) {
 }  // namespace
 
 std::optional<Step> XYWing(const LogicState& s) { return Wing(s, false); }
+
+std::optional<Step> WWing(const LogicState& s) {
+    std::vector<int> pairs;
+    for (int c : s.cells())
+        if (CountOf(s.candidates(c)) == 2) pairs.push_back(c);
+    std::array<std::vector<StrongLink>, 10> links;
+    for (int d = 1; d <= 9; ++d) links[static_cast<std::size_t>(d)] = StrongLinksOf(s, d);
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        for (std::size_t j = i + 1; j < pairs.size(); ++j) {
+            int a = pairs[i], b = pairs[j];
+            if (s.candidates(a) != s.candidates(b) || s.sees(a, b)) continue;
+            std::vector<int> xy = DigitsOf(s.candidates(a));
+            for (int k = 0; k < 2; ++k) {
+                int x = xy[static_cast<std::size_t>(k)], y = xy[static_cast<std::size_t>(1 - k)];
+                for (const StrongLink& link : links[static_cast<std::size_t>(x)])
+                    for (int flip = 0; flip < 2; ++flip) {
+                        int p = flip ? link.b : link.a, q = flip ? link.a : link.b;
+                        if (p == a || p == b || q == a || q == b || !s.sees(p, a) || !s.sees(q, b)) continue;
+                        Step step = StepOf(Technique::WWing);
+                        step.remove = RemovalsSeeingAll(s, y, {a, b});
+                        if (step.remove.empty()) continue;
+                        step.digits = {x, y};
+                        step.proof = {a, p, q, b};
+                        step.proofCandidates = {s.candidates(a), s.candidates(b)};
+                        step.units = {s.units()[static_cast<std::size_t>(link.unit)]};
+                        step.chain = {{{a}, y, true}, {{a}, x, false}, {{p}, x, true}, {{q}, x, false}, {{b}, x, true}, {{b}, y, false}};
+                        Normalise(step.remove);
+                        return step;
+                    }
+            }
+        }
+    return std::nullopt;
+}
 std::optional<Step> XYZWing(const LogicState& s) { return Wing(s, true); }
 
 }  // namespace puzzle::search

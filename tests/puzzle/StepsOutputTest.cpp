@@ -30,19 +30,19 @@ TEST_F(Output, JsonFieldsNameEachStepAndTheRating) {
     std::string json = StepsJsonFields(path, 12);
     // Grid 1's row 7 comes first in unit order; the shared cell is named through grid 1 there.
     std::string expected =
-        "\"steps\":[{\"technique\":\"Last Cell\",\"text\":\"グリッド1の7行目で空いているのはグリッド1の7行7列だけです。残る" +
+        "\"steps\":[{\"technique\":\"Last Cell\",\"difficulty\":1.0,\"text\":\"グリッド1の7行目で空いているのはグリッド1の7行7列だけです。残る" +
         std::to_string(d1) + "がそこに入ります。\",\"place\":[{\"grid\":1,\"row\":7,\"col\":7,\"digit\":" + std::to_string(d1) +
-        "}]},{\"technique\":\"Last Cell\",\"text\":\"グリッド2の9行目で空いているのはグリッド2の9行9列だけです。残る" +
+        "}]},{\"technique\":\"Last Cell\",\"difficulty\":1.0,\"text\":\"グリッド2の9行目で空いているのはグリッド2の9行9列だけです。残る" +
         std::to_string(d2) + "がそこに入ります。\",\"place\":[{\"grid\":2,\"row\":9,\"col\":9,\"digit\":" + std::to_string(d2) +
-        "}]}],\"rating\":{\"hardest\":\"Last Cell\",\"finished\":true}";
+        "}]}],\"rating\":{\"hardest\":\"Last Cell\",\"difficulty\":1.0,\"level\":\"singles\",\"finished\":true}";
     EXPECT_EQ(json, expected);
 }
 
 TEST_F(Output, TextLinesEndWithTheRating) {
     std::vector<std::string> lines = StepsTextLines(RunPath(board), 12);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0].rfind("1. 最後の空きマス (Last Cell) グリッド1の7行7列に", 0), 0u) << lines[0];
-    EXPECT_EQ(lines[2], "難易度: 最後の空きマス (Last Cell)、推測なしで解けました");
+    EXPECT_EQ(lines[0].rfind("1. 最後の空きマス (Last Cell) 1.0 グリッド1の7行7列に", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[2], "難易度: 1.0 singles（いちばん難しい手筋: 最後の空きマス (Last Cell)）、最後まで解けました");
 }
 
 TEST(StepsOutput, RemovalsAndAStuckPath) {
@@ -50,8 +50,8 @@ TEST(StepsOutput, RemovalsAndAStuckPath) {
     DoubleBoard b;
     b.digits[1] = 1;
     StepPath path = RunPath(b);
-    EXPECT_EQ(StepsJsonFields(path, 12), "\"steps\":[],\"rating\":{\"hardest\":null,\"finished\":false}");
-    EXPECT_EQ(StepsTextLines(path, 12), std::vector<std::string>{"難易度: なし、推測なしでは解けません"});
+    EXPECT_EQ(StepsJsonFields(path, 12), "\"steps\":[],\"rating\":{\"hardest\":null,\"level\":\"guess\",\"finished\":false}");
+    EXPECT_EQ(StepsTextLines(path, 12), std::vector<std::string>{"難易度: なし、手筋では最後まで解けません"});
 
     // A removal step writes "remove" entries.
     DoubleBoard p;

@@ -56,7 +56,7 @@ Step First(const LogicState& s) {
     return step.value_or(Step{});
 }
 
-std::set<int> CellSet(const std::vector<int>& cells) { return {cells.begin(), cells.end()}; }
+std::set<int> SetOf(const std::vector<int>& cells) { return {cells.begin(), cells.end()}; }
 
 }  // namespace
 
@@ -74,7 +74,7 @@ TEST(Techniques, NakedSingleProvedByTheDigitsItSees) {
     Step step = First(s);
     EXPECT_EQ(step.technique, Technique::NakedSingle);
     EXPECT_EQ(step.place, (std::vector<CellDigit>{{Cell(1, 1, 1), 9}}));
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 1, 4), Cell(1, 1, 5), Cell(1, 1, 7), Cell(1, 4, 1), Cell(1, 5, 1),
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 1, 4), Cell(1, 1, 5), Cell(1, 1, 7), Cell(1, 4, 1), Cell(1, 5, 1),
                                                   Cell(1, 7, 1), Cell(1, 2, 2), Cell(1, 3, 3)}));
 }
 
@@ -85,7 +85,7 @@ TEST(Techniques, HiddenSingleInARow) {
     EXPECT_EQ(step.place, (std::vector<CellDigit>{{Cell(1, 1, 1), 5}}));
     ASSERT_EQ(step.units.size(), 1u);
     EXPECT_EQ(step.units[0].kind, UnitKind::Row);
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 2, 4), Cell(1, 3, 7), Cell(1, 4, 2), Cell(1, 7, 3)}));
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 2, 4), Cell(1, 3, 7), Cell(1, 4, 2), Cell(1, 7, 3)}));
     EXPECT_EQ(StepText(step, kPattern), "グリッド1の1行目では、5が入るのはグリッド1の1行1列だけです。そこに5が入ります。");
 }
 
@@ -97,8 +97,8 @@ TEST(Techniques, HiddenSingleProvedThroughTheOtherGrid) {
     EXPECT_EQ(step.technique, Technique::HiddenSingle);
     EXPECT_EQ(step.place, (std::vector<CellDigit>{{Cell(2, 1, 3), 5}}));
     EXPECT_EQ(Cell(2, 1, 3), Cell(1, 7, 9));
-    EXPECT_TRUE(CellSet(step.proof).count(Cell(2, 2, 4)));
-    EXPECT_TRUE(CellSet(step.proof).count(Cell(2, 3, 7)));
+    EXPECT_TRUE(SetOf(step.proof).count(Cell(2, 2, 4)));
+    EXPECT_TRUE(SetOf(step.proof).count(Cell(2, 3, 7)));
 }
 
 TEST(Techniques, PointingFromTheSharedBoxAlongARowOfTheOtherGrid) {
@@ -116,7 +116,7 @@ TEST(Techniques, PointingFromTheSharedBoxAlongARowOfTheOtherGrid) {
     std::vector<CellDigit> expected;
     for (int c = 4; c <= 9; ++c) expected.push_back({Cell(2, 1, c), 5});
     EXPECT_EQ(step.remove, Sorted(expected));
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 7, 7), Cell(1, 7, 8), Cell(1, 7, 9)}));
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 7, 7), Cell(1, 7, 8), Cell(1, 7, 9)}));
 }
 
 TEST(Techniques, ClaimingFromARowOfGrid2IntoTheSharedBox) {
@@ -239,7 +239,7 @@ TEST(Techniques, XWingOnTwoRows) {
     for (int r : {1, 3, 4, 5, 7, 8, 9})
         for (int c : {3, 7}) expected.push_back({Cell(1, r, c), 5});
     EXPECT_EQ(step.remove, Sorted(expected));
-    EXPECT_EQ(CellSet(step.proof), (std::set<int>{Cell(1, 2, 3), Cell(1, 2, 7), Cell(1, 6, 3), Cell(1, 6, 7)}));
+    EXPECT_EQ(SetOf(step.proof), (std::set<int>{Cell(1, 2, 3), Cell(1, 2, 7), Cell(1, 6, 3), Cell(1, 6, 7)}));
     EXPECT_EQ(StepText(step, kPattern),
               "5が入るのは、グリッド1の2行目とグリッド1の6行目のどれでもグリッド1の3列目とグリッド1の7列目の上だけです。"
               "そのためグリッド1の3列目とグリッド1の7列目の他のマス（グリッド1の1行3列、1行7列、3行3列、3行7列、4行3列、"
@@ -257,6 +257,111 @@ TEST(Techniques, SwordfishOnThreeRows) {
     for (int r : {1, 3, 4, 6, 7, 9})
         for (int c : {1, 4, 7}) expected.push_back({Cell(1, r, c), 5});
     EXPECT_EQ(step.remove, Sorted(expected));
+}
+
+TEST(Techniques, JellyfishOnFourRows) {
+    // 5 in rows 2, 4, 6 and 8 only in three each of columns 1, 4, 7 and 8: no two or three of
+    // the rows hold a smaller fish, and every box keeps places on two rows.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {1, 4, 7});
+    RowOnlyIn(s, 4, 5, {1, 4, 8});
+    RowOnlyIn(s, 6, 5, {1, 7, 8});
+    RowOnlyIn(s, 8, 5, {4, 7, 8});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::Jellyfish);
+    std::vector<CellDigit> expected;
+    for (int r : {1, 3, 5, 7, 9})
+        for (int c : {1, 4, 7, 8}) expected.push_back({Cell(1, r, c), 5});
+    EXPECT_EQ(step.remove, Sorted(expected));
+    EXPECT_EQ(step.units.size(), 4u);
+}
+
+TEST(Techniques, FinnedXWingWithItsFinInTheSharedBox) {
+    // 5 in row 2 only in columns 3 and 7; in row 8 in columns 3, 7 and 8, where 8 is a fin in
+    // box 9, the box grid 1 shares with grid 2. Either the fin holds 5 or the X-wing does: the
+    // cells of column 7 in box 9 outside the two rows lose 5, and they are grid 2's cells too.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {3, 7});
+    RowOnlyIn(s, 8, 5, {3, 7, 8});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::FinnedXWing);
+    EXPECT_EQ(step.remove, Removals(5, {{7, 7}, {9, 7}}));
+    EXPECT_EQ(step.remove.front().cell, Cell(2, 1, 1));
+    EXPECT_EQ(step.proof.back(), Cell(1, 8, 8));  // the fin is painted last
+    EXPECT_NE(StepText(step, kPattern).find("ひれ（グリッド1の8行8列）"), std::string::npos) << StepText(step, kPattern);
+}
+
+TEST(Techniques, SashimiXWing) {
+    // Row 8 keeps 5 only in columns 3 and 8: without the fin it would have one place in the
+    // covers 3 and 7.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {3, 7});
+    RowOnlyIn(s, 5, 5, {3, 8});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::SashimiXWing);
+    ASSERT_FALSE(step.remove.empty());
+    // Whichever fin it takes, the removals lie in the fin's box, on a cover, outside the bases.
+    for (const CellDigit& r : step.remove) {
+        EXPECT_EQ(r.digit, 5);
+        EXPECT_NE(BoardRow(r.cell), 2);
+        EXPECT_NE(BoardRow(r.cell), 5);
+    }
+}
+
+TEST(Techniques, SashimiJellyfish) {
+    // 5 in rows 2, 4, 6 and 8 lies in columns 1, 4, 6 and 8, except in row 4: there only column
+    // 4 is a cover, and column 3 is a fin in box 4. Row 4 alone would break the jellyfish, so it
+    // is sashimi: the cell of box 4 on a cover outside the bases, row 5 column 1, loses 5.
+    LogicState s(DoubleBoard{});
+    RowOnlyIn(s, 2, 5, {1, 6, 8});
+    RowOnlyIn(s, 4, 5, {3, 4});
+    RowOnlyIn(s, 6, 5, {4, 8});
+    RowOnlyIn(s, 8, 5, {1, 4, 6});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::SashimiJellyfish);
+    EXPECT_EQ(step.remove, Removals(5, {{5, 1}}));
+    EXPECT_EQ(step.proof.back(), Cell(1, 4, 3));
+}
+
+TEST(Techniques, UniqueRectangleType2) {
+    // Rows 1 and 2, columns 1 and 4 of grid 1 (boxes 1 and 2): the first row's two cells hold
+    // only 1 and 2, the second row's also 3. Without a 3 in one of them the four cells would
+    // swap 1 and 2, so one of them is 3 and the rest of row 2 loses it. Row 1 has no other 1 or
+    // 2, so the pair there removes nothing first.
+    LogicState s(DoubleBoard{});
+    Keep(s, 1, 1, {1, 2});
+    Keep(s, 1, 4, {1, 2});
+    Keep(s, 2, 1, {1, 2, 3});
+    Keep(s, 2, 4, {1, 2, 3});
+    for (int d : {1, 2}) RowOnlyIn(s, 1, d, {1, 4});
+    FindOptions unique;
+    unique.unique = true;
+    std::optional<Step> step = FindStep(s, unique);
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->technique, Technique::UniqueRectangle2);
+    EXPECT_EQ(step->remove, Removals(3, {{2, 2}, {2, 3}, {2, 5}, {2, 6}, {2, 7}, {2, 8}, {2, 9}}));
+    // Without the promise of one solution the rectangle says nothing.
+    std::optional<Step> plain = FindStep(s);
+    EXPECT_TRUE(!plain || plain->technique != Technique::UniqueRectangle2);
+}
+
+TEST(Techniques, XYChainOfFourCells) {
+    // 1|2 - 2|3 - 3|4 - 4|1 around rows 1 and 6: one end takes 1, so the cells seeing both
+    // ends lose it.
+    LogicState s(DoubleBoard{});
+    Keep(s, 1, 1, {1, 2});
+    Keep(s, 1, 5, {2, 3});
+    Keep(s, 6, 5, {3, 4});
+    Keep(s, 6, 2, {4, 1});
+    Step step = First(s);
+    EXPECT_EQ(step.technique, Technique::XYChain);
+    EXPECT_EQ(step.remove, Removals(1, {{1, 2}, {2, 2}, {3, 2}, {4, 1}, {5, 1}, {6, 1}}));
+    ASSERT_EQ(step.chain.size(), 8u);
+    EXPECT_EQ(step.proof, (std::vector<int>{Cell(1, 1, 1), Cell(1, 1, 5), Cell(1, 6, 5), Cell(1, 6, 2)}));
+    EXPECT_EQ(StepText(step, kPattern),
+              "次の連鎖が成り立ちます（＝は少なくとも一方が正しい、－は両方は正しくない）: グリッド1の1行1列(1)＝1行1列(2)－1行5列(2)＝"
+              "1行5列(3)－6行5列(3)＝6行5列(4)－6行2列(4)＝6行2列(1)。両端のどちらかに1が入るので、両端の両方と同じ行・列・ブロックにあるマス"
+              "（グリッド1の1行2列、2行2列、3行2列、4行1列、5行1列、6行1列）には1が入りません。");
 }
 
 TEST(Techniques, XYWing) {

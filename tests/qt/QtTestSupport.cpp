@@ -1,6 +1,9 @@
 #include "QtTestSupport.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "ui/qt/Convert.h"
@@ -19,6 +22,21 @@ public:
 const auto* const environment = ::testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 
 }  // namespace
+
+QPixmap WithMessageBox(const QPixmap& window, const std::string& message) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("MozelDouble"), QString::fromStdString(message), QMessageBox::Ok);
+    box.setFont(ui::qt::UiFont(9));
+    box.show();
+    QApplication::processEvents();
+    QPixmap dialog = box.grab();
+    box.hide();
+    QPixmap both(window.width() + dialog.width() + 16, std::max(window.height(), dialog.height()));
+    both.fill(Qt::darkGray);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, window);
+    painter.drawPixmap(window.width() + 16, 40, dialog);
+    return both;
+}
 
 void EnsureApplication() {
     if (app) return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -90,6 +91,9 @@ struct TestWindow {
     // The client area as painted now (flushed first).
     QImage client() const;
 };
+
+// A window's picture with an information message box beside it, as the user sees a message.
+QPixmap WithMessageBox(const QPixmap& window, const std::string& message);
 
 // A colour from the model's 0x00BBGGRR.
 QColor Bgr(ui::Color color);

@@ -5,7 +5,7 @@
 
 #include "app/solve/CollectionIO.h"
 #include "app/solve/FileWrite.h"
-#include "app/solve/Difficulty.h"
+#include "puzzle/Difficulty.h"
 #include "collection/CollectionFile.h"
 #include "collection/CollectionTestSupport.h"
 #include "puzzle/Generator.h"
@@ -14,6 +14,8 @@
 #include "GridText.h"
 
 using namespace solve;
+using puzzle::Level;
+using puzzle::LevelOf;
 using collection_test::Record;
 using collection_test::TempFolder;
 using Kind = puzzle::ProblemLine::Kind;

@@ -148,14 +148,14 @@ TEST(Answer, StepsFollowTheAnswerInPlainTextAndComeBeforeMicrosInJson) {
     std::size_t first = plain.find('\n');
     ASSERT_NE(first, std::string::npos);
     EXPECT_EQ(plain.substr(0, first), "2 unique " + GridText(a.result.solution, 1) + " " + GridText(a.result.solution, 2));
-    EXPECT_TRUE(plain.substr(first).starts_with("\n  1. 最後の空きマス (Last Cell) グリッド1の1行1列に5: ")) << plain;
-    EXPECT_TRUE(plain.ends_with("\n  難易度: 最後の空きマス (Last Cell)、推測なしで解けました")) << plain;
+    EXPECT_TRUE(plain.substr(first).starts_with("\n  1. 最後の空きマス (Last Cell) 1.0 グリッド1の1行1列に5: ")) << plain;
+    EXPECT_TRUE(plain.ends_with("\n  難易度: 1.0 singles（いちばん難しい手筋: 最後の空きマス (Last Cell)）、最後まで解けました")) << plain;
     EXPECT_EQ(std::count(plain.begin(), plain.end(), '\n'), 2);
 
     std::string json = JsonLine(a);
-    EXPECT_NE(json.find("\"],\"steps\":[{\"technique\":\"Last Cell\",\"text\":\""), std::string::npos) << json;
+    EXPECT_NE(json.find("\"],\"steps\":[{\"technique\":\"Last Cell\",\"difficulty\":1.0,\"text\":\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"place\":[{\"grid\":1,\"row\":1,\"col\":1,\"digit\":5}]}]"), std::string::npos) << json;
-    EXPECT_TRUE(json.ends_with(",\"rating\":{\"hardest\":\"Last Cell\",\"finished\":true},\"micros\":0}")) << json;
+    EXPECT_TRUE(json.ends_with(",\"rating\":{\"hardest\":\"Last Cell\",\"difficulty\":1.0,\"level\":\"singles\",\"finished\":true},\"micros\":0}")) << json;
 }
 
 TEST(ProblemLine, ALongPatternFieldIsRefusedWithoutReadingIt) {

@@ -15,10 +15,10 @@
 
 #include "app/solve/Answer.h"
 #include "app/solve/CollectionIO.h"
-#include "app/solve/Difficulty.h"
 #include "app/solve/FileWrite.h"
 #include "app/solve/InputFile.h"
 #include "app/solve/LineInput.h"
+#include "puzzle/Difficulty.h"
 #include "puzzle/ProblemLine.h"
 #include "collection/MondaiRec.h"
 #include "puzzle/Generator.h"
@@ -42,8 +42,8 @@ constexpr const char* kUsage =
     "      --json  答えを1行に1つの JSON で書きます\n"
     "              (キー: line または number, status, solution, second, message,\n"
     "              steps, rating, micros)。\n"
-    "      --steps 解がある問題には、ヒントから人が解く手順 (手筋、決まること、説明) と難易度\n"
-    "              (いちばん難しい手筋、推測なしで解けたか) を答えの後に書きます\n"
+    "      --steps 解がある問題には、ヒントから人が解く手順 (手筋とその難しさの数、決まること、説明) と\n"
+    "              難易度 (いちばん難しい手筋とその数 1.0〜10.0、最後まで解けたか) を答えの後に書きます\n"
     "              (JSON ではキー steps と rating)。\n"
     "      --collection 問題集ファイル  行の代わりに問題集ファイルの問題を読みます。\n"
     "              答えは行番号の代わりに格納番号 (JSON ではキー number) で示します。\n"
@@ -52,14 +52,17 @@ constexpr const char* kUsage =
     "                    [--write-collection 問題集ファイル]\n"
     "      解が1つだけで、どのヒントも欠かせない問題を N 個 (既定 1) 作り、上の行の形で書きます。\n"
     "      同じ S からは同じ問題ができます。k 番目の問題は S + k - 1 から作ります。\n"
-    "      --rating R  難易度 R の問題だけを残します (S, S + 1, ... と順に試します)。R は\n"
-    "              singles (シングルだけで解ける)、locked (ポインティング・クレーミングまで)、\n"
-    "              subsets (ペア・トリプル・クアッドまで)、fish (Xウィング・ソードフィッシュまで)、\n"
-    "              wings (XYウィング・XYZウィングまで)、guess (手筋だけでは解けない)。\n"
+    "      --rating R  難易度 R の問題を作ります (S, S + 1, ... と順に試します)。R と難しさの数は\n"
+    "              singles (1.0〜2.0 シングルだけで解ける)、locked (2.1〜2.9 ポインティング・クレーミングまで)、\n"
+    "              subsets (3.0〜3.9 ペア・トリプル・クアッドまで)、\n"
+    "              fish (4.0〜4.9 フィッシュ、スカイスクレイパー、カイト、エンプティレクタングルまで)、\n"
+    "              wings (5.0〜5.9 XY・XYZ・Wウィングまで)、\n"
+    "              chains (6.0〜7.9 チェーン、ユニークレクタングル、BUG+1、ALS まで)、\n"
+    "              guess (8.0〜 フォーシングチェーンが要る)。\n"
     "              各問題の前の # seed の数を --seed に渡すと、その問題がもう一度できます。\n"
     "      --write-collection 問題集ファイル  作った問題を新しい問題集ファイルにも書きます。\n"
     "  問題集ファイルには格納番号 1, 3, 5, ... に 45 問まで書きます。すでにあるファイルには書きません。\n"
-    "  難易度の欄には 1 (singles) 〜 6 (guess) を書きます。\n"
+    "  難易度の欄には 1 (singles) 〜 7 (guess) を書きます。\n"
     "  mozeldouble-solve --help\n"
     "終了コード: 0 すべて読めた / 2 読めない引数・ファイル・行があった (読めた行には答えます)\n";
 
@@ -76,7 +79,7 @@ struct Arguments {
     bool diagonal = false;
     int count = 1;
     std::optional<uint64_t> seed;
-    std::optional<solve::Level> rating;
+    std::optional<puzzle::Level> rating;
     std::optional<std::string> writeCollection;
 };
 
@@ -117,9 +120,9 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv) {
         } else if (arg == "--rating") {
             std::optional<std::string> v = value();
             if (!v) return fail("--rating の後に難易度がありません");
-            args.rating = solve::LevelNamed(*v);
+            args.rating = puzzle::LevelNamed(*v);
             if (!args.rating)
-                return fail("難易度「" + *v + "」は singles、locked、subsets、fish、wings、guess のどれでもありません");
+                return fail("難易度「" + *v + "」は singles、locked、subsets、fish、wings、chains、guess のどれでもありません");
         } else if (arg == "--generate" || arg == "--count" || arg == "--seed") {
             std::optional<std::string> v = value();
             if (!v) return fail(arg + " の後に数がありません");
@@ -163,9 +166,9 @@ puzzle::SolveResult Timed(const puzzle::DoubleBoard& board, int64_t& micros) {
 // generating and written at the end.
 std::vector<solve::ProblemToStore> toStore;
 
-// A problem to store, its record noting the level: difficulty field 1 (singles) .. 6 (guess).
-solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, solve::Level level, std::string memo) {
-    return {board, static_cast<int>(level) + 1, std::move(memo) + "難易度 " + std::string(solve::LevelName(level))};
+// A problem to store, its record noting the level: difficulty field 1 (singles) .. 7 (guess).
+solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, puzzle::Level level, std::string memo) {
+    return {board, static_cast<int>(level) + 1, std::move(memo) + "難易度 " + std::string(puzzle::LevelName(level))};
 }
 
 // Refuses an existing collection to write before any work is done.
@@ -202,7 +205,7 @@ void AnswerProblem(const puzzle::ProblemLine& problem, int number, bool stored, 
         if (args.steps && a.result.verdict != puzzle::Verdict::None) a.path = puzzle::RunPath(problem.board);
         if (args.writeCollection) {
             puzzle::Rating rating = a.path ? a.path->rating : puzzle::RunPath(problem.board).rating;
-            toStore.push_back(Stored(problem.board, solve::LevelOf(rating), ""));
+            toStore.push_back(Stored(problem.board, puzzle::LevelOf(rating), ""));
         }
     }
     std::cout << (args.json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
@@ -281,22 +284,18 @@ int Generate(const Arguments& args) {
     if (!CollectionFree(args)) return kUnreadable;
     uint64_t seed = args.seed ? *args.seed : (uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
     for (int k = 0; k < args.count; ++k) {
-        puzzle::DoubleBoard problem = puzzle::GenerateProblem(args.generatePattern, args.diagonal, seed);
-        // With a wanted difficulty, the next seeds are tried in turn until one gives it.
-        for (int tries = 1; args.rating && solve::LevelOf(puzzle::RunPath(problem).rating) != *args.rating; ++tries) {
-            if (tries == kRatingTries) {
-                std::cout.flush();
-                std::cerr << "mozeldouble-solve: 難易度 " << solve::LevelName(*args.rating) << " の問題が " << kRatingTries
-                          << " 回試しても作れませんでした (最後の種 " << seed << ")\n";
-                return kUnreadable;
-            }
-            problem = puzzle::GenerateProblem(args.generatePattern, args.diagonal, ++seed);
+        puzzle::GenerateRequest request{.pattern = args.generatePattern, .diagonal = args.diagonal, .level = args.rating,
+                                        .seed = seed, .maxSeeds = kRatingTries};
+        std::optional<puzzle::GeneratedProblem> made = puzzle::GenerateLeveled(request);
+        if (!made) {
+            std::cout.flush();
+            std::cerr << "mozeldouble-solve: 難易度 " << puzzle::LevelName(*args.rating) << " の問題が " << kRatingTries
+                      << " 回試しても作れませんでした (最後の種 " << seed + kRatingTries - 1 << ")\n";
+            return kUnreadable;
         }
-        std::cout << "# seed " << seed << "\n" << puzzle::FormatProblemLine(problem) << "\n";
-        if (args.writeCollection) {
-            solve::Level level = args.rating ? *args.rating : solve::LevelOf(puzzle::RunPath(problem).rating);
-            toStore.push_back(Stored(problem, level, "自動生成 種 " + std::to_string(seed) + " "));
-        }
+        seed = made->seed;
+        std::cout << "# seed " << seed << "\n" << puzzle::FormatProblemLine(made->problem) << "\n";
+        if (args.writeCollection) toStore.push_back(Stored(made->problem, made->level, "自動生成 種 " + std::to_string(seed) + " "));
         ++seed;
     }
     return WriteStored(args) ? kOk : kUnreadable;

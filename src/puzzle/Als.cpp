@@ -1,0 +1,159 @@
+// Almost locked sets: n cells of one unit that between them take n + 1 digits. Two sets with a
+// restricted common digit x (every x of one sees every x of the other, so at most one of them
+// takes x) lock each other: one of them loses x and becomes a locked set. ALS-XZ: a second
+// common digit z then lies in one of the two sets, so z leaves every cell that sees all their
+// z cells. ALS-XY-wing: a pivot set C with restricted commons x to set A and y to set B; a
+// digit z common to A and B leaves every cell that sees all their z cells.
+#include <algorithm>
+
+#include "puzzle/TechniqueSearch.h"
+
+namespace puzzle::search {
+
+namespace {
+
+constexpr int kMaxAlsCells = 3;
+
+struct Als {
+    std::vector<int> cells;
+    CellSet set;
+    Candidates digits = 0;
+    std::array<CellSet, 10> cellsOf{};  // per digit: its cells in the set
+    std::array<CellSet, 10> seenBy{};   // per digit: the cells that see all of them
+    int unit = 0;
+};
+
+std::vector<Als> FindAls(const LogicState& s) {
+    std::vector<Als> all;
+    for (std::size_t u = 0; u < s.units().size(); ++u) {
+        // A unit both grids list (a shared box) is searched once.
+        bool again = false;
+        for (std::size_t v = 0; v < u && !again; ++v) again = s.unitCells(v) == s.unitCells(u);
+        if (again) continue;
+        std::vector<int> open;
+        for (int c : s.units()[u].cells)
+            if (s.digit(c) == 0) open.push_back(c);
+        for (int k = 1; k <= kMaxAlsCells && k < static_cast<int>(open.size()); ++k)
+            Combinations(static_cast<int>(open.size()), k, [&](const std::vector<int>& idx) {
+                Als a;
+                for (int i : idx) {
+                    int c = open[static_cast<std::size_t>(i)];
+                    a.cells.push_back(c);
+                    a.set.set(static_cast<std::size_t>(c));
+                    a.digits |= s.candidates(c);
+                }
+                if (CountOf(a.digits) != k + 1) return false;
+                for (int d : DigitsOf(a.digits)) {
+                    a.seenBy[static_cast<std::size_t>(d)].set();
+                    for (int c : a.cells)
+                        if (s.has(c, d)) {
+                            a.cellsOf[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
+                            a.seenBy[static_cast<std::size_t>(d)] &= s.peers(c);
+                        }
+                }
+                a.unit = static_cast<int>(u);
+                all.push_back(std::move(a));
+                return false;
+            });
+    }
+    return all;
+}
+
+// Digit x is a restricted common of the two (disjoint) sets.
+bool Restricted(const Als& a, const Als& b, int x) {
+    auto d = static_cast<std::size_t>(x);
+    return a.cellsOf[d].any() && b.cellsOf[d].any() && (b.cellsOf[d] & ~a.seenBy[d]).none();
+}
+
+// The cells of the board that may take each digit.
+std::array<CellSet, 10> DigitCells(const LogicState& s) {
+    std::array<CellSet, 10> cells{};
+    for (int c : s.cells())
+        for (int d : DigitsOf(s.candidates(c))) cells[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
+    return cells;
+}
+
+// z leaves the cells outside the sets that see every z of both.
+std::vector<CellDigit> ZRemovals(const LogicState& s, const std::array<CellSet, 10>& digitCells, const Als& a, const Als& b, int z) {
+    std::vector<CellDigit> out;
+    auto d = static_cast<std::size_t>(z);
+    CellSet targets = a.seenBy[d] & b.seenBy[d] & digitCells[d] & ~a.set & ~b.set;
+    if (targets.none()) return out;
+    for (int c : s.cells())
+        if (targets[static_cast<std::size_t>(c)]) out.push_back({c, z});
+    return out;
+}
+
+void Describe(const LogicState& s, Step& step, const std::vector<const Als*>& sets) {
+    for (const Als* a : sets) {
+        step.units.push_back(s.units()[static_cast<std::size_t>(a->unit)]);
+        for (int c : a->cells) {
+            step.proof.push_back(c);
+            step.proofCandidates.push_back(s.candidates(c));
+        }
+        // The chain field marks each set as one node: its cells and no digit.
+        step.chain.push_back({a->cells, 0, false});
+    }
+    Normalise(step.remove);
+}
+
+}  // namespace
+
+std::optional<Step> AlsXZ(const LogicState& s) {
+    std::vector<Als> all = FindAls(s);
+    const std::array<CellSet, 10> digitCells = DigitCells(s);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        for (std::size_t j = i + 1; j < all.size(); ++j) {
+            const Als& a = all[i];
+            const Als& b = all[j];
+            Candidates common = static_cast<Candidates>(a.digits & b.digits);
+            if (CountOf(common) < 2 || (a.set & b.set).any()) continue;
+            for (int x = 1; x <= 9; ++x) {
+                if (!(common & Bit(x)) || !Restricted(a, b, x)) continue;
+                for (int z = 1; z <= 9; ++z) {
+                    if (z == x || !(common & Bit(z))) continue;
+                    Step step = StepOf(Technique::AlsXZ);
+                    step.remove = ZRemovals(s, digitCells, a, b, z);
+                    if (step.remove.empty()) continue;
+                    step.digits = {x, z};
+                    Describe(s, step, {&a, &b});
+                    return step;
+                }
+            }
+        }
+    return std::nullopt;
+}
+
+std::optional<Step> AlsXYWing(const LogicState& s) {
+    std::vector<Als> all = FindAls(s);
+    const std::array<CellSet, 10> digitCells = DigitCells(s);
+    for (const Als& c : all) {
+        // Sets joined to the pivot by a restricted common digit.
+        std::vector<std::pair<const Als*, int>> partners;
+        for (const Als& a : all) {
+            if (&a == &c || (a.set & c.set).any()) continue;
+            const Candidates common = static_cast<Candidates>(a.digits & c.digits);
+            for (int x = 1; x <= 9; ++x)
+                if ((common & Bit(x)) && Restricted(a, c, x)) partners.push_back({&a, x});
+        }
+        for (std::size_t i = 0; i < partners.size(); ++i)
+            for (std::size_t j = i + 1; j < partners.size(); ++j) {
+                auto [a, x] = partners[i];
+                auto [b, y] = partners[j];
+                if (a == b || x == y || (a->set & b->set).any()) continue;
+                const Candidates common = static_cast<Candidates>(a->digits & b->digits & ~Bit(x) & ~Bit(y));
+                for (int z = 1; z <= 9; ++z) {
+                    if (!(common & Bit(z))) continue;
+                    Step step = StepOf(Technique::AlsXYWing);
+                    step.remove = ZRemovals(s, digitCells, *a, *b, z);
+                    if (step.remove.empty()) continue;
+                    step.digits = {x, y, z};
+                    Describe(s, step, {a, b, &c});
+                    return step;
+                }
+            }
+    }
+    return std::nullopt;
+}
+
+}  // namespace puzzle::search

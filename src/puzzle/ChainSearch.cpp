@@ -1,0 +1,261 @@
+// Breadth first from every node assumed false: a strong link makes the next node true, a weak
+// link from a true node makes the next one false. Each true node reached with its start forms
+// a chain "start or end is true"; the eliminations of such a pair are those of both ends.
+#include "puzzle/ChainSearch.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace puzzle::search {
+
+namespace {
+
+struct Node {
+    int digit;
+    std::array<int, 3> cell{};  // sorted; a group lies in one box and one line, three cells at most
+    int size = 0;
+    std::span<const int> cells() const { return {cell.data(), static_cast<std::size_t>(size)}; }
+    CellSet set;
+    CellSet seenByAll;  // cells that see every cell of the node
+};
+
+class Graph {
+public:
+    Graph(const LogicState& s, const ChainRules& rules) : s_(s), rules_(rules) {
+        for (auto& row : single_) row.fill(-1);
+        for (int d = 1; d <= 9; ++d) {
+            if (rules.digit != 0 && d != rules.digit) continue;
+            for (int c : s.cells())
+                if (s.has(c, d)) {
+                    digitCells_[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
+                    if (!rules.pairCellsOnly || CountOf(s.candidates(c)) == 2) add(d, std::array<int, 1>{c});
+                }
+            if (rules.groups) addGroups(d);
+        }
+        strong_.resize(nodes_.size());
+        weak_.resize(nodes_.size());
+        linkStrong();
+        linkWeak();
+        parent_.assign(nodes_.size() * 2, -2);
+        depth_.assign(nodes_.size() * 2, 0);
+    }
+
+    std::optional<Step> search() const {
+        std::optional<Step> best;
+        std::size_t bestLength = static_cast<std::size_t>(rules_.maxNodes) + 1;
+        for (std::size_t start = 0; start < nodes_.size(); ++start) {
+            if (nodes_[start].size != 1 && !rules_.groups) continue;
+            std::optional<Step> found = from(static_cast<int>(start), bestLength);
+            if (found && found->chain.size() < bestLength) {
+                bestLength = found->chain.size();
+                best = std::move(found);
+            }
+        }
+        return best;
+    }
+
+private:
+    // The node of digit d on the cells (sorted, three at most), added when new.
+    int add(int d, std::span<const int> cells) {
+        CellSet set;
+        for (int c : cells) set.set(static_cast<std::size_t>(c));
+        if (int known = find(d, set, cells.size() == 1 ? cells[0] : 0); known >= 0) return known;
+        Node n{d, {}, static_cast<int>(cells.size()), set, {}};
+        std::copy(cells.begin(), cells.end(), n.cell.begin());
+        n.seenByAll.set();
+        for (int c : cells) n.seenByAll &= s_.peers(c);
+        const int index = static_cast<int>(nodes_.size());
+        nodes_.push_back(n);
+        byDigit_[static_cast<std::size_t>(d)].push_back(index);
+        if (cells.size() == 1) single_[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(d)] = index;
+        return index;
+    }
+
+    // Groups: the places of d where a box meets a line, when there are two or three.
+    void addGroups(int d) {
+        const auto& units = s_.units();
+        for (std::size_t b = 0; b < units.size(); ++b) {
+            if (units[b].kind != UnitKind::Box) continue;
+            for (const UnitOverlap& o : s_.overlaps(b)) {
+                const UnitKind kind = units[static_cast<std::size_t>(o.other)].kind;
+                if ((kind != UnitKind::Row && kind != UnitKind::Column) || CountOf(o.mask) != 3) continue;
+                // A box's cells run in board order, so the group comes sorted.
+                std::array<int, 3> cells{};
+                std::size_t n = 0;
+                for (std::size_t i = 0; i < 9; ++i)
+                    if ((o.mask & (1u << i)) && s_.has(units[b].cells[i], d)) cells[n++] = units[b].cells[i];
+                if (n >= 2) add(d, std::span<const int>(cells.data(), n));
+            }
+        }
+    }
+
+    static std::vector<int> CellsOf(const CellSet& set) {
+        std::vector<int> cells;
+        for (int c = 1; c <= kBoardCells; ++c)
+            if (set[static_cast<std::size_t>(c)]) cells.push_back(c);
+        return cells;
+    }
+
+    // The node of digit d on exactly these cells, or -1; a single cell's node by its cell.
+    int find(int d, const CellSet& set, int singleCell = 0) const {
+        if (singleCell != 0) return single_[static_cast<std::size_t>(singleCell)][static_cast<std::size_t>(d)];
+        for (int i : byDigit_[static_cast<std::size_t>(d)])
+            if (nodes_[static_cast<std::size_t>(i)].set == set) return i;
+        return -1;
+    }
+
+    void link(std::vector<std::vector<int>>& lists, int a, int b) {
+        auto& la = lists[static_cast<std::size_t>(a)];
+        if (std::find(la.begin(), la.end(), b) == la.end()) la.push_back(b);
+        auto& lb = lists[static_cast<std::size_t>(b)];
+        if (std::find(lb.begin(), lb.end(), a) == lb.end()) lb.push_back(a);
+    }
+
+    void linkStrong() {
+        if (rules_.unitLinks)
+            for (std::size_t u = 0; u < s_.units().size(); ++u)
+                for (int d = 1; d <= 9; ++d) {
+                    if (rules_.digit != 0 && d != rules_.digit) continue;
+                    std::array<int, 9> places{};
+                    std::size_t count = 0;
+                    for (int c : s_.units()[u].cells)
+                        if (s_.has(c, d)) places[count++] = c;
+                    if (count == 2) link(strong_, single_[static_cast<std::size_t>(places[0])][static_cast<std::size_t>(d)],
+                                                 single_[static_cast<std::size_t>(places[1])][static_cast<std::size_t>(d)]);
+                    if (!rules_.groups || count < 3) continue;
+                    // A group and the rest of the places, when the rest is a node too.
+                    CellSet all = s_.unitCells(u) & digitCells_[static_cast<std::size_t>(d)];
+                    for (int a : byDigit_[static_cast<std::size_t>(d)]) {
+                        const Node& n = nodes_[static_cast<std::size_t>(a)];
+                        if (n.size < 2 || (n.set & ~all).any()) continue;
+                        CellSet rest = all & ~n.set;
+                        int single = 0, restCount = 0;
+                        for (std::size_t i = 0; i < count; ++i)
+                            if (rest[static_cast<std::size_t>(places[i])]) single = places[i], ++restCount;
+                        int b = find(d, rest, restCount == 1 ? single : 0);
+                        if (b >= 0) link(strong_, a, b);
+                    }
+                }
+        if (rules_.cellLinks)
+            for (int c : s_.cells()) {
+                if (CountOf(s_.candidates(c)) != 2) continue;
+                std::vector<int> ds = DigitsOf(s_.candidates(c));
+                link(strong_, single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(ds[0])],
+                     single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(ds[1])]);
+            }
+    }
+
+    // True when every cell of y sees every cell of x and none is one of them.
+    static bool SeenByAll(const Node& x, const Node& y) {
+        for (int c : y.cells())
+            if (!x.seenByAll[static_cast<std::size_t>(c)]) return false;
+        return true;
+    }
+
+    void linkWeak() {
+        for (const std::vector<int>& list : byDigit_)
+            for (std::size_t i = 0; i < list.size(); ++i)
+                for (std::size_t j = i + 1; j < list.size(); ++j) {
+                    // seenByAll holds no cell of its own node, so this also says the two are disjoint.
+                    if (!SeenByAll(nodes_[static_cast<std::size_t>(list[i])], nodes_[static_cast<std::size_t>(list[j])])) continue;
+                    weak_[static_cast<std::size_t>(list[i])].push_back(list[j]);
+                    weak_[static_cast<std::size_t>(list[j])].push_back(list[i]);
+                }
+        if (!rules_.cellWeakLinks) return;
+        for (int c : s_.cells())
+            for (int a : single_[static_cast<std::size_t>(c)])
+                for (int b : single_[static_cast<std::size_t>(c)])
+                    if (a >= 0 && b > a) link(weak_, a, b);
+    }
+
+    // Removals proved by "a or z is true".
+    std::vector<CellDigit> removals(int a, int z) const {
+        const Node& x = nodes_[static_cast<std::size_t>(a)];
+        const Node& y = nodes_[static_cast<std::size_t>(z)];
+        std::vector<CellDigit> out;
+        if (x.digit == y.digit) {
+            if ((x.set & y.set).any()) return out;
+            CellSet targets = x.seenByAll & y.seenByAll & digitCells_[static_cast<std::size_t>(x.digit)];
+            if (targets.none()) return out;
+            for (int c : CellsOf(targets)) out.push_back({c, x.digit});
+            return out;
+        }
+        if (rules_.sameDigitEnds || x.size != 1 || y.size != 1) return out;
+        int cx = x.cell[0], cy = y.cell[0];
+        if (cx == cy) {
+            for (int d : DigitsOf(s_.candidates(cx)))
+                if (d != x.digit && d != y.digit) out.push_back({cx, d});
+        } else if (s_.sees(cx, cy)) {
+            if (s_.has(cx, y.digit)) out.push_back({cx, y.digit});
+            if (s_.has(cy, x.digit)) out.push_back({cy, x.digit});
+        }
+        return out;
+    }
+
+    std::optional<Step> from(int start, std::size_t shorterThan) const {
+        // State 2n: node n false; 2n+1: node n true. The buffers are reset after each search.
+        std::vector<int>& parent = parent_;
+        std::vector<int>& depth = depth_;
+        std::vector<int>& queue = queue_;
+        queue.assign(1, 2 * start);
+        parent[static_cast<std::size_t>(2 * start)] = -1;
+        depth[static_cast<std::size_t>(2 * start)] = 1;
+        std::optional<Step> found;
+        for (std::size_t head = 0; head < queue.size() && !found; ++head) {
+            const int state = queue[head];
+            const int node = state / 2;
+            const bool isTrue = state % 2 == 1;
+            const int nextDepth = depth[static_cast<std::size_t>(state)] + 1;
+            if (static_cast<std::size_t>(nextDepth) >= shorterThan || nextDepth > rules_.maxNodes) continue;
+            for (int next : (isTrue ? weak_ : strong_)[static_cast<std::size_t>(node)]) {
+                const int nextState = 2 * next + (isTrue ? 0 : 1);
+                if (parent[static_cast<std::size_t>(nextState)] != -2 || next == start) continue;
+                parent[static_cast<std::size_t>(nextState)] = state;
+                depth[static_cast<std::size_t>(nextState)] = nextDepth;
+                queue.push_back(nextState);
+                if (isTrue || nextDepth < 4) continue;
+                std::vector<CellDigit> out = removals(start, next);
+                if (out.empty()) continue;
+                found = stepOf(nextState, parent, std::move(out));
+                break;
+            }
+        }
+        for (int st : queue) parent[static_cast<std::size_t>(st)] = -2;
+        return found;
+    }
+
+    Step stepOf(int endState, const std::vector<int>& parent, std::vector<CellDigit> out) const {
+        std::vector<int> order;
+        for (int st = endState; st >= 0; st = parent[static_cast<std::size_t>(st)]) order.push_back(st);
+        std::reverse(order.begin(), order.end());
+        Step step = StepOf(rules_.technique);
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const Node& n = nodes_[static_cast<std::size_t>(order[i] / 2)];
+            // A false node followed by a true one is a strong link.
+            bool strong = i + 1 < order.size() && order[i] % 2 == 0;
+            step.chain.push_back({{n.cells().begin(), n.cells().end()}, n.digit, strong});
+            for (int c : n.cells())
+                if (std::find(step.proof.begin(), step.proof.end(), c) == step.proof.end()) step.proof.push_back(c);
+            if (std::find(step.digits.begin(), step.digits.end(), n.digit) == step.digits.end()) step.digits.push_back(n.digit);
+        }
+        Normalise(out);
+        step.remove = std::move(out);
+        return step;
+    }
+
+    const LogicState& s_;
+    const ChainRules& rules_;
+    std::array<CellSet, 10> digitCells_{};
+    std::vector<Node> nodes_;
+    std::array<std::vector<int>, 10> byDigit_;
+    std::array<std::array<int, 10>, kBoardCells + 1> single_;  // node of digit d in cell c, or -1
+    std::vector<std::vector<int>> strong_, weak_;
+    mutable std::vector<int> parent_, depth_, queue_;  // the breadth-first search's buffers
+};
+
+}  // namespace
+
+std::optional<Step> FindChain(const LogicState& s, const ChainRules& rules) { return Graph(s, rules).search(); }
+
+}  // namespace puzzle::search

@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "puzzle/Difficulty.h"
+
+using namespace puzzle;
+
+TEST(Difficulty, EachTechniqueFamilyHasItsLevelAndAnUnfinishedPathIsAGuess) {
+    auto level = [](std::optional<Technique> hardest, bool finished) { return LevelOf(Rating{hardest, finished}); };
+    EXPECT_EQ(level(std::nullopt, true), Level::Singles);
+    EXPECT_EQ(level(Technique::LastCell, true), Level::Singles);
+    EXPECT_EQ(level(Technique::HiddenSingle, true), Level::Singles);
+    EXPECT_EQ(level(Technique::Pointing, true), Level::Locked);
+    EXPECT_EQ(level(Technique::Claiming, true), Level::Locked);
+    EXPECT_EQ(level(Technique::NakedPair, true), Level::Subsets);
+    EXPECT_EQ(level(Technique::HiddenQuad, true), Level::Subsets);
+    EXPECT_EQ(level(Technique::XWing, true), Level::Fish);
+    EXPECT_EQ(level(Technique::SashimiJellyfish, true), Level::Fish);
+    EXPECT_EQ(level(Technique::EmptyRectangle, true), Level::Fish);
+    EXPECT_EQ(level(Technique::XYWing, true), Level::Wings);
+    EXPECT_EQ(level(Technique::WWing, true), Level::Wings);
+    EXPECT_EQ(level(Technique::XChain, true), Level::Chains);
+    EXPECT_EQ(level(Technique::UniqueRectangle1, true), Level::Chains);
+    EXPECT_EQ(level(Technique::AlsXYWing, true), Level::Chains);
+    // Forcing chains finish a path, but such a path counts as a guess.
+    EXPECT_EQ(level(Technique::CellForcingChain, true), Level::Guess);
+    EXPECT_EQ(level(Technique::UnitForcingChain, true), Level::Guess);
+    // However simple the steps found, a path that stops short needs guessing.
+    EXPECT_EQ(level(Technique::NakedSingle, false), Level::Guess);
+    EXPECT_EQ(level(std::nullopt, false), Level::Guess);
+}
+
+TEST(Difficulty, TheNumbersRiseWithTheSearchOrderAndTheLevelsCoverOneToTenWithoutGaps) {
+    for (std::size_t i = 1; i < kTechniqueNames.size(); ++i)
+        EXPECT_LE(kTechniqueNames[i - 1].difficulty, kTechniqueNames[i].difficulty) << kTechniqueNames[i].english;
+    EXPECT_EQ(kLevels.front().low, 10);
+    EXPECT_EQ(kLevels.back().high, 100);
+    for (std::size_t i = 1; i < kLevels.size(); ++i) EXPECT_EQ(kLevels[i - 1].high + 1, kLevels[i].low);
+    // Every level has at least one technique, and its hardest one lies in it.
+    for (const LevelRange& l : kLevels) {
+        EXPECT_EQ(LevelOf(HardestOf(l.level)), l.level) << l.name;
+        EXPECT_EQ(LevelOfDifficulty(l.low), l.level);
+        EXPECT_EQ(LevelOfDifficulty(l.high), l.level);
+    }
+    EXPECT_EQ(DifficultyText(Difficulty(Technique::Jellyfish)), "4.2");
+    EXPECT_EQ(DifficultyText(100), "10.0");
+    EXPECT_EQ(Rating{}.difficulty(), 0);
+}
+
+TEST(Difficulty, LevelsAreNamedInLowerCaseAndReadBack) {
+    for (const LevelRange& l : kLevels) EXPECT_EQ(LevelNamed(LevelName(l.level)), l.level);
+    EXPECT_EQ(LevelName(Level::Chains), "chains");
+    EXPECT_FALSE(LevelNamed("Singles"));
+    EXPECT_FALSE(LevelNamed("hard"));
+    EXPECT_FALSE(LevelNamed(""));
+}
