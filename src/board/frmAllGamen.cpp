@@ -3,6 +3,7 @@
 #include "board/PatternTables.h"
 #include "board/BoardLayout.h"
 #include "program/Program.h"
+#include "ui/Layout.h"
 #include "ui/StateBytes.h"
 
 namespace board {
@@ -43,64 +44,7 @@ void frmAllGamen::layOutControls() {
         text1(c).setBounds(CellLeft(BoardColumn(c)), CellTop(BoardRow(c)), kCellSize, kCellSize);
         text1(c).setAlignment(ui::Alignment::Center);
     }
-    Surface.setBounds(0, 0, kWindowWidth, kWindowHeight);
-
-    // Top band: problem file, problem number and description, notices.
-    lblMondaiFile.setCaption("右のボタンを押して問題集ファイルを選択してください。");
-    lblMondaiFile.setBounds(930, 80, 6300, 300);
-    cmdMondai.setCaption("問題集");
-    cmdMondai.setBounds(7400, 40, 1560, 380);
-    lblFileName.setCaption("問題集ファイルのパス");
-    lblFileName.setBackColor(ui::kWhite);
-    lblFileName.setBounds(930, 470, 8030, 300);
-    lblMondaiNumHead.setCaption("問題番号");
-    lblMondaiNumHead.setBounds(930, 880, 800, 300);
-    txtQuestion.setBounds(1740, 840, 480, 340);
-    txtQuestion2.setBounds(2230, 840, 400, 340);
-    // The problem number as typed, then the storage number it was loaded from.
-    lblKakunou.setCaption("格納番号");
-    lblKakunou.setBounds(2760, 880, 800, 300);
-    lblMondaiNum.setBackColor(ui::kWhite);
-    lblMondaiNum.setAlignment(ui::Alignment::Right);
-    lblMondaiNum.setBounds(3570, 860, 450, 300);
-    txtMondaiMemo.setText("問題の説明文章 漢字25文字以内");
-    txtMondaiMemo.setBounds(4140, 840, 4820, 340);
-
-    // Left column: clears, lock, counters.
-    lblClear.setCaption("クリア");
-    lblClear.setBounds(80, 1290, 800, 300);
-    cmdClear01.setCaption("数字");
-    cmdClear02.setCaption("色");
-    cmdClear03.setCaption("ﾁｪｯｸ");
-    cmdClear04.setCaption("文字");
-    int y = 1620;
-    for (ui::CommandButton* b : {&cmdClear01, &cmdClear02, &cmdClear03, &cmdClear04}) {
-        b->setBounds(60, y, 800, 420);
-        y += 480;
-    }
-    cmdLock.setCaption("ロック");
-    cmdLock.setBackColor(0x00FF00);
-    cmdLock.setBounds(60, 3720, 800, 480);
-    lblSetCountHead.setCaption("入力数");
-    lblSetCountHead.setBounds(80, 4460, 800, 300);
-    lblSetCount.setBackColor(ui::kWhite);
-    lblSetCount.setAlignment(ui::Alignment::Right);
-    lblSetCount.setBounds(80, 4760, 760, 300);
-    lblMasuSuuHead.setCaption("マス数");
-    lblMasuSuuHead.setBounds(80, 5160, 800, 300);
-    lblMasuSuu.setBackColor(ui::kWhite);
-    lblMasuSuu.setAlignment(ui::Alignment::Right);
-    lblMasuSuu.setBounds(80, 5460, 760, 300);
-    lblNanido.setCaption("難易度");
-    lblNanido.setBounds(80, 5860, 800, 300);
-    txtNanido.setAlignment(ui::Alignment::Right);
-    txtNanido.setBounds(80, 6160, 760, 340);
-    cmdKensyou.setCaption("検証");
-    cmdKensyou.setBounds(60, 6700, 800, 480);
-
-    // Right column: the digit palette.
-    lblInputMoji.setCaption("入力文字");
-    lblInputMoji.setBounds(9100, 1290, 1050, 300);
+    // The digit palette at the right, 空白 (option 0) last.
     for (int d = 0; d <= 9; ++d) {
         int row = d == 0 ? 10 : d;
         int top = 1290 + 573 * row;
@@ -112,74 +56,83 @@ void frmAllGamen::layOutControls() {
             suuji(d).setBounds(9460, top, 400, 360);
         }
     }
-    lblKuuhaku.setCaption("空白");
-    lblKuuhaku.setBounds(9460, 1290 + 573 * 10, 700, 360);
-
-    // Bottom band: judge buttons over their completion checks, then the other commands.
+    // Judge buttons under the board columns, over their completion checks.
     for (int d = 1; d <= 9; ++d) {
         cmdHantei(d).setCaption(kFullWidthDigits[d]);
         cmdHantei(d).setBounds(CellLeft(d), 9950, kCellSize, 440);
+        cmdHantei(d).setToolTip(std::to_string(d) + "の判定（Ctrl+" + std::to_string(d) + "）");
         Check1(d).setBounds(CellLeft(d) + 130, 10440, 300, 300);
         Check1(d).setBackColor(kBackColor);
     }
-    lblKanryou.setCaption("完了ﾁｪｯｸ");
-    lblKanryou.setBounds(60, 10460, 860, 300);
-    cmdHantei123.setCaption("自動123");
-    cmdHantei123.setBounds(CellLeft(10), 9950, 1030, 440);
-    cmdHanteiA(3).setCaption("自動判定");
-    cmdHanteiA(3).setBounds(CellLeft(12), 9950, 1030, 440);
-    cmdHanteiA(1).setCaption("判定A");
-    cmdHanteiA(1).setBounds(CellLeft(14), 9950, 1030, 440);
-    cmdHanteiA(2).setCaption("判定B");
-    cmdHanteiA(2).setBounds(CellLeft(14), 10440, 1030, 440);
+    const ui::LayoutRow rows[] = {
+        {&Surface, "", 0, 0, kWindowWidth, kWindowHeight},
+        {&lblInputMoji, "入力文字", 9100, 1290, 1050, 300},
+        {&lblKuuhaku, "空白", 9460, 1290 + 573 * 10, 700, 360},
+        {&cmdHanteiA(1), "判定A", CellLeft(14), 9950, 1030, 440},
+        {&cmdHanteiA(2), "判定B", CellLeft(14), 10440, 1030, 440},
+        {&cmdHanteiA(3), "自動判定", CellLeft(12), 9950, 1030, 440},
+        {&cmdHantei123, "自動123", CellLeft(10), 9950, 1030, 440},
+        {&lblKanryou, "完了ﾁｪｯｸ", 60, 10460, 860, 300},
+        // The left column: clears, lock, counters.
+        {&lblClear, "クリア", 80, 1290, 800, 300},
+        {&cmdClear01, "数字", 60, 1620, 800, 420},
+        {&cmdClear02, "色", 60, 2100, 800, 420},
+        {&cmdClear03, "ﾁｪｯｸ", 60, 2580, 800, 420},
+        {&cmdClear04, "文字", 60, 3060, 800, 420},
+        {&cmdLock, "ロック", 60, 3720, 800, 480},
+        {&cmdKensyou, "検証", 60, 6700, 800, 480},
+        {&cmdPattern, "パターン切替", CellLeft(10), 10440, 2100, 440},
+        {&cmdMondai, "問題集", 7400, 40, 1560, 380},
+        {&cmdOpt01, "オプション", 60, 11280, 1300, 440},
+        {&cmdPrint, "印刷", 1440, 11280, 900, 440},
+        {&cmdEnd, "終了", 9100, 11280, 1050, 440},
+        {&cmdHint, "ヒント", 60, 7300, 800, 480},
+        {&cmdModosu, "戻す", 60, 7920, 800, 420},
+        {&cmdYarinaosi, "やり直し", 60, 8400, 800, 420},
+        // Under the palette: problems that come from elsewhere than a collection.
+        {&cmdMondaiNiSuru, "問題にする", 9100, 8520, 1050, 420},
+        {&cmdAtarasiiMondai, "新しい問題", 9100, 9000, 1050, 420},
+        {&cmdTudukikara, "続きから", 9100, 9480, 1050, 420},
+        {&chkKouho, "候補", 9100, 7500, 1050, 420},
+        {&cmdKouhoSaikeisan, "候補を再計算", 9100, 7980, 1050, 420, 8},
+        {&lblSetCountHead, "入力数", 80, 4460, 800, 300},
+        {&lblSetCount, "", 80, 4760, 760, 300},
+        {&lblMasuSuuHead, "マス数", 80, 5160, 800, 300},
+        {&lblMasuSuu, "", 80, 5460, 760, 300},
+        {&lblNanido, "難易度", 80, 5860, 800, 300},
+        {&txtNanido, "", 80, 6160, 760, 340},
+        {&lblOsirase, "", 60, 8940, 820, 1400},
+        // The top band: the problem number as typed, then the storage number it was loaded
+        // from, and the collection file.
+        {&txtMondaiMemo, "問題の説明文章 漢字25文字以内", 4140, 840, 4820, 340},
+        {&lblMondaiNumHead, "問題番号", 930, 880, 800, 300},
+        {&lblMondaiNum, "", 3570, 860, 450, 300},
+        {&lblKakunou, "格納番号", 2760, 880, 800, 300},
+        {&txtQuestion, "", 1740, 840, 480, 340},
+        {&txtQuestion2, "", 2230, 840, 400, 340},
+        {&lblMondaiFile, "右のボタンを押して問題集ファイルを選択してください。", 930, 80, 6300, 300},
+        {&lblFileName, "問題集ファイルのパス", 930, 470, 8030, 300},
+        {&lblNaname, "対角ナンプレの制御に使用しています。==>", 2500, 10940, 4200, 300},
+        {&cmdNaname01, "対角X", 6750, 10880, 900, 400},
+        {&txtNaname01, "", 7680, 10900, 500, 360},
+        {&cmdNaname02, "対角/", 8250, 10880, 900, 400},
+        {&txtNaname02, "", 9180, 10900, 500, 360},
+    };
+    ui::LayOut(rows);
 
-    cmdPattern.setCaption("パターン切替");
-    cmdPattern.setBounds(CellLeft(10), 10440, 2100, 440);
-    cmdOpt01.setCaption("オプション");
-    cmdOpt01.setBounds(60, 11280, 1300, 440);
-    cmdPrint.setCaption("印刷");
-    cmdPrint.setBounds(1440, 11280, 900, 440);
-    cmdEnd.setCaption("終了");
-    cmdEnd.setBounds(9100, 11280, 1050, 440);
-    cmdHint.setCaption("ヒント");
-    cmdHint.setBounds(60, 7300, 800, 480);
+    cmdLock.setBackColor(0x00FF00);
+    ui::SetBackColor({&lblFileName, &lblMondaiNum, &lblSetCount, &lblMasuSuu}, ui::kWhite);
+    chkKouho.setBackColor(kBackColor);
+    for (ui::Label* count : {&lblMondaiNum, &lblSetCount, &lblMasuSuu}) count->setAlignment(ui::Alignment::Right);
+    txtNanido.setAlignment(ui::Alignment::Right);
+    // Undo and redo are no puzzle state of their own; 続きから shows only when there is a kept board.
+    for (ui::CommandButton* b : {&cmdModosu, &cmdYarinaosi}) b->setJournaled(false);
+    cmdTudukikara.setVisible(false);
     // The shortcuts, where the mouse finds them.
     cmdHint.setToolTip("次の一手を説明します（Ctrl+H、適用は Ctrl+Enter）");
     cmdKensyou.setToolTip("盤面を調べます（Ctrl+E）");
     cmdHantei123.setToolTip("自動で判定を進めます（Ctrl+J）");
-    for (int d = 1; d <= 9; ++d) cmdHantei(d).setToolTip(std::to_string(d) + "の判定（Ctrl+" + std::to_string(d) + "）");
     chkKouho.setToolTip("候補を小さく表示します（Ctrl+K）。Shift+数字か右クリックで候補を外す・戻す");
-    // Under ヒント: undo and redo, which are no puzzle state of their own, then the notice.
-    cmdModosu.setCaption("戻す");
-    cmdModosu.setBounds(60, 7920, 800, 420);
-    cmdYarinaosi.setCaption("やり直し");
-    cmdYarinaosi.setBounds(60, 8400, 800, 420);
-    for (ui::CommandButton* b : {&cmdModosu, &cmdYarinaosi}) b->setJournaled(false);
-    lblOsirase.setBounds(60, 8940, 820, 1400);
-    // Under the palette: the candidates, then problems that come from elsewhere than a
-    // collection.
-    chkKouho.setCaption("候補");
-    chkKouho.setBackColor(kBackColor);
-    chkKouho.setBounds(9100, 7500, 1050, 420);
-    cmdKouhoSaikeisan.setCaption("候補を再計算");
-    cmdKouhoSaikeisan.setFontSize(8);
-    cmdKouhoSaikeisan.setBounds(9100, 7980, 1050, 420);
-    cmdMondaiNiSuru.setCaption("問題にする");
-    cmdMondaiNiSuru.setBounds(9100, 8520, 1050, 420);
-    cmdAtarasiiMondai.setCaption("新しい問題");
-    cmdAtarasiiMondai.setBounds(9100, 9000, 1050, 420);
-    cmdTudukikara.setCaption("続きから");
-    cmdTudukikara.setBounds(9100, 9480, 1050, 420);
-    cmdTudukikara.setVisible(false);
-
-    lblNaname.setCaption("対角ナンプレの制御に使用しています。==>");
-    lblNaname.setBounds(2500, 10940, 4200, 300);
-    cmdNaname01.setCaption("対角X");
-    cmdNaname01.setBounds(6750, 10880, 900, 400);
-    txtNaname01.setBounds(7680, 10900, 500, 360);
-    cmdNaname02.setCaption("対角/");
-    cmdNaname02.setBounds(8250, 10880, 900, 400);
-    txtNaname02.setBounds(9180, 10900, 500, 360);
 }
 
 void frmAllGamen::connectEvents() {

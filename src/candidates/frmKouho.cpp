@@ -7,6 +7,7 @@
 #include "board/cmnMod01.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
+#include "ui/Layout.h"
 
 namespace candidates {
 namespace {
@@ -68,20 +69,26 @@ void frmKouho::layOutControls() {
     for (int x : {45, 2550, 5025, 7515}) Line1.line(x, 45, x, 9705, 5, ui::kBlack);
     for (int y : {45, 3270, 6495, 9705}) Line1.line(45, y, 7515, y, 5, ui::kBlack);
 
-    const std::pair<ui::CommandButton*, const char*> personas[] = {
-        {&cmdKakuritu, "ぽっけ"}, {&cmdKakuritu2, "ゆっぴ"}, {&cmdKakuritu3, "まるね"}, {&cmdKakuritu4, "ごんぞ"},
-        {&cmdKakuritu5, "ぴころ"}, {&cmdKakuritu6, "ふうり"}, {&cmdKakuritu7, "ぺりか"}};
-    const int tops[] = {60, 615, 1185, 1725, 2280, 2835, 3360};
-    for (size_t i = 0; i < std::size(personas); ++i) {
-        personas[i].first->setCaption(personas[i].second);
-        personas[i].first->setBounds(7605, tops[i], 660, 465);
-    }
-    cmdReturn02.setCaption("戻る");
-    cmdReturn02.setBounds(7605, 5265, 660, 465);
-    cmdPrint.setCaption("　");
-    cmdPrint.setBounds(30, 9960, 135, 180);
-    lblKouhoFile.setBounds(165, 9930, 7380, 300);
-
+    // The personas down the right, then the commands of the candidate lists beyond the
+    // window's width.
+    const ui::LayoutRow rows[] = {
+        {&cmdKakuritu, "ぽっけ", 7605, 60, 660, 465},
+        {&cmdKakuritu2, "ゆっぴ", 7605, 615, 660, 465},
+        {&cmdKakuritu3, "まるね", 7605, 1185, 660, 465},
+        {&cmdKakuritu4, "ごんぞ", 7605, 1725, 660, 465},
+        {&cmdKakuritu5, "ぴころ", 7605, 2280, 660, 465},
+        {&cmdKakuritu6, "ふうり", 7605, 2835, 660, 465},
+        {&cmdKakuritu7, "ぺりか", 7605, 3360, 660, 465},
+        {&cmdReturn02, "戻る", 7605, 5265, 660, 465},
+        {&cmdPrint, "　", 30, 9960, 135, 180},
+        {&lblKouhoFile, "", 165, 9930, 7380, 300},
+        {&cmdTataHan2, "縦判定２", 9000, 4500, 1200, 420},
+        {&cmdYokoHan2, "横判定２", 10250, 4500, 1200, 420},
+        {&cmdRyoHan2, "領域判定２", 9000, 5000, 1500, 420},
+        {&txtHan02, "自動判定２", 9000, 6700, 1500, 360},
+        {&Label20(9), "空白", 10600, 6700, 600, 300},
+    };
+    ui::LayOut(rows);
     for (int i = 1; i <= 9; ++i) {
         int top = 135 + (i - 1) * 470;
         txtHani01(i).setText(i == 1 ? "連番" : "　");
@@ -93,17 +100,7 @@ void frmKouho::layOutControls() {
         btnSuuji2(i).setCaption(std::to_string(i));
         btnSuuji2(i).setBounds(9000 + (i - 1) * 290, 5700, 280, 380);
     }
-    cmdTataHan2.setCaption("縦判定２");
-    cmdTataHan2.setBounds(9000, 4500, 1200, 420);
-    cmdYokoHan2.setCaption("横判定２");
-    cmdYokoHan2.setBounds(10250, 4500, 1200, 420);
-    cmdRyoHan2.setCaption("領域判定２");
-    cmdRyoHan2.setBounds(9000, 5000, 1500, 420);
     for (int d = 0; d <= 9; ++d) SUUJI2(d).setBounds(9000 + d * 280, 6300, 270, 300);
-    txtHan02.setText("自動判定２");
-    txtHan02.setBounds(9000, 6700, 1500, 360);
-    Label20(9).setCaption("空白");
-    Label20(9).setBounds(10600, 6700, 600, 300);
 }
 
 std::string frmKouho::KouhoBits(int k) const {

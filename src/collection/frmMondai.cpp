@@ -6,6 +6,7 @@
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
+#include "ui/Layout.h"
 #include "ui/Value.h"
 
 namespace collection {
@@ -41,12 +42,7 @@ frmMondai::frmMondai(program::Program& program)
 }
 
 void frmMondai::layOutControls() {
-    struct Row {
-        ui::Control* control;
-        const char* caption;
-        int left, top, width, height;
-    };
-    const Row rows[] = {
+    const ui::LayoutRow rows[] = {
         {&btnOPNFile, "問題集ファイルの選択", 120, 120, 2700, 420},
         {&Command3, "戻る", 5040, 120, 1080, 420},
         {&Label2, "ファイル名：", 120, 720, 1100, 300},
@@ -65,15 +61,8 @@ void frmMondai::layOutControls() {
         {&Command2, "書き込み", 3000, 1790, 1300, 420},
         {&Label6, "注意：問題の格納番号は、奇数のみ有効です。", 120, 2460, 6000, 300},
     };
-    for (const Row& row : rows) {
-        row.control->setBounds(row.left, row.top, row.width, row.height);
-        if (auto* box = dynamic_cast<ui::TextBox*>(row.control)) box->setText(row.caption);
-        if (auto* label = dynamic_cast<ui::Label*>(row.control)) {
-            label->setCaption(row.caption);
-            label->setBackColor(kBackColor);
-        }
-        if (auto* button = dynamic_cast<ui::CommandButton*>(row.control)) button->setCaption(row.caption);
-    }
+    ui::LayOut(rows);
+    ui::SetBackColor({&Label2, &Label1, &Label3, &label4, &Label5, &Label6}, kBackColor);
     Text1.setAlignment(ui::Alignment::Right);
     Text3.setAlignment(ui::Alignment::Right);
     UpDown1.setBuddy(&Text1);

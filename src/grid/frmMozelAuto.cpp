@@ -2,6 +2,7 @@
 
 #include "grid/GridLayout.h"
 #include "program/Program.h"
+#include "ui/Layout.h"
 #include "ui/StateBytes.h"
 
 namespace grid {
@@ -14,6 +15,17 @@ int CheckedDigit(int64_t d) {
     if (d < 1 || d > 9) throw std::out_of_range("a digit is 1..9, not " + std::to_string(d));
     return static_cast<int>(d);
 }
+
+constexpr ui::Color kBackColor = 0xC0FFC0;
+
+// The command column right of the digits: one button every 440 twips from the grid's top.
+constexpr int CommandTop(int place) { return kGridTop + place * 440; }
+
+// The sums are shown centred and are never typed into.
+void LockedSum(ui::TextBox& box) {
+    box.setAlignment(ui::Alignment::Center);
+    box.setLocked(true);
+}
 }  // namespace
 
 frmMozelAuto::frmMozelAuto(program::Program& program, int gridNo)
@@ -23,10 +35,11 @@ frmMozelAuto::frmMozelAuto(program::Program& program, int gridNo)
         sumButtons_.push_back(std::make_unique<ui::CommandButton>(*this, "Command" + std::to_string(n)));
     }
     setCaption("モゼルオート");
-    setBackColor(0xC0FFC0);
+    setBackColor(kBackColor);
     setWidth(gridNo == 1 ? kClientWidth1 : kClientWidth2);
     setHeight(gridNo == 1 ? kClientHeight1 : kClientHeight2);
     layOutControls();
+    layOutMenus();
     connectEvents();
     registerOperations();
     addState({"grid",
@@ -45,18 +58,6 @@ ui::CommandButton& frmMozelAuto::Command(int n) {
 }
 
 void frmMozelAuto::layOutControls() {
-    const bool second = gridNo_ == 2;
-    lblTitle.setCaption(second ? "モゼルオート2" : "モゼルオート");
-    lblTitle.setFontSize(12);
-    lblTitle.setFontBold(true);
-    lblTitle.setBounds(kGridLeft, 60, 2400, 360);
-    lblChuui.setCaption("注意：単体使用禁止");
-    lblChuui.setForeColor(0x0000C0);
-    lblChuui.setBounds(3100, 100, 2200, 300);
-    lblTB_NUN.setCaption("難易度");
-    lblTB_NUN.setBounds(second ? 5500 : 5470, second ? 180 : 150, 740, 300);
-    TB_NUN.setBounds(second ? 6270 : 6240, second ? 150 : 120, 480, 330);
-
     // The 9x9 cells with their sums: rows at the right, columns below, boxes further right.
     for (int k = 1; k <= 81; ++k) {
         ui::TextBox& cell = Text1(k - 1);
@@ -65,69 +66,88 @@ void frmMozelAuto::layOutControls() {
         cell.setAlignment(ui::Alignment::Center);
         cell.setBounds(CellLeft((k - 1) % 9 + 1), CellTop((k - 1) / 9 + 1), kCellSize, kCellSize);
     }
-    for (int i = 0; i <= 8; ++i) {
-        Text4(i).setBounds(kGridRight + 60, CellTop(i + 1) + 110, 480, 330);
-        Text5(i).setBounds(CellLeft(i + 1) + 40, kGridBottom + 60, 480, 330);
-        Text8(i).setText(std::string(1, static_cast<char>('A' + i)));
-        Text8(i).setBounds(10450 + (i % 3) * 540, 5400 + (i / 3) * 400, 480, 330);
-        for (ui::TextBox* box : {&Text4(i), &Text5(i), &Text8(i)}) {
-            box->setAlignment(ui::Alignment::Center);
-            box->setLocked(true);
-        }
-    }
-    Text6.setBounds(60, kGridBottom + 60, 480, 330);
-    Text7.setBounds(kGridRight + 60, kGridBottom + 60, 480, 330);
-    for (ui::TextBox* box : {&Text6, &Text7}) {
-        box->setAlignment(ui::Alignment::Center);
-        box->setLocked(true);
-    }
-
     // One row per digit right of the grid: option, digit, completion check, judge button.
     for (int d = 0; d <= 9; ++d) {
         int row = d == 0 ? 10 : d;
         int top = kGridTop + (row - 1) * 540;
         SUUJI1(d).setBounds(7000, top, 300, 360);
-        SUUJI1(d).setBackColor(0xC0FFC0);
+        SUUJI1(d).setBackColor(kBackColor);
         if (d == 0) continue;
         suuji(d).setCaption(std::to_string(d));
         suuji(d).setFontSize(12);
         suuji(d).setBounds(7330, top, 330, 360);
         Check1(d).setBounds(7700, top, 300, 360);
-        Check1(d).setBackColor(0xC0FFC0);
+        Check1(d).setBackColor(kBackColor);
         btnSuujiHantei(d).setCaption(std::to_string(d));
         btnSuujiHantei(d).setBounds(8050, top - 20, 480, 400);
     }
-    lblKuuhaku.setCaption("空白");
-    lblKuuhaku.setBounds(7330, kGridTop + 9 * 540, 700, 360);
-    Command41(1).setCaption("縦横領域");
-    Command41(1).setBounds(7700, kGridTop + 10 * 540, 1100, 400);
-
-    // Commands in a column at the right; the automatic judgement and the digit clear stand
-    // below it, where the smaller second window still shows them.
-    struct Placed {
-        ui::CommandButton* button;
-        const char* caption;
-    };
-    const Placed commands[] = {
-        {&btnNO_NUM_OK, "最終数字"}, {&btnOnlyOne, "OnlyOne"}, {&cmdKouho, "候補表示"},
-        {&cmdOnajiSuuji, "同じ数字"}, {&Command33, "和　45"},   {&btnColor, "色"},
-        {&btnCheck, "ﾁｪｯｸ欄"},       {&btnAllClear, "ｵｰﾙｸﾘｱ"},  {&btn99PRINT, "印　刷"},
-        {&Command21, "問題集"},       {&Command22, "終　了"},
-    };
-    int top = kGridTop;
-    for (const auto& c : commands) {
-        c.button->setCaption(c.caption);
-        c.button->setBounds(8900, top, 1400, 400);
-        top += 440;
+    for (int i = 0; i <= 8; ++i) {
+        Text4(i).setBounds(kGridRight + 60, CellTop(i + 1) + 110, 480, 330);
+        Text5(i).setBounds(CellLeft(i + 1) + 40, kGridBottom + 60, 480, 330);
+        Text8(i).setText(std::string(1, static_cast<char>('A' + i)));
+        Text8(i).setBounds(10450 + (i % 3) * 540, 5400 + (i / 3) * 400, 480, 330);
     }
-    cmdAutoHantei.setCaption("自動判定");
-    cmdAutoHantei.setBounds(8900, second ? 5580 : 5595, 1400, 440);
-    btnSpace.setCaption("数字クリア");
-    btnSpace.setBounds(8900, second ? 6240 : 6120, 1400, 440);
-    cmdNaname01.setCaption("X");
-    cmdNaname01.setBounds(10450, kGridTop, 600, 400);
-    cmdNaname02.setCaption("/");
-    cmdNaname02.setBounds(11100, kGridTop, 600, 400);
+    // The result lists, as rows of small boxes at the bottom.
+    for (int i = 0; i <= 81; ++i) {
+        Text2(i).setFontSize(7);
+        Text2(i).setBounds(60 + (i % 41) * 310, 8900 + (i / 41) * 270, 300, 260);
+        txtGaitoSpace(i).setFontSize(7);
+        txtGaitoSpace(i).setBounds(60 + (i % 41) * 310, 9470 + (i / 41) * 270, 300, 260);
+    }
+
+    const bool second = gridNo_ == 2;
+    const ui::LayoutRow rows[] = {
+        {&lblKuuhaku, "空白", 7330, kGridTop + 9 * 540, 700, 360},
+        {&Command41(1), "縦横領域", 7700, kGridTop + 10 * 540, 1100, 400},
+        {&Text6, "", 60, kGridBottom + 60, 480, 330},
+        {&Text7, "", kGridRight + 60, kGridBottom + 60, 480, 330},
+        {&lblTitle, second ? "モゼルオート2" : "モゼルオート", kGridLeft, 60, 2400, 360, 12},
+        {&lblChuui, "注意：単体使用禁止", 3100, 100, 2200, 300},
+        // Status lines and counts below the grid.
+        {&Setting, "", 3300, 7700, 600, 360},
+        {&lbl81, "/81", 3950, 7730, 500, 330},
+        {&Text9, "１個の数字のチェック状況表示", kGridLeft, 6900, 6000, 360},
+        {&Text10, " ９個の数字の判定完了状況表示", kGridLeft, 7300, 6000, 360},
+        {&txtMemo01, "", kGridLeft, 7700, 2600, 360},
+        {&lblHanteiNUM, "回数", 4600, 7730, 500, 330},
+        {&HanteiNUM, "1", 5150, 7700, 450, 360},
+        {&lblTB_NUN, "難易度", second ? 5500 : 5470, second ? 180 : 150, 740, 300},
+        {&TB_NUN, "", second ? 6270 : 6240, second ? 150 : 120, 480, 330},
+        {&lblAuto, "自動", 5700, 7730, 700, 330},
+        {&lblGamenHyouji, "NoRefresh", 6500, 7730, 1200, 330},
+        {&lblMondaiFile, "", kGridLeft, 8100, 7000, 300},
+        {&lblMondaiNum, "", 7700, 8100, 700, 300},
+        {&txtMondaiMemo, "問題の説明", kGridLeft, 8450, 5000, 360},
+        {&txtQuestion, "", 5700, 8450, 480, 360},
+        {&txtQuestion2, "", 6250, 8450, 400, 360},
+        // Commands in a column at the right; the automatic judgement and the digit clear
+        // stand below it, where the smaller second window still shows them.
+        {&cmdAutoHantei, "自動判定", 8900, second ? 5580 : 5595, 1400, 440},
+        {&btnNO_NUM_OK, "最終数字", 8900, CommandTop(0), 1400, 400},
+        {&btnOnlyOne, "OnlyOne", 8900, CommandTop(1), 1400, 400},
+        {&cmdKouho, "候補表示", 8900, CommandTop(2), 1400, 400},
+        {&cmdOnajiSuuji, "同じ数字", 8900, CommandTop(3), 1400, 400},
+        {&Command33, "和　45", 8900, CommandTop(4), 1400, 400},
+        {&cmdNaname01, "X", 10450, kGridTop, 600, 400},
+        {&cmdNaname02, "/", 11100, kGridTop, 600, 400},
+        {&btnColor, "色", 8900, CommandTop(5), 1400, 400},
+        {&btnSpace, "数字クリア", 8900, second ? 6240 : 6120, 1400, 440},
+        {&btnCheck, "ﾁｪｯｸ欄", 8900, CommandTop(6), 1400, 400},
+        {&btnAllClear, "ｵｰﾙｸﾘｱ", 8900, CommandTop(7), 1400, 400},
+        {&btn99PRINT, "印　刷", 8900, CommandTop(8), 1400, 400},
+        {&Command21, "問題集", 8900, CommandTop(9), 1400, 400},
+        {&Command22, "終　了", 8900, CommandTop(10), 1400, 400},
+    };
+    ui::LayOut(rows);
+    lblTitle.setFontBold(true);
+    lblChuui.setForeColor(0x0000C0);
+    for (int i = 0; i <= 8; ++i) {
+        for (ui::TextBox* sum : {&Text4(i), &Text5(i), &Text8(i)}) LockedSum(*sum);
+    }
+    LockedSum(Text6);
+    LockedSum(Text7);
+    Setting.setAlignment(ui::Alignment::Right);
+    HanteiNUM.setAlignment(ui::Alignment::Right);
 
     // The hidden sum buttons sit beside the lines they add up.
     for (int n = 1; n <= 9; ++n) {
@@ -138,42 +158,10 @@ void frmMozelAuto::layOutControls() {
         Command(n + 22).setCaption(std::string(1, static_cast<char>('A' + n - 1)));
         Command(n + 22).setBounds(10450 + ((n - 1) % 3) * 540, 6700 + ((n - 1) / 3) * 330, 480, 300);
     }
+}
 
-    // Status lines and counts below the grid.
-    Text9.setText("１個の数字のチェック状況表示");
-    Text9.setBounds(kGridLeft, 6900, 6000, 360);
-    Text10.setText(" ９個の数字の判定完了状況表示");
-    Text10.setBounds(kGridLeft, 7300, 6000, 360);
-    txtMemo01.setBounds(kGridLeft, 7700, 2600, 360);
-    Setting.setAlignment(ui::Alignment::Right);
-    Setting.setBounds(3300, 7700, 600, 360);
-    lbl81.setCaption("/81");
-    lbl81.setBounds(3950, 7730, 500, 330);
-    lblHanteiNUM.setCaption("回数");
-    lblHanteiNUM.setBounds(4600, 7730, 500, 330);
-    HanteiNUM.setText("1");
-    HanteiNUM.setAlignment(ui::Alignment::Right);
-    HanteiNUM.setBounds(5150, 7700, 450, 360);
-    lblAuto.setCaption("自動");
-    lblAuto.setBounds(5700, 7730, 700, 330);
-    lblGamenHyouji.setCaption("NoRefresh");
-    lblGamenHyouji.setBounds(6500, 7730, 1200, 330);
-    lblMondaiFile.setBounds(kGridLeft, 8100, 7000, 300);
-    lblMondaiNum.setBounds(7700, 8100, 700, 300);
-    txtMondaiMemo.setText("問題の説明");
-    txtMondaiMemo.setBounds(kGridLeft, 8450, 5000, 360);
-    txtQuestion.setBounds(5700, 8450, 480, 360);
-    txtQuestion2.setBounds(6250, 8450, 400, 360);
-
-    // The result lists, as rows of small boxes at the bottom.
-    for (int i = 0; i <= 81; ++i) {
-        Text2(i).setFontSize(7);
-        Text2(i).setBounds(60 + (i % 41) * 310, 8900 + (i / 41) * 270, 300, 260);
-        txtGaitoSpace(i).setFontSize(7);
-        txtGaitoSpace(i).setBounds(60 + (i % 41) * 310, 9470 + (i / 41) * 270, 300, 260);
-    }
-
-    // Menus: top-level entries and their items.
+// Top-level menu entries and their items.
+void frmMozelAuto::layOutMenus() {
     const std::pair<ui::MenuItem*, const char*> tops[] = {
         {&mnuFile, "ファイル"}, {&mnuHantei, "判定"}, {&mnuClear, "クリア"}, {&mnuLock, "ロック"},
         {&mnuVolAbout, "バージョン情報(&V)"}};

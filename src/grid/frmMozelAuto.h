@@ -194,6 +194,7 @@ public:
 
 private:
     void layOutControls();
+    void layOutMenus();
     void connectEvents();
     void registerOperations();
 

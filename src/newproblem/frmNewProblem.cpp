@@ -4,6 +4,7 @@
 
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
+#include "ui/Layout.h"
 #include "ui/Value.h"
 
 namespace newproblem {
@@ -47,19 +48,22 @@ frmNewProblem::~frmNewProblem() {
 }
 
 void frmNewProblem::layOutControls() {
-    lblPattern.setCaption("パターン");
-    lblPattern.setBounds(120, 170, 1100, 300);
-    txtPattern.setAlignment(ui::Alignment::Right);
-    txtPattern.setBounds(1240, 120, 600, 360);
-    udPattern.setBounds(1840, 120, 270, 360);
-    udPattern.setBuddy(&txtPattern);
-    udPattern.setMin(1);
-    udPattern.setMax(12);
-    chkNaname.setCaption("対角線ナンプレ");
-    chkNaname.setBackColor(kBackColor);
-    chkNaname.setBounds(2500, 150, 2700, 320);
-    lblNanido.setCaption("難易度");
-    lblNanido.setBounds(120, 640, 1100, 300);
+    const ui::LayoutRow rows[] = {
+        {&lblPattern, "パターン", 120, 170, 1100, 300},
+        {&txtPattern, "", 1240, 120, 600, 360},
+        {&udPattern, "", 1840, 120, 270, 360},
+        {&chkNaname, "対角線ナンプレ", 2500, 150, 2700, 320},
+        {&lblNanido, "難易度", 120, 640, 1100, 300},
+        {&lblTane, "種（空欄なら毎回ちがう問題）", 120, 3680, 2900, 300},
+        {&txtTane, "", 3060, 3630, 2100, 360},
+        {&pbSagyou, "", 120, 4150, 5040, 240},
+        {&lblJoutai, "", 120, 4440, 5040, 300},
+        {&cmdTukuru, "作る", 120, 4900, 1500, 420},
+        {&cmdTyuusi, "中止", 1800, 4900, 1500, 420},
+        {&cmdTojiru, "閉じる", 3660, 4900, 1500, 420},
+    };
+    ui::LayOut(rows);
+    // The levels, "any level" first.
     for (int i = 0; i <= 7; ++i) {
         std::optional<puzzle::Level> level;
         if (i > 0) level = static_cast<puzzle::Level>(i - 1);
@@ -67,20 +71,14 @@ void frmNewProblem::layOutControls() {
         optNanido(i).setBackColor(kBackColor);
         optNanido(i).setBounds(360, 950 + 330 * i, 4800, 300);
     }
-    lblTane.setCaption("種（空欄なら毎回ちがう問題）");
-    lblTane.setBounds(120, 3680, 2900, 300);
+    txtPattern.setAlignment(ui::Alignment::Right);
+    udPattern.setBuddy(&txtPattern);
+    udPattern.setMin(1);
+    udPattern.setMax(12);
+    chkNaname.setBackColor(kBackColor);
     txtTane.setAlignment(ui::Alignment::Right);
-    txtTane.setBounds(3060, 3630, 2100, 360);
-    pbSagyou.setBounds(120, 4150, 5040, 240);
     pbSagyou.setVisible(false);
-    lblJoutai.setBounds(120, 4440, 5040, 300);
-    cmdTukuru.setCaption("作る");
-    cmdTukuru.setBounds(120, 4900, 1500, 420);
-    cmdTyuusi.setCaption("中止");
-    cmdTyuusi.setBounds(1800, 4900, 1500, 420);
     cmdTyuusi.setEnabled(false);
-    cmdTojiru.setCaption("閉じる");
-    cmdTojiru.setBounds(3660, 4900, 1500, 420);
 }
 
 void frmNewProblem::Form_Load() {

@@ -4,6 +4,7 @@
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
+#include "ui/Layout.h"
 
 namespace options {
 namespace {
@@ -41,6 +42,20 @@ frmOption01::frmOption01(program::Program& program)
     setHeight(3300);
     for (const auto& entry : kIroTable) ImageList1.pictures.push_back(entry.colour);
 
+    layOutControls();
+    for (int i = 0; i <= 5; ++i) {
+        // The marking colours are settings, not puzzle state: undo leaves them alone.
+        icIro(i).setJournaled(false);
+        icIro(i).onClick = [this, i] { icIro_Click(i); };
+    }
+    chkGlook.onClick = [this] { chkGlook_Click(); };
+    chkAutoCheck1.onClick = [this] { chkAutoCheck1_Click(); };
+    Check2.onClick = [this] { Check2_Click(); };
+    chkTaikakusen.onClick = [this] { chkTaikakusen_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+}
+
+void frmOption01::layOutControls() {
     // Eleven ideographic spaces make the last label wrap to two lines.
     std::string onlyLabel = "その数字のみ";
     for (int i = 0; i < 11; ++i) onlyLabel += "　";
@@ -53,30 +68,17 @@ frmOption01::frmOption01(program::Program& program)
         lblIro(i).setCaption(labels[i]);
         lblIro(i).setBounds(120, top + 30, 2300, i == 5 ? 420 : 300);
         icIro(i).setBounds(2500, top, 1400, 360);
-        // The marking colours are settings, not puzzle state: undo leaves them alone.
-        icIro(i).setJournaled(false);
-        icIro(i).onClick = [this, i] { icIro_Click(i); };
     }
-    chkGlook.setCaption("画面表示");
-    chkGlook.setBackColor(kBackColor);
-    chkGlook.setBounds(120, 2880, 1300, 300);
-    chkTaikakusen.setCaption("対角線ナンプレ");
-    chkTaikakusen.setBackColor(kBackColor);
-    chkTaikakusen.setBounds(1500, 2880, 1800, 300);
-    Command1.setCaption("設定終了");
-    Command1.setBounds(3950, 2780, 1000, 420);
-    chkAutoCheck1.setCaption("自動判定レベル１");
-    chkAutoCheck1.setBounds(120, 3450, 2000, 300);
-    Check2.setCaption("数字判定");
-    Check2.setBounds(2200, 3450, 1300, 300);
-    chkEndGamen.setCaption("解答画面表示");
-    chkEndGamen.setBounds(3500, 3450, 1500, 300);
-
-    chkGlook.onClick = [this] { chkGlook_Click(); };
-    chkAutoCheck1.onClick = [this] { chkAutoCheck1_Click(); };
-    Check2.onClick = [this] { Check2_Click(); };
-    chkTaikakusen.onClick = [this] { chkTaikakusen_Click(); };
-    Command1.onClick = [this] { Command1_Click(); };
+    const ui::LayoutRow rows[] = {
+        {&chkGlook, "画面表示", 120, 2880, 1300, 300},
+        {&chkTaikakusen, "対角線ナンプレ", 1500, 2880, 1800, 300},
+        {&Command1, "設定終了", 3950, 2780, 1000, 420},
+        {&chkAutoCheck1, "自動判定レベル１", 120, 3450, 2000, 300},
+        {&Check2, "数字判定", 2200, 3450, 1300, 300},
+        {&chkEndGamen, "解答画面表示", 3500, 3450, 1500, 300},
+    };
+    ui::LayOut(rows);
+    ui::SetBackColor({&chkGlook, &chkTaikakusen}, kBackColor);
 }
 
 void frmOption01::Form_Load() {

@@ -40,6 +40,7 @@ public:
     void Command1_Click();
 
 private:
+    void layOutControls();
     program::Program& program_;
     board::cmnMod01& cmn;
 };
