@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "board/cmnMod01.h"
+#include "candidates/Personas.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
 #include "ui/Layout.h"
@@ -69,16 +70,17 @@ void frmKouho::layOutControls() {
     for (int x : {45, 2550, 5025, 7515}) Line1.line(x, 45, x, 9705, 5, ui::kBlack);
     for (int y : {45, 3270, 6495, 9705}) Line1.line(45, y, 7515, y, 5, ui::kBlack);
 
-    // The personas down the right, then the commands of the candidate lists beyond the
-    // window's width.
+    // The personas down the right, named from their table, then the commands of the candidate
+    // lists beyond the window's width.
+    const auto& persona = Personas();
     const ui::LayoutRow rows[] = {
-        {&cmdKakuritu, "ぽっけ", 7605, 60, 660, 465},
-        {&cmdKakuritu2, "ゆっぴ", 7605, 615, 660, 465},
-        {&cmdKakuritu3, "まるね", 7605, 1185, 660, 465},
-        {&cmdKakuritu4, "ごんぞ", 7605, 1725, 660, 465},
-        {&cmdKakuritu5, "ぴころ", 7605, 2280, 660, 465},
-        {&cmdKakuritu6, "ふうり", 7605, 2835, 660, 465},
-        {&cmdKakuritu7, "ぺりか", 7605, 3360, 660, 465},
+        {&cmdKakuritu, persona[0].caption, 7605, 60, 660, 465},
+        {&cmdKakuritu2, persona[1].caption, 7605, 615, 660, 465},
+        {&cmdKakuritu3, persona[2].caption, 7605, 1185, 660, 465},
+        {&cmdKakuritu4, persona[3].caption, 7605, 1725, 660, 465},
+        {&cmdKakuritu5, persona[4].caption, 7605, 2280, 660, 465},
+        {&cmdKakuritu6, persona[5].caption, 7605, 2835, 660, 465},
+        {&cmdKakuritu7, persona[6].caption, 7605, 3360, 660, 465},
         {&cmdReturn02, "戻る", 7605, 5265, 660, 465},
         {&cmdPrint, "　", 30, 9960, 135, 180},
         {&lblKouhoFile, "", 165, 9930, 7380, 300},
