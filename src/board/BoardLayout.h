@@ -40,4 +40,14 @@ constexpr int kBoxStepY = 1710;
 constexpr int kBoxHeight = 5130;
 constexpr int kBoxWidth = 4860;
 
+// Origin of the box lines of grid g (1, 2) whose top-left board cell is (row, column): 540 a
+// board column from x 900 and 570 a board row from y 1260, except that grid 1 starting in
+// column 7 has its lines at x 4125, 15 twips left of where grid 2's would stand.
+struct BoxLineOrigin {
+    int x, y;
+};
+constexpr BoxLineOrigin BoxLinesOf(int g, int row, int column) {
+    return {.x = g == 1 && column == 7 ? 4125 : 900 + 540 * (column - 1), .y = 1260 + 570 * (row - 1)};
+}
+
 }  // namespace board::layout

@@ -91,8 +91,10 @@ void frmAllGamen::PLine() {
             Surface.line(x0, y, x0 + kBoxWidth, y, kBoxLineWidth, ui::kBlack);
         }
     };
-    drawGrid(pattern.lineX1, pattern.lineY1);
-    drawGrid(pattern.lineX2, pattern.lineY2);
+    for (int g = 1; g <= 2; ++g) {
+        BoxLineOrigin origin = BoxLinesOf(g, pattern.rowOf(g), pattern.columnOf(g));
+        drawGrid(origin.x, origin.y);
+    }
 }
 
 void frmAllGamen::lblMasuSuu_CountSet(int16_t& n) {

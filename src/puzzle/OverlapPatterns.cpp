@@ -7,21 +7,20 @@
 namespace puzzle {
 namespace {
 
-// Grid 1 always starts in board row 1; grid 2 in row 1, 4 or 7. A grid starting in board
-// column 7 has its box lines at x 4125 as grid 1 but at 4140 as grid 2.
+// Grid 1 always starts in board row 1; grid 2 in row 1, 4 or 7.
 constexpr std::array<OverlapPattern, kPatternCount> kPatterns{{
-    {1, 1, 1, 4, 900, 1260, 2520, 1260},
-    {1, 1, 1, 7, 900, 1260, 4140, 1260},
-    {1, 7, 4, 1, 4125, 1260, 900, 2970},
-    {1, 7, 4, 4, 4125, 1260, 2520, 2970},
-    {1, 1, 4, 1, 900, 1260, 900, 2970},
-    {1, 1, 4, 4, 900, 1260, 2520, 2970},
-    {1, 1, 4, 7, 900, 1260, 4140, 2970},
-    {1, 7, 7, 1, 4125, 1260, 900, 4680},
-    {1, 7, 7, 4, 4125, 1260, 2520, 4680},
-    {1, 1, 7, 1, 900, 1260, 900, 4680},
-    {1, 1, 7, 4, 900, 1260, 2520, 4680},
-    {1, 1, 7, 7, 900, 1260, 4140, 4680},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 1, .grid2Column = 4},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 1, .grid2Column = 7},
+    {.grid1Row = 1, .grid1Column = 7, .grid2Row = 4, .grid2Column = 1},
+    {.grid1Row = 1, .grid1Column = 7, .grid2Row = 4, .grid2Column = 4},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 4, .grid2Column = 1},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 4, .grid2Column = 4},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 4, .grid2Column = 7},
+    {.grid1Row = 1, .grid1Column = 7, .grid2Row = 7, .grid2Column = 1},
+    {.grid1Row = 1, .grid1Column = 7, .grid2Row = 7, .grid2Column = 4},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 7, .grid2Column = 1},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 7, .grid2Column = 4},
+    {.grid1Row = 1, .grid1Column = 1, .grid2Row = 7, .grid2Column = 7},
 }};
 
 bool InGrid(int row, int column, int c) {

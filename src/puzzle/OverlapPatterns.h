@@ -11,9 +11,6 @@ namespace puzzle {
 struct OverlapPattern {
     int grid1Row, grid1Column;  // top-left board cell of grid 1
     int grid2Row, grid2Column;  // top-left board cell of grid 2
-    // Origins (twips) of the thick box lines of each grid on the main window.
-    int lineX1, lineY1;
-    int lineX2, lineY2;
 
     int rowOf(int grid) const { return grid == 1 ? grid1Row : grid2Row; }
     int columnOf(int grid) const { return grid == 1 ? grid1Column : grid2Column; }

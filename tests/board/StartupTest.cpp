@@ -2,7 +2,7 @@
 #include <tuple>
 
 #include "ProgramFixture.h"
-#include "board/PatternTables.h"
+#include "board/BoardLayout.h"
 #include "board/PatternTables.h"
 
 using namespace board;
@@ -24,7 +24,8 @@ std::set<Segment> BlackLines(const frmAllGamen& window) {
 std::set<Segment> BoxLinesOf(int p) {
     const OverlapPattern& pattern = Pattern(p);
     std::set<Segment> expected;
-    for (auto [x0, y0] : {std::pair{pattern.lineX1, pattern.lineY1}, std::pair{pattern.lineX2, pattern.lineY2}}) {
+    for (int g = 1; g <= 2; ++g) {
+        auto [x0, y0] = layout::BoxLinesOf(g, pattern.rowOf(g), pattern.columnOf(g));
         for (int i = 0; i <= 3; ++i) expected.insert({x0 + 1620 * i, y0, x0 + 1620 * i, y0 + 5130});
         for (int j = 0; j <= 3; ++j) expected.insert({x0, y0 + 1710 * j, x0 + 4860, y0 + 1710 * j});
     }
