@@ -116,6 +116,7 @@ TEST(Zoom, WindowsMadeLaterOpenAtTheZoomAndTheModelKeepsItsTwips) {
     views.setZoom(1.5);
     registry.add("frmTest", [] { return std::make_unique<TestForm>(); });
     auto& form = static_cast<TestForm&>(registry.get("frmTest"));
+    form.chk.setFontSize(12);
     form.Show();
     views.flush();
     ui::qt::FormView& view = *views.viewOf(form);
@@ -126,6 +127,8 @@ TEST(Zoom, WindowsMadeLaterOpenAtTheZoomAndTheModelKeepsItsTwips) {
     EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 13.5);
     // Buttons take the window's font, scaled too.
     EXPECT_DOUBLE_EQ(view.widgetOf(form.cmd)->font().pointSizeF(), 13.5);
+    // A button with a font size of its own keeps it in proportion.
+    EXPECT_DOUBLE_EQ(view.widgetOf(form.chk)->font().pointSizeF(), 18);
 
     // A click reports twips as the model knows them.
     int x = -1, y = -1;
