@@ -17,6 +17,17 @@
 
 namespace board {
 
+namespace {
+
+// The digits no peer of a cell holds.
+int AllowedDigits(const puzzle::Topology& topology, const puzzle::DoubleBoard& board, int c) {
+    int mask = puzzle::kAllCandidates;
+    for (int peer : topology.peerList[static_cast<std::size_t>(c)]) mask &= ~(1 << board.digits[static_cast<std::size_t>(peer)]);
+    return mask & puzzle::kAllCandidates;
+}
+
+}  // namespace
+
 void frmAllGamen::chkKouho_Click() { ShowCandidates(chkKouho.value() == 1); }
 
 void frmAllGamen::cmdKouhoSaikeisan_Click() { RecalculateCandidates(); }
@@ -36,12 +47,9 @@ void frmAllGamen::RecalculateCandidates() {
     const puzzle::DoubleBoard board = ReadBoard(*this, cmn).board;
     const puzzle::Topology& topology = puzzle::TopologyOf(board.pattern, board.diagonal);
     std::array<int, kBoardCells + 1> masks{};
-    // Every digit no peer holds; a filled cell gets what it would have if it were emptied.
-    for (int c : topology.cells) {
-        int mask = puzzle::kAllCandidates;
-        for (int peer : topology.peerList[static_cast<std::size_t>(c)]) mask &= ~(1 << board.digits[static_cast<std::size_t>(peer)]);
-        masks[static_cast<std::size_t>(c)] = mask & puzzle::kAllCandidates;
-    }
+    // An empty cell: every digit no peer holds; a filled cell has none.
+    for (int c : topology.cells)
+        if (board.digits[static_cast<std::size_t>(c)] == 0) masks[static_cast<std::size_t>(c)] = AllowedDigits(topology, board, c);
     for (int c = 1; c <= kBoardCells; ++c) {
         text1(c).setCandidates(masks[static_cast<std::size_t>(c)]);
         candidateDigit_[static_cast<std::size_t>(c)] = board.digits[static_cast<std::size_t>(c)];
@@ -75,9 +83,14 @@ void frmAllGamen::text1_Change(int Index) {
             if (!held) text1(peer).setCandidates(text1(peer).candidates() | (1 << gone));
         }
     }
-    // A digit placed takes itself out of the candidates of its peers in both grids.
+    // A cell emptied starts its candidates from the board; a filled one has none.
     before = static_cast<std::uint8_t>(digit);
-    if (digit == 0) return;
+    if (digit == 0) {
+        text1(Index).setCandidates(AllowedDigits(topology, ReadBoard(*this, cmn).board, Index));
+        return;
+    }
+    text1(Index).setCandidates(0);
+    // A digit placed takes itself out of the candidates of its peers in both grids.
     for (int peer : peers) {
         ui::TextBox& cell = text1(peer);
         if (cell.candidates() & (1 << digit)) cell.setCandidates(cell.candidates() & ~(1 << digit));
