@@ -6,7 +6,6 @@
 namespace board {
 namespace {
 
-
 std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
 // "3 行 5 列" of grid g.
@@ -47,6 +46,41 @@ std::optional<BoardFinding> CheckReadable(const BoardReading& reading) {
                             {c}};
     }
     return CheckDuplicates(reading.board);
+}
+
+BoardCheck CheckBoard(const BoardReading& reading, const std::vector<bool>& locked) {
+    BoardCheck check;
+    if ((check.fault = CheckReadable(reading))) return check;
+    const puzzle::DoubleBoard& board = reading.board;
+    check.solved = puzzle::Solve(board);
+    if (check.solved.verdict != puzzle::Verdict::None) return check;
+
+    puzzle::DoubleBoard given = board;
+    bool anyLocked = false;
+    for (int c = 1; c <= puzzle::kBoardCells; ++c) {
+        auto uc = static_cast<std::size_t>(c);
+        if (given.digits[uc] == 0) continue;
+        if (uc < locked.size() && locked[uc]) anyLocked = true;
+        else given.digits[uc] = 0;
+    }
+    if (!anyLocked) {
+        check.fault = BoardFinding{NoSolutionText(), {}};
+        return check;
+    }
+    puzzle::SolveResult problem = puzzle::Solve(given);
+    if (problem.verdict == puzzle::Verdict::None) {
+        check.fault = BoardFinding{"解がありません。\nロックされた数字だけでも解がありません。", {}};
+    } else if (problem.verdict == puzzle::Verdict::Multiple) {
+        check.fault = BoardFinding{"解がありません。\nロックされた数字だけでは解が1つに決まらないので、間違っている数字を示せません。", {}};
+    } else {
+        std::vector<int> wrong;
+        for (int c = 1; c <= puzzle::kBoardCells; ++c) {
+            auto uc = static_cast<std::size_t>(c);
+            if (board.digits[uc] != 0 && board.digits[uc] != problem.solution.digits[uc]) wrong.push_back(c);
+        }
+        check.fault = BoardFinding{"間違っている数字が " + std::to_string(wrong.size()) + " 個あります。\n色を付けたマスです。", wrong};
+    }
+    return check;
 }
 
 std::string UniqueText() { return "解は1つだけです。"; }

@@ -152,6 +152,8 @@ public:
     // 適用: places the step's digits or takes its removals out of the board's candidates
     // (showing them); Ctrl+Enter does it for the last hint while the board is unchanged.
     void ApplyStep(const puzzle::Step& step);
+    // Which board cells are locked (the givens), 1..225.
+    std::vector<bool> LockedCells();
     void ApplyLastHint();
 
     void cmdModosu_Click();

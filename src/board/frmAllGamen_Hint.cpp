@@ -1,14 +1,14 @@
-// ヒント: checks the board the way 検証 reads it, then explains the next logical step, with its
+// ヒント: checks the board as 検証 does, then explains the next logical step, with its
 // difficulty number, and paints the cells that prove it (IroOnly) and the cells it decides
-// (IroAuto1). A cell that is
-// not a digit, a digit twice in a unit or a wrong digit is named and painted in IroError
-// instead, and nothing else is shown. The hint works from the board's candidates (the ones
+// (IroAuto1). A cell that is not a digit, a digit twice in a unit, no solution or wrong digits
+// are said in 検証's words and painted in IroError instead, and nothing else is shown. The hint works from the board's candidates (the ones
 // the user sees when 候補 is on); its message offers 適用, which carries the step out as one
 // undo step. With 候補 off, OK keeps the step's removals in the candidates, so that the next
 // hint goes on from them.
 #include <algorithm>
 #include <string>
 
+#include "board/BoardCheck.h"
 #include "board/BoardReading.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
@@ -19,25 +19,6 @@
 
 namespace board {
 
-namespace {
-
-struct Duplicate {
-    puzzle::Unit unit;
-    int first, second, digit;
-};
-
-// The first unit (in unit order) that holds a digit twice.
-std::optional<Duplicate> FindDuplicate(const puzzle::DoubleBoard& b) {
-    for (const puzzle::Unit& u : puzzle::Units(b.pattern, b.diagonal))
-        for (std::size_t i = 0; i < u.cells.size(); ++i)
-            for (std::size_t j = i + 1; j < u.cells.size(); ++j) {
-                int d = b.digits[static_cast<std::size_t>(u.cells[i])];
-                if (d != 0 && d == b.digits[static_cast<std::size_t>(u.cells[j])]) return Duplicate{u, u.cells[i], u.cells[j], d};
-            }
-    return std::nullopt;
-}
-
-}  // namespace
 
 void frmAllGamen::PaintHintCell(int c, ui::Color color) { text1(c).setBackColor(color); }
 
@@ -48,56 +29,20 @@ void frmAllGamen::cmdHint_Click() {
     const int pattern = board.pattern;
     auto name = [pattern](int c) { return puzzle::CellName(pattern, c, 1); };
 
-    if (reading.notDigit) {
-        PaintHintCell(*reading.notDigit, cmn.IroError);
-        program_.dialogs().MsgBox(name(*reading.notDigit) + "の「" + reading.notDigitText +
-                                      "」は数字ではありません。1から9の数字にするか、空白にしてください。",
-                                  ui::MsgIcon::Exclamation);
-        return;
-    }
-    if (std::optional<Duplicate> dup = FindDuplicate(board)) {
-        PaintHintCell(dup->first, cmn.IroError);
-        PaintHintCell(dup->second, cmn.IroError);
-        program_.dialogs().MsgBox(puzzle::UnitName(dup->unit) + "に" + std::to_string(dup->digit) + "が2つあります（" +
-                                      puzzle::CellName(pattern, dup->first, dup->unit.grid) + "と" +
-                                      puzzle::CellName(pattern, dup->second, dup->unit.grid) + "）。",
-                                  ui::MsgIcon::Exclamation);
-        return;
-    }
-
     bool anyDigit = false;
     for (uint8_t d : board.digits) anyDigit = anyDigit || d != 0;
-    if (!anyDigit) {
+    if (!reading.notDigit && !anyDigit) {
         program_.dialogs().MsgBox("盤面に数字がありません。問題を入力してから、ヒントを押してください。", ui::MsgIcon::Information);
         return;
     }
-
-    // The problem is the locked givens. When they have exactly one solution, a digit the user
-    // entered that differs from it is wrong, and that is all the hint says.
-    puzzle::DoubleBoard givens = board;
-    bool anyGiven = false;
-    for (int c = 1; c <= puzzle::kBoardCells; ++c) {
-        auto i = static_cast<std::size_t>(c);
-        if (givens.digits[i] != 0 && !text1(c).locked()) givens.digits[i] = 0;
-        anyGiven = anyGiven || givens.digits[i] != 0;
-    }
-    if (anyGiven) {
-        puzzle::SolveResult problem = puzzle::Solve(givens);
-        if (problem.verdict == puzzle::Verdict::Unique)
-            for (int c = 1; c <= puzzle::kBoardCells; ++c) {
-                int d = board.digits[static_cast<std::size_t>(c)];
-                if (d == 0 || d == problem.solution.digits[static_cast<std::size_t>(c)]) continue;
-                PaintHintCell(c, cmn.IroError);
-                program_.dialogs().MsgBox(name(c) + "の" + std::to_string(d) + "は間違っています。この数字を消してから、もう一度ヒントを押してください。",
-                                          ui::MsgIcon::Exclamation);
-                return;
-            }
-    }
-    const puzzle::SolveResult solved = puzzle::Solve(board);
-    if (solved.verdict == puzzle::Verdict::None) {
-        program_.dialogs().MsgBox("この盤面には解がありません。どこかの数字が間違っています。", ui::MsgIcon::Exclamation);
+    // A faulty board is named as 検証 names it, and nothing else is shown.
+    const BoardCheck check = CheckBoard(reading, LockedCells());
+    if (check.fault) {
+        for (int c : check.fault->cells) PaintHintCell(c, cmn.IroError);
+        program_.dialogs().MsgBox(check.fault->text, check.fault->icon);
         return;
     }
+    const puzzle::SolveResult& solved = check.solved;
 
     puzzle::LogicState state(board);
     if (state.solved()) {

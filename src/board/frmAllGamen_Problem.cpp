@@ -104,10 +104,9 @@ void frmAllGamen::PlaceProblem(const puzzle::DoubleBoard& problem, const Problem
 
 void frmAllGamen::cmdMondaiNiSuru_Click() {
     BoardReading reading = ReadBoard(*this, cmn);
-    if (auto fault = CheckReadable(reading)) return program_.dialogs().MsgBox(fault->text, ui::MsgIcon::Information);
-    puzzle::SolveResult result = puzzle::Solve(reading.board);
-    if (result.verdict == puzzle::Verdict::None) return program_.dialogs().MsgBox(NoSolutionText(), ui::MsgIcon::Information);
-    program_.dialogs().MsgBox(result.verdict == puzzle::Verdict::Unique
+    const BoardCheck check = CheckBoard(reading, LockedCells());
+    if (check.fault) return program_.dialogs().MsgBox(check.fault->text, check.fault->icon);
+    program_.dialogs().MsgBox(check.solved.verdict == puzzle::Verdict::Unique
                                   ? UniqueText() + "\n盤面の数字を問題にします。"
                                   : "解が2つ以上あります。\n盤面の数字を問題にしますが、解が1つに決まるには数字が足りません。",
                               ui::MsgIcon::Information);

@@ -46,8 +46,7 @@ TEST_F(Hint, AWrongDigitIsNamedAndNothingElse) {
     boardCell(2, k).setText(std::to_string(wrong));
     click(main().cmdHint);
     ASSERT_EQ(services.messages().size(), 1u);
-    EXPECT_EQ(services.messages()[0], "グリッド2の9行1列の" + std::to_string(wrong) +
-                                          "は間違っています。この数字を消してから、もう一度ヒントを押してください。");
+    EXPECT_EQ(services.messages()[0], "間違っている数字が 1 個あります。\n色を付けたマスです。");
     int c = cmn().GridMasu[12][2][k];
     EXPECT_EQ(painted(), std::vector<int>{c});
     EXPECT_EQ(main().text1(c).backColor(), cmn().IroError);
@@ -86,28 +85,37 @@ TEST_F(Hint, FollowingTheHintsSolvesTheProblem) {
     EXPECT_EQ(services.messages().back(), "盤面はすべて埋まっています。");
 }
 
-TEST_F(Hint, BoardsItCannotReadAreNamed) {
+// Every fault of the board is said by ヒント exactly as 検証 says it, with the same icon and
+// the same cells painted.
+TEST_F(Hint, EachFaultIsSaidAndPaintedAs検証SaysIt) {
+    auto both = [&](const char* what) -> std::string {
+        SCOPED_TRACE(what);
+        services.clearRecords();
+        click(main().cmdHint);
+        const std::vector<int> hintPainted = painted();
+        click(main().cmdKensyou);
+        EXPECT_EQ(services.records().size(), 2u);
+        if (services.records().size() != 2) return {};
+        EXPECT_EQ(services.records()[0].text, services.records()[1].text);
+        EXPECT_EQ(services.records()[0].icon, ui::MsgIcon::Exclamation);
+        EXPECT_EQ(services.records()[1].icon, ui::MsgIcon::Exclamation);
+        EXPECT_EQ(hintPainted, painted());
+        return services.records()[0].text;
+    };
     boardCell(1, 10).setText("x");
-    click(main().cmdHint);
-    ASSERT_EQ(services.messages().size(), 1u);
-    EXPECT_EQ(services.messages()[0], "グリッド1の2行1列の「x」は数字ではありません。1から9の数字にするか、空白にしてください。");
+    EXPECT_EQ(both("not a digit"), "グリッド1の 2 行 1 列に、数字ではない「x」が入っています。\n1〜9 の数字か空白にしてください。");
     EXPECT_EQ(painted(), std::vector<int>{16});
-
     boardCell(1, 10).setText("");
     boardCell(2, 1).setText("5");
     boardCell(2, 9).setText("5");
-    click(main().cmdHint);
-    ASSERT_EQ(services.messages().size(), 2u);
-    EXPECT_EQ(services.messages()[1], "グリッド2の1行目に5が2つあります（グリッド2の1行1列とグリッド2の1行9列）。");
+    EXPECT_EQ(both("twice in a row"), "グリッド2の 1 行目に 5 が2つあります（1 行 1 列と 1 行 9 列）。");
     EXPECT_EQ(painted(), (std::vector<int>{97, 105}));
-}
-
-TEST_F(Hint, ABoardWithoutSolutionIsSaidSo) {
+    boardCell(2, 9).setText("");
     // Grid 1's row 1 holds 1 to 8 and its last cell sees a 9 below it: no solution, no repeat.
     for (int k = 1; k <= 8; ++k) boardCell(1, k).setText(std::to_string(k));
     boardCell(1, 18).setText("9");
-    click(main().cmdHint);
-    EXPECT_EQ(services.messages(), std::vector<std::string>{"この盤面には解がありません。どこかの数字が間違っています。"});
+    boardCell(2, 1).setText("");
+    EXPECT_EQ(both("no solution").rfind("解がありません。", 0), 0u);
     EXPECT_TRUE(painted().empty());
 }
 

@@ -40,7 +40,13 @@ QPixmap WithMessageBox(const QPixmap& window, const std::string& message) {
 
 void EnsureApplication() {
     if (app) return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's own screen (800 x 800) is smaller than the main window, which
+    // would then open scaled down: the tests see the windows at their own size on a desktop
+    // screen unless they ask for another.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" MOZEL_OFFSCREEN_SCREEN);
+    }
     static int argc = 1;
     static char name[] = "qt_binding_tests";
     static char* argv[] = {name, nullptr};

@@ -4,6 +4,7 @@
 //   --quit-after-paint      exit as soon as the main window has been painted for the first
 //                           time (unattended too; for timing the start-up)
 #include <QApplication>
+#include <QSettings>
 #include <QStringList>
 #include <csignal>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "ui/qt/Translations.h"
 #include "ui/qt/QuitAfterPaint.h"
 #include "ui/qt/ViewManager.h"
+#include "ui/qt/ZoomSetting.h"
 
 namespace {
 
@@ -49,6 +51,13 @@ int main(int argc, char* argv[]) {
     services.dialogs.setUnattended(unattended);
     program::Program program(services.services());
     ui::qt::ViewManager views(program.forms());
+    // The zoom of the windows is the user's, kept between runs; an unattended run shows the
+    // windows at their fitted size whatever it is.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("MozelDouble"), QStringLiteral("MozelDouble"));
+    if (!unattended) {
+        views.setZoom(ui::qt::ReadZoom(settings));
+        views.onZoomChanged = [&settings](double zoom) { ui::qt::WriteZoom(settings, zoom); };
+    }
     services.printer.setViews(&views);
     program.forms().programEnded.connect([] { QCoreApplication::quit(); });
 

@@ -16,8 +16,12 @@ void SyncClickable(QAbstractButton& button, const Clickable& model, const Scale&
     if (button.text() != caption) button.setText(caption);
     QString tip = ToQString(model.toolTip());
     if (button.toolTip() != tip) button.setToolTip(tip);
-    // The interface font is the application's; a control asks for another size only by its own.
-    if (model.fontSize() != 9 && button.font().pointSize() != model.fontSize()) button.setFont(UiFont(model.fontSize()));
+    // The interface font is the window's; a control asks for another size only by its own, at
+    // the window's factor too.
+    if (model.fontSize() != 9) {
+        QFont font = scale.font(model.fontSize());
+        if (button.font() != font) button.setFont(font);
+    }
     if (!shown.differ(model.backColor(), model.backColor())) return;
     QPalette palette = button.palette();
     QColor back = ToQColor(model.backColor(), palette);

@@ -13,12 +13,13 @@ void SyncCommon(QWidget& widget, const Control& control, const Scale& scale) {
     widget.setEnabled(control.enabled());
 }
 
-bool ShownFont::apply(QWidget& widget, int points, bool bold, int stretch) {
-    if (points == points_ && bold == bold_ && stretch == stretch_) return false;
+bool ShownFont::apply(QWidget& widget, const Scale& scale, int points, bool bold, int stretch) {
+    if (points == points_ && bold == bold_ && stretch == stretch_ && scale.factor() == factor_) return false;
     points_ = points;
     bold_ = bold;
     stretch_ = stretch;
-    QFont font = UiFont(points, bold);
+    factor_ = scale.factor();
+    QFont font = scale.font(points, bold);
     if (stretch != 100) font.setStretch(stretch);
     if (widget.font() != font) widget.setFont(font);
     return true;

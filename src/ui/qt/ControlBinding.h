@@ -24,6 +24,8 @@ public:
     // it touches only what differs from what the widget shows.
     virtual void sync() = 0;
     virtual void detach() = 0;
+    // The window's scale changed (a fit to the screen, a zoom): the next sync shows it.
+    virtual void rescale(const Scale& scale) = 0;
     // The widget or action that shows the control.
     virtual QObject* object() = 0;
 };
@@ -34,6 +36,7 @@ class BoundTo : public ControlBinding {
 public:
     BoundTo(M& model, FormRegistry& registry, Scale scale) : model_(&model), registry_(registry), scale_(scale) {}
     void detach() override { model_ = nullptr; }
+    void rescale(const Scale& scale) override { scale_ = scale; }
 
 protected:
     M* model_;  // null once detached
@@ -45,17 +48,18 @@ protected:
 void SyncCommon(QWidget& widget, const Control& control, const Scale& scale);
 
 // The interface font a view last gave its widget: a font is built, set (which re-lays out
-// the widget) and measured only when the control's size or weight (or the view's horizontal
-// stretch, in percent) really changed.
+// the widget) and measured only when the control's size or weight, the window's factor (or the
+// view's horizontal stretch, in percent) really changed.
 class ShownFont {
 public:
     // True when the widget got a new font.
-    bool apply(QWidget& widget, int points, bool bold, int stretch = 100);
+    bool apply(QWidget& widget, const Scale& scale, int points, bool bold, int stretch = 100);
 
 private:
     int points_ = -1;
     bool bold_ = false;
     int stretch_ = 100;
+    double factor_ = 1.0;
 };
 
 // Two colours a view last gave its widget's palette, so that the palette is rebuilt only

@@ -1,15 +1,24 @@
 #include "ui/qt/Convert.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace ui::qt {
 
 Scale Scale::Of(const QWidget& widget) { return Scale(widget.logicalDpiX()); }
 
-int Scale::px(int twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
+int Scale::px(int twips) const { return static_cast<int>(std::lround(twips * dpi_ * factor_ / 1440.0)); }
 
-int Scale::twips(double px) const { return static_cast<int>(std::lround(px * 1440.0 / dpi_)); }
+int Scale::twips(double px) const { return static_cast<int>(std::lround(px * 1440.0 / (dpi_ * factor_))); }
+
+int Scale::pen(int pixels) const { return std::max(1, static_cast<int>(std::lround(pixels * factor_))); }
+
+QFont Scale::font(int points, bool bold) const {
+    QFont font = UiFont(points, bold);
+    if (factor_ != 1.0) font.setPointSizeF(font.pointSizeF() * factor_);
+    return font;
+}
 
 QRect Scale::rect(int left, int top, int width, int height) const {
     // Both edges are rounded, so that neighbouring controls keep their pixel gaps.

@@ -15,20 +15,28 @@ class QWidget;
 
 namespace ui::qt {
 
-// Twips to pixels at the screen's logical dpi: px = twips * dpi / 1440 (15 twips a pixel at
-// 96 dpi).
+// Twips to pixels at the screen's logical dpi, times the window's factor (the fit to the screen
+// and the user's zoom): px = twips * dpi * factor / 1440 (15 twips a pixel at 96 dpi and 1).
+// Fonts take the same factor, so that a window shrinks or grows as a whole.
 class Scale {
 public:
-    explicit Scale(double dpi = 96.0) : dpi_(dpi) {}
-    static Scale Of(const QWidget& widget);  // the logical dpi of the widget's screen
+    explicit Scale(double dpi = 96.0, double factor = 1.0) : dpi_(dpi), factor_(factor) {}
+    static Scale Of(const QWidget& widget);  // the logical dpi of the widget's screen, factor 1
 
     double dpi() const { return dpi_; }
+    double factor() const { return factor_; }
+    Scale withFactor(double factor) const { return Scale(dpi_, factor); }
     int px(int twips) const;
     int twips(double px) const;
     QRect rect(int left, int top, int width, int height) const;
+    // A line width or other length in pixels at factor 1, at least one pixel.
+    int pen(int pixels) const;
+    // The interface font at a control's size in points, scaled by the factor.
+    QFont font(int points, bool bold = false) const;
 
 private:
     double dpi_;
+    double factor_;
 };
 
 // A model colour as Qt sees it. Negative values refer to system colours (ui::kButtonFace is

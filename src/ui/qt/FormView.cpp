@@ -1,17 +1,22 @@
 #include "ui/qt/FormView.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QCoreApplication>
 #include <QImage>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMoveEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "ui/Buttons.h"
 #include "ui/Form.h"
@@ -30,6 +35,7 @@
 #include "ui/qt/LineBoxView.h"
 #include "ui/qt/MenuItemView.h"
 #include "ui/qt/ProgressBarView.h"
+#include "ui/qt/ScreenFit.h"
 #include "ui/qt/SurfaceView.h"
 #include "ui/qt/TextBoxView.h"
 #include "ui/qt/UpDownView.h"
@@ -87,10 +93,40 @@ private:
     std::vector<SurfaceLine> lines_;  // the lines in the image
 };
 
+// A font at a factor of its size.
+QFont Scaled(QFont font, double factor) {
+    if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * factor);
+    else if (font.pixelSize() > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
+    return font;
+}
+
+// The height of a menu bar in the application's font at a factor, measured once per font and
+// factor: the fit needs it before the window's own menu bar exists.
+int MenuBarHeight(double factor) {
+    static std::map<std::pair<QString, long>, int> heights;
+    const QFont font = Scaled(QApplication::font(), factor);
+    auto [entry, fresh] = heights.try_emplace({font.key(), std::lround(factor * 1000)}, 0);
+    if (fresh) {
+        QMenuBar probe;
+        probe.setFont(font);
+        probe.addAction(QStringLiteral("ファイル"));
+        entry->second = probe.sizeHint().height();
+    }
+    return entry->second;
+}
+
+// The frame a window manager last gave one of the program's windows; before one has been seen,
+// room for a title bar is assumed.
+QMargins& SeenFrame() {
+    static QMargins frame;
+    return frame;
+}
+const QMargins kFrameGuess(2, 38, 2, 2);
+
 }  // namespace
 
-FormView::FormView(Form& form, FormRegistry& registry)
-    : form_(&form), registry_(registry), scale_(Scale::Of(*this)), canvas_(new FormCanvas(*this)) {
+FormView::FormView(Form& form, FormRegistry& registry, double zoom)
+    : form_(&form), registry_(registry), scale_(Scale::Of(*this)), canvas_(new FormCanvas(*this)), zoom_(zoom) {
     setObjectName(ToQString(form.name()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -173,6 +209,11 @@ void FormView::buildMenus() {
     for (MenuItem* item : items) {
         bool hasItems = parents.count(item->name()) > 0;
         auto* view = new MenuItemView(*item, registry_, hasItems, this);
+        if (hasItems) {
+            // A drop-down menu is a window of its own: it takes the window's font by hand.
+            menus_.push_back(view->itemMenu());
+            if (scale_.factor() != 1.0) view->itemMenu()->setFont(font());
+        }
         if (hasItems && !menus.count(item->name())) menus[item->name()] = view;
         auto parent = menus.find(item->parentMenu());
         if (item->parentMenu().empty() || parent == menus.end()) menuBar_->addAction(view);
@@ -256,12 +297,111 @@ void FormView::syncForm() {
     QPalette palette = canvas_->palette();
     palette.setColor(QPalette::Window, ToQColor(form_->backColor(), palette));
     if (palette != canvas_->palette()) canvas_->setPalette(palette);
+    const bool visible = form_->visible();
+    if (visible) {
+        // The factor first, so that the widgets are built at the window's size.
+        fitToScreen();
+        ensureBuilt();
+    }
     QSize client(scale_.px(form_->width()), scale_.px(form_->height()));
     if (canvas_->size() != client) canvas_->setFixedSize(client);
-    QPoint at(scale_.px(form_->left()), scale_.px(form_->top()));
+    if (visible) place();
+    setVisible(visible);
+}
+
+void FormView::setZoom(double zoom) {
+    zoom_ = zoom;
+    refit();
+}
+
+void FormView::refit() {
+    if (!form_ || !form_->visible()) return;
+    formDirty_ = true;
+    flush();
+}
+
+void FormView::fitToScreen() {
+    const Scale natural = scale_.withFactor(1.0);
+    QScreen* screen = screenAt(placed_ ? pos() : QPoint(natural.px(form_->left()), natural.px(form_->top())));
+    if (!screen) return;
+    const QSize client(natural.px(form_->width()), natural.px(form_->height()));
+    // A pixel less each way: the scaled client area's edges are rounded.
+    const QSize room = screen->availableGeometry().marginsRemoved(frameAllowance()).size() - QSize(1, 1);
+    const int menu = hasMenus() ? MenuBarHeight(1.0) : 0;
+    const double readable = ReadableFactor(scale_.dpi(), screen->devicePixelRatio());
+    double factor = WindowFactor(FitFactor(client + QSize(0, menu), room), zoom_, readable);
+    if (menu > 0 && factor != 1.0 && client.height() > 0) {
+        // The menu bar does not scale exactly with its font: the client area gets what it leaves.
+        const int shown = MenuBarHeight(factor);
+        if (client.height() * factor + shown > room.height()) {
+            factor = std::max(readable, static_cast<double>(room.height() - shown) / client.height());
+        }
+    }
+    setFactor(factor);
+}
+
+void FormView::setFactor(double factor) {
+    if (factor == scale_.factor()) return;
+    scale_ = scale_.withFactor(factor);
+    // The widgets that take the window's font (buttons, lists, the menu bar) follow it; at 1
+    // the window takes the application's font again.
+    const QFont font = factor == 1.0 ? QFont() : Scaled(QApplication::font(), factor);
+    setFont(font);
+    for (QMenu* menu : menus_) menu->setFont(font);
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        Entry& entry = entries_[i];
+        entry.binding->rescale(scale_);
+        if (entry.dirty) continue;
+        entry.dirty = true;
+        dirty_.push_back(i);
+    }
+    if (built_) syncDirtyControls();
+}
+
+void FormView::place() {
+    // A window moved away stays where it is (inside the screen), unless the program places it anew.
+    const bool modelMoved = !placed_ || form_->left() != placedLeft_ || form_->top() != placedTop_;
+    const QPoint wanted = modelMoved || !movedAway_ ? QPoint(scale_.px(form_->left()), scale_.px(form_->top())) : pos();
+    QPoint at = wanted;
+    if (QScreen* screen = screenAt(wanted)) {
+        // The window's size, menu bar included, as it is about to be shown.
+        layout()->activate();
+        at = PlaceInside(QRect(wanted, size().grownBy(frameAllowance())), screen->availableGeometry());
+    }
+    if (modelMoved) movedAway_ = false;
+    placed_ = true;
+    placedAt_ = at;
+    placedLeft_ = form_->left();
+    placedTop_ = form_->top();
+    // A shown window reports its new position later, through moveEvent.
     if (pos() != at) move(at);
-    if (form_->visible()) ensureBuilt();
-    setVisible(form_->visible());
+}
+
+void FormView::moveEvent(QMoveEvent* event) {
+    if (placed_ && pos() != placedAt_) movedAway_ = true;
+    QWidget::moveEvent(event);
+}
+
+QScreen* FormView::screenAt(QPoint point) const {
+    if (QScreen* screen = QGuiApplication::screenAt(point)) return screen;
+    return screen();
+}
+
+QMargins FormView::frameAllowance() const {
+    if (isVisible()) {
+        const QRect frame = frameGeometry();
+        const QRect inner = geometry();
+        const QMargins own(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+        if (!own.isNull()) SeenFrame() = own;
+    }
+    return SeenFrame().isNull() ? kFrameGuess : SeenFrame();
+}
+
+bool FormView::hasMenus() const {
+    if (built_) return menuBar_ != nullptr;
+    const auto& controls = form_->controls();
+    return std::any_of(controls.begin(), controls.end(), [](Control* c) { return dynamic_cast<MenuItem*>(c) != nullptr; });
 }
 
 QMenuBar* FormView::menuBar() {

@@ -12,6 +12,11 @@
 // The control widgets of a window created hidden are built when it is first shown, or when
 // someone asks for them (viewOf, widgetOf, menuBar, snapshot): most of the program's windows
 // start hidden, and building their hundreds of widgets was most of the start-up.
+//
+// A shown window fits its screen: when it is larger than the screen's free area it is scaled
+// down, geometry and fonts together (no further than text stays readable), then zoomed by the
+// user's zoom, and its frame is kept inside the free area. The factor is worked out before
+// the widgets are built, so a window that opens scaled is built once, at its size.
 #pragma once
 
 #include <QPixmap>
@@ -22,7 +27,9 @@
 #include "ui/Surface.h"
 #include "ui/qt/ControlBinding.h"
 
+class QMenu;
 class QMenuBar;
+class QScreen;
 
 namespace ui {
 class Control;
@@ -36,7 +43,7 @@ class SurfaceView;
 
 class FormView : public QWidget {
 public:
-    FormView(Form& form, FormRegistry& registry);
+    FormView(Form& form, FormRegistry& registry, double zoom = 1.0);
     ~FormView() override;
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
@@ -57,7 +64,14 @@ public:
     bool built() const { return built_; }
     // The control a widget of this window shows (or lies inside); null for none.
     Control* controlOf(const QWidget* widget) const;
+    // Twips to pixels for this window, its factor (fit and zoom) included.
     const Scale& scale() const { return scale_; }
+
+    // The user's zoom (1: the fitted size). A shown window is fitted and placed again at once.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
+    // Fits a shown window to its screen again (the screen's free area changed).
+    void refit();
 
     // Brings every widget of the window in step with the model now, shown or hidden.
     void flush();
@@ -78,6 +92,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Keys no widget took (a button has the focus, or nothing has): the program's shortcuts.
     void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -97,6 +112,16 @@ private:
     void postFlush();
     void syncDirtyControls();
     void syncForm();
+    // Works out the factor for the screen the window is on and applies it.
+    void fitToScreen();
+    void setFactor(double factor);
+    // Moves the shown window to where the model places it (or the user left it), inside the
+    // screen's free area.
+    void place();
+    QScreen* screenAt(QPoint point) const;
+    // What the window manager adds around the window (a guess until a frame has been seen).
+    QMargins frameAllowance() const;
+    bool hasMenus() const;
     void refresh();
     void disconnectModel();
 
@@ -105,6 +130,7 @@ private:
     Scale scale_;
     QWidget* canvas_;
     QMenuBar* menuBar_ = nullptr;
+    std::vector<QMenu*> menus_;  // the drop-down menus, top-level widgets of their own
     std::vector<Entry> entries_;
     std::vector<size_t> dirty_;  // entries marked dirty, in the order they changed
     bool formDirty_ = true;  // the window's own properties; dirty until first synced
@@ -112,6 +138,14 @@ private:
     bool built_ = false;
     long controlSyncs_ = 0;
     std::vector<SurfaceView*> surfaces_;
+    double zoom_;
+    // Where the window was last placed, from which model position, and whether it has been
+    // moved away since the program last placed it (by the user or the window manager).
+    bool placed_ = false;
+    bool movedAway_ = false;
+    QPoint placedAt_;
+    int placedLeft_ = 0;
+    int placedTop_ = 0;
     int changedToken_ = 0;
     int refreshToken_ = 0;
 };

@@ -35,7 +35,7 @@ void LabelView::sync() {
         if (palette != this->palette()) setPalette(palette);
         setAutoFillBackground(opaque);
     }
-    font_.apply(*this, model_->fontSize(), model_->fontBold());
+    font_.apply(*this, scale_, model_->fontSize(), model_->fontBold());
 }
 
 void LabelView::paintEvent(QPaintEvent*) {

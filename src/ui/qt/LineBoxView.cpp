@@ -44,6 +44,11 @@ void LineBoxView::detach() {
     if (editor_) editor_->detach();
 }
 
+void LineBoxView::rescale(const Scale& scale) {
+    BoundTo<TextBox>::rescale(scale);
+    if (editor_) editor_->rescale(scale);
+}
+
 QObject* LineBoxView::object() {
     if (!model_ && !editor_) return this;
     return &editor();

@@ -23,6 +23,7 @@ public:
 
     void sync() override;
     void detach() override;
+    void rescale(const Scale& scale) override;
     // The box's real widget: the editor, made now if it is not there yet (once detached, no
     // editor is made).
     QObject* object() override;

@@ -136,9 +136,10 @@ void QtPrinter::PrintForm(const Form& form) {
     prepareJob(form.caption().empty() ? ToQString(form.name()) : ToQString(form.caption()));
     QPainter painter;
     if (!painter.begin(&printer())) return finishJob(false);
-    // The window at its size on screen, made smaller only when it does not fit the page.
+    // The window at its own size (whatever its zoom on screen), made smaller only when it does
+    // not fit the page.
     const QRect page = painter.viewport();
-    const double toPrinter = printer().resolution() / view->scale().dpi();
+    const double toPrinter = printer().resolution() / (view->scale().dpi() * view->scale().factor());
     QSize size(static_cast<int>(image.deviceIndependentSize().width() * toPrinter),
                static_cast<int>(image.deviceIndependentSize().height() * toPrinter));
     if (size.width() > page.width() || size.height() > page.height()) size.scale(page.size(), Qt::KeepAspectRatio);

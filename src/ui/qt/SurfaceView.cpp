@@ -21,7 +21,7 @@ void SurfaceView::paint(QPainter& painter, const QRegion& area) const {
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QPalette& palette = canvas_->palette();
     for (const SurfaceLine& line : model_->lines()) {
-        const int width = std::max(1, line.width);
+        const int width = scale_.pen(line.width);
         const QPoint from(scale_.px(line.x1), scale_.px(line.y1));
         const QPoint to(scale_.px(line.x2), scale_.px(line.y2));
         // A repaint of some cells skips the lines between them and elsewhere (a round end

@@ -141,7 +141,7 @@ void TextBoxView<Editor>::sync() {
 
     Qt::Alignment align = HorizontalAlignment(model_->alignment());
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
-        bool newFont = font_.apply(*this, model_->fontSize(), model_->fontBold());
+        bool newFont = font_.apply(*this, scale_, model_->fontSize(), model_->fontBold());
         if (this->alignment() != (align | Qt::AlignVCenter)) this->setAlignment(align | Qt::AlignVCenter);
         if (newFont) {
             // The line edit centres the font's whole line, whose ascent in the CJK font is far
@@ -153,11 +153,11 @@ void TextBoxView<Editor>::sync() {
     } else {
         // The fit depends on the text (the user's edits included), the font and the width only.
         bool resized = this->geometry().size() != oldGeometry.size();
-        bool fontChanged = font_.apply(*this, model_->fontSize(), model_->fontBold(), stretch_);
+        bool fontChanged = font_.apply(*this, scale_, model_->fontSize(), model_->fontBold(), stretch_);
         if (fontChanged || resized || this->toPlainText() != fittedText_) {
             fittedText_ = this->toPlainText();
             stretch_ = fittingStretch();
-            fontChanged = font_.apply(*this, model_->fontSize(), model_->fontBold(), stretch_) || fontChanged;
+            fontChanged = font_.apply(*this, scale_, model_->fontSize(), model_->fontBold(), stretch_) || fontChanged;
         }
         QTextOption option = this->document()->defaultTextOption();
         bool aligned = option.alignment() == align;
@@ -185,7 +185,7 @@ int TextBoxView<Editor>::fittingStretch() const {
         return 100;
     } else {
         const qreal available = this->contentsRect().width() - 2 * kDocumentMargin;
-        QFontMetricsF metrics(UiFont(model_->fontSize(), model_->fontBold()));
+        QFontMetricsF metrics(scale_.font(model_->fontSize(), model_->fontBold()));
         qreal widest = 0;
         for (const QString& line : fittedText_.split(QLatin1Char('\n'))) {
             widest = std::max(widest, metrics.horizontalAdvance(line));

@@ -1,21 +1,52 @@
 #include "ui/qt/ViewManager.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <algorithm>
 
 #include "ui/Control.h"
 #include "ui/Form.h"
 #include "ui/FormRegistry.h"
+#include "ui/qt/ScreenFit.h"
 
 namespace ui::qt {
 
-ViewManager::ViewManager(FormRegistry& registry) : registry_(registry) {
+ViewManager::ViewManager(FormRegistry& registry)
+    : registry_(registry),
+      zoomKeys_([this](const QWidget& window) { return serves(window); }, [this](ZoomKey key) { zoomBy(key); }) {
     createdToken_ = registry.formCreated.connect([this](Form& form) { create(form); });
     destroyedToken_ = registry.formDestroyed.connect([this](Form& form) { drop(form); });
     endedToken_ = registry.programEnded.connect([this] { dropAll(); });
     focusToken_ = registry.focusRequested.connect([this](Control& control) { moveFocus(control); });
     QObject::connect(qApp, &QApplication::focusChanged, &focusWatch_, [this](QWidget*, QWidget* now) { noteFocus(now); });
+    qApp->installEventFilter(&zoomKeys_);
+    for (QScreen* screen : QGuiApplication::screens()) watchScreen(screen);
+    QObject::connect(qApp, &QGuiApplication::screenAdded, &focusWatch_, [this](QScreen* screen) { watchScreen(screen); });
     for (Form* form : registry.loaded()) create(*form);
+}
+
+void ViewManager::watchScreen(QScreen* screen) {
+    QObject::connect(screen, &QScreen::availableGeometryChanged, &focusWatch_, [this] { refitAll(); });
+}
+
+void ViewManager::refitAll() {
+    for (Entry& entry : views_) entry.view->refit();
+}
+
+void ViewManager::setZoom(double zoom) {
+    zoom_ = ClampZoom(zoom);
+    for (Entry& entry : views_) entry.view->setZoom(zoom_);
+}
+
+void ViewManager::zoomBy(ZoomKey key) {
+    double zoom = key == ZoomKey::In ? ZoomIn(zoom_) : key == ZoomKey::Out ? ZoomOut(zoom_) : 1.0;
+    if (zoom == zoom_) return;
+    setZoom(zoom);
+    if (onZoomChanged) onZoomChanged(zoom_);
+}
+
+bool ViewManager::serves(const QWidget& window) const {
+    return std::any_of(views_.begin(), views_.end(), [&window](const Entry& e) { return e.view.get() == &window; });
 }
 
 void ViewManager::noteFocus(QWidget* now) {
@@ -59,7 +90,7 @@ void ViewManager::flush() {
 
 void ViewManager::create(Form& form) {
     if (viewOf(form)) return;
-    views_.push_back({&form, std::make_unique<FormView>(form, registry_)});
+    views_.push_back({&form, std::make_unique<FormView>(form, registry_, zoom_)});
 }
 
 void ViewManager::drop(const Form& form) {

@@ -1,15 +1,20 @@
 // Keeps one window view for every window of a registry: a view is built when a window has
 // been created (and for the windows that exist when the manager starts) and goes when the
-// window is destroyed or the program ends.
+// window is destroyed or the program ends. It holds the user's zoom of all the windows, and
+// the zoom keys (Ctrl++, Ctrl+-, Ctrl+0) change it whichever of its windows has the focus.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/qt/FormView.h"
+#include "ui/qt/ZoomKeys.h"
+
+class QScreen;
 
 namespace ui {
 class Form;
@@ -31,6 +36,15 @@ public:
     // Brings every window view in step with the model now (see FormView::flush).
     void flush();
 
+    // The zoom of every window, now and for windows made later (1: the fitted size), within
+    // the zoom keys' range.
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+    // What the zoom keys do.
+    void zoomBy(ZoomKey key);
+    // Called when the user changed the zoom with the keys (to keep it for the next run).
+    std::function<void(double)> onZoomChanged;
+
 private:
     void create(Form& form);
     void drop(const Form& form);
@@ -39,6 +53,10 @@ private:
     // widgets.
     void noteFocus(QWidget* now);
     void moveFocus(Control& control);
+    bool serves(const QWidget& window) const;
+    // A screen came, or its free area changed (a panel appeared, say): the shown windows fit again.
+    void watchScreen(QScreen* screen);
+    void refitAll();
 
     struct Entry {
         const Form* form;
@@ -54,6 +72,8 @@ private:
     int endedToken_;
     int focusToken_;
     QObject focusWatch_;
+    double zoom_ = 1.0;
+    ZoomKeyFilter zoomKeys_;
 };
 
 }  // namespace ui::qt
