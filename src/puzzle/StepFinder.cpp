@@ -105,6 +105,7 @@ std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
         case Technique::AlsXYWing: return search::AlsXYWing(s);
         case Technique::CellForcingChain: return search::CellForcingChain(s);
         case Technique::UnitForcingChain: return search::UnitForcingChain(s);
+        case Technique::NestedForcingChain: return search::NestedForcingChain(s);
     }
     return std::nullopt;
 }
@@ -113,6 +114,9 @@ std::optional<Step> FindStep(const LogicState& s, const FindOptions& options) {
     for (const TechniqueName& t : kTechniqueNames) {
         if (t.technique > options.hardest) break;
         if (NeedsUniqueness(t.technique) && !options.unique) continue;
+        // On a board with several solutions most candidates lie in one of them and cannot be
+        // refuted, so the nested chains' search would look through every one in vain.
+        if (t.technique == Technique::NestedForcingChain && !options.unique) continue;
         if (auto step = FindStepOf(s, t.technique)) return step;
     }
     return std::nullopt;

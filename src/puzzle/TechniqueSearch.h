@@ -35,6 +35,7 @@ std::optional<Step> AlsXZ(const LogicState& s);
 std::optional<Step> AlsXYWing(const LogicState& s);
 std::optional<Step> CellForcingChain(const LogicState& s);
 std::optional<Step> UnitForcingChain(const LogicState& s);
+std::optional<Step> NestedForcingChain(const LogicState& s);
 
 // A step of technique t with nothing decided yet.
 inline Step StepOf(Technique t) {
