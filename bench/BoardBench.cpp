@@ -39,6 +39,28 @@ BENCHMARK(BM_cmdHanteiA3)->Unit(benchmark::kMillisecond);
 void BM_cmdHantei5(benchmark::State& state) { Run(state, [](auto& w) { w.cmdHantei_Click(5); }); }
 BENCHMARK(BM_cmdHantei5)->Unit(benchmark::kMillisecond);
 
+// The journal's memory after 1,000 judge commands (the digit buttons in turn, 自動123 and the
+// automatic step every tenth), each on the typed problem (goal: at most 50 MB).
+void BM_JournalOf1000JudgeCommands(benchmark::State& state) {
+    double megabytes = 0, steps = 0;
+    for (auto _ : state) {
+        Headless h;
+        auto& board = h.program.frmAllGamen();
+        for (int n = 0; n < 1000; ++n) {
+            h.reset();
+            ui::FormRegistry::EventScope scope(h.program.forms());
+            if (n % 10 == 8) board.cmdHantei123_Click();
+            else if (n % 10 == 9) board.cmdHanteiA_Click(3);
+            else board.cmdHantei_Click(1 + n % 9);
+        }
+        megabytes = static_cast<double>(h.program.journal().bytes()) / 1e6;
+        steps = static_cast<double>(h.program.journal().steps());
+    }
+    state.counters["journal_MB"] = megabytes;
+    state.counters["steps"] = steps;
+}
+BENCHMARK(BM_JournalOf1000JudgeCommands)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace
 
 BENCHMARK_MAIN();

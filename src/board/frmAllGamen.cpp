@@ -153,6 +153,8 @@ void frmAllGamen::layOutControls() {
     // Under the palette: problems that come from elsewhere than a collection.
     cmdMondaiNiSuru.setCaption("問題にする");
     cmdMondaiNiSuru.setBounds(9100, 7500, 1050, 420);
+    cmdAtarasiiMondai.setCaption("新しい問題");
+    cmdAtarasiiMondai.setBounds(9100, 7980, 1050, 420);
     cmdTudukikara.setCaption("続きから");
     cmdTudukikara.setBounds(9100, 8460, 1050, 420);
     cmdTudukikara.setVisible(false);
@@ -194,6 +196,7 @@ void frmAllGamen::connectEvents() {
     cmdYarinaosi.onClick = [this] { cmdYarinaosi_Click(); };
     cmdMondaiNiSuru.onClick = [this] { cmdMondaiNiSuru_Click(); };
     cmdTudukikara.onClick = [this] { cmdTudukikara_Click(); };
+    cmdAtarasiiMondai.onClick = [this] { cmdAtarasiiMondai_Click(); };
 }
 
 void frmAllGamen::registerOperations() {

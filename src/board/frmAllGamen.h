@@ -67,6 +67,8 @@ public:
     ui::CommandButton cmdYarinaosi{*this, "cmdYarinaosi"};
     // Problems without a collection: the board's digits made the problem (問題にする).
     ui::CommandButton cmdMondaiNiSuru{*this, "cmdMondaiNiSuru"};
+    // A new problem from the generator (the new-problem window).
+    ui::CommandButton cmdAtarasiiMondai{*this, "cmdAtarasiiMondai"};
     // 続きから: shown at start-up when a board was kept at the end of the last run.
     ui::CommandButton cmdTudukikara{*this, "cmdTudukikara"};
 
@@ -157,6 +159,7 @@ public:
     // The board kept for 続きから at the end of the program, and put back by it.
     void KeepBoard();
     void cmdTudukikara_Click();
+    void cmdAtarasiiMondai_Click();
 
     // Placing a problem on the board and both grid windows, as a load from a collection does:
     // what a problem starts from is reset, the givens stand black on white and locked, the

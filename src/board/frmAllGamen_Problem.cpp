@@ -11,6 +11,7 @@
 #include "board/frmAllGamen.h"
 #include "candidates/frmKouho.h"
 #include "grid/frmMozelAuto.h"
+#include "newproblem/frmNewProblem.h"
 #include "options/frmOption01.h"
 #include "program/Program.h"
 #include "puzzle/ProblemLine.h"
@@ -126,6 +127,13 @@ bool frmAllGamen::PasteMondai() {
     ProblemTexts texts{"", "", "", "貼り付けた問題", std::string("0")};
     PlaceProblem(*read.board, &texts);
     return true;
+}
+
+void frmAllGamen::cmdAtarasiiMondai_Click() {
+    auto& window = program_.frmNewProblem();
+    window.setLeft(10300);
+    window.setTop(3100);
+    window.Show();
 }
 
 void frmAllGamen::CopyMondai(bool picture) {

@@ -4,6 +4,7 @@
 #include "candidates/frmKouho.h"
 #include "collection/frmMondai.h"
 #include "grid/frmMozelAuto.h"
+#include "newproblem/frmNewProblem.h"
 #include "options/frmOption01.h"
 #include "ui/TextBox.h"
 
@@ -16,6 +17,7 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmKouho", [this] { return std::make_unique<candidates::frmKouho>(*this); });
     forms_.add("frmOption01", [this] { return std::make_unique<options::frmOption01>(*this); });
     forms_.add("frmMondai", [this] { return std::make_unique<collection::frmMondai>(*this); });
+    forms_.add("frmNewProblem", [this] { return std::make_unique<newproblem::frmNewProblem>(*this); });
     journal().addState(board::SolvingState(cmn_));
     journal().setQuietHook([this](bool quiet) { quiet_ = quiet; });
     addShortcuts();
@@ -86,5 +88,6 @@ grid::frmMozelAuto& Program::frmMozelAuto2() { return window<grid::frmMozelAuto>
 candidates::frmKouho& Program::frmKouho() { return window<candidates::frmKouho>("frmKouho"); }
 options::frmOption01& Program::frmOption01() { return window<options::frmOption01>("frmOption01"); }
 collection::frmMondai& Program::frmMondai() { return window<collection::frmMondai>("frmMondai"); }
+newproblem::frmNewProblem& Program::frmNewProblem() { return window<newproblem::frmNewProblem>("frmNewProblem"); }
 
 }  // namespace program

@@ -14,6 +14,7 @@ namespace grid { class frmMozelAuto; }
 namespace candidates { class frmKouho; }
 namespace options { class frmOption01; }
 namespace collection { class frmMondai; }
+namespace newproblem { class frmNewProblem; }
 
 namespace program {
 
@@ -38,6 +39,7 @@ public:
     candidates::frmKouho& frmKouho();
     options::frmOption01& frmOption01();
     collection::frmMondai& frmMondai();
+    newproblem::frmNewProblem& frmNewProblem();
 
     ui::FormRegistry& forms() { return forms_; }
     // A cell of the board or of a grid window (where a pasted problem goes).
@@ -49,6 +51,7 @@ public:
     ui::Dialogs& dialogs() { return quiet_ ? static_cast<ui::Dialogs&>(silent_) : services_.dialogs; }
     ui::Printer& printer() { return services_.printer; }
     ui::Platform& platform() { return services_.platform; }
+    ui::Worker& worker() { return services_.worker; }
 
 private:
     template <typename W>

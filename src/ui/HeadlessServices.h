@@ -23,11 +23,11 @@ struct Recorded {
     std::string answer;              // the button chosen, when it asks
 };
 
-class HeadlessServices : public Dialogs, public Printer, public Platform {
+class HeadlessServices : public Dialogs, public Printer, public Platform, public Worker {
 public:
     HeadlessServices();
 
-    Services services() { return {*this, *this, *this}; }
+    Services services() { return {*this, *this, *this, *this}; }
 
     // Everything recorded so far, in order.
     const std::vector<Recorded>& records() const { return records_; }
@@ -65,6 +65,11 @@ public:
     double Timer() override { return timer_; }
     void Randomize() override;
     double Rnd() override;
+    // The work and then its end, at once.
+    void Run(std::function<void()> work, std::function<void()> done) override {
+        work();
+        done();
+    }
 
 private:
     void record(Recorded r);

@@ -68,7 +68,7 @@ void Journal::blockChanges(std::uint32_t form, Group& group) const {
     for (std::uint32_t b = 0; b < blocks->size(); ++b) {
         auto before = blocksAtBegin_.find({form, b});
         if (before == blocksAtBegin_.end()) continue;  // born in this group: its start is no change
-        if ((*blocks)[b].save() != before->second) group.push_back(BlockEntry{form, b, before->second});
+        if ((*blocks)[b].save() != before->second) group.emplace_back(std::in_place_type<std::unique_ptr<BlockEntry>>, new BlockEntry{form, b, before->second});
     }
 }
 
@@ -107,6 +107,7 @@ void Journal::endGroup() {
     }
     blocksAtBegin_.clear();
     if (group.empty()) return;
+    group.shrink_to_fit();
     undo_.push_back(std::move(group));
     if (undo_.size() > depth_) undo_.erase(undo_.begin());
     redo_.clear();
@@ -122,9 +123,9 @@ bool Journal::wants(const Control& control, Field field) const {
 
 void Journal::record(const Control& control, Field field, FieldValue old) {
     const std::uint32_t form = control.form().journalId();
-    const auto ordinal = static_cast<std::uint32_t>(control.ordinal());
+    const auto ordinal = static_cast<std::uint16_t>(control.ordinal());
     noted_.emplace(Key(form, ordinal, field), current_.size());
-    current_.push_back(FieldEntry{form, ordinal, field, std::move(old)});
+    current_.emplace_back(std::in_place_type<FieldEntry>, FieldEntry{form, ordinal, field, std::move(old)});
 }
 
 void Journal::formCreated(Form& form) {
@@ -135,7 +136,7 @@ void Journal::formCreated(Form& form) {
     live_[id] = &form;
     // A window whose contents belong to the step: undo takes it away again.
     if (!remade && open_ && suspended_ == 0 && !discard_ && form.journaled() && form.undoRestoresWindow()) {
-        current_.push_back(FormEntry{form.name(), id, {}});
+        current_.emplace_back(std::in_place_type<std::unique_ptr<FormEntry>>, new FormEntry{form.name(), id, {}});
     }
 }
 
@@ -144,7 +145,7 @@ void Journal::formUnloading(Form& form) {
     if (!live(id)) return;
     if (open_ && suspended_ == 0 && !discard_ && form.born() && form.journaled() && form.undoRestoresWindow()) {
         blockChanges(id, current_);
-        current_.push_back(FormEntry{form.name(), id, snapshot(form)});
+        current_.emplace_back(std::in_place_type<std::unique_ptr<FormEntry>>, new FormEntry{form.name(), id, snapshot(form)});
     }
     // Changes noted for a window that goes are kept as they are: its end is not known later.
     live_.erase(id);
@@ -264,8 +265,12 @@ std::size_t Journal::bytes() const {
             total += group.capacity() * sizeof(Entry);
             for (const Entry& entry : group) {
                 if (const auto* field = std::get_if<FieldEntry>(&entry)) total += BytesOf(field->value);
-                if (const auto* block = std::get_if<BlockEntry>(&entry)) total += block->value.capacity();
-                if (const auto* form = std::get_if<FormEntry>(&entry)) {
+                if (const auto* block = std::get_if<std::unique_ptr<BlockEntry>>(&entry)) {
+                    total += sizeof(BlockEntry) + (*block)->value.capacity();
+                }
+                if (const auto* formEntry = std::get_if<std::unique_ptr<FormEntry>>(&entry)) {
+                    const FormEntry* form = formEntry->get();
+                    total += sizeof(FormEntry);
                     for (const auto& control : form->snapshot.controls) {
                         total += control.capacity() * sizeof(std::pair<Field, FieldValue>);
                         for (const auto& [f, value] : control) total += BytesOf(value);

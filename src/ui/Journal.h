@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -82,9 +83,10 @@ public:
     Signal<> changed;
 
 private:
+    // Most entries are fields: kept small, the rarer kinds behind a pointer.
     struct FieldEntry {
         std::uint32_t form;
-        std::uint32_t control;
+        std::uint16_t control;
         Field field;
         FieldValue value;  // the value to put back next
     };
@@ -104,7 +106,7 @@ private:
         std::uint32_t form;
         Snapshot snapshot;
     };
-    using Entry = std::variant<FieldEntry, BlockEntry, FormEntry>;
+    using Entry = std::variant<FieldEntry, std::unique_ptr<BlockEntry>, std::unique_ptr<FormEntry>>;
     using Group = std::vector<Entry>;
 
     static std::uint64_t Key(std::uint32_t form, std::uint32_t control, Field field);
@@ -120,6 +122,8 @@ private:
     void apply(FieldEntry& entry);
     void apply(BlockEntry& entry);
     void apply(FormEntry& entry);
+    void apply(std::unique_ptr<BlockEntry>& entry) { apply(*entry); }
+    void apply(std::unique_ptr<FormEntry>& entry) { apply(*entry); }
     // Runs make (which creates a window) with recording off and the dialogs silent; whatever
     // it changed elsewhere is put back.
     void quietly(const std::function<void()>& make);

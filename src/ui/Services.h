@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,10 +60,20 @@ public:
     virtual double Rnd() = 0;
 };
 
+// Work done off the windows' thread, such as making a new problem: work runs elsewhere, then
+// done runs on the windows' thread (it opens its own event). Without a screen both run at
+// once, one after the other, inside the event that asked.
+class Worker {
+public:
+    virtual ~Worker() = default;
+    virtual void Run(std::function<void()> work, std::function<void()> done) = 0;
+};
+
 struct Services {
     Dialogs& dialogs;
     Printer& printer;
     Platform& platform;
+    Worker& worker;
 };
 
 }  // namespace ui

@@ -84,6 +84,11 @@ std::optional<std::string> RandomServices::OpenFile(const std::string& initialPa
     return path;
 }
 
+void RandomServices::Run(std::function<void()>, std::function<void()> done) {
+    answers.push_back("# the worker makes nothing");
+    done();
+}
+
 bool RandomServices::PrinterDialog() {
     bool ok = rng_() % 2 == 0;
     answers.push_back(ok ? "answer print ok" : "answer print cancel");

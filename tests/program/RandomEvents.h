@@ -26,6 +26,9 @@ public:
     RandomServices(std::mt19937_64& rng, std::filesystem::path folder) : rng_(rng), folder_(std::move(folder)) {}
     std::optional<std::string> OpenFile(const std::string& initialPath) override;
     bool PrinterDialog() override;
+    // A new problem is not made here (a hard level takes seconds): its end comes at once,
+    // empty-handed, as after a stop.
+    void Run(std::function<void()> work, std::function<void()> done) override;
     std::vector<std::string> answers;  // what the dialogs answered during the current event
 
 private:

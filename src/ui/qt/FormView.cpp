@@ -18,6 +18,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/ImageCombo.h"
 #include "ui/Label.h"
+#include "ui/ProgressBar.h"
 #include "ui/Surface.h"
 #include "ui/TextBox.h"
 #include "ui/UpDown.h"
@@ -28,6 +29,7 @@
 #include "ui/qt/LabelView.h"
 #include "ui/qt/LineBoxView.h"
 #include "ui/qt/MenuItemView.h"
+#include "ui/qt/ProgressBarView.h"
 #include "ui/qt/SurfaceView.h"
 #include "ui/qt/TextBoxView.h"
 #include "ui/qt/UpDownView.h"
@@ -135,6 +137,8 @@ void FormView::build() {
             binding = new ImageComboView(*combo, registry_, scale_, canvas_);
         } else if (auto* spinner = dynamic_cast<UpDown*>(control)) {
             binding = new UpDownView(*spinner, registry_, scale_, canvas_);
+        } else if (auto* bar = dynamic_cast<ProgressBar*>(control)) {
+            binding = new ProgressBarView(*bar, registry_, scale_, canvas_);
         } else if (auto* surface = dynamic_cast<Surface*>(control)) {
             auto* view = new SurfaceView(*surface, registry_, scale_, canvas_);
             surfaces_.push_back(view);

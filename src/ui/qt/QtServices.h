@@ -6,6 +6,7 @@
 #include "ui/qt/QtDialogs.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/QtPrinter.h"
+#include "ui/qt/QtWorker.h"
 
 namespace ui::qt {
 
@@ -13,11 +14,12 @@ class QtServices {
 public:
     explicit QtServices(const QString& lockFile = QtPlatform::DefaultLockFile());
 
-    Services services() { return {dialogs, printer, platform}; }
+    Services services() { return {dialogs, printer, platform, worker}; }
 
     QtPrinter printer;
     QtDialogs dialogs{printer};
     QtPlatform platform;
+    QtWorker worker;
 };
 
 }  // namespace ui::qt

@@ -1,0 +1,215 @@
+#include "newproblem/frmNewProblem.h"
+
+#include <chrono>
+
+#include "board/frmAllGamen.h"
+#include "program/Program.h"
+#include "ui/Value.h"
+
+namespace newproblem {
+namespace {
+
+constexpr ui::Color kBackColor = 0xE0FFE0;
+
+}  // namespace
+
+const char* LevelWords(std::optional<puzzle::Level> level) {
+    if (!level) return "おまかせ（難しさを問わない）";
+    switch (*level) {
+        case puzzle::Level::Singles: return "やさしい（シングルだけで解ける）";
+        case puzzle::Level::Locked: return "ふつう（ロックされた候補まで）";
+        case puzzle::Level::Subsets: return "少し難しい（ペア・トリプルまで）";
+        case puzzle::Level::Fish: return "難しい（X-ウィングなどの魚まで）";
+        case puzzle::Level::Wings: return "とても難しい（XY-ウィングなどまで）";
+        case puzzle::Level::Chains: return "上級（チェーンまで）";
+        case puzzle::Level::Guess: return "最上級（強制チェーンが必要）";
+    }
+    return "";
+}
+
+int LevelNumber(puzzle::Level level) { return static_cast<int>(level) + 1; }
+
+frmNewProblem::frmNewProblem(program::Program& program) : ui::Form("frmNewProblem"), program_(program) {
+    setCaption("新しい問題");
+    setBackColor(kBackColor);
+    setWidth(5400);
+    setHeight(5500);
+    // Choosing the next problem is no step of the puzzle; placing it is.
+    setJournaled(false);
+    layOutControls();
+    cmdTukuru.onClick = [this] { cmdTukuru_Click(); };
+    cmdTyuusi.onClick = [this] { cmdTyuusi_Click(); };
+    cmdTojiru.onClick = [this] { cmdTojiru_Click(); };
+}
+
+frmNewProblem::~frmNewProblem() {
+    if (job_) job_->stop = true;
+}
+
+void frmNewProblem::layOutControls() {
+    lblPattern.setCaption("パターン");
+    lblPattern.setBounds(120, 170, 1100, 300);
+    txtPattern.setAlignment(ui::Alignment::Right);
+    txtPattern.setBounds(1240, 120, 600, 360);
+    udPattern.setBounds(1840, 120, 270, 360);
+    udPattern.setBuddy(&txtPattern);
+    udPattern.setMin(1);
+    udPattern.setMax(12);
+    chkNaname.setCaption("対角線ナンプレ");
+    chkNaname.setBackColor(kBackColor);
+    chkNaname.setBounds(2500, 150, 2700, 320);
+    lblNanido.setCaption("難易度");
+    lblNanido.setBounds(120, 640, 1100, 300);
+    for (int i = 0; i <= 7; ++i) {
+        std::optional<puzzle::Level> level;
+        if (i > 0) level = static_cast<puzzle::Level>(i - 1);
+        optNanido(i).setCaption(LevelWords(level));
+        optNanido(i).setBackColor(kBackColor);
+        optNanido(i).setBounds(360, 950 + 330 * i, 4800, 300);
+    }
+    lblTane.setCaption("種（空欄なら毎回ちがう問題）");
+    lblTane.setBounds(120, 3680, 2900, 300);
+    txtTane.setAlignment(ui::Alignment::Right);
+    txtTane.setBounds(3060, 3630, 2100, 360);
+    pbSagyou.setBounds(120, 4150, 5040, 240);
+    pbSagyou.setVisible(false);
+    lblJoutai.setBounds(120, 4440, 5040, 300);
+    cmdTukuru.setCaption("作る");
+    cmdTukuru.setBounds(120, 4900, 1500, 420);
+    cmdTyuusi.setCaption("中止");
+    cmdTyuusi.setBounds(1800, 4900, 1500, 420);
+    cmdTyuusi.setEnabled(false);
+    cmdTojiru.setCaption("閉じる");
+    cmdTojiru.setBounds(3660, 4900, 1500, 420);
+}
+
+void frmNewProblem::Form_Load() {
+    auto& board = program_.frmAllGamen();
+    txtPattern.setText(std::to_string(program_.cmn().PatternNo));
+    chkNaname.setValue(board.cmdNaname01.visible() ? 1 : 0);
+    optNanido(0).setValue(true);
+}
+
+void frmNewProblem::Form_Unload() {
+    if (job_) job_->stop = true;
+}
+
+std::optional<puzzle::Level> frmNewProblem::ChosenLevel() const {
+    for (int i = 1; i <= 7; ++i) {
+        if (optNanido(i).value()) return static_cast<puzzle::Level>(i - 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<puzzle::GenerateRequest> frmNewProblem::Request() {
+    puzzle::GenerateRequest request;
+    const std::string& pattern = txtPattern.text();
+    double p = ui::IsNumeric(pattern) ? ui::Val(pattern) : 0;
+    if (p != ui::Fix(p) || p < 1 || p > 12) {
+        program_.dialogs().MsgBox("パターン「" + pattern + "」は、1から12までの数ではありません。", ui::MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    request.pattern = static_cast<int>(p);
+    request.diagonal = chkNaname.value() == 1;
+    request.level = ChosenLevel();
+    const std::string& seed = txtTane.text();
+    if (seed.find_first_not_of(' ') == std::string::npos) {
+        // A new seed each time, from the program's random numbers (seeded from the clock).
+        program_.platform().Randomize();
+        request.seed = (static_cast<uint64_t>(program_.platform().Rnd() * 4294967296.0) << 20) ^
+                       static_cast<uint64_t>(program_.platform().Rnd() * 1048576.0);
+    } else {
+        uint64_t value = 0;
+        bool digits = true;
+        std::size_t first = seed.find_first_not_of(' '), last = seed.find_last_not_of(' ');
+        for (std::size_t i = first; i <= last && digits; ++i) {
+            digits = seed[i] >= '0' && seed[i] <= '9' && value <= (UINT64_MAX - 9) / 10;
+            if (digits) value = value * 10 + static_cast<uint64_t>(seed[i] - '0');
+        }
+        if (!digits) {
+            program_.dialogs().MsgBox("種「" + seed + "」は、0以上の整数ではありません。空欄にすると自動で決めます。",
+                                      ui::MsgIcon::Exclamation);
+            return std::nullopt;
+        }
+        request.seed = value;
+    }
+    return request;
+}
+
+void frmNewProblem::ShowBusy(bool busy) {
+    cmdTukuru.setEnabled(!busy);
+    cmdTyuusi.setEnabled(busy);
+    pbSagyou.setMin(0);
+    pbSagyou.setMax(busy ? 0 : 100);
+    pbSagyou.setVisible(busy);
+}
+
+void frmNewProblem::cmdTukuru_Click() {
+    if (job_) return;  // one problem at a time
+    std::optional<puzzle::GenerateRequest> request = Request();
+    if (!request) return;
+    auto job = std::make_shared<Job>();
+    job_ = job;
+    ShowBusy(true);
+    lblJoutai.setCaption("問題を作っています…");
+    const auto deadline = std::chrono::steady_clock::now() + timeAllowed_;
+    const auto allowed = timeAllowed_;
+    program::Program& program = program_;
+    const puzzle::GenerateRequest asked = *request;
+    program_.worker().Run(
+        [job, asked, deadline] {
+            job->result = puzzle::GenerateLeveled(asked, [job, deadline] {
+                if (job->stop) return true;
+                if (std::chrono::steady_clock::now() < deadline) return false;
+                job->timedOut = true;
+                return true;
+            });
+        },
+        [&program, job, asked, allowed] { Finish(program, job, asked, allowed); });
+}
+
+void frmNewProblem::Finish(program::Program& program, const std::shared_ptr<Job>& job, const puzzle::GenerateRequest& request,
+                           std::chrono::milliseconds allowed) {
+    if (program.ended()) return;
+    ui::FormRegistry::EventScope scope(program.forms());
+    auto* window = dynamic_cast<frmNewProblem*>(program.forms().find("frmNewProblem"));
+    if (window && window->job_ == job) {
+        window->job_.reset();
+        window->ShowBusy(false);
+    }
+    auto say = [&](const std::string& text) {
+        if (window) window->lblJoutai.setCaption(text);
+    };
+    if (job->result) {
+        const puzzle::GeneratedProblem& made = *job->result;
+        const std::string levelName(puzzle::LevelName(made.level));
+        board::frmAllGamen::ProblemTexts texts{"", "", "",
+                                               "自動生成 種 " + std::to_string(made.seed) + " 難易度 " + levelName,
+                                               std::to_string(LevelNumber(made.level))};
+        program.frmAllGamen().PlaceProblem(made.problem, &texts);
+        say("作りました（種 " + std::to_string(made.seed) + "、難易度 " + levelName + "）。");
+        if (window) window->Hide();
+        return;
+    }
+    if (job->stop && !job->timedOut) {
+        say("中止しました。");
+        return;
+    }
+    say("作れませんでした。");
+    std::string level = LevelWords(request.level);
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(allowed).count();
+    program.dialogs().MsgBox(job->timedOut ? "難易度「" + level + "」の問題を " + std::to_string(seconds) +
+                                                 " 秒のうちに作れませんでした。\n別の難易度にするか、種を変えてもう一度お試しください。"
+                                           : "難易度「" + level + "」の問題を作れませんでした。\n別の難易度でお試しください。",
+                             ui::MsgIcon::Information);
+}
+
+void frmNewProblem::cmdTyuusi_Click() {
+    if (!job_) return;
+    job_->stop = true;
+    lblJoutai.setCaption("中止しています…");
+}
+
+void frmNewProblem::cmdTojiru_Click() { Unload(); }
+
+}  // namespace newproblem
