@@ -193,8 +193,10 @@ std::string ForcingText(const Step& step, int pattern, int grid) {
                               CellList(pattern, cells, grid) + "のどれかです。";
     for (const ForcingBranch& b : step.branches) {
         int last = 0;
+        // Named before the links, whose grid names follow on from it.
+        const std::string assumed = Cell(pattern, b.assumed.cell, last);
         const std::string links = ForcingLinks(pattern, b, last);
-        s += "\n・" + Cell(pattern, b.assumed.cell, last) + "=" + Num(b.assumed.digit) + links +
+        s += "\n・" + assumed + "=" + Num(b.assumed.digit) + links +
              (b.contradiction ? kContradiction : links.empty() ? "（これだけで決まります）" : "");
     }
     s += "\n";
@@ -224,8 +226,9 @@ std::string NestedForcingText(const Step& step, int pattern, int grid) {
         int last = 0;
         std::string indent;
         for (int i = 0; i < b.depth; ++i) indent += "　";
-        lines += "\n" + indent + "・" + Cell(pattern, b.assumed.cell, last) + "=" + Num(b.assumed.digit) + ForcingLinks(pattern, b, last) +
-                 kContradiction;
+        // Named before the links, whose grid names follow on from it.
+        const std::string assumed = Cell(pattern, b.assumed.cell, last);
+        lines += "\n" + indent + "・" + assumed + "=" + Num(b.assumed.digit) + ForcingLinks(pattern, b, last) + kContradiction;
     }
     return target + "に" + Num(first.assumed.digit) + "が入ると仮定すると、次のように矛盾します" +
            (excludes ? "（≠は、そこにその数字を入れると一段下の行のように矛盾するので、その候補が消えることを表します）" : "") + "。" +
