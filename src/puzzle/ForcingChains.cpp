@@ -35,34 +35,38 @@ void Describe(const LogicState& s, Step& step, const std::vector<CellDigit>& ass
 // the candidates they all remove. The links are those to the first conclusion.
 std::optional<Step> Conclude(const LogicState& s, Technique technique, const std::vector<CellDigit>& assumptions,
                              Assumptions& followed) {
-    std::vector<const Propagation*> open;
-    std::vector<CellDigit> openAssumed;
+    std::array<const Propagation*, kMaxBranches> open{};
+    std::size_t count = 0;
+    CellDigit holds{};
     for (const CellDigit& a : assumptions) {
         const Propagation& p = followed.of(a);
         if (!p.contradiction()) {
-            open.push_back(&p);
-            openAssumed.push_back(a);
+            open[count++] = &p;
+            holds = a;
         }
     }
-    if (open.empty()) return std::nullopt;  // no solution: nothing to explain
+    if (count == 0) return std::nullopt;  // no solution: nothing to explain
     Step step = StepOf(technique);
     // Only one assumption holds: it is true.
-    if (open.size() == 1) {
-        step.place = {openAssumed[0]};
+    if (count == 1) {
+        step.place = {holds};
     } else {
         for (int c : s.cells()) {
             if (s.digit(c) != 0) continue;
             const int d = open[0]->digit(c);
-            if (d != 0 && std::all_of(open.begin(), open.end(), [&](const Propagation* p) { return p->digit(c) == d; }))
-                step.place.push_back({c, d});
+            bool all = d != 0;
+            for (std::size_t i = 1; i < count && all; ++i) all = open[i]->digit(c) == d;
+            if (all) step.place.push_back({c, d});
         }
     }
     if (step.place.empty())
         for (int c : s.cells()) {
-            if (s.digit(c) == 0)
-                for (int d : DigitsOf(s.candidates(c)))
-                    if (std::all_of(open.begin(), open.end(), [&](const Propagation* p) { return p->rulesOut(c, d); }))
-                        step.remove.push_back({c, d});
+            if (s.digit(c) != 0) continue;
+            // The candidates every branch rules out.
+            Candidates out = s.candidates(c);
+            for (std::size_t i = 0; i < count && out != 0; ++i)
+                out &= static_cast<Candidates>(~(open[i]->digit(c) != 0 ? Bit(open[i]->digit(c)) : open[i]->candidates(c)));
+            for (int d : DigitsOf(out)) step.remove.push_back({c, d});
         }
     if (step.place.empty() && step.remove.empty()) return std::nullopt;
     const CellDigit first = step.place.empty() ? step.remove.front() : step.place.front();
@@ -72,8 +76,7 @@ std::optional<Step> Conclude(const LogicState& s, Technique technique, const std
 
 }  // namespace
 
-std::optional<Step> CellForcingChain(const LogicState& s) {
-    Assumptions followed(s);
+std::optional<Step> CellForcingChain(const LogicState& s, Assumptions& followed) {
     for (int n = 2; n <= kMaxBranches; ++n)
         for (int c : s.cells()) {
             if (s.digit(c) != 0 || CountOf(s.candidates(c)) != n) continue;
@@ -84,8 +87,7 @@ std::optional<Step> CellForcingChain(const LogicState& s) {
     return std::nullopt;
 }
 
-std::optional<Step> UnitForcingChain(const LogicState& s) {
-    Assumptions followed(s);
+std::optional<Step> UnitForcingChain(const LogicState& s, Assumptions& followed) {
     for (int n = 2; n <= kMaxBranches; ++n)
         for (const Unit& u : s.units())
             for (int d = 1; d <= 9; ++d) {

@@ -96,8 +96,8 @@ Step Describe(const LogicState& s, const Plan& plan) {
 
 }  // namespace
 
-std::optional<Step> NestedForcingChain(const LogicState& s) {
-    const Propagation start(s);
+std::optional<Step> NestedForcingChain(const LogicState& s, Assumptions& followed) {
+    const Propagation& start = followed.start();
     std::vector<int> cells;
     for (int c : s.cells())
         if (s.digit(c) == 0) cells.push_back(c);
@@ -105,8 +105,8 @@ std::optional<Step> NestedForcingChain(const LogicState& s) {
     std::vector<std::pair<int, CellDigit>> order;
     for (int c : cells)
         for (int d : DigitsOf(s.candidates(c))) {
-            Propagation p = start;
-            if (!p.assume(c, d)) return Describe(s, Plan{{c, d}, {}});
+            const Propagation& p = followed.of({c, d});
+            if (p.contradiction()) return Describe(s, Plan{{c, d}, {}});
             int placed = 0;
             for (int x : cells) placed += p.digit(x) != 0 ? 1 : 0;
             order.push_back({placed, {c, d}});
