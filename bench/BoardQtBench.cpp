@@ -128,6 +128,37 @@ BENCHMARK(BM_Qt_Undo_cmdHantei123)->Unit(benchmark::kMillisecond);
 void BM_Qt_Redo_cmdHantei123(benchmark::State& state) { UndoRedo(state, false); }
 BENCHMARK(BM_Qt_Redo_cmdHantei123)->Unit(benchmark::kMillisecond);
 
+// The board with every empty cell's candidates drawn small (goal: one screen frame, 16 ms):
+// 候補 turned on until the windows have repainted, and the whole main window painted with the
+// candidates shown.
+void BM_Qt_ShowCandidates(benchmark::State& state) {
+    OnScreen s;
+    board::frmAllGamen& main = s.program.frmAllGamen();
+    for (auto _ : state) {
+        state.PauseTiming();
+        main.ShowCandidates(false);
+        Settle();
+        state.ResumeTiming();
+        {
+            ui::FormRegistry::EventScope scope(s.program.forms());
+            main.chkKouho.click();
+        }
+        Settle();
+    }
+}
+BENCHMARK(BM_Qt_ShowCandidates)->Unit(benchmark::kMillisecond);
+
+void BM_Qt_RepaintBoardWithCandidates(benchmark::State& state) {
+    OnScreen s;
+    board::frmAllGamen& main = s.program.frmAllGamen();
+    main.ShowCandidates(true);
+    Settle();
+    QWidget* window = s.views.viewOf(main);
+    // Rendering the window into an image paints every cell, whatever the screen shows.
+    for (auto _ : state) benchmark::DoNotOptimize(window->grab());
+}
+BENCHMARK(BM_Qt_RepaintBoardWithCandidates)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -78,6 +78,16 @@ std::string WriteKeptBoard(const KeptBoard& board) {
         const KeptBoard::Cell& cell = board.cells[static_cast<std::size_t>(c)];
         out += "cell\t" + std::to_string(c) + "\t" + (cell.given ? "1" : "0") + "\t" + Escaped(cell.text) + "\n";
     }
+    if (board.candidates) {
+        for (int c = 1; c <= 225; ++c) {
+            int mask = (*board.candidates)[static_cast<std::size_t>(c)];
+            std::string digits;
+            for (int d = 1; d <= 9; ++d)
+                if (mask & (1 << d)) digits += static_cast<char>('0' + d);
+            if (!digits.empty()) out += "candidates\t" + std::to_string(c) + "\t" + digits + "\n";
+        }
+        out += std::string("candidatesShown\t") + (board.candidatesShown ? "1" : "0") + "\n";
+    }
     out += "number\t" + Escaped(board.number) + "\n";
     out += "question\t" + Escaped(board.question) + "\n";
     out += "question2\t" + Escaped(board.question2) + "\n";
@@ -113,6 +123,19 @@ std::optional<KeptBoard> ReadKeptBoard(std::string_view text) {
             if (!c || *c < 1 || *c > 225 || !cellText) return std::nullopt;
             board.cells[static_cast<std::size_t>(*c)] = {*cellText, f[2] == "1"};
             seen[static_cast<std::size_t>(*c)] = true;
+        } else if (f[0] == "candidates" && f.size() == 3) {
+            auto c = Number(f[1]);
+            if (!c || *c < 1 || *c > 225 || f[2].empty() || f[2].size() > 9) return std::nullopt;
+            if (!board.candidates) board.candidates.emplace();
+            int mask = 0;
+            for (char d : f[2]) {
+                if (d < '1' || d > '9') return std::nullopt;
+                mask |= 1 << (d - '0');
+            }
+            (*board.candidates)[static_cast<std::size_t>(*c)] = mask;
+        } else if (f[0] == "candidatesShown" && f.size() == 2 && (f[1] == "0" || f[1] == "1")) {
+            if (!board.candidates) board.candidates.emplace();
+            board.candidatesShown = f[1] == "1";
         } else if (f.size() == 2 && (f[0] == "number" || f[0] == "question" || f[0] == "question2" || f[0] == "memo" ||
                                      f[0] == "nanido")) {
             auto value = Unescaped(f[1]);

@@ -1,5 +1,6 @@
 // The board kept between runs for 続きから: the pattern, the diagonal rule, every board cell's
-// text and whether it is a given (locked), and the problem's texts. Kept as a small text file
+// text and whether it is a given (locked), its candidates and whether they are shown, and the
+// problem's texts. Kept as a small text file
 // in the user's data folder, one field a line.
 #pragma once
 
@@ -19,6 +20,10 @@ struct KeptBoard {
         bool operator==(const Cell&) const = default;
     };
     std::array<Cell, 226> cells{};  // board cells 1..225; 0 unused
+    // The candidates (bit d for digit d) of every cell; a board kept before candidates
+    // existed has none, and its candidates start anew from the board.
+    std::optional<std::array<int, 226>> candidates;
+    bool candidatesShown = false;
     std::string number, question, question2, memo, nanido;
     bool operator==(const KeptBoard&) const = default;
 };

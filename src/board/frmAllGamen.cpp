@@ -25,10 +25,10 @@ frmAllGamen::frmAllGamen(program::Program& program)
     addState({"board",
               [this] {
                   ui::StateWriter out;
-                  out << LockState << hintBoard_ << hintRemovals_;
+                  out << LockState << candidateDigit_;
                   return out.take();
               },
-              [this](std::string_view bytes) { ui::StateReader(bytes) >> LockState >> hintBoard_ >> hintRemovals_; }});
+              [this](std::string_view bytes) { ui::StateReader(bytes) >> LockState >> candidateDigit_; }});
     journalToken_ = program_.journal().changed.connect([this] { ShowUndoState(); });
     ShowUndoState();
 }
@@ -65,7 +65,6 @@ void frmAllGamen::layOutControls() {
     lblMondaiNum.setBounds(3570, 860, 450, 300);
     txtMondaiMemo.setText("問題の説明文章 漢字25文字以内");
     txtMondaiMemo.setBounds(4140, 840, 4820, 340);
-    lblOsirase.setBounds(9100, 9300, 1050, 1400);
 
     // Left column: clears, lock, counters.
     lblClear.setCaption("クリア");
@@ -144,19 +143,33 @@ void frmAllGamen::layOutControls() {
     cmdEnd.setBounds(9100, 11280, 1050, 440);
     cmdHint.setCaption("ヒント");
     cmdHint.setBounds(60, 7300, 800, 480);
-    // Under ヒント: undo and redo, which are no puzzle state of their own.
+    // The shortcuts, where the mouse finds them.
+    cmdHint.setToolTip("次の一手を説明します（Ctrl+H、適用は Ctrl+Enter）");
+    cmdKensyou.setToolTip("盤面を調べます（Ctrl+E）");
+    cmdHantei123.setToolTip("自動で判定を進めます（Ctrl+J）");
+    for (int d = 1; d <= 9; ++d) cmdHantei(d).setToolTip(std::to_string(d) + "の判定（Ctrl+" + std::to_string(d) + "）");
+    chkKouho.setToolTip("候補を小さく表示します（Ctrl+K）。Shift+数字か右クリックで候補を外す・戻す");
+    // Under ヒント: undo and redo, which are no puzzle state of their own, then the notice.
     cmdModosu.setCaption("戻す");
     cmdModosu.setBounds(60, 7920, 800, 420);
     cmdYarinaosi.setCaption("やり直し");
     cmdYarinaosi.setBounds(60, 8400, 800, 420);
     for (ui::CommandButton* b : {&cmdModosu, &cmdYarinaosi}) b->setJournaled(false);
-    // Under the palette: problems that come from elsewhere than a collection.
+    lblOsirase.setBounds(60, 8940, 820, 1400);
+    // Under the palette: the candidates, then problems that come from elsewhere than a
+    // collection.
+    chkKouho.setCaption("候補");
+    chkKouho.setBackColor(kBackColor);
+    chkKouho.setBounds(9100, 7500, 1050, 420);
+    cmdKouhoSaikeisan.setCaption("候補を再計算");
+    cmdKouhoSaikeisan.setFontSize(8);
+    cmdKouhoSaikeisan.setBounds(9100, 7980, 1050, 420);
     cmdMondaiNiSuru.setCaption("問題にする");
-    cmdMondaiNiSuru.setBounds(9100, 7500, 1050, 420);
+    cmdMondaiNiSuru.setBounds(9100, 8520, 1050, 420);
     cmdAtarasiiMondai.setCaption("新しい問題");
-    cmdAtarasiiMondai.setBounds(9100, 7980, 1050, 420);
+    cmdAtarasiiMondai.setBounds(9100, 9000, 1050, 420);
     cmdTudukikara.setCaption("続きから");
-    cmdTudukikara.setBounds(9100, 8460, 1050, 420);
+    cmdTudukikara.setBounds(9100, 9480, 1050, 420);
     cmdTudukikara.setVisible(false);
 
     lblNaname.setCaption("対角ナンプレの制御に使用しています。==>");
@@ -174,6 +187,8 @@ void frmAllGamen::connectEvents() {
         text1(c).onKeyPress = [this, c](int& key) { text1_KeyPress(c, key); };
         text1(c).onKeyUp = [this, c](int key) { text1_KeyUp(c, key); };
         text1(c).onKeyDown = [this, c](int& key, int shift) { text1_KeyDown(c, key, shift); };
+        text1(c).onChange = [this, c] { text1_Change(c); };
+        text1(c).onCandidatesChange = [this, c] { text1_CandidatesChange(c); };
         text1(c).onMouseDown = [this, c](int button, int shift, int x, int y) { text1_MouseDown(c, button, shift, x, y); };
     }
     lblSetCount.onChange = [this] { lblSetCount_Change(); };
@@ -197,6 +212,8 @@ void frmAllGamen::connectEvents() {
     cmdMondaiNiSuru.onClick = [this] { cmdMondaiNiSuru_Click(); };
     cmdTudukikara.onClick = [this] { cmdTudukikara_Click(); };
     cmdAtarasiiMondai.onClick = [this] { cmdAtarasiiMondai_Click(); };
+    chkKouho.onClick = [this] { chkKouho_Click(); };
+    cmdKouhoSaikeisan.onClick = [this] { cmdKouhoSaikeisan_Click(); };
 }
 
 void frmAllGamen::registerOperations() {

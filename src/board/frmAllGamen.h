@@ -2,6 +2,7 @@
 // buttons, the counters and the problem fields.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "puzzle/DoubleBoard.h"
+#include "puzzle/LogicState.h"
 #include "ui/Buttons.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
@@ -71,6 +73,9 @@ public:
     ui::CommandButton cmdAtarasiiMondai{*this, "cmdAtarasiiMondai"};
     // 続きから: shown at start-up when a board was kept at the end of the last run.
     ui::CommandButton cmdTudukikara{*this, "cmdTudukikara"};
+    // 候補: the candidates shown small in the empty cells; 候補を再計算 starts them anew.
+    ui::CheckBox chkKouho{*this, "chkKouho"};
+    ui::CommandButton cmdKouhoSaikeisan{*this, "cmdKouhoSaikeisan"};
 
     // Counters and notices.
     ui::Label lblSetCountHead{*this, "lblSetCountHead"};
@@ -144,6 +149,10 @@ public:
 
     // Hint: names a wrong digit, or explains and paints the next logical step.
     void cmdHint_Click();
+    // 適用: places the step's digits or takes its removals out of the board's candidates
+    // (showing them); Ctrl+Enter does it for the last hint while the board is unchanged.
+    void ApplyStep(const puzzle::Step& step);
+    void ApplyLastHint();
 
     void cmdModosu_Click();
     void cmdYarinaosi_Click();
@@ -160,6 +169,20 @@ public:
     void KeepBoard();
     void cmdTudukikara_Click();
     void cmdAtarasiiMondai_Click();
+
+    // Candidates: shown or not (in the grid windows too), started anew from the board, one
+    // taken out or put back; a digit placed takes itself out of its peers' candidates.
+    void chkKouho_Click();
+    void cmdKouhoSaikeisan_Click();
+    void ShowCandidates(bool shown);
+    void RecalculateCandidates();
+    void ToggleCandidate(int c, int d);
+    void text1_Change(int Index);
+    void text1_CandidatesChange(int Index);
+    // The small digit (1..9) under a point of a cell, in twips from its top left.
+    static int CandidateUnder(const ui::TextBox& cell, int x, int y);
+    // Delete and Backspace empty a cell that may be changed.
+    void EmptyCell(int Index);
 
     // Placing a problem on the board and both grid windows, as a load from a collection does:
     // what a problem starts from is reset, the givens stand black on white and locked, the
@@ -204,10 +227,18 @@ private:
     bool AllChecked();
     void RaiseNanido();
 
-    // Candidates the hint has removed on this board, kept while the board's digits only grow
-    // so that the next hint goes on from them.
-    puzzle::DoubleBoard hintBoard_;
-    std::vector<std::pair<int, int>> hintRemovals_;
+    // The last hint's step and the board and candidates it was found on: Ctrl+Enter carries
+    // it out while both are as they were.
+    struct LastHint {
+        puzzle::Step step;
+        puzzle::DoubleBoard board;
+        std::array<int, puzzle::kBoardCells + 1> candidates{};
+    };
+    std::optional<LastHint> lastHint_;
+    // The digit each cell held when its candidates' peers were last updated: what a change of
+    // the cell's text takes away from or gives back to them.
+    std::array<std::uint8_t, puzzle::kBoardCells + 1> candidateDigit_{};
+    std::array<int, puzzle::kBoardCells + 1> CandidateMasks();
     void PaintHintCell(int c, ui::Color color);
 
     // The undo buttons follow the journal; 続きから is offered when a board was kept.

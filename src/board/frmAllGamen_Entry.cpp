@@ -19,8 +19,13 @@ constexpr ui::Color kLockedColor = 255;
 }  // namespace
 
 void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
-    (void)Index;
-    bool accepted = KeyAscii == ' ' || KeyAscii == 8 || KeyAscii == 12 || (KeyAscii >= '1' && KeyAscii <= '9');
+    if (KeyAscii == 8) {
+        // Backspace empties the cell at once, as Delete does.
+        KeyAscii = 0;
+        EmptyCell(Index);
+        return;
+    }
+    bool accepted = KeyAscii == ' ' || KeyAscii == 12 || (KeyAscii >= '1' && KeyAscii <= '9');
     if (accepted) return;
     program_.dialogs().Beep();
     KeyAscii = 0;
@@ -32,7 +37,23 @@ void frmAllGamen::text1_KeyUp(int Index, int KeyAscii) {
     ShowSetCount();
 }
 
+void frmAllGamen::EmptyCell(int Index) {
+    if (text1(Index).locked()) return;
+    text1(Index).setText("");
+    ShowSetCount();
+}
+
 void frmAllGamen::text1_KeyDown(int Index, int& KeyCode, int Shift) {
+    if (KeyCode == ui::kKeyDelete && !(Shift & (ui::kCtrlMask | ui::kAltMask))) {
+        KeyCode = 0;
+        return EmptyCell(Index);
+    }
+    // Shift+digit takes a candidate out of the cell or puts it back.
+    if (Shift == ui::kShiftMask && KeyCode >= '1' && KeyCode <= '9') {
+        ToggleCandidate(Index, KeyCode - '0');
+        KeyCode = 0;
+        return;
+    }
     if (!IsNavigationKey(KeyCode, Shift)) return;
     const auto& codes = cmn.PatternMasu[static_cast<std::size_t>(cmn.PatternNo)];
     int next = NextCell(kBoardSize, Index, KeyCode, [&](int c) { return codes[static_cast<std::size_t>(c)] != 0; });
@@ -41,7 +62,12 @@ void frmAllGamen::text1_KeyDown(int Index, int& KeyCode, int Shift) {
 }
 
 void frmAllGamen::text1_MouseDown(int Index, int Button, int Shift, int X, int Y) {
-    (void)Button, (void)Shift, (void)X, (void)Y;
+    (void)Shift;
+    // A right click on a small digit of an empty cell takes it out or puts it back.
+    if (Button == ui::kRightButton && text1(Index).drawsCandidates() && !text1(Index).locked()) {
+        ToggleCandidate(Index, CandidateUnder(text1(Index), X, Y));
+        return;
+    }
     if (text1(Index).locked()) {
         program_.dialogs().MsgBox("ロックがかかっています。");
         return;
@@ -85,6 +111,7 @@ void frmAllGamen::cmdClear01_Click() {
         for (int d = 1; d <= 9; ++d) cmn.KouhoTbl[k][d] = 0;
     }
     program_.forms().unload("frmKouho");
+    RecalculateCandidates();
 }
 
 void frmAllGamen::cmdClear02_Click() {

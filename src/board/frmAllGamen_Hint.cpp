@@ -2,7 +2,10 @@
 // difficulty number, and paints the cells that prove it (IroOnly) and the cells it decides
 // (IroAuto1). A cell that is
 // not a digit, a digit twice in a unit or a wrong digit is named and painted in IroError
-// instead, and nothing else is shown. The hint never writes a digit.
+// instead, and nothing else is shown. The hint works from the board's candidates (the ones
+// the user sees when 候補 is on); its message offers 適用, which carries the step out as one
+// undo step. With 候補 off, OK keeps the step's removals in the candidates, so that the next
+// hint goes on from them.
 #include <algorithm>
 #include <string>
 
@@ -32,16 +35,6 @@ std::optional<Duplicate> FindDuplicate(const puzzle::DoubleBoard& b) {
                 if (d != 0 && d == b.digits[static_cast<std::size_t>(u.cells[j])]) return Duplicate{u, u.cells[i], u.cells[j], d};
             }
     return std::nullopt;
-}
-
-// True when every digit of `before` is still on `after`.
-bool DigitsOnlyGrew(const puzzle::DoubleBoard& before, const puzzle::DoubleBoard& after) {
-    if (before.pattern != after.pattern || before.diagonal != after.diagonal) return false;
-    for (int c = 1; c <= puzzle::kBoardCells; ++c) {
-        auto i = static_cast<std::size_t>(c);
-        if (before.digits[i] != 0 && before.digits[i] != after.digits[i]) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -100,26 +93,35 @@ void frmAllGamen::cmdHint_Click() {
                 return;
             }
     }
-    const puzzle::Verdict verdict = puzzle::Solve(board).verdict;
-    if (verdict == puzzle::Verdict::None) {
+    const puzzle::SolveResult solved = puzzle::Solve(board);
+    if (solved.verdict == puzzle::Verdict::None) {
         program_.dialogs().MsgBox("この盤面には解がありません。どこかの数字が間違っています。", ui::MsgIcon::Exclamation);
         return;
     }
 
     puzzle::LogicState state(board);
-    if (DigitsOnlyGrew(hintBoard_, board)) {
-        for (auto [c, d] : hintRemovals_) state.removeCandidate(c, d);
-    } else {
-        hintRemovals_.clear();
-    }
-    hintBoard_ = board;
     if (state.solved()) {
         program_.dialogs().MsgBox("盤面はすべて埋まっています。", ui::MsgIcon::Information);
         return;
     }
+    // The candidates on the board are the hint's own: it never relies on one they lack.
+    const std::array<int, puzzle::kBoardCells + 1> masks = CandidateMasks();
+    for (int c : state.cells()) {
+        if (state.digit(c) != 0) continue;
+        const int d = solved.verdict == puzzle::Verdict::Unique ? solved.solution.digits[static_cast<std::size_t>(c)] : 0;
+        if (d != 0 && !(masks[static_cast<std::size_t>(c)] & (1 << d))) {
+            PaintHintCell(c, cmn.IroError);
+            program_.dialogs().MsgBox(name(c) + "の候補から、正しい数字の" + std::to_string(d) +
+                                          "が外れています。候補を直すか、「候補を再計算」を押してから、もう一度ヒントを押してください。",
+                                      ui::MsgIcon::Exclamation);
+            return;
+        }
+        for (int digit : puzzle::DigitsOf(state.candidates(c)))
+            if (!(masks[static_cast<std::size_t>(c)] & (1 << digit))) state.removeCandidate(c, digit);
+    }
     // Uniqueness techniques only where the engine finds exactly one solution.
     puzzle::FindOptions options;
-    options.unique = verdict == puzzle::Verdict::Unique;
+    options.unique = solved.verdict == puzzle::Verdict::Unique;
     std::optional<puzzle::Step> step = puzzle::FindStep(state, options);
     if (!step) {
         program_.dialogs().MsgBox(
@@ -129,14 +131,43 @@ void frmAllGamen::cmdHint_Click() {
     }
     for (int c : step->proof) PaintHintCell(c, cmn.IroOnly);
     for (const puzzle::CellDigit& p : step->place) PaintHintCell(p.cell, cmn.IroAuto1);
-    for (const puzzle::CellDigit& r : step->remove) {
-        PaintHintCell(r.cell, cmn.IroAuto1);
-        hintRemovals_.emplace_back(r.cell, r.digit);
+    for (const puzzle::CellDigit& r : step->remove) PaintHintCell(r.cell, cmn.IroAuto1);
+    lastHint_ = LastHint{*step, board, masks};
+    const int answer = program_.dialogs().Ask("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "、難しさ " +
+                                                  puzzle::DifficultyText(puzzle::Difficulty(step->technique)) + "）\n" +
+                                                  puzzle::StepText(*step, pattern),
+                                              ui::MsgIcon::Information, {"OK", "適用"});
+    if (answer == 1) return ApplyStep(*step);
+    // Unseen candidates keep what the hint removed.
+    if (chkKouho.value() == 0) {
+        for (const puzzle::CellDigit& r : step->remove) text1(r.cell).setCandidates(text1(r.cell).candidates() & ~(1 << r.digit));
+        lastHint_->candidates = CandidateMasks();
     }
-    program_.dialogs().MsgBox("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "、難しさ " +
-                                  puzzle::DifficultyText(puzzle::Difficulty(step->technique)) + "）\n" +
-                                  puzzle::StepText(*step, pattern),
-                              ui::MsgIcon::Information);
+}
+
+std::array<int, puzzle::kBoardCells + 1> frmAllGamen::CandidateMasks() {
+    std::array<int, puzzle::kBoardCells + 1> masks{};
+    for (int c = 1; c <= puzzle::kBoardCells; ++c) masks[static_cast<std::size_t>(c)] = text1(c).candidates();
+    return masks;
+}
+
+void frmAllGamen::ApplyStep(const puzzle::Step& step) {
+    lastHint_.reset();
+    for (const puzzle::CellDigit& r : step.remove) text1(r.cell).setCandidates(text1(r.cell).candidates() & ~(1 << r.digit));
+    for (const puzzle::CellDigit& p : step.place) text1(p.cell).setText(std::to_string(p.digit));
+    if (!step.remove.empty()) ShowCandidates(true);
+    if (!step.place.empty()) ShowSetCount();
+}
+
+void frmAllGamen::ApplyLastHint() {
+    // Only while the board and its candidates are those the hint was found on.
+    if (!lastHint_ || ReadBoard(*this, cmn).board != lastHint_->board || CandidateMasks() != lastHint_->candidates) {
+        lastHint_.reset();
+        program_.dialogs().MsgBox("適用できるヒントがありません。ヒントを押してから、もう一度どうぞ。", ui::MsgIcon::Information);
+        return;
+    }
+    LastHint hint = std::move(*lastHint_);
+    ApplyStep(hint.step);
 }
 
 }  // namespace board

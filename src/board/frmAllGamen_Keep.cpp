@@ -17,6 +17,8 @@ void frmAllGamen::KeepBoard() {
     for (int c = 1; c <= kBoardCells; ++c) {
         kept.cells[static_cast<std::size_t>(c)] = {text1(c).text(), text1(c).locked()};
     }
+    kept.candidates = CandidateMasks();
+    kept.candidatesShown = chkKouho.value() == 1;
     kept.number = lblMondaiNum.caption();
     kept.question = txtQuestion.text();
     kept.question2 = txtQuestion2.text();
@@ -60,6 +62,10 @@ void frmAllGamen::cmdTudukikara_Click() {
     ShowProblemTexts({kept->number, kept->question, kept->question2, kept->memo, kept->nanido});
     SetDiagonal(kept->diagonal);
     FinishProblem();
+    if (kept->candidates) {
+        for (int c = 1; c <= kBoardCells; ++c) text1(c).setCandidates((*kept->candidates)[static_cast<std::size_t>(c)]);
+        ShowCandidates(kept->candidatesShown);
+    }
 }
 
 }  // namespace board

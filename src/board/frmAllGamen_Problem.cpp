@@ -81,6 +81,8 @@ void frmAllGamen::FinishProblem() {
     PLine();
     for (int i = 1; i <= 3; ++i) cmdHanteiA(i).setVisible(true);
     ShowCounts();
+    // A new problem's candidates start from its givens.
+    RecalculateCandidates();
 }
 
 void frmAllGamen::PlaceProblem(const puzzle::DoubleBoard& problem, const ProblemTexts* texts) {

@@ -142,6 +142,7 @@ void frmAllGamen::cmdPattern_Click() {
     program_.frmMozelAuto2().btnSpace_Click();
     cmn.PatternNo = static_cast<int16_t>(cmn.PatternNo % kPatternCount + 1);
     ShowPatternCells();
+    RecalculateCandidates();
     PLineClear();
     PLine();
     ShowCounts();

@@ -201,6 +201,7 @@ void frmMozelAuto::layOutControls() {
 void frmMozelAuto::connectEvents() {
     for (int i = 0; i <= 80; ++i) {
         Text1(i).onChange = [this, i] { Text1_Change(i); };
+        Text1(i).onCandidatesChange = [this, i] { Text1_CandidatesChange(i); };
         Text1(i).onKeyPress = [this, i](int& key) { Text1_KeyPress(i, key); };
         Text1(i).onKeyDown = [this, i](int& key, int shift) { Text1_KeyDown(i, key, shift); };
         Text1(i).onMouseDown = [this, i](int button, int shift, int x, int y) { Text1_MouseDown(i, button, shift, x, y); };

@@ -138,6 +138,12 @@ public:
     // The arrow keys, Home and End move the focus between the cells.
     void Text1_KeyDown(int Index, int& KeyCode, int Shift);
     void Text1_MouseDown(int Index, int Button, int Shift, int X, int Y);
+    // Delete and Backspace empty a cell that may be changed; Shift+digit and a right click
+    // edit the candidates of its board cell.
+    void EmptyCell(int Index);
+    // Candidates set on a grid cell are its board cell's.
+    void Text1_CandidatesChange(int Index);
+    void ToggleCandidate(int Index, int d);
     void btnAllClear_Click();
     void mnuAllClear_Click();
     void mnuSuuji_Click();

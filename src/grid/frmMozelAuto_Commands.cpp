@@ -2,28 +2,62 @@
 // options window, and grid 2's lock-in and lock-out.
 #include "board/CellNavigation.h"
 #include "board/cmnMod01.h"
+#include "board/frmAllGamen.h"
 #include "grid/GridCell.h"
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
 #include "program/Program.h"
+#include "ui/Keys.h"
 
 namespace grid {
 
 void frmMozelAuto::Text1_KeyPress(int, int& KeyAscii) {
+    // Backspace edits as in any box: a cell holds one digit, so it empties it.
     bool accepted = (KeyAscii >= '1' && KeyAscii <= '9') || KeyAscii == 8 || KeyAscii == 12;
     if (accepted) return;
     KeyAscii = 0;
     program_.dialogs().Beep();
 }
 
+void frmMozelAuto::EmptyCell(int Index) {
+    if (!Text1(Index).locked()) Text1(Index).setText(std::string(kClearedCell));
+}
+
+void frmMozelAuto::ToggleCandidate(int Index, int d) {
+    // The candidates are the board's: the grid cell shows those of its board cell.
+    const int c = cmn.GridMasu[static_cast<std::size_t>(cmn.PatternNo)][static_cast<std::size_t>(gridNo_)][static_cast<std::size_t>(Index + 1)];
+    if (Text1(Index).locked() || IsFilled(Text1(Index).text())) return;
+    program_.frmAllGamen().ToggleCandidate(c, d);
+}
+
+void frmMozelAuto::Text1_CandidatesChange(int Index) {
+    const int c = cmn.GridMasu[static_cast<std::size_t>(cmn.PatternNo)][static_cast<std::size_t>(gridNo_)][static_cast<std::size_t>(Index + 1)];
+    if (c < 1 || !program_.forms().isLoaded("frmAllGamen")) return;
+    ui::TextBox& cell = program_.frmAllGamen().text1(c);
+    if (cell.candidates() != Text1(Index).candidates()) cell.setCandidates(Text1(Index).candidates());
+}
+
 void frmMozelAuto::Text1_KeyDown(int Index, int& KeyCode, int Shift) {
+    if (KeyCode == ui::kKeyDelete && !(Shift & (ui::kCtrlMask | ui::kAltMask))) {
+        KeyCode = 0;
+        return EmptyCell(Index);
+    }
+    if (Shift == ui::kShiftMask && KeyCode >= '1' && KeyCode <= '9') {
+        ToggleCandidate(Index, KeyCode - '0');
+        KeyCode = 0;
+        return;
+    }
     if (!board::IsNavigationKey(KeyCode, Shift)) return;
     int next = board::NextCell(9, Index + 1, KeyCode, [](int) { return true; });
     program_.forms().setFocus(Text1(next - 1));
     KeyCode = 0;
 }
 
-void frmMozelAuto::Text1_MouseDown(int Index, int, int, int, int) {
+void frmMozelAuto::Text1_MouseDown(int Index, int Button, int, int X, int Y) {
+    // A right click on a small digit takes it out or puts it back.
+    if (Button == ui::kRightButton && Text1(Index).drawsCandidates()) {
+        return ToggleCandidate(Index, board::frmAllGamen::CandidateUnder(Text1(Index), X, Y));
+    }
     int selection = 0;  // none
     for (int d = 0; d <= 9; ++d) {
         if (SUUJI1(d).value()) {

@@ -1,5 +1,7 @@
 #include "program/Program.h"
 
+#include <functional>
+
 #include "board/frmAllGamen.h"
 #include "candidates/frmKouho.h"
 #include "collection/frmMondai.h"
@@ -50,6 +52,34 @@ void Program::addShortcuts() {
     });
     forms_.addShortcut({'C', kCtrlMask | kShiftMask}, [this](ui::Control*) {
         frmAllGamen().CopyMondai(true);
+        return true;
+    });
+    addButtonShortcuts();
+}
+
+void Program::addButtonShortcuts() {
+    using ui::kCtrlMask;
+    // A button's shortcut clicks it while it is shown and enabled; never while the user types
+    // into a text box that is not a cell.
+    auto typing = [](ui::Control* focus) { return dynamic_cast<ui::TextBox*>(focus) && !IsCell(*focus); };
+    auto press = [this, typing](std::function<ui::Clickable&(board::frmAllGamen&)> button) {
+        return [this, typing, button](ui::Control* focus) {
+            if (typing(focus) || !forms_.isLoaded("frmAllGamen")) return false;
+            ui::Clickable& b = button(frmAllGamen());
+            if (!b.visible() || !b.enabled()) return false;
+            b.click();
+            return true;
+        };
+    };
+    forms_.addShortcut({'H', kCtrlMask}, press([](board::frmAllGamen& f) -> ui::Clickable& { return f.cmdHint; }));
+    forms_.addShortcut({'E', kCtrlMask}, press([](board::frmAllGamen& f) -> ui::Clickable& { return f.cmdKensyou; }));
+    forms_.addShortcut({'K', kCtrlMask}, press([](board::frmAllGamen& f) -> ui::Clickable& { return f.chkKouho; }));
+    forms_.addShortcut({'J', kCtrlMask}, press([](board::frmAllGamen& f) -> ui::Clickable& { return f.cmdHantei123; }));
+    for (int d = 1; d <= 9; ++d)
+        forms_.addShortcut({'0' + d, kCtrlMask}, press([d](board::frmAllGamen& f) -> ui::Clickable& { return f.cmdHantei(d); }));
+    forms_.addShortcut({ui::kKeyReturn, kCtrlMask}, [this, typing](ui::Control* focus) {
+        if (typing(focus) || !forms_.isLoaded("frmAllGamen")) return false;
+        frmAllGamen().ApplyLastHint();
         return true;
     });
 }

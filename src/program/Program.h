@@ -58,6 +58,7 @@ private:
     W& window(const char* name);
     // Keys that act in every window: undo, redo, paste and copy of a problem.
     void addShortcuts();
+    void addButtonShortcuts();
 
     ui::Services services_;
     board::cmnMod01 cmn_;

@@ -6,19 +6,23 @@ namespace ui {
 
 std::vector<std::string> Clickable::propertyNames() const {
     auto names = Control::propertyNames();
-    names.insert(names.end(), {"Caption", "BackColor"});
+    names.insert(names.end(), {"Caption", "BackColor", "FontSize", "ToolTip"});
     return names;
 }
 
 PropertyValue Clickable::property(std::string_view name) const {
     if (name == "Caption") return caption_;
     if (name == "BackColor") return int64_t{backColor_};
+    if (name == "FontSize") return int64_t{fontSize_};
+    if (name == "ToolTip") return toolTip_;
     return Control::property(name);
 }
 
 void Clickable::setProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Caption") return setCaption(ToText(value));
     if (name == "BackColor") return setBackColor(ToColor(value));
+    if (name == "FontSize") return setFontSize(ToInt32(value));
+    if (name == "ToolTip") return setToolTip(ToText(value));
     Control::setProperty(name, value);
 }
 
@@ -26,12 +30,16 @@ void Clickable::captureFields(std::vector<std::pair<Field, FieldValue>>& out) co
     Control::captureFields(out);
     out.emplace_back(Field::Caption, ToFieldValue(caption_));
     out.emplace_back(Field::BackColor, ToFieldValue(backColor_));
+    out.emplace_back(Field::FontSize, ToFieldValue(fontSize_));
+    out.emplace_back(Field::ToolTip, ToFieldValue(toolTip_));
 }
 
 void Clickable::restoreField(Field field, const FieldValue& value) {
     switch (field) {
         case Field::Caption: return putBack(caption_, value);
         case Field::BackColor: return putBack(backColor_, value);
+        case Field::FontSize: return putBack(fontSize_, value);
+        case Field::ToolTip: return putBack(toolTip_, value);
         default: return Control::restoreField(field, value);
     }
 }

@@ -18,6 +18,11 @@ public:
     void setCaption(const std::string& caption) { assign(Field::Caption, caption_, caption); }
     Color backColor() const { return backColor_; }
     void setBackColor(Color c) { assign(Field::BackColor, backColor_, c); }
+    int fontSize() const { return fontSize_; }
+    void setFontSize(int points) { assign(Field::FontSize, fontSize_, points); }
+    // Shown when the mouse rests on the control: what it does, and its shortcut.
+    const std::string& toolTip() const { return toolTip_; }
+    void setToolTip(const std::string& text) { assign(Field::ToolTip, toolTip_, text); }
 
     // What a user's click does to this control.
     virtual void click() = 0;
@@ -38,6 +43,8 @@ protected:
 private:
     std::string caption_;
     Color backColor_ = kButtonFace;
+    int fontSize_ = 9;
+    std::string toolTip_;
 };
 
 // Value 0 or 1. Click fires whenever the value changes, by code or by the user.

@@ -37,6 +37,8 @@ enum class Field : std::uint8_t {
     Selected,
     Lines,
     Candidates,
+    CandidatesShown,
+    ToolTip,
 };
 
 // A field's value: numbers, flags and enumerations as integers.

@@ -16,6 +16,16 @@ void TextBox::captureFields(std::vector<std::pair<Field, FieldValue>>& out) cons
     out.emplace_back(Field::FontSize, ToFieldValue(fontSize_));
     out.emplace_back(Field::FontBold, ToFieldValue(fontBold_));
     out.emplace_back(Field::MultiLine, ToFieldValue(multiLine_));
+    out.emplace_back(Field::Candidates, ToFieldValue(candidates_));
+    out.emplace_back(Field::CandidatesShown, ToFieldValue(candidatesShown_));
+}
+
+std::string TextBox::CandidateText(int mask) {
+    std::string text;
+    for (int d = 1; d <= 9; ++d) {
+        if (mask & (1 << d)) text += static_cast<char>('0' + d);
+    }
+    return text;
 }
 
 void TextBox::restoreField(Field field, const FieldValue& value) {
@@ -28,6 +38,8 @@ void TextBox::restoreField(Field field, const FieldValue& value) {
         case Field::FontSize: return putBack(fontSize_, value);
         case Field::FontBold: return putBack(fontBold_, value);
         case Field::MultiLine: return putBack(multiLine_, value);
+        case Field::Candidates: return putBack(candidates_, value);
+        case Field::CandidatesShown: return putBack(candidatesShown_, value);
         default: return Control::restoreField(field, value);
     }
 }
@@ -35,7 +47,7 @@ void TextBox::restoreField(Field field, const FieldValue& value) {
 std::vector<std::string> TextBox::propertyNames() const {
     auto names = Control::propertyNames();
     names.insert(names.end(), {"Text", "BackColor", "ForeColor", "Locked", "Alignment", "FontSize",
-                               "FontBold", "MultiLine"});
+                               "FontBold", "MultiLine", "Candidates", "CandidatesShown"});
     return names;
 }
 
@@ -48,6 +60,8 @@ PropertyValue TextBox::property(std::string_view name) const {
     if (name == "FontSize") return int64_t{fontSize_};
     if (name == "FontBold") return fontBold_;
     if (name == "MultiLine") return multiLine_;
+    if (name == "Candidates") return CandidateText(candidates_);
+    if (name == "CandidatesShown") return candidatesShown_;
     return Control::property(name);
 }
 
@@ -64,6 +78,17 @@ void TextBox::setProperty(std::string_view name, const PropertyValue& value) {
     if (name == "FontSize") return setFontSize(ToInt32(value));
     if (name == "FontBold") return setFontBold(ToBool(value));
     if (name == "MultiLine") return setMultiLine(ToBool(value));
+    if (name == "Candidates") {
+        // Digits 1..9 in any order, blanks allowed; anything else is refused.
+        int mask = 0;
+        for (char c : ToText(value)) {
+            if (c == ' ') continue;
+            if (c < '1' || c > '9') throw PropertyError("Candidates are digits 1..9, not \"" + ToText(value) + "\"");
+            mask |= 1 << (c - '0');
+        }
+        return setCandidates(mask);
+    }
+    if (name == "CandidatesShown") return setCandidatesShown(ToBool(value));
     Control::setProperty(name, value);
 }
 

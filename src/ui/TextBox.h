@@ -38,7 +38,22 @@ public:
     bool multiLine() const { return multiLine_; }
     void setMultiLine(bool v) { assign(Field::MultiLine, multiLine_, v); }
 
+    // Pencil marks: the candidate digits of a cell (bit d for digit d, 1..9), kept beside its
+    // text and drawn small while they are shown and the cell holds no character but blanks.
+    int candidates() const { return candidates_; }
+    void setCandidates(int mask) {
+        if (assign(Field::Candidates, candidates_, mask & 0x3FE) && onCandidatesChange) onCandidatesChange();
+    }
+    bool candidatesShown() const { return candidatesShown_; }
+    void setCandidatesShown(bool v) { assign(Field::CandidatesShown, candidatesShown_, v); }
+    // Whether the small digits are drawn now: shown, and the cell holds nothing but blanks.
+    bool drawsCandidates() const { return candidatesShown_ && text_.find_first_not_of(' ') == std::string::npos; }
+    // The candidates as the script runner writes them: the digits in ascending order ("137").
+    static std::string CandidateText(int mask);
+
     std::function<void()> onChange;
+    // The candidates really changed (by code or by the user).
+    std::function<void()> onCandidatesChange;
     // A handler sets keyAscii to 0 to drop the key.
     std::function<void(int& keyAscii)> onKeyPress;
     // After a key that KeyPress kept has been applied to the text.
@@ -63,6 +78,8 @@ private:
     int fontSize_ = 9;
     bool fontBold_ = false;
     bool multiLine_ = false;
+    int candidates_ = 0;
+    bool candidatesShown_ = false;
 };
 
 }  // namespace ui

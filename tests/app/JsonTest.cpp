@@ -69,7 +69,9 @@ TEST(OutputLines, DumpGivesIndexOnlyToArrayElements) {
     EXPECT_EQ(DumpLine(form),
               "{\"dump\":\"frmSmall\",\"controls\":["
               "{\"name\":\"ok\",\"type\":\"CommandButton\",\"Visible\":true,\"Enabled\":true,\"Left\":0,\"Top\":0,"
-              "\"Width\":1200,\"Height\":375,\"Caption\":\"OK\",\"BackColor\":-2147483633},"
+              "\"Width\":1200,\"Height\":375,\"Caption\":\"OK\",\"BackColor\":-2147483633,"
+              "\"FontSize\":9,\"ToolTip\":\"\"},"
               "{\"name\":\"pick\",\"index\":1,\"type\":\"CheckBox\",\"Visible\":true,\"Enabled\":true,\"Left\":0,"
-              "\"Top\":0,\"Width\":1200,\"Height\":375,\"Caption\":\"\",\"BackColor\":-2147483633,\"Value\":1}]}");
+              "\"Top\":0,\"Width\":1200,\"Height\":375,\"Caption\":\"\",\"BackColor\":-2147483633,"
+              "\"FontSize\":9,\"ToolTip\":\"\",\"Value\":1}]}");
 }

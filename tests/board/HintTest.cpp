@@ -116,7 +116,7 @@ TEST_F(Hint, AnEmptyBoardAsksForAProblem) {
     EXPECT_EQ(services.messages(), std::vector<std::string>{"盤面に数字がありません。問題を入力してから、ヒントを押してください。"});
 }
 
-TEST_F(Hint, RemovalsAreRememberedUntilADigitIsTakenAway) {
+TEST_F(Hint, RemovalsStayInTheCandidatesUntilTheyAreRecalculated) {
     // Grid 2's row 1 holds 1 to 6 outside the shared box: 7, then 8, are locked in the box.
     for (int k = 4; k <= 9; ++k) boardCell(2, k).setText(std::to_string(k - 3));
     click(main().cmdHint);
@@ -124,11 +124,18 @@ TEST_F(Hint, RemovalsAreRememberedUntilADigitIsTakenAway) {
     ASSERT_EQ(services.messages().size(), 2u);
     EXPECT_NE(services.messages()[0].find("では、7が入るのは"), std::string::npos) << services.messages()[0];
     EXPECT_NE(services.messages()[1].find("では、8が入るのは"), std::string::npos) << services.messages()[1];
-    // A digit added keeps what the hints found; taking it away again starts afresh.
+    // With the candidates hidden, OK kept the removals in them: grid 1's row 7 outside the box
+    // has lost 7 and 8, and a digit placed and taken away elsewhere leaves that alone.
+    EXPECT_EQ(main().chkKouho.value(), 0);
+    EXPECT_EQ(boardCell(1, 55).candidates() & ((1 << 7) | (1 << 8)), 0);
     boardCell(1, 1).setText("9");
+    boardCell(1, 1).setText("");
+    EXPECT_EQ(boardCell(1, 55).candidates() & ((1 << 7) | (1 << 8)), 0);
     click(main().cmdHint);
     EXPECT_EQ(services.messages()[2].find("では、7が入るのは"), std::string::npos) << services.messages()[2];
-    boardCell(1, 1).setText("");
+    // 候補を再計算 starts again from the board, and so does the hint.
+    click(main().cmdKouhoSaikeisan);
+    EXPECT_EQ(boardCell(1, 55).candidates() & (1 << 7), 1 << 7);
     click(main().cmdHint);
     EXPECT_EQ(services.messages()[3], services.messages()[0]);
 }

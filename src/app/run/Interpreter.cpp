@@ -53,7 +53,8 @@ void Interpreter::execute(const Key& command) {
 }
 
 void Interpreter::execute(const Mouse& command) {
-    ui::MouseDown(program_.forms(), targets_.control<ui::TextBox>(command.target, "TextBox"), command.button);
+    ui::MouseDown(program_.forms(), targets_.control<ui::TextBox>(command.target, "TextBox"), command.button, command.x,
+                  command.y);
 }
 
 void Interpreter::execute(const Pick& command) {

@@ -57,6 +57,7 @@ struct Key {
 struct Mouse {
     ControlRef target;
     int button = 1;  // ui::MouseButton
+    int x = 0, y = 0;  // twips from the box's top left
 };
 struct Pick {
     ControlRef target;

@@ -79,7 +79,7 @@ const std::map<std::string_view, Syntax>& Syntaxes() {
         {"answer", {"answer open \"PATH\" | answer open cancel | answer print ok | answer print cancel | answer msgbox \"BUTTON\"", 3}},
         {"click", {"click FORM.CONTROL[(INDEX)]", 2}},
         {"key", {"key FORM.CONTROL[(INDEX)] \"TEXT\"", 3}},
-        {"mouse", {"mouse FORM.CONTROL[(INDEX)] [left|right|middle]", 0}},
+        {"mouse", {"mouse FORM.CONTROL[(INDEX)] [left|right|middle [X Y]] (X, Y in twips from the box's top left)", 0}},
         {"pick", {"pick FORM.CONTROL[(INDEX)] \"TEXT\"", 3}},
         {"up", {"up FORM.CONTROL[(INDEX)]", 2}},
         {"down", {"down FORM.CONTROL[(INDEX)]", 2}},
@@ -222,9 +222,16 @@ private:
     }
 
     Command mouse() const {
-        if (tokens_.size() != 2 && tokens_.size() != 3) usage();
+        if (tokens_.size() != 2 && tokens_.size() != 3 && tokens_.size() != 5) usage();
         Mouse command{control(1), ui::kLeftButton};
-        if (tokens_.size() == 3) {
+        if (tokens_.size() == 5) {
+            for (std::size_t i : {3u, 4u}) {
+                const auto value = tokens_[i].kind == Token::Kind::Word ? ParseInteger(tokens_[i].text).value_or(-1) : -1;
+                if (value < 0 || value > 1000000) usage();
+                (i == 3 ? command.x : command.y) = static_cast<int>(value);
+            }
+        }
+        if (tokens_.size() >= 3) {
             const std::string& button = word(2);
             if (button == "left") command.button = ui::kLeftButton;
             else if (button == "right") command.button = ui::kRightButton;

@@ -14,6 +14,10 @@ void SyncClickable(QAbstractButton& button, const Clickable& model, const Scale&
     SyncCommon(button, model, scale);
     QString caption = ToQString(model.caption());
     if (button.text() != caption) button.setText(caption);
+    QString tip = ToQString(model.toolTip());
+    if (button.toolTip() != tip) button.setToolTip(tip);
+    // The interface font is the application's; a control asks for another size only by its own.
+    if (model.fontSize() != 9 && button.font().pointSize() != model.fontSize()) button.setFont(UiFont(model.fontSize()));
     if (!shown.differ(model.backColor(), model.backColor())) return;
     QPalette palette = button.palette();
     QColor back = ToQColor(model.backColor(), palette);

@@ -49,6 +49,13 @@ std::optional<KeyChord> ChordOf(const QKeyEvent& event) {
     if (event.modifiers() & Qt::AltModifier) modifiers |= kAltMask;
     // Tab walks the focus chain as Qt does it; a plain character is typed.
     if (key == kKeyTab) return std::nullopt;
+    // Shift+digit edits candidates: the digit key is known by its place on the keyboard, since
+    // Shift turns it into a different character on every layout (X11 key codes 10..18 are 1..9).
+    if (modifiers == kShiftMask) {
+        if (key >= '1' && key <= '9') return KeyChord{key, modifiers};
+        const quint32 scan = event.nativeScanCode();
+        if (scan >= 10 && scan <= 18) return KeyChord{static_cast<int>('1' + (scan - 10)), modifiers};
+    }
     if (!Named(key) && !(modifiers & (kCtrlMask | kAltMask))) return std::nullopt;
     return KeyChord{key, modifiers};
 }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
+#include "ui/qt/CandidateDigits.h"
 #include "ui/qt/PanelCacheStyle.h"
 
 namespace ui::qt {
@@ -31,8 +32,9 @@ void LineBoxView::sync() {
     }
     SyncCommon(*this, *model_, scale_);
     SyncBoxColors(*this, *model_, colors_);
-    if (readOnly_ != model_->locked()) {
+    if (readOnly_ != model_->locked() || shownCandidates_ != ShownCandidates(*model_)) {
         readOnly_ = model_->locked();
+        shownCandidates_ = ShownCandidates(*model_);
         update();
     }
 }
@@ -74,6 +76,7 @@ void LineBoxView::paintEvent(QPaintEvent*) {
     option.features = QStyleOptionFrame::None;
     QPainter painter(this);
     style->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    PaintCandidates(painter, contentsRect().adjusted(1, 1, -1, -1), shownCandidates_);
 }
 
 void LineBoxView::focusInEvent(QFocusEvent* event) {

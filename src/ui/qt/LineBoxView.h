@@ -50,6 +50,7 @@ private:
     LineTextBoxView* editor_ = nullptr;
     ShownColors colors_;
     bool readOnly_ = false;
+    int shownCandidates_ = -1;
 };
 
 }  // namespace ui::qt

@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -15,6 +16,7 @@
 
 #include "ui/FormRegistry.h"
 #include "ui/UserInput.h"
+#include "ui/qt/CandidateDigits.h"
 #include "ui/qt/KeyChords.h"
 #include "ui/qt/PanelCacheStyle.h"
 
@@ -132,6 +134,10 @@ void TextBoxView<Editor>::sync() {
 
     SyncBoxColors(*this, *model_, colors_);
     if (this->isReadOnly() != model_->locked()) this->setReadOnly(model_->locked());
+    if (shownCandidates_ != ShownCandidates(*model_)) {
+        shownCandidates_ = ShownCandidates(*model_);
+        this->update();
+    }
 
     Qt::Alignment align = HorizontalAlignment(model_->alignment());
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
@@ -160,6 +166,16 @@ void TextBoxView<Editor>::sync() {
             this->document()->setDefaultTextOption(option);
         }
         if (newText || fontChanged || !aligned) formatLines();
+    }
+}
+
+template <typename Editor>
+void TextBoxView<Editor>::paintEvent(QPaintEvent* event) {
+    Editor::paintEvent(event);
+    if constexpr (std::is_same_v<Editor, QLineEdit>) {
+        if (shownCandidates_ <= 0) return;
+        QPainter painter(this);
+        PaintCandidates(painter, this->contentsRect().adjusted(1, 1, -1, -1), shownCandidates_);
     }
 }
 

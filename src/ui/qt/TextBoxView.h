@@ -43,6 +43,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // A single-line box draws its candidates over its empty panel.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString widgetText() const;
@@ -60,6 +62,7 @@ private:
     ShownColors colors_;
     QString fittedText_;  // multi-line: the text the stretch was worked out for
     int stretch_ = 100;
+    int shownCandidates_ = -1;
 };
 
 using LineTextBoxView = TextBoxView<QLineEdit>;

@@ -1,0 +1,22 @@
+// A text box's candidates drawn small in three rows of three (1 2 3 / 4 5 6 / 7 8 9), each
+// digit in its own place so that the eye finds a digit where it always stands.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+
+class QPainter;
+
+namespace ui {
+class TextBox;
+}
+
+namespace ui::qt {
+
+// What a box draws now: its candidates, or -1 when it draws none (a view repaints when this
+// changes).
+int ShownCandidates(const TextBox& model);
+
+void PaintCandidates(QPainter& painter, const QRect& area, int mask);
+
+}  // namespace ui::qt

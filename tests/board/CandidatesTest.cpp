@@ -1,0 +1,252 @@
+// The board's candidates: their start state against the rules worked out here from the grid
+// coordinates alone, their life while the user edits, and the hint's 適用: on every
+// technique's board the result is the board the step describes, and applied again and again
+// it finishes the public problems on which the hint's path finishes.
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "DoubleProblem.h"
+#include "ProgramFixture.h"
+#include "board/BoardReading.h"
+#include "board/cmnMod01.h"
+#include "puzzle/LogicState.h"
+#include "puzzle/ProblemLine.h"
+#include "puzzle/Solver.h"
+#include "puzzle/StepFinder.h"
+
+namespace {
+
+// The public double problems and their overlap patterns (tests/data/SOURCE.md).
+struct PublicDouble {
+    const char* name;
+    int pattern;
+};
+const PublicDouble kPublicDoubles[] = {
+    {"sensei-1-180422-185709.easy.txt", 12},       {"sensei-1-180423-125610.medium.txt", 12},
+    {"sensei-1-180501-144448.hard.txt", 12},       {"sensei-2-180422-202556.easy.txt", 11},
+    {"sensei-2-180423-131154.medium.txt", 11},     {"sensei-2-180503-105056.hard.txt", 11},
+    {"sensei-4-180705-104524.40.VeryEasy.txt", 6}, {"sensei-4-180705-135510.36.Fishy.txt", 6},
+};
+
+struct Candidates : ProgramFixture {
+    Candidates() { start(); }
+
+    // The givens, or the solution where the file has one.
+    puzzle::DoubleBoard boardOf(const DoubleProblem& p, int pattern, bool solution = false) {
+        puzzle::DoubleBoard b;
+        b.pattern = pattern;
+        for (int g = 1; g <= 2; ++g)
+            for (int k = 1; k <= 81; ++k) {
+                char ch = (solution ? p.solution : p.givens)[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)];
+                if (ch >= '1' && ch <= '9') b.set(g, k, ch - '0');
+            }
+        return b;
+    }
+
+    // The digits the board's units leave to a cell, from the grid coordinates: rows, columns,
+    // boxes of each grid it lies in, and the two diagonals under the diagonal rule.
+    int allowed(const puzzle::DoubleBoard& b, int cell) {
+        int mask = 0x3FE;
+        const auto& masu = cmn().GridMasu[static_cast<std::size_t>(b.pattern)];
+        for (int g = 1; g <= 2; ++g)
+            for (int k = 1; k <= 81; ++k) {
+                if (masu[static_cast<std::size_t>(g)][static_cast<std::size_t>(k)] != cell) continue;
+                const int r = (k - 1) / 9, c = (k - 1) % 9;
+                for (int j = 1; j <= 81; ++j) {
+                    const int r2 = (j - 1) / 9, c2 = (j - 1) % 9;
+                    bool sees = r2 == r || c2 == c || (r2 / 3 == r / 3 && c2 / 3 == c / 3) ||
+                                (b.diagonal && ((r == c && r2 == c2) || (r + c == 8 && r2 + c2 == 8)));
+                    if (sees && j != k) mask &= ~(1 << b.digits[static_cast<std::size_t>(masu[static_cast<std::size_t>(g)][static_cast<std::size_t>(j)])]);
+                }
+            }
+        return mask & 0x3FE;
+    }
+
+    void expectStartState(const puzzle::DoubleBoard& b) {
+        for (int c = 1; c <= 225; ++c) {
+            const bool covered = cmn().PatternMasu[static_cast<std::size_t>(b.pattern)][static_cast<std::size_t>(c)] != 0;
+            const int expected = covered && b.digits[static_cast<std::size_t>(c)] == 0 ? allowed(b, c) : 0;
+            ASSERT_EQ(main().text1(c).candidates(), expected) << "cell " << c;
+        }
+    }
+
+    std::string lastMessage() { return services.messages().empty() ? "" : services.messages().back(); }
+    // Hints carried out until the hint has no step to offer, each leaving only digits of the
+    // solution on the board.
+    void applyHints(const puzzle::DoubleBoard& solution, int limit) {
+        for (int applied = 0; applied < limit; ++applied) {
+            services.queueAnswer("適用");
+            click(main().cmdHint);
+            if (lastMessage().rfind("ヒント（", 0) != 0) return;
+            const puzzle::DoubleBoard now = board::ReadBoard(main(), cmn()).board;
+            for (int c = 1; c <= 225; ++c) {
+                const int d = now.digits[static_cast<std::size_t>(c)];
+                ASSERT_TRUE(d == 0 || d == solution.digits[static_cast<std::size_t>(c)]) << "cell " << c << " after\n" << lastMessage();
+            }
+        }
+    }
+};
+
+TEST_F(Candidates, StartFromWhatTheUnitsAllowOnEveryPublicProblemAndTechniqueBoard) {
+    for (const PublicDouble& source : kPublicDoubles) {
+        SCOPED_TRACE(source.name);
+        DoubleProblem p = DoubleProblem::Load(source.name);
+        ASSERT_EQ(p.givens[1].size(), 81u);
+        puzzle::DoubleBoard b = boardOf(p, source.pattern);
+        event([&] { main().PlaceProblem(b, nullptr); });
+        expectStartState(b);
+    }
+    // Other patterns and the diagonal rule, from the technique boards' digits.
+    std::ifstream in(MOZEL_TEST_DATA "/technique-boards.txt");
+    int boards = 0, diagonal = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#' || line.find('|') != std::string::npos || line.find(':') != std::string::npos || line == "-") continue;
+        puzzle::ProblemLine read = puzzle::ParseProblemLine(line);
+        if (read.kind != puzzle::ProblemLine::Kind::Problem) continue;
+        SCOPED_TRACE(line);
+        event([&] { main().PlaceProblem(read.board, nullptr); });
+        expectStartState(read.board);
+        ++boards;
+        diagonal += read.board.diagonal;
+    }
+    EXPECT_GE(boards, 20);
+    EXPECT_GE(diagonal, 1);
+}
+
+TEST_F(Candidates, EditsPlacementsAndRecalculationAreUndoneAndRedoneOneByOne) {
+    DoubleProblem p = DoubleProblem::Load(kPublicDoubles[0].name);
+    ASSERT_TRUE(p.valid());
+    event([&] { main().PlaceProblem(boardOf(p, 12), nullptr); });
+    program.journal().setEnabled(true);
+    // An empty cell of grid 1 and an empty peer in its row.
+    int cell = 0, peer = 0;
+    for (int k = 1; k <= 9 && !peer; ++k)
+        if (boardCell(1, k).text().empty()) (cell ? peer : cell) = cmn().GridMasu[12][1][k];
+    ASSERT_TRUE(cell && peer);
+    const int start = main().text1(cell).candidates(), startPeer = main().text1(peer).candidates();
+    const int d = boardOf(p, 12, true).digits[static_cast<std::size_t>(cell)];
+    ASSERT_TRUE(start & (1 << d));
+
+    int e = 1;
+    while (e == d || !(startPeer & (1 << e))) ++e;
+    ASSERT_LE(e, 9);
+
+    event([&] { ui::KeyDown(program.forms(), &main().text1(peer), {'0' + e, ui::kShiftMask}); });
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer & ~(1 << e));
+    type(main().text1(cell), std::to_string(d));
+    EXPECT_EQ(main().text1(cell).candidates(), 0);
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer & ~(1 << e) & ~(1 << d));
+    click(main().cmdKouhoSaikeisan);
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer & ~(1 << d));
+    // Each undo takes back one action, in order; redo brings them back.
+    program.journal().undo();
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer & ~(1 << e) & ~(1 << d));
+    program.journal().undo();
+    EXPECT_EQ(main().text1(cell).text(), "");
+    EXPECT_EQ(main().text1(cell).candidates(), start);
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer & ~(1 << e));
+    program.journal().undo();
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer);
+    program.journal().redo();
+    program.journal().redo();
+    EXPECT_EQ(main().text1(cell).text(), std::to_string(d));
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer & ~(1 << e) & ~(1 << d));
+    // Taken away again, the digit goes back to the peer, and the cell starts from the board.
+    event([&] { main().EmptyCell(cell); });
+    EXPECT_EQ(main().text1(peer).candidates(), startPeer & ~(1 << e));
+    EXPECT_EQ(main().text1(cell).candidates(), start);
+}
+
+TEST_F(Candidates, ApplyOnEachTechniqueBoardGivesTheBoardTheStepDescribes) {
+    std::ifstream in(MOZEL_TEST_DATA "/technique-boards.txt");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#') lines.push_back(line);
+    int checked = 0;
+    for (std::size_t i = 0; i + 2 < lines.size(); i += 3) {
+        SCOPED_TRACE(lines[i]);
+        puzzle::DoubleBoard board = puzzle::ParseProblemLine(lines[i + 1]).board;
+        event([&] { main().PlaceProblem(board, nullptr); });
+        // The board's candidates cut back as the file says.
+        puzzle::LogicState state(board);
+        std::istringstream kept(lines[i + 2]);
+        for (std::string entry; kept >> entry;) {
+            std::size_t colon = entry.find(':');
+            if (colon == std::string::npos) continue;
+            const int c = std::stoi(entry.substr(0, colon));
+            int mask = 0;
+            for (char ch : entry.substr(colon + 1)) mask |= 1 << (ch - '0');
+            main().text1(c).setCandidates(mask);
+            for (int d = 1; d <= 9; ++d)
+                if (!(mask & (1 << d))) state.removeCandidate(c, d);
+        }
+        puzzle::FindOptions options;
+        options.unique = true;
+        std::optional<puzzle::Step> step = puzzle::FindStep(state, options);
+        ASSERT_TRUE(step);
+        // What the step describes: its digits placed (their peers lose them), its removals gone.
+        std::array<int, 226> digits{}, masks{};
+        for (int c = 1; c <= 225; ++c) {
+            digits[static_cast<std::size_t>(c)] = board.digits[static_cast<std::size_t>(c)];
+            masks[static_cast<std::size_t>(c)] = main().text1(c).candidates();
+        }
+        for (const puzzle::CellDigit& r : step->remove) masks[static_cast<std::size_t>(r.cell)] &= ~(1 << r.digit);
+        const puzzle::Topology& topology = puzzle::TopologyOf(board.pattern, board.diagonal);
+        for (const puzzle::CellDigit& pl : step->place) {
+            digits[static_cast<std::size_t>(pl.cell)] = pl.digit;
+            masks[static_cast<std::size_t>(pl.cell)] = 0;
+            for (int peer : topology.peerList[static_cast<std::size_t>(pl.cell)]) masks[static_cast<std::size_t>(peer)] &= ~(1 << pl.digit);
+        }
+        services.queueAnswer("適用");
+        click(main().cmdHint);
+        ASSERT_EQ(lastMessage().rfind("ヒント（", 0), 0u) << lastMessage();
+        const puzzle::DoubleBoard after = board::ReadBoard(main(), cmn()).board;
+        for (int c = 1; c <= 225; ++c) {
+            ASSERT_EQ(after.digits[static_cast<std::size_t>(c)], digits[static_cast<std::size_t>(c)]) << "cell " << c;
+            ASSERT_EQ(main().text1(c).candidates(), masks[static_cast<std::size_t>(c)]) << "cell " << c;
+        }
+        // Removals show the candidates, so that the user sees what changed.
+        EXPECT_EQ(main().chkKouho.value(), step->remove.empty() ? main().chkKouho.value() : 1);
+        ++checked;
+    }
+    EXPECT_GE(checked, 20);
+}
+
+TEST_F(Candidates, HintsAppliedUntilNoneIsLeftFinishTheProblemsWhoseHintPathFinishes) {
+    int finished = 0;
+    for (const PublicDouble& source : kPublicDoubles) {
+        SCOPED_TRACE(source.name);
+        DoubleProblem p = DoubleProblem::Load(source.name);
+        puzzle::DoubleBoard givens = boardOf(p, source.pattern);
+        // Not every file carries its solution: the engine's is the one.
+        const puzzle::SolveResult solved = puzzle::Solve(givens);
+        ASSERT_EQ(solved.verdict, puzzle::Verdict::Unique);
+        const puzzle::DoubleBoard& solution = solved.solution;
+        if (p.valid()) {
+            ASSERT_EQ(solution, boardOf(p, source.pattern, true));
+        }
+        // Whether the hint's own path finishes, followed on the engine's state alone.
+        puzzle::LogicState state(givens);
+        puzzle::FindOptions options;
+        options.unique = true;
+        while (!state.solved()) {
+            std::optional<puzzle::Step> step = puzzle::FindStep(state, options);
+            if (!step) break;
+            for (const puzzle::CellDigit& r : step->remove) state.removeCandidate(r.cell, r.digit);
+            for (const puzzle::CellDigit& pl : step->place) state.place(pl.cell, pl.digit);
+        }
+        event([&] { main().PlaceProblem(givens, nullptr); });
+        applyHints(solution, 400);
+        if (HasFatalFailure()) return;
+        // The whole solution where the path finishes.
+        const puzzle::DoubleBoard after = board::ReadBoard(main(), cmn()).board;
+        EXPECT_EQ(after == solution, state.solved());
+        EXPECT_EQ(lastMessage() == "盤面はすべて埋まっています。", state.solved()) << lastMessage();
+        finished += state.solved();
+    }
+    RecordProperty("finished", finished);
+    EXPECT_GE(finished, 6);
+}
+
+}  // namespace

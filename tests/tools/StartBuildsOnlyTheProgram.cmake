@@ -1,0 +1,27 @@
+# tools/start.sh on a build folder of its own, with Ninja listing the commands that a fresh build
+# of what it builds would run: the program is linked, nothing of a test or benchmark is made.
+execute_process(COMMAND ${CMAKE_COMMAND} -E remove_directory ${FOLDER})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env MOZEL_BUILD_DIR=${FOLDER} MOZEL_DRY_RUN=1
+                        bash ${ROOT}/tools/start.sh --no-start
+                OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "start.sh failed (${status}):\n${output}\n${errors}")
+endif()
+string(REGEX MATCHALL "-o [^ \n]+" outputs "${output}")
+list(LENGTH outputs count)
+set(program_linked OFF)
+foreach(made ${outputs})
+  if(made MATCHES "^-o (tests|bench)/" OR made MATCHES "gtest|benchmark")
+    message(FATAL_ERROR "start.sh would build a test or benchmark: ${made}")
+  endif()
+  if(made STREQUAL "-o src/app/mozeldouble/mozeldouble")
+    set(program_linked ON)
+  endif()
+endforeach()
+if(NOT program_linked)
+  message(FATAL_ERROR "start.sh would not link the program:\n${output}")
+endif()
+if(NOT output MATCHES "問題01.txt")
+  message(FATAL_ERROR "start.sh would not copy the sample collection beside the program:\n${output}")
+endif()
+message(STATUS "start.sh makes ${count} files, none of a test or benchmark")
