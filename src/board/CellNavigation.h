@@ -1,6 +1,7 @@
 // Moving the focus between the cells of a board or a grid with the arrow keys, Home and End:
 // the next shown cell in the key's direction, cells that are not shown stepped over; at the
-// edge the focus stays. Home and End go to the first and last shown cell of the row.
+// edge the focus stays. Home and End go to the first and last shown cell of the row. And the
+// keys that edit a cell in place of moving.
 #pragma once
 
 #include <functional>
@@ -41,6 +42,19 @@ inline bool IsNavigationKey(int key, int shift) {
     if (shift & (ui::kCtrlMask | ui::kAltMask)) return false;
     return key == ui::kKeyLeft || key == ui::kKeyRight || key == ui::kKeyUp || key == ui::kKeyDown ||
            key == ui::kKeyHome || key == ui::kKeyEnd;
+}
+
+// The keys that edit a cell rather than move: Delete empties it, Shift+digit takes that
+// candidate out or puts it back.
+struct CellEdit {
+    bool empty = false;
+    int candidate = 0;  // 1..9, or 0
+    explicit operator bool() const { return empty || candidate != 0; }
+};
+inline CellEdit CellEditOf(int key, int shift) {
+    if (key == ui::kKeyDelete && !(shift & (ui::kCtrlMask | ui::kAltMask))) return {true, 0};
+    if (shift == ui::kShiftMask && key >= '1' && key <= '9') return {false, key - '0'};
+    return {};
 }
 
 }  // namespace board

@@ -44,15 +44,9 @@ void frmAllGamen::EmptyCell(int Index) {
 }
 
 void frmAllGamen::text1_KeyDown(int Index, int& KeyCode, int Shift) {
-    if (KeyCode == ui::kKeyDelete && !(Shift & (ui::kCtrlMask | ui::kAltMask))) {
+    if (const CellEdit edit = CellEditOf(KeyCode, Shift)) {
         KeyCode = 0;
-        return EmptyCell(Index);
-    }
-    // Shift+digit takes a candidate out of the cell or puts it back.
-    if (Shift == ui::kShiftMask && KeyCode >= '1' && KeyCode <= '9') {
-        ToggleCandidate(Index, KeyCode - '0');
-        KeyCode = 0;
-        return;
+        return edit.empty ? EmptyCell(Index) : ToggleCandidate(Index, edit.candidate);
     }
     if (!IsNavigationKey(KeyCode, Shift)) return;
     const auto& codes = cmn.PatternMasu[static_cast<std::size_t>(cmn.PatternNo)];

@@ -38,14 +38,9 @@ void frmMozelAuto::Text1_CandidatesChange(int Index) {
 }
 
 void frmMozelAuto::Text1_KeyDown(int Index, int& KeyCode, int Shift) {
-    if (KeyCode == ui::kKeyDelete && !(Shift & (ui::kCtrlMask | ui::kAltMask))) {
+    if (const board::CellEdit edit = board::CellEditOf(KeyCode, Shift)) {
         KeyCode = 0;
-        return EmptyCell(Index);
-    }
-    if (Shift == ui::kShiftMask && KeyCode >= '1' && KeyCode <= '9') {
-        ToggleCandidate(Index, KeyCode - '0');
-        KeyCode = 0;
-        return;
+        return edit.empty ? EmptyCell(Index) : ToggleCandidate(Index, edit.candidate);
     }
     if (!board::IsNavigationKey(KeyCode, Shift)) return;
     int next = board::NextCell(9, Index + 1, KeyCode, [](int) { return true; });

@@ -44,22 +44,22 @@ std::unique_ptr<Topology> Build(int pattern, bool diagonal) {
         const Unit& unit = t->units[u];
         t->lookup[LookupIndex(unit.grid, unit.kind, unit.index)] = static_cast<int>(u);
         for (int a : unit.cells) {
-            t->unitCells[u].set(static_cast<std::size_t>(a));
+            t->unitCells[u].set(a);
             t->unitsOf[static_cast<std::size_t>(a)].push_back(static_cast<int>(u));
             for (int b : unit.cells)
-                if (a != b) t->peers[static_cast<std::size_t>(a)].set(static_cast<std::size_t>(b));
+                if (a != b) t->peers[static_cast<std::size_t>(a)].set(b);
         }
     }
     for (int a : t->cells)
         for (int b : t->cells)
-            if (t->peers[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]) t->peerList[static_cast<std::size_t>(a)].push_back(b);
+            if (t->peers[static_cast<std::size_t>(a)][b]) t->peerList[static_cast<std::size_t>(a)].push_back(b);
     t->overlaps.resize(t->units.size());
     for (std::size_t a = 0; a < t->units.size(); ++a)
         for (std::size_t b = 0; b < t->units.size(); ++b) {
             if (t->unitCells[a] == t->unitCells[b]) continue;
             uint16_t mask = 0;
             for (std::size_t i = 0; i < 9; ++i)
-                if (t->unitCells[b][static_cast<std::size_t>(t->units[a].cells[i])]) mask = static_cast<uint16_t>(mask | 1u << i);
+                if (t->unitCells[b][t->units[a].cells[i]]) mask = static_cast<uint16_t>(mask | 1u << i);
             if (std::popcount(static_cast<unsigned>(mask)) >= 2) t->overlaps[a].push_back({static_cast<int>(b), mask});
         }
     return t;
@@ -78,7 +78,10 @@ const Topology& TopologyOf(int pattern, bool diagonal) {
 
 LogicState::LogicState(const DoubleBoard& board) : topology_(&TopologyOf(board.pattern, board.diagonal)), board_(board) {
     for (int c : cells())
-        if (digit(c) == 0) candidates_[static_cast<std::size_t>(c)] = kAllCandidates;
+        if (digit(c) == 0) {
+            candidates_[static_cast<std::size_t>(c)] = kAllCandidates;
+            for (int d = 1; d <= 9; ++d) places_[static_cast<std::size_t>(d)].set(c);
+        }
     for (int c : cells())
         if (digit(c) != 0)
             for (int p : topology_->peerList[static_cast<std::size_t>(c)]) removeCandidate(p, digit(c));
@@ -99,11 +102,13 @@ bool LogicState::solved() const {
 void LogicState::place(int c, int d) {
     board_.digits[static_cast<std::size_t>(c)] = static_cast<uint8_t>(d);
     candidates_[static_cast<std::size_t>(c)] = 0;
+    for (CellSet& places : places_) places.reset(c);
     for (int p : topology_->peerList[static_cast<std::size_t>(c)]) removeCandidate(p, d);
 }
 
 void LogicState::removeCandidate(int c, int d) {
     candidates_[static_cast<std::size_t>(c)] &= static_cast<Candidates>(~Bit(d));
+    places_[static_cast<std::size_t>(d)].reset(c);
 }
 
 void LogicState::apply(const Step& step) {

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <vector>
 
+#include "puzzle/CellSet.h"
 #include "puzzle/DoubleBoard.h"
 #include "puzzle/Techniques.h"
 #include "puzzle/Units.h"
@@ -34,6 +34,12 @@ struct ForcingBranch {
     CellDigit assumed;
     std::vector<CellDigit> links;  // placements in the order they follow, ending at the conclusion
     bool contradiction = false;    // the branch ends in a cell or unit left without a digit
+    // Nested forcing chains: per link, true when the link takes the digit out of the cell
+    // instead of placing it, because a branch one level deeper (the next in the step's list
+    // at depth + 1, in the order of these links) shows that the digit there leads to a
+    // contradiction. Empty for the other forcing chains.
+    std::vector<bool> excluded;
+    int depth = 0;
 };
 
 struct Step {
@@ -56,8 +62,6 @@ constexpr Candidates Bit(int d) { return static_cast<Candidates>(1u << d); }
 int CountOf(Candidates m);
 // Digits of a candidate set, in increasing order.
 std::vector<int> DigitsOf(Candidates m);
-
-using CellSet = std::bitset<kBoardCells + 1>;
 
 // Where a unit meets another unit in two or more cells (and is not the same cells): bit i
 // (0..8) of the mask is set when the unit's i-th cell lies in the other unit.
@@ -91,6 +95,8 @@ public:
     Candidates candidates(int c) const { return candidates_[static_cast<std::size_t>(c)]; }
     // True when cell c is empty and may still take digit d.
     bool has(int c, int d) const { return (candidates_[static_cast<std::size_t>(c)] & Bit(d)) != 0; }
+    // The empty cells that may still take digit d (1..9).
+    const CellSet& placesOf(int d) const { return places_[static_cast<std::size_t>(d)]; }
     const std::vector<Unit>& units() const { return topology_->units; }
     // The cells of unit u (an index into units()) as a set of board cells.
     const CellSet& unitCells(std::size_t u) const { return topology_->unitCells[u]; }
@@ -116,6 +122,7 @@ private:
     const Topology* topology_;
     DoubleBoard board_;
     std::array<Candidates, kBoardCells + 1> candidates_{};
+    std::array<CellSet, 10> places_{};  // per digit, the same candidates by cell
 };
 
 }  // namespace puzzle

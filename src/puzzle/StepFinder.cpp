@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "puzzle/TechniqueSearch.h"
+#include "puzzle/ForcingSearch.h"
 
 namespace puzzle {
 
@@ -65,7 +65,12 @@ std::vector<StrongLink> StrongLinksOf(const LogicState& s, int d) {
 
 }  // namespace search
 
-std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
+namespace {
+
+// One technique's search; the forcing chains follow their branches in `followed`, made on first
+// use, so that the techniques tried on one board share them.
+std::optional<Step> Find(const LogicState& s, Technique t, std::optional<search::Assumptions>& followed) {
+    if (t >= Technique::CellForcingChain && !followed) followed.emplace(s);
     switch (t) {
         case Technique::LastCell: return search::LastCell(s);
         case Technique::NakedSingle: return search::NakedSingle(s);
@@ -103,17 +108,29 @@ std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
         case Technique::BugPlusOne: return search::BugPlusOne(s);
         case Technique::AlsXZ: return search::AlsXZ(s);
         case Technique::AlsXYWing: return search::AlsXYWing(s);
-        case Technique::CellForcingChain: return search::CellForcingChain(s);
-        case Technique::UnitForcingChain: return search::UnitForcingChain(s);
+        case Technique::CellForcingChain: return search::CellForcingChain(s, *followed);
+        case Technique::UnitForcingChain: return search::UnitForcingChain(s, *followed);
+        case Technique::NestedForcingChain: return search::NestedForcingChain(s, *followed);
     }
     return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
+    std::optional<search::Assumptions> followed;
+    return Find(s, t, followed);
+}
+
 std::optional<Step> FindStep(const LogicState& s, const FindOptions& options) {
+    std::optional<search::Assumptions> followed;
     for (const TechniqueName& t : kTechniqueNames) {
         if (t.technique > options.hardest) break;
         if (NeedsUniqueness(t.technique) && !options.unique) continue;
-        if (auto step = FindStepOf(s, t.technique)) return step;
+        // On a board with several solutions most candidates lie in one of them and cannot be
+        // refuted, so the nested chains' search would look through every one in vain.
+        if (t.technique == Technique::NestedForcingChain && !options.unique) continue;
+        if (auto step = Find(s, t.technique, followed)) return step;
     }
     return std::nullopt;
 }

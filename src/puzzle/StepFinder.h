@@ -9,10 +9,11 @@
 namespace puzzle {
 
 struct FindOptions {
-    // The board has exactly one solution (the engine says so): uniqueness techniques may be used.
+    // The board has exactly one solution (the engine says so): uniqueness techniques may be
+    // used, and the nested forcing chains are searched.
     bool unique = false;
     // No technique harder than this one is tried.
-    Technique hardest = Technique::UnitForcingChain;
+    Technique hardest = Technique::NestedForcingChain;
 };
 
 // The first step of the simplest technique that applies, or nothing when none does.

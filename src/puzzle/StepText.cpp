@@ -107,10 +107,14 @@ std::string ChainLinks(int pattern, const std::vector<ChainNode>& chain) {
 }
 
 // The links of a forcing branch after its assumption: " → 3行7列=5 → グリッド2の1行1列=4".
+// A nested chain's link that takes a digit out reads "3行7列≠5".
 std::string ForcingLinks(int pattern, const ForcingBranch& branch, int& lastGrid) {
     std::string s;
-    for (const CellDigit& l : branch.links)
-        if (!(l == branch.assumed)) s += " → " + Cell(pattern, l.cell, lastGrid) + "=" + Num(l.digit);
+    for (std::size_t i = 0; i < branch.links.size(); ++i) {
+        const CellDigit& l = branch.links[i];
+        const bool out = i < branch.excluded.size() && branch.excluded[i];
+        if (!(l == branch.assumed) || out) s += " → " + Cell(pattern, l.cell, lastGrid) + (out ? "≠" : "=") + Num(l.digit);
+    }
     return s;
 }
 
@@ -174,6 +178,8 @@ std::string UniquenessText(const Step& step, int pattern, int grid) {
     }
 }
 
+constexpr const char* kContradiction = "（ここで入る数字のないマスか、数字の入らないユニットができて矛盾します）";
+
 std::string ForcingText(const Step& step, int pattern, int grid) {
     std::vector<int> cells;
     std::vector<int> digits;
@@ -187,11 +193,11 @@ std::string ForcingText(const Step& step, int pattern, int grid) {
                               CellList(pattern, cells, grid) + "のどれかです。";
     for (const ForcingBranch& b : step.branches) {
         int last = 0;
+        // Named before the links, whose grid names follow on from it.
+        const std::string assumed = Cell(pattern, b.assumed.cell, last);
         const std::string links = ForcingLinks(pattern, b, last);
-        s += "\n・" + Cell(pattern, b.assumed.cell, last) + "=" + Num(b.assumed.digit) + links +
-             (b.contradiction ? "（ここで入る数字のないマスか、数字の入らないユニットができて矛盾します）"
-              : links.empty() ? "（これだけで決まります）"
-                              : "");
+        s += "\n・" + assumed + "=" + Num(b.assumed.digit) + links +
+             (b.contradiction ? kContradiction : links.empty() ? "（これだけで決まります）" : "");
     }
     s += "\n";
     if (!step.place.empty()) {
@@ -206,6 +212,27 @@ std::string ForcingText(const Step& step, int pattern, int grid) {
     s += "どの場合も" + CellName(pattern, r.cell, grid) + "には" + Num(r.digit) + "が入りません";
     std::vector<CellDigit> more(step.remove.begin() + 1, step.remove.end());
     return s + (more.empty() ? "" : "（同じように次の候補も消せます: " + RemovalList(pattern, more, grid) + "）") + "。";
+}
+
+// Nested: the first line refutes the candidate; a line one level deeper follows each link
+// that took a digit out, in the order of those links.
+std::string NestedForcingText(const Step& step, int pattern, int grid) {
+    const ForcingBranch& first = step.branches.front();
+    const std::string target = CellName(pattern, first.assumed.cell, grid);
+    bool excludes = false;
+    std::string lines;
+    for (const ForcingBranch& b : step.branches) {
+        excludes = excludes || std::find(b.excluded.begin(), b.excluded.end(), true) != b.excluded.end();
+        int last = 0;
+        std::string indent;
+        for (int i = 0; i < b.depth; ++i) indent += "　";
+        // Named before the links, whose grid names follow on from it.
+        const std::string assumed = Cell(pattern, b.assumed.cell, last);
+        lines += "\n" + indent + "・" + assumed + "=" + Num(b.assumed.digit) + ForcingLinks(pattern, b, last) + kContradiction;
+    }
+    return target + "に" + Num(first.assumed.digit) + "が入ると仮定すると、次のように矛盾します" +
+           (excludes ? "（≠は、そこにその数字を入れると一段下の行のように矛盾するので、その候補が消えることを表します）" : "") + "。" +
+           lines + "\nそのため" + target + "には" + Num(first.assumed.digit) + "が入りません。";
 }
 
 }  // namespace
@@ -345,6 +372,7 @@ std::string StepText(const Step& step, int pattern) {
         case Technique::AlsXYWing: return AlsText(step, pattern, g);
         case Technique::CellForcingChain:
         case Technique::UnitForcingChain: return ForcingText(step, pattern, g);
+        case Technique::NestedForcingChain: return NestedForcingText(step, pattern, g);
     }
     return {};
 }

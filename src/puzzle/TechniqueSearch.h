@@ -33,8 +33,11 @@ std::optional<Step> UniqueRectangle(const LogicState& s, int type);
 std::optional<Step> BugPlusOne(const LogicState& s);
 std::optional<Step> AlsXZ(const LogicState& s);
 std::optional<Step> AlsXYWing(const LogicState& s);
-std::optional<Step> CellForcingChain(const LogicState& s);
-std::optional<Step> UnitForcingChain(const LogicState& s);
+// The forcing chains share the branches they follow from the board (ForcingSearch.h).
+class Assumptions;
+std::optional<Step> CellForcingChain(const LogicState& s, Assumptions& followed);
+std::optional<Step> UnitForcingChain(const LogicState& s, Assumptions& followed);
+std::optional<Step> NestedForcingChain(const LogicState& s, Assumptions& followed);
 
 // A step of technique t with nothing decided yet.
 inline Step StepOf(Technique t) {

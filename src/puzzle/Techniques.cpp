@@ -44,6 +44,7 @@ const std::array<TechniqueName, kTechniqueCount> kTechniqueNames{{
     {Technique::AlsXYWing, "ALS-XYウィング", "ALS-XY-Wing", 77},
     {Technique::CellForcingChain, "セルフォーシングチェーン", "Cell Forcing Chain", 80},
     {Technique::UnitForcingChain, "ユニットフォーシングチェーン", "Unit Forcing Chain", 83},
+    {Technique::NestedForcingChain, "入れ子のフォーシングチェーン", "Nested Forcing Chain", 90},
 }};
 
 std::string_view JapaneseName(Technique t) { return kTechniqueNames[static_cast<std::size_t>(t)].japanese; }

@@ -48,9 +48,10 @@ enum class Technique {
     AlsXYWing,
     CellForcingChain,
     UnitForcingChain,
+    NestedForcingChain,
 };
 
-constexpr int kTechniqueCount = 38;
+constexpr int kTechniqueCount = 39;
 
 struct TechniqueName {
     Technique technique;

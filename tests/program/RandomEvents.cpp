@@ -15,6 +15,7 @@
 #include "ui/ImageCombo.h"
 #include "ui/TextBox.h"
 #include "ui/UpDown.h"
+#include "ui/Keys.h"
 #include "ui/UserInput.h"
 #include "ui/Value.h"
 
@@ -82,6 +83,15 @@ std::optional<std::string> RandomServices::OpenFile(const std::string& initialPa
     std::string path = (folder_ / fs::path(names[static_cast<std::size_t>(choice)])).string();
     answers.push_back("answer open " + Quoted(path));
     return path;
+}
+
+int RandomServices::Ask(const std::string& text, ui::MsgIcon icon, const std::vector<std::string>& buttons, int focus) {
+    if (!buttons.empty()) {
+        const std::string& button = buttons[static_cast<std::size_t>(rng_() % buttons.size())];
+        answers.push_back("answer msgbox " + Quoted(button));
+        queueAnswer(button);
+    }
+    return HeadlessServices::Ask(text, icon, buttons, focus);
 }
 
 void RandomServices::Run(std::function<void()>, std::function<void()> done) {
@@ -238,10 +248,21 @@ void Run::boardEvent() {
         do c = 1 + below(board::kBoardCells);
         while (cmn.PatternMasu[static_cast<std::size_t>(cmn.PatternNo)][static_cast<std::size_t>(c)] == 0);
         ui::TextBox& cell = main.text1(c);
-        if (roll < 4) {
+        if (roll < 3) {
             std::string key = below(8) == 0 ? pick(kKeys) : std::to_string(1 + below(9));
             line = "key " + Target(cell) + " " + Quoted(key);
             ui::TypeText(program_->forms(), cell, key);
+        } else if (roll == 3) {
+            // A candidate taken out or put back, by Shift+digit or a right click on its place.
+            const int d = 1 + below(9);
+            if (below(2) == 0) {
+                line = "press " + Target(cell) + " \"Shift+" + std::to_string(d) + "\"";
+                ui::Press(program_->forms(), cell, {'0' + d, ui::kShiftMask});
+            } else {
+                const int x = (2 * ((d - 1) % 3) + 1) * cell.width() / 6, y = (2 * ((d - 1) / 3) + 1) * cell.height() / 6;
+                line = "mouse " + Target(cell) + " right " + std::to_string(x) + " " + std::to_string(y);
+                ui::MouseDown(program_->forms(), cell, ui::kRightButton, x, y);
+            }
         } else {
             ui::Click(program_->forms(), main.SUUJI1(below(10)));
             line = "mouse " + Target(cell);
@@ -250,9 +271,10 @@ void Run::boardEvent() {
     } else if (roll < 9) {
         ui::Control* command = nullptr;
         int which = below(10);
-        if (which < 6) command = &main.cmdHantei(1 + below(9));
-        else if (which < 8) command = &main.cmdHantei123;
-        else command = &main.cmdHanteiA(1 + below(3));
+        if (which < 5) command = &main.cmdHantei(1 + below(9));
+        else if (which < 7) command = &main.cmdHantei123;
+        else if (which < 9) command = &main.cmdHanteiA(1 + below(3));
+        else command = &main.cmdHint;
         line = "click " + Target(*command);
         ui::Click(program_->forms(), *command);
         judged_ = true;

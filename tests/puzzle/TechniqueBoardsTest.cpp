@@ -6,61 +6,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <set>
-#include <sstream>
 
-#include "puzzle/ProblemLine.h"
+#include "TechniqueBoards.h"
 #include "puzzle/Solver.h"
 #include "puzzle/StepFinder.h"
 #include "puzzle/StepText.h"
 
 using namespace puzzle;
 
-namespace {
-
-struct TechniqueBoard {
-    std::string technique;
-    bool across = false;
-    DoubleBoard board;
-    std::vector<std::pair<int, std::string>> kept;  // cell, the candidates it keeps
-};
-
-std::vector<TechniqueBoard> Load() {
-    std::ifstream in(MOZEL_TEST_DATA "/technique-boards.txt");
-    std::vector<TechniqueBoard> boards;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);)
-        if (!line.empty() && line[0] != '#') lines.push_back(line);
-    for (std::size_t i = 0; i + 2 < lines.size(); i += 3) {
-        TechniqueBoard t;
-        const std::string& head = lines[i];
-        t.technique = head.substr(0, head.find(" |"));
-        t.across = head.ends_with("| across");
-        t.board = ParseProblemLine(lines[i + 1]).board;
-        std::istringstream kept(lines[i + 2]);
-        for (std::string entry; kept >> entry;) {
-            std::size_t colon = entry.find(':');
-            if (colon != std::string::npos) t.kept.push_back({std::stoi(entry.substr(0, colon)), entry.substr(colon + 1)});
-        }
-        boards.push_back(std::move(t));
-    }
-    return boards;
-}
-
-}  // namespace
-
 TEST(TechniqueBoards, EachTechniqueIsTheFirstStepOnItsBoardAndAgreesWithTheSolution) {
-    std::vector<TechniqueBoard> boards = Load();
+    std::vector<TechniqueBoard> boards = LoadTechniqueBoards();
     std::set<std::string> seen;
     for (const TechniqueBoard& t : boards) {
         SCOPED_TRACE(t.technique);
         SolveResult truth = Solve(t.board);
         ASSERT_EQ(truth.verdict, Verdict::Unique);
-        LogicState s(t.board);
-        for (const auto& [cell, digits] : t.kept)
-            for (int d = 1; d <= 9; ++d)
-                if (digits.find(static_cast<char>('0' + d)) == std::string::npos) s.removeCandidate(cell, d);
+        LogicState s = t.State();
         FindOptions options;
         options.unique = true;
         std::optional<Step> step = FindStep(s, options);
@@ -90,7 +52,7 @@ TEST(TechniqueBoards, EachTechniqueIsTheFirstStepOnItsBoardAndAgreesWithTheSolut
     // TechniquesTest.cpp draws by hand (the wings, and the sashimi jellyfish, which the
     // generator's paths hardly ever need first).
     const std::set<Technique> byHand{Technique::SashimiJellyfish, Technique::XYWing, Technique::XYZWing};
-    for (Technique t = Technique::Jellyfish; t <= Technique::UnitForcingChain; t = static_cast<Technique>(static_cast<int>(t) + 1)) {
+    for (Technique t = Technique::Jellyfish; t <= Technique::NestedForcingChain; t = static_cast<Technique>(static_cast<int>(t) + 1)) {
         if (!byHand.count(t)) {
             EXPECT_TRUE(seen.count(std::string(EnglishName(t)))) << EnglishName(t);
         }
