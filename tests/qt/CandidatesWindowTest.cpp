@@ -4,6 +4,7 @@
 // and after stay in the build tree.
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QTest>
 #include <bit>
 #include <filesystem>
@@ -87,6 +88,22 @@ TEST_F(CandidatesOnScreen, KeysAndTheMouseEditThemAndCtrlEnterCarriesOutAPointin
     const QPoint place(cell->width() * (2 * ((d - 1) % 3) + 1) / 6, cell->height() * (2 * ((d - 1) / 3) + 1) / 6);
     QTest::mouseClick(cell, Qt::RightButton, {}, place);
     EXPECT_EQ(main().text1(c).candidates(), start);
+
+    // Judge 1 (Ctrl+1) paints the cells it rules out blue: their candidates turn light to stay
+    // readable.
+    QTest::keyClick(widget(main().text1(c)), Qt::Key_1, Qt::ControlModifier);
+    int blue = 1;
+    while (blue <= 225 && !(main().text1(blue).backColor() == program.cmn().IroRyouiki && main().text1(blue).drawsCandidates())) ++blue;
+    ASSERT_LE(blue, 225) << "no empty cell ruled out";
+    views.flush();
+    QApplication::processEvents();
+    const QImage shown = widget(main().text1(blue))->grab().toImage();
+    int light = 0;
+    // Inside the frame only: the panel's edge is light whatever the ink.
+    for (int y = 4; y < shown.height() - 4; ++y)
+        for (int x = 4; x < shown.width() - 4; ++x) light += qGray(shown.pixel(x, y)) > 200;
+    EXPECT_GT(light, 10) << "light ink on the blue cell " << blue;
+    save("candidates-judged.png");
 
     // Hints carried out until one is a pointing step; that one is only shown.
     for (int n = 0; n < 100; ++n) {

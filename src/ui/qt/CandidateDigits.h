@@ -17,6 +17,8 @@ namespace ui::qt {
 // changes).
 int ShownCandidates(const TextBox& model);
 
-void PaintCandidates(QPainter& painter, const QRect& area, int mask);
+// In a dark slate on a light background (white and the light judgement colours), in white on a
+// dark one (the judgements' blue), so that both the colour and the digits can be read.
+void PaintCandidates(QPainter& painter, const QRect& area, int mask, const QColor& background);
 
 }  // namespace ui::qt

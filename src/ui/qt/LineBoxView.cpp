@@ -81,7 +81,7 @@ void LineBoxView::paintEvent(QPaintEvent*) {
     option.features = QStyleOptionFrame::None;
     QPainter painter(this);
     style->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-    PaintCandidates(painter, contentsRect().adjusted(1, 1, -1, -1), shownCandidates_);
+    PaintCandidates(painter, contentsRect().adjusted(1, 1, -1, -1), shownCandidates_, palette().color(QPalette::Base));
 }
 
 void LineBoxView::focusInEvent(QFocusEvent* event) {

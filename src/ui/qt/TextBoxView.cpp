@@ -175,7 +175,8 @@ void TextBoxView<Editor>::paintEvent(QPaintEvent* event) {
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
         if (shownCandidates_ <= 0) return;
         QPainter painter(this);
-        PaintCandidates(painter, this->contentsRect().adjusted(1, 1, -1, -1), shownCandidates_);
+        PaintCandidates(painter, this->contentsRect().adjusted(1, 1, -1, -1), shownCandidates_,
+                        this->palette().color(QPalette::Base));
     }
 }
 
