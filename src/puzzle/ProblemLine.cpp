@@ -23,24 +23,12 @@ std::vector<std::string_view> Fields(std::string_view line) {
     return fields;
 }
 
-// The UTF-8 characters of a field, each as its bytes; a byte that starts no valid sequence
-// stands alone.
-std::vector<std::string_view> Characters(std::string_view s) {
-    std::vector<std::string_view> chars;
-    for (std::size_t i = 0; i < s.size();) {
-        std::size_t n = std::max<std::size_t>(Utf8SequenceLength(s, i), 1);
-        chars.push_back(s.substr(i, n));
-        i += n;
-    }
-    return chars;
-}
-
 std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
 }  // namespace
 
 std::string ReadGridText(std::string_view field, int g, DoubleBoard& board) {
-    std::vector<std::string_view> chars = Characters(field);
+    std::vector<std::string_view> chars = Utf8Characters(field);
     for (std::size_t i = 0; i < chars.size(); ++i) {
         std::string_view ch = chars[i];
         if (ch.size() == 1 && ((ch[0] >= '0' && ch[0] <= '9') || ch[0] == '.')) continue;

@@ -39,17 +39,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
     return lines;
 }
 
-// The UTF-8 characters of a line (a byte that starts no character stands alone).
-std::vector<std::string_view> Characters(std::string_view line) {
-    std::vector<std::string_view> chars;
-    for (std::size_t i = 0; i < line.size();) {
-        std::size_t n = std::max<std::size_t>(Utf8SequenceLength(line, i), 1);
-        chars.push_back(line.substr(i, n));
-        i += n;
-    }
-    return chars;
-}
-
 // 162 cell characters once the whitespace is gone.
 std::optional<std::string> BothGrids(std::string_view text) {
     std::string cells;
@@ -80,7 +69,7 @@ std::optional<ProblemText> ReadPicture(const std::vector<std::string_view>& line
     std::array<char, kBoardCells + 1> cells{};  // the cell characters, 0 outside
     bool any = false;
     for (std::size_t r = 0; r < lines.size(); ++r) {
-        std::vector<std::string_view> chars = Characters(lines[r]);
+        std::vector<std::string_view> chars = Utf8Characters(lines[r]);
         if (chars.size() > static_cast<std::size_t>(kBoardSize)) return std::nullopt;
         for (std::size_t c = 0; c < chars.size(); ++c) {
             if (!IsCell(chars[c])) continue;

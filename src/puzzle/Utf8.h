@@ -2,8 +2,10 @@
 // files that may hold anything.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 namespace puzzle {
 
@@ -34,6 +36,18 @@ inline std::size_t Utf8SequenceLength(std::string_view s, std::size_t pos) {
         if (at(pos + k) < 0x80 || at(pos + k) > 0xBF) return 0;
     }
     return length;
+}
+
+// The UTF-8 characters of a text, each as its bytes; a byte that starts no valid sequence
+// stands alone.
+inline std::vector<std::string_view> Utf8Characters(std::string_view s) {
+    std::vector<std::string_view> chars;
+    for (std::size_t i = 0; i < s.size();) {
+        std::size_t n = std::max<std::size_t>(Utf8SequenceLength(s, i), 1);
+        chars.push_back(s.substr(i, n));
+        i += n;
+    }
+    return chars;
 }
 
 }  // namespace puzzle
