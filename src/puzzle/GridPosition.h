@@ -1,6 +1,6 @@
 // A board cell as a user reads it, by grid, row and column, both ways, and the Japanese names
-// of grids, cells and units. Every message, step text and answer line that names a cell, a
-// row, a column, a box or a diagonal takes its words from here.
+// of grids, cells and units. Every message, step text and answer line that names a cell by
+// grid, row and column, or a row, a column, a box or a diagonal, takes its words from here.
 #pragma once
 
 #include <string>
