@@ -1,48 +1,25 @@
 #include "board/BoardCheck.h"
 
 #include "board/PatternTables.h"
+#include "puzzle/GridPosition.h"
 #include "puzzle/Rules.h"
 
 namespace board {
-namespace {
-
-std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
-
-// "3 行 5 列" of grid g.
-std::string RowColumn(int pattern, int g, int c) {
-    int k = puzzle::GridCellOf(Pattern(pattern), g, c);
-    return std::to_string(GridRow(k)) + " 行 " + std::to_string(GridColumn(k)) + " 列";
-}
-
-std::string UnitName(const puzzle::Unit& unit) {
-    std::string grid = GridName(unit.grid) + "の";
-    switch (unit.kind) {
-        case puzzle::UnitKind::Row: return grid + " " + std::to_string(unit.index) + " 行目";
-        case puzzle::UnitKind::Column: return grid + " " + std::to_string(unit.index) + " 列目";
-        case puzzle::UnitKind::Box: return grid + "左上から " + std::to_string(unit.index) + " 番目の3×3のブロック";
-        case puzzle::UnitKind::MainDiagonal: return grid + "左上から右下への対角線";
-        case puzzle::UnitKind::AntiDiagonal: return grid + "右上から左下への対角線";
-    }
-    return grid;
-}
-
-}  // namespace
 
 std::optional<BoardFinding> CheckDuplicates(const puzzle::DoubleBoard& board) {
     std::optional<puzzle::Duplicate> dup = puzzle::FindDuplicate(board);
     if (!dup) return std::nullopt;
-    return BoardFinding{UnitName(dup->unit) + "に " + std::to_string(dup->digit) + " が2つあります（" +
-                            RowColumn(board.pattern, dup->unit.grid, dup->first) + "と " +
-                            RowColumn(board.pattern, dup->unit.grid, dup->second) + "）。",
+    auto place = [&](int c) { return puzzle::SpacedRowColumnName(puzzle::PositionOf(board.pattern, c, dup->unit.grid)); };
+    return BoardFinding{puzzle::SpacedUnitName(dup->unit) + "に " + std::to_string(dup->digit) + " が2つあります（" +
+                            place(dup->first) + "と " + place(dup->second) + "）。",
                         {dup->first, dup->second}};
 }
 
 std::optional<BoardFinding> CheckReadable(const BoardReading& reading) {
     if (reading.notDigit) {
         int c = *reading.notDigit;
-        GridPlace place = PlaceOf(reading.board.pattern, c);
-        return BoardFinding{GridName(place.grid) + "の " + std::to_string(place.row) + " 行 " + std::to_string(place.column) +
-                                " 列に、数字ではない「" + reading.notDigitText + "」が入っています。\n1〜9 の数字か空白にしてください。",
+        return BoardFinding{puzzle::SpacedCellName(reading.board.pattern, c, 1) + "に、数字ではない「" + reading.notDigitText +
+                                "」が入っています。\n1〜9 の数字か空白にしてください。",
                             {c}};
     }
     return CheckDuplicates(reading.board);

@@ -5,13 +5,6 @@
 
 namespace board {
 
-GridPlace PlaceOf(int pattern, int c) {
-    const OverlapPattern& p = Pattern(pattern);
-    int g = puzzle::GridCellOf(p, 1, c) != 0 ? 1 : 2;
-    int k = puzzle::GridCellOf(p, g, c);
-    return {g, GridRow(k), GridColumn(k)};
-}
-
 BoardReading ReadBoard(const frmAllGamen& w, const cmnMod01& m) {
     BoardReading r;
     r.board.pattern = m.PatternNo;

@@ -12,15 +12,6 @@ namespace board {
 class frmAllGamen;
 struct cmnMod01;
 
-// A board cell named as a user reads it: grid (1 or 2), row and column of that grid, 1..9.
-// A shared cell is named through grid 1.
-struct GridPlace {
-    int grid = 1;
-    int row = 1;
-    int column = 1;
-};
-GridPlace PlaceOf(int pattern, int c);
-
 struct BoardReading {
     puzzle::DoubleBoard board;
     // The first cell (in board order) whose text is neither blank nor a digit 1..9.

@@ -104,7 +104,7 @@ void frmAllGamen::text1_CandidatesChange(int Index) {
         int k = puzzle::GridCellOf(Pattern(cmn.PatternNo), g, Index);
         if (k == 0) continue;
         auto* window = dynamic_cast<grid::frmMozelAuto*>(program_.forms().find(g == 1 ? "frmMozelAuto" : "frmMozelAuto2"));
-        if (window) window->Text1(k - 1).setCandidates(mask);
+        if (window) window->cell(k).setCandidates(mask);
     }
 }
 

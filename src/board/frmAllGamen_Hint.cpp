@@ -13,6 +13,7 @@
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
+#include "puzzle/GridPosition.h"
 #include "puzzle/Solver.h"
 #include "puzzle/StepFinder.h"
 #include "puzzle/StepText.h"

@@ -8,6 +8,7 @@
 #include "candidates/Personas.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
+#include "puzzle/BoardGeometry.h"
 #include "ui/Layout.h"
 
 namespace candidates {
@@ -65,7 +66,7 @@ void frmKouho::layOutControls() {
         box.setMultiLine(true);
         box.setText(std::to_string(k));
         box.setAlignment(ui::Alignment::Center);
-        box.setBounds(kLeft[(k - 1) % 9], kTop[(k - 1) / 9], 780, 1035);
+        box.setBounds(kLeft[puzzle::GridColumn(k) - 1], kTop[puzzle::GridRow(k) - 1], 780, 1035);
     }
     for (int x : {45, 2550, 5025, 7515}) Line1.line(x, 45, x, 9705, 5, ui::kBlack);
     for (int y : {45, 3270, 6495, 9705}) Line1.line(45, y, 7515, y, 5, ui::kBlack);
@@ -143,14 +144,14 @@ void frmKouho::cmdPrint_Click() {
 bool frmKouho::T81_Save(int16_t slot) {
     if (slot < 0 || slot > 10) return false;
     auto& grid1 = program_.frmMozelAuto();
-    for (int k = 1; k <= 81; ++k) T81Tbl[slot][k] = grid1.Text1(k - 1).text();
+    for (int k = 1; k <= 81; ++k) T81Tbl[slot][k] = grid1.cell(k).text();
     return true;
 }
 
 bool frmKouho::T81_Load(int16_t slot) {
     if (slot < 0 || slot > 10) return false;
     auto& grid1 = program_.frmMozelAuto();
-    for (int k = 1; k <= 81; ++k) grid1.Text1(k - 1).setText(T81Tbl[slot][k]);
+    for (int k = 1; k <= 81; ++k) grid1.cell(k).setText(T81Tbl[slot][k]);
     return true;
 }
 
@@ -159,7 +160,7 @@ void frmKouho::TateRetuNumber(int n, int& result) {
         result = n;
         return;
     }
-    result = n % 9 == 0 ? 9 : n % 9;
+    result = puzzle::GridColumn(n);
 }
 
 void frmKouho::ClearListing() {
@@ -196,7 +197,7 @@ void frmKouho::cmdTataHan2_Click() {
 }
 
 void frmKouho::cmdYokoHan2_Click() {
-    for (int r = 1; r <= 9; ++r) Listing([r](int k) { return (k - 1) / 9 + 1 == r; });
+    for (int r = 1; r <= 9; ++r) Listing([r](int k) { return puzzle::GridRow(k) == r; });
 }
 
 void frmKouho::RyoHan21(int16_t& region) {

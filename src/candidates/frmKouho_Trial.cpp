@@ -55,7 +55,7 @@ void frmKouho::Say(const char* text) { program_.dialogs().MsgBox(text, ui::MsgIc
 bool frmKouho::TwoCandidates(int k, std::array<int, 2>& pair) const {
     // A cell that holds a digit is no place for a trial, whatever marks it still carries: a
     // digit placed late in the last automatic step keeps the marks of the digits judged before.
-    if (grid::IsFilled(program_.frmMozelAuto().Text1(k - 1).text())) return false;
+    if (grid::IsFilled(program_.frmMozelAuto().cell(k).text())) return false;
     int n = 0;
     for (int d = 1; d <= 9; ++d) {
         // Marks written by grid 2's judgement describe grid 2's cells.
@@ -68,8 +68,8 @@ bool frmKouho::TwoCandidates(int k, std::array<int, 2>& pair) const {
 
 void frmKouho::PlaceTrial(int k, int digit) {
     auto& grid1 = program_.frmMozelAuto();
-    grid1.Text1(k - 1).setText(std::to_string(digit));
-    grid1.Text1(k - 1).setBackColor(cmn.IroOnly);
+    grid1.cell(k).setText(std::to_string(digit));
+    grid1.cell(k).setBackColor(cmn.IroOnly);
     ui::TextBox& board = program_.frmAllGamen().text1(cmn.GridMasu[cmn.PatternNo][1][k]);
     board.setText(std::to_string(digit));
     board.setBackColor(cmn.IroOnly);
@@ -95,7 +95,7 @@ bool frmKouho::DoubleBoardSolvable() {
     board.pattern = cmn.PatternNo;
     board.diagonal = main.cmdNaname01.visible();
     for (int k = 1; k <= 81; ++k) {
-        int d = DigitOf(grid1.Text1(k - 1).text());
+        int d = DigitOf(grid1.cell(k).text());
         if (d < 0) return false;
         board.set(1, k, d);
     }
@@ -120,7 +120,7 @@ frmKouho::Outcome frmKouho::Propagate(int16_t& count) {
         grid1.mnuOnajiSuuji_Click();
         if (cmn.HintKind > 0) return Outcome::Contradiction;
         bool complete = true;
-        for (int k = 1; k <= 81 && complete; ++k) complete = DigitOf(grid1.Text1(k - 1).text()) > 0;
+        for (int k = 1; k <= 81 && complete; ++k) complete = DigitOf(grid1.cell(k).text()) > 0;
         if (complete) {
             // A full grid 1 counts only when the double board can still be completed around it.
             if (!DoubleBoardSolvable()) return Outcome::Contradiction;
@@ -201,7 +201,7 @@ void frmKouho::Kakuritu(const Persona& persona) {
     auto& main = program_.frmAllGamen();
     if (solved) {
         // The board takes the solved grid 1, final-digit placements included.
-        for (int k = 1; k <= 81; ++k) main.text1(cmn.GridMasu[cmn.PatternNo][1][k]).setText(grid1.Text1(k - 1).text());
+        for (int k = 1; k <= 81; ++k) main.text1(cmn.GridMasu[cmn.PatternNo][1][k]).setText(grid1.cell(k).text());
     } else {
         Say(persona.notSolved);
         RestoreSlot(1);

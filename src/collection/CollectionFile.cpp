@@ -17,6 +17,8 @@
 #include <thread>
 #include <vector>
 
+#include "puzzle/GridPosition.h"
+
 namespace collection {
 namespace {
 
@@ -369,7 +371,7 @@ std::string ReasonText(const FileError& error) {
                "もう一度書き込んでください。";
     case FileError::Stage::Cut: {
         int n = error.record % 2 == 1 ? error.record : error.record - 1;
-        return "ファイルの最後の記録（格納番号 " + std::to_string(n) + " のグリッド" + (error.record % 2 == 1 ? "1" : "2") +
+        return "ファイルの最後の記録（格納番号 " + std::to_string(n) + " の" + puzzle::GridName(error.record % 2 == 1 ? 1 : 2) +
                "）が途中で切れています。これより後ろに書き込むと、切れた記録が完全な記録に見えてしまいます。"
                "格納番号 " + std::to_string(n) + " に書き込めば、切れた記録は置き換わります。";
     }

@@ -6,6 +6,7 @@
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
+#include "puzzle/GridPosition.h"
 #include "ui/Layout.h"
 #include "ui/Value.h"
 
@@ -109,8 +110,8 @@ int64_t frmMondai::MondaiCount(const std::string& path) {
     if (std::int64_t cut = file->TrailingBytes(); cut > 0) {
         int record = static_cast<int>(std::min<std::int64_t>(file->RecordCount() + 1, INT32_MAX));
         int n = record % 2 == 1 ? record : record - 1;
-        program_.dialogs().MsgBox("問題集ファイルが、記録の途中で終わっています（格納番号 " + std::to_string(n) + " のグリッド" +
-                                      (record % 2 == 1 ? "1" : "2") + "、255バイトのうち " + std::to_string(cut) +
+        program_.dialogs().MsgBox("問題集ファイルが、記録の途中で終わっています（格納番号 " + std::to_string(n) + " の" +
+                                      puzzle::GridName(record % 2 == 1 ? 1 : 2) + "、255バイトのうち " + std::to_string(cut) +
                                       " バイト）。\nこの記録は読み込めません。\nファイル：" + path,
                                   ui::MsgIcon::Exclamation);
     }

@@ -2,6 +2,7 @@
 
 #include "grid/GridLayout.h"
 #include "program/Program.h"
+#include "puzzle/BoardGeometry.h"
 #include "ui/Layout.h"
 #include "ui/StateBytes.h"
 
@@ -60,11 +61,11 @@ ui::CommandButton& frmMozelAuto::Command(int n) {
 void frmMozelAuto::layOutControls() {
     // The 9x9 cells with their sums: rows at the right, columns below, boxes further right.
     for (int k = 1; k <= 81; ++k) {
-        ui::TextBox& cell = Text1(k - 1);
-        cell.setText(std::to_string(k));
-        cell.setFontSize(16);
-        cell.setAlignment(ui::Alignment::Center);
-        cell.setBounds(CellLeft((k - 1) % 9 + 1), CellTop((k - 1) / 9 + 1), kCellSize, kCellSize);
+        ui::TextBox& box = cell(k);
+        box.setText(std::to_string(k));
+        box.setFontSize(16);
+        box.setAlignment(ui::Alignment::Center);
+        box.setBounds(CellLeft(puzzle::GridColumn(k)), CellTop(puzzle::GridRow(k)), kCellSize, kCellSize);
     }
     // One row per digit right of the grid: option, digit, completion check, judge button.
     for (int d = 0; d <= 9; ++d) {

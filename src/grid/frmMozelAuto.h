@@ -29,8 +29,10 @@ public:
 
     int gridNo() const { return gridNo_; }
 
-    // Grid cell k (1..81) is Text1(k - 1).
+    // The cells, Text1(0) to Text1(80); code reaches grid cell k (1..81) through cell(k).
     ui::ControlArray<ui::TextBox> Text1{*this, "Text1", 0, 80};
+    ui::TextBox& cell(int k) { return Text1(k - 1); }
+    const ui::TextBox& cell(int k) const { return Text1(k - 1); }
 
     // Per digit: palette option, digit label, completion check, judge button.
     ui::ControlArray<ui::OptionButton> SUUJI1{*this, "SUUJI1", 0, 9};

@@ -6,6 +6,7 @@
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
 #include "program/Program.h"
+#include "puzzle/BoardGeometry.h"
 
 namespace grid {
 namespace {
@@ -92,7 +93,7 @@ void frmMozelAuto::cmdAutoHantei_Click() {
 
 void frmMozelAuto::MarkUsed(const std::array<int, 9>& unit, std::array<int16_t, 10>& used) {
     for (int k : unit) {
-        const std::string& text = Text1(k - 1).text();
+        const std::string& text = cell(k).text();
         double v = TruncatedValue(text);
         // Values outside 1..9 (say "12") have no entry in the table.
         if (IsFilled(text) && v >= 1 && v <= 9) used[static_cast<size_t>(v)] = 1;
@@ -114,8 +115,8 @@ void frmMozelAuto::btnNO_NUM_OK_Click() {
     const bool diagonal = NanameMode();
     for (int f = 1; f <= 9; ++f) {
         for (int n = 1; n <= 9; ++n) {
-            int k = (f - 1) * 9 + n;
-            if (TruncatedValue(Text1(k - 1).text()) >= 1) continue;
+            int k = puzzle::GridCell(f, n);
+            if (TruncatedValue(cell(k).text()) >= 1) continue;
             std::array<int16_t, 10> used{};
             MarkUsed(Column(n), used);
             MarkUsed(Row(f), used);
@@ -130,7 +131,7 @@ void frmMozelAuto::btnNO_NUM_OK_Click() {
             }
             if (marked != 8) continue;
             // The board's text follows through the board's copy-back after a judgement.
-            Text1(k - 1).setText(std::to_string(missing));
+            cell(k).setText(std::to_string(missing));
             Nuri(k, cmn.IroGaito);
         }
     }
@@ -186,7 +187,7 @@ void frmMozelAuto::Kouhoda() {
         std::string text = CandidateText(cmn.KouhoTbl[k], count);
         box.setForeColor(ui::kBlack);
         if (count < 2) {
-            box.setText(Text1(k - 1).text());
+            box.setText(cell(k).text());
             box.setFontSize(48);
             box.setBackColor(cmn.IroAuto1);
             box.setLocked(true);

@@ -44,7 +44,7 @@ void frmMozelAuto::Text1_KeyDown(int Index, int& KeyCode, int Shift) {
     }
     if (!board::IsNavigationKey(KeyCode, Shift)) return;
     int next = board::NextCell(9, Index + 1, KeyCode, [](int) { return true; });
-    program_.forms().setFocus(Text1(next - 1));
+    program_.forms().setFocus(cell(next));
     KeyCode = 0;
 }
 

@@ -19,10 +19,10 @@ constexpr int16_t kAntiDiagonal = 32;
 bool frmMozelAuto::Onaji(const std::array<int, 9>& cells, bool byText, int16_t kind) {
     bool found = false;
     for (size_t i = 0; i < cells.size(); ++i) {
-        const std::string& a = Text1(cells[i] - 1).text();
+        const std::string& a = cell(cells[i]).text();
         if (!IsFilled(a) || TruncatedValue(a) == 0) continue;
         for (size_t j = i + 1; j < cells.size(); ++j) {
-            const std::string& b = Text1(cells[j] - 1).text();
+            const std::string& b = cell(cells[j]).text();
             if (!IsFilled(b) || TruncatedValue(b) == 0) continue;
             // Columns and rows compare the texts, boxes and diagonals the numbers.
             bool equal = byText ? a == b : ui::Val(a) == ui::Val(b);

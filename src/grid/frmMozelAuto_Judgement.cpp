@@ -7,6 +7,7 @@
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
 #include "program/Program.h"
+#include "puzzle/BoardGeometry.h"
 
 namespace grid {
 namespace {
@@ -38,7 +39,7 @@ void frmMozelAuto::btnSuujiHantei_Click(int d) {
             if (ScreenDisplayOn()) RedrawBoth();
             return;
         }
-        const std::string& text = Text1(k - 1).text();
+        const std::string& text = cell(k).text();
         if (!IsFilled(text)) continue;
         double v = TruncatedValue(text);
         if (v == d) {
@@ -92,8 +93,8 @@ void frmMozelAuto::Command41_Click(int) {
         // Only real cell numbers: the list box can be typed into.
         if (g < 1 || g > 81) continue;
         int cell = static_cast<int>(g);
-        int col = cell - 9 * ((cell - 1) / 9);
-        int row = (cell - 1) / 9 + 1;
+        int col = puzzle::GridColumn(cell);
+        int row = puzzle::GridRow(cell);
         if (NanameMode() && (row + col == 10 || row == col)) NANAME_check01(col, row);
         TateNuri(col);
         YokoNuri(row);
@@ -132,7 +133,7 @@ void frmMozelAuto::GaitoSpace(int d, int16_t& count) {
     cmn.KouhoGrid[d] = static_cast<int16_t>(gridNo_);
     for (int k = 1; k <= 81; ++k) {
         cmn.KouhoTbl[k][d] = 0;
-        if (Text1(k - 1).text().empty() && Text1(k - 1).backColor() != cmn.IroRyouiki) {
+        if (cell(k).text().empty() && cell(k).backColor() != cmn.IroRyouiki) {
             txtGaitoSpace(i++).setText(std::to_string(k - 1));
             cmn.KouhoTbl[k][d] = 1;
         }
@@ -142,7 +143,7 @@ void frmMozelAuto::GaitoSpace(int d, int16_t& count) {
 
 bool frmMozelAuto::OtherCellCouldTake(const std::array<int, 9>& unit, int target) {
     for (int k : unit) {
-        if (k != target && IsEmptyInAnyForm(Text1(k - 1).text()) && Text1(k - 1).backColor() != cmn.IroRyouiki) {
+        if (k != target && IsEmptyInAnyForm(cell(k).text()) && cell(k).backColor() != cmn.IroRyouiki) {
             return true;
         }
     }
@@ -161,7 +162,7 @@ void frmMozelAuto::GaitoTate(int d, int m) {
     std::array<int, 10> count{}, last{};
     for (int i = 1; i <= m; ++i) {
         int k = static_cast<int>(ui::Val(txtGaitoSpace(i).text())) + 1;
-        int col = (k - 1) % 9 + 1;
+        int col = puzzle::GridColumn(k);
         ++count[col];
         last[col] = k;
     }
@@ -174,7 +175,7 @@ void frmMozelAuto::GaitoYoko(int d, int m) {
     std::array<int, 10> count{}, last{};
     for (int i = 1; i <= m; ++i) {
         int k = static_cast<int>(ui::Val(txtGaitoSpace(i).text())) + 1;
-        int row = (k - 1) / 9 + 1;
+        int row = puzzle::GridRow(k);
         ++count[row];
         last[row] = k;
     }
@@ -205,8 +206,8 @@ void frmMozelAuto::NanameOnly(int d) {
         std::array<int, 9> unit = Diagonal(*diagonal);
         int open = 0, last = 0, holding = 0;
         for (int k : unit) {
-            const std::string& text = Text1(k - 1).text();
-            if (!IsFilled(text) && Text1(k - 1).backColor() == cmn.IroMiketei) {
+            const std::string& text = cell(k).text();
+            if (!IsFilled(text) && cell(k).backColor() == cmn.IroMiketei) {
                 ++open;
                 last = k;
             }

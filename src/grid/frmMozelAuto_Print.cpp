@@ -3,6 +3,7 @@
 #include "grid/frmMozelAuto.h"
 #include "collection/frmMondai.h"
 #include "program/Program.h"
+#include "puzzle/BoardGeometry.h"
 #include "ui/TextBox.h"
 
 namespace grid {
@@ -29,7 +30,7 @@ std::vector<std::string> frmMozelAuto::PrintLines(const std::string& file, const
     lines.insert(lines.end(), {"", "", kRule});
     for (int row = 1; row <= 9; ++row) {
         std::string line = "      |";
-        for (int col = 1; col <= 9; ++col) line += PrintedCell(Text1((row - 1) * 9 + col - 1).text());
+        for (int col = 1; col <= 9; ++col) line += PrintedCell(cell(puzzle::GridCell(row, col)).text());
         lines.push_back(line);
         lines.push_back(kRule);
     }

@@ -6,6 +6,7 @@
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
 #include "program/Program.h"
+#include "puzzle/Units.h"
 
 namespace grid {
 
@@ -44,8 +45,8 @@ void frmMozelAuto::Form_Initialize() {
     lblGamenHyouji.setCaption("NoRefresh");
     if (gridNo_ == 1) {
         for (int i = 1; i <= 9; ++i) {
-            cmn.NanameX[i] = static_cast<int16_t>((i - 1) * 9 + i);
-            cmn.NanameY[i] = static_cast<int16_t>(8 * i + 1);
+            cmn.NanameX[i] = static_cast<int16_t>(puzzle::MainDiagonalCell(i));
+            cmn.NanameY[i] = static_cast<int16_t>(puzzle::AntiDiagonalCell(i));
         }
     }
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 23, 24, 25, 26, 27, 28, 29, 30, 31}) {
@@ -53,8 +54,7 @@ void frmMozelAuto::Form_Initialize() {
     }
     for (int b = 1; b <= 9; ++b) {
         for (int p = 1; p <= 9; ++p) {
-            RyouikiMasu[b][p] = static_cast<int16_t>(27 * ((b - 1) / 3) + 3 * ((b - 1) % 3) + 9 * ((p - 1) / 3) +
-                                                     ((p - 1) % 3) + 1);
+            RyouikiMasu[b][p] = static_cast<int16_t>(puzzle::BoxCell(b, p));
         }
     }
 }
@@ -84,12 +84,12 @@ ui::TextBox& frmMozelAuto::boardCell(int k) {
 }
 
 void frmMozelAuto::Nuri(int k, ui::Color colour) {
-    Text1(k - 1).setBackColor(colour);
+    cell(k).setBackColor(colour);
     boardCell(k).setBackColor(colour);
 }
 
 void frmMozelAuto::SuujiSet(int k, const std::string& text) {
-    Text1(k - 1).setText(text);
+    cell(k).setText(text);
     boardCell(k).setText(text);
 }
 
@@ -121,7 +121,7 @@ void frmMozelAuto::btnCheck_Click() {
 void frmMozelAuto::btnColor_Click() {
     if (IroLock != 0) return;
     for (int k = 1; k <= 81; ++k) {
-        Text1(k - 1).setBackColor(cmn.IroMiketei);
+        cell(k).setBackColor(cmn.IroMiketei);
         ui::TextBox& board = boardCell(k);
         // Grid 2 runs after grid 1 on the shared cells: it keeps grid 1's marks there.
         if (gridNo_ == 2 && (board.backColor() == cmn.IroGaito || board.backColor() == cmn.IroRyouiki)) continue;
@@ -185,18 +185,18 @@ void frmMozelAuto::QQN_R_Change(int16_t cell, int16_t& box) {
 }
 
 void frmMozelAuto::QQXY_R_Change(int16_t row, int16_t col, int16_t& box) {
-    QQN_R_Change(static_cast<int16_t>((row - 1) * 9 + col), box);
+    QQN_R_Change(static_cast<int16_t>(puzzle::GridCell(row, col)), box);
 }
 
 std::array<int, 9> frmMozelAuto::Column(int col) const {
     std::array<int, 9> cells{};
-    for (int r = 1; r <= 9; ++r) cells[r - 1] = (r - 1) * 9 + col;
+    for (int r = 1; r <= 9; ++r) cells[r - 1] = puzzle::GridCell(r, col);
     return cells;
 }
 
 std::array<int, 9> frmMozelAuto::Row(int row) const {
     std::array<int, 9> cells{};
-    for (int c = 1; c <= 9; ++c) cells[c - 1] = (row - 1) * 9 + c;
+    for (int c = 1; c <= 9; ++c) cells[c - 1] = puzzle::GridCell(row, c);
     return cells;
 }
 

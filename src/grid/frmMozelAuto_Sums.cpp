@@ -20,7 +20,7 @@ double frmMozelAuto::LineSum(const std::array<int, 9>& cells) {
     // that no cell text, however large, can overflow it.
     double sum = 0;
     for (int k : cells) {
-        const std::string& text = Text1(k - 1).text();
+        const std::string& text = cell(k).text();
         if (IsFilled(text)) sum += std::nearbyint(ui::Val(text));
     }
     return sum;

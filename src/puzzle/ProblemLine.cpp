@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "puzzle/Utf8.h"
+#include "puzzle/GridPosition.h"
 #include "puzzle/ShownText.h"
+#include "puzzle/Utf8.h"
 
 namespace puzzle {
 namespace {
@@ -22,8 +23,6 @@ std::vector<std::string_view> Fields(std::string_view line) {
     }
     return fields;
 }
-
-std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
 }  // namespace
 
@@ -45,9 +44,8 @@ std::string ReadGridText(std::string_view field, int g, DoubleBoard& board) {
         auto c = static_cast<std::size_t>(BoardCellOf(pattern, g, k));
         int before = board.digits[c];
         if (before != 0 && before != d)
-            return "2つの盤が重なるマス（グリッド1の " + std::to_string(GridRow(GridCellOf(pattern, 1, static_cast<int>(c)))) +
-                   " 行 " + std::to_string(GridColumn(GridCellOf(pattern, 1, static_cast<int>(c)))) + " 列）で " +
-                   std::to_string(before) + " と " + std::to_string(d) + " が食い違っています";
+            return "2つの盤が重なるマス（" + SpacedCellName(board.pattern, static_cast<int>(c), 1) + "）で " + std::to_string(before) +
+                   " と " + std::to_string(d) + " が食い違っています";
         board.digits[c] = static_cast<uint8_t>(d);
     }
     return {};

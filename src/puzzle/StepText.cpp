@@ -25,13 +25,7 @@ std::string DigitList(const std::vector<int>& digits) {
 std::string CellList(int pattern, const std::vector<int>& cells, int grid, int lastGrid = 0) {
     std::string s;
     int last = lastGrid;
-    for (int c : cells) {
-        GridPosition p = PositionOf(pattern, c, grid);
-        if (!s.empty()) s += "、";
-        if (p.grid != last) s += "グリッド" + Num(p.grid) + "の";
-        s += Num(p.row) + "行" + Num(p.column) + "列";
-        last = p.grid;
-    }
+    for (int c : cells) s += (s.empty() ? "" : "、") + CellNameAfter(PositionOf(pattern, c, grid), last);
     return s;
 }
 
@@ -43,11 +37,7 @@ std::string RemovalList(int pattern, const std::vector<CellDigit>& removals, int
         int c = removals[i].cell;
         std::vector<int> digits;
         for (; i < removals.size() && removals[i].cell == c; ++i) digits.push_back(removals[i].digit);
-        GridPosition p = PositionOf(pattern, c, grid);
-        if (!s.empty()) s += "、";
-        if (p.grid != last) s += "グリッド" + Num(p.grid) + "の";
-        s += Num(p.row) + "行" + Num(p.column) + "列の" + DigitList(digits);
-        last = p.grid;
+        s += (s.empty() ? "" : "、") + CellNameAfter(PositionOf(pattern, c, grid), last) + "の" + DigitList(digits);
     }
     return s;
 }
@@ -59,7 +49,7 @@ std::string Named(int pattern, const Unit& u) {
     const OverlapPattern& p = Pattern(pattern);
     int other = 3 - u.grid;
     if (GridCellOf(p, other, u.cells.front()) == 0 || GridCellOf(p, other, u.cells.back()) == 0) return name;
-    return name + "（グリッド" + Num(other) + "のブロック" + Num(BoxOf(GridCellOf(p, other, u.cells.front()))) + "）";
+    return name + "（" + BoxName(other, BoxOf(GridCellOf(p, other, u.cells.front()))) + "）";
 }
 
 // Units joined by "と"; a shared box listed for both grids is named once.
@@ -87,10 +77,7 @@ std::string Pair(int pattern, int c, Candidates m, int grid) {
 
 // A cell named after the grid said last: "3行5列", or "グリッド2の1行3列" when the grid changes.
 std::string Cell(int pattern, int c, int& lastGrid) {
-    GridPosition p = PositionOf(pattern, c, lastGrid == 0 ? 1 : lastGrid);
-    std::string s = p.grid != lastGrid ? "グリッド" + Num(p.grid) + "の" : "";
-    lastGrid = p.grid;
-    return s + Num(p.row) + "行" + Num(p.column) + "列";
+    return CellNameAfter(PositionOf(pattern, c, lastGrid == 0 ? 1 : lastGrid), lastGrid);
 }
 
 // A chain as a list of links: "グリッド1の3行5列(5)＝3行8列(5)－グリッド2の1行2列(5)"; a grouped
@@ -236,30 +223,6 @@ std::string NestedForcingText(const Step& step, int pattern, int grid) {
 }
 
 }  // namespace
-
-GridPosition PositionOf(int pattern, int c, int preferredGrid) {
-    const OverlapPattern& p = Pattern(pattern);
-    int g = GridCellOf(p, preferredGrid, c) != 0 ? preferredGrid : 3 - preferredGrid;
-    int k = GridCellOf(p, g, c);
-    return {g, GridRow(k), GridColumn(k)};
-}
-
-std::string CellName(int pattern, int c, int preferredGrid) {
-    GridPosition p = PositionOf(pattern, c, preferredGrid);
-    return "グリッド" + Num(p.grid) + "の" + Num(p.row) + "行" + Num(p.column) + "列";
-}
-
-std::string UnitName(const Unit& u) {
-    std::string grid = "グリッド" + Num(u.grid) + "の";
-    switch (u.kind) {
-        case UnitKind::Row: return grid + Num(u.index) + "行目";
-        case UnitKind::Column: return grid + Num(u.index) + "列目";
-        case UnitKind::Box: return grid + "ブロック" + Num(u.index);
-        case UnitKind::MainDiagonal: return grid + "対角線（左上から右下）";
-        case UnitKind::AntiDiagonal: return grid + "対角線（右上から左下）";
-    }
-    return grid;
-}
 
 int StepGrid(const Step& step) { return step.units.empty() ? 1 : step.units.front().grid; }
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "puzzle/Difficulty.h"
+#include "puzzle/GridPosition.h"
 #include "puzzle/StepText.h"
 
 namespace puzzle {

@@ -1,6 +1,7 @@
 #include "ProgramFixture.h"
 #include "board/BoardReading.h"
 #include "board/PatternTables.h"
+#include "puzzle/GridPosition.h"
 
 using namespace board;
 
@@ -35,12 +36,12 @@ TEST_F(Reading, TheFirstCellThatIsNotADigitIsNamed) {
     ASSERT_TRUE(r.notDigit);
     EXPECT_EQ(*r.notDigit, cmn().GridMasu[12][2][80]);
     EXPECT_EQ(r.notDigitText, "12");
-    GridPlace place = PlaceOf(12, *r.notDigit);
+    puzzle::GridPosition place = puzzle::PositionOf(12, *r.notDigit, 1);
     EXPECT_EQ(place.grid, 2);
     EXPECT_EQ(place.row, 9);
     EXPECT_EQ(place.column, 8);
     // A shared cell is named through grid 1.
-    GridPlace shared = PlaceOf(12, cmn().GridMasu[12][2][1]);
+    puzzle::GridPosition shared = puzzle::PositionOf(12, cmn().GridMasu[12][2][1], 1);
     EXPECT_EQ(shared.grid, 1);
     EXPECT_EQ(shared.row, 7);
     EXPECT_EQ(shared.column, 7);

@@ -7,15 +7,17 @@
 
 #include "app/solve/FileWrite.h"
 #include "app/solve/InputFile.h"
-#include "puzzle/ShownText.h"
 #include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
+#include "puzzle/GridPosition.h"
+#include "puzzle/ShownText.h"
 
 namespace solve {
 namespace {
 
 using collection::CollectionFile;
 using collection::MondaiRec;
+using puzzle::GridName;
 using puzzle::ProblemLine;
 using puzzle::ShownField;
 
@@ -41,8 +43,6 @@ ProblemLine Error(std::string message) {
     r.message = std::move(message);
     return r;
 }
-
-std::string GridName(int g) { return g == 1 ? "グリッド1" : "グリッド2"; }
 
 // A record must say which grid it holds: the problem's first record grid 1 (A), its second
 // grid 2 (B). An error message, or empty.
@@ -84,11 +84,8 @@ ProblemLine ReadProblem(const CollectionFile& file, int n, std::int64_t records,
     MondaiRec b;
     if (n + 1 > records || file.Read(n + 1, b, &error) != CollectionFile::ReadStatus::Ok) return r;
     if (std::string wrong = WrongGrid(b, n, 2); !wrong.empty()) return Error(wrong);
-    if (!Place(b, r.board, clash)) {
-        int k = puzzle::GridCellOf(puzzle::Pattern(r.board.pattern), 2, clash);
-        return Error("2つの盤が重なるマス（グリッド2の " + std::to_string(puzzle::GridRow(k)) + " 行 " +
-                     std::to_string(puzzle::GridColumn(k)) + " 列）で 2つの盤の数字が食い違っています");
-    }
+    if (!Place(b, r.board, clash))
+        return Error("2つの盤が重なるマス（" + puzzle::SpacedCellName(r.board.pattern, clash, 2) + "）で 2つの盤の数字が食い違っています");
     return r;
 }
 
