@@ -5,6 +5,7 @@
 // forcing chains is timed beside them.
 #include <benchmark/benchmark.h>
 
+#include "Hard9x9.h"
 #include "PublicDoubles.h"
 #include "puzzle/Generator.h"
 #include "puzzle/StepFinder.h"
@@ -34,6 +35,17 @@ void BM_FullPath_HardestPublic(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(puzzle::RunPath(p.givens).rating.finished);
 }
 BENCHMARK(BM_FullPath_HardestPublic)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The hard 9x9 problems embedded as grid 1 with grid 2 complete: the hardest paths of the engine's
+// benchmark problems (most need forcing chains, several nested ones).
+void BM_FullPath_Hard9x9(benchmark::State& state) {
+    static const std::vector<Hard9x9> all = LoadHard9x9(MOZEL_BENCH_DATA);
+    const Hard9x9& h = all[static_cast<std::size_t>(state.range(0))];
+    puzzle::StepPath path;
+    for (auto _ : state) benchmark::DoNotOptimize(path = puzzle::RunPath(h.givens));
+    state.SetLabel(h.name + ": " + std::to_string(path.steps.size()) + " steps" + (path.rating.finished ? "" : ", unfinished"));
+}
+BENCHMARK(BM_FullPath_Hard9x9)->DenseRange(0, 16)->Unit(benchmark::kMillisecond);
 
 // A generated guess-level problem without the diagonal rule: its path needs forcing chains.
 void BM_FullPath_GeneratedGuess(benchmark::State& state) {

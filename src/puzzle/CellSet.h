@@ -91,6 +91,7 @@ public:
     friend constexpr CellSet operator^(CellSet a, const CellSet& b) { return a ^= b; }
     friend constexpr CellSet operator-(CellSet a, const CellSet& b) { return a -= b; }
     friend constexpr bool operator==(const CellSet&, const CellSet&) = default;
+    constexpr const std::array<uint64_t, kWords>& words() const { return w_; }
 
 private:
     static constexpr std::size_t Word(int c) { return static_cast<std::size_t>(c) / 64; }

@@ -6,12 +6,9 @@
 
 namespace puzzle::search {
 
-std::optional<Step> XChain(const LogicState& s) {
-    for (int d = 1; d <= 9; ++d) {
-        ChainRules rules{.technique = Technique::XChain, .digit = d, .cellLinks = false, .cellWeakLinks = false};
-        if (auto step = FindChain(s, rules)) return step;
-    }
-    return std::nullopt;
+std::optional<Step> XChain(const LogicState& s, int d) {
+    ChainRules rules{.technique = Technique::XChain, .digit = d, .cellLinks = false, .cellWeakLinks = false};
+    return FindChain(s, rules);
 }
 
 std::optional<Step> XYChain(const LogicState& s) {

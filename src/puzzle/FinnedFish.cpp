@@ -16,84 +16,83 @@ constexpr Technique KindOf(int n, bool sashimi) {
 }
 }  // namespace
 
-std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi) {
-    for (int d = 1; d <= 9; ++d)
-        for (int g = 1; g <= 2; ++g)
-            for (UnitKind baseKind : {UnitKind::Row, UnitKind::Column}) {
-                UnitKind coverKind = baseKind == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
-                std::vector<FishLine> lines = FishLines(s, g, baseKind, d, n + 3);
-                std::optional<Step> found;
-                std::vector<const FishLine*> bases;
-                Combinations(static_cast<int>(lines.size()), n, [&](const std::vector<int>& idx) {
-                    bases.clear();
-                    unsigned all = 0, bands = 0;
-                    for (int i : idx) {
-                        bases.push_back(&lines[static_cast<std::size_t>(i)]);
-                        all |= bases.back()->mask;
-                        bands |= 1u << ((bases.back()->index - 1) / 3);
-                    }
-                    // Outside the fins' stack every place lies on a cover: n positions at most.
-                    bool possible = false;
-                    for (int stack = 0; stack < 3; ++stack)
-                        possible = possible || CountOf(static_cast<Candidates>(all & ~(7u << (3 * stack + 1)))) <= n;
-                    if (!possible) return false;
-                    // The fins' box: a band of the base lines and a stack of positions.
-                    for (int band = 0; band < 3; ++band)
-                        for (int stack = 0; stack < 3 && (bands & (1u << band)); ++stack) {
-                            const unsigned stackMask = 7u << (3 * stack + 1);
-                            unsigned rest = 0;
-                            for (const FishLine* b : bases) rest |= (b->index - 1) / 3 == band ? b->mask & ~stackMask : b->mask;
-                            const int need = n - CountOf(static_cast<Candidates>(rest));
-                            const unsigned spare = all & stackMask & ~rest;
-                            if (need < 0 || need > CountOf(static_cast<Candidates>(spare))) continue;
-                            // Fins: the base places in the fins' box outside the covers.
-                            auto tryCovers = [&](unsigned covers) {
-                                // Cheap test first: fins there, sashimi as asked, and a cell of the
-                                // fins' box on a cover outside the bases that may take the digit.
-                                unsigned finMask = 0, baseRows = 0;
-                                bool thinLine = false;
-                                for (const FishLine* b : bases) {
-                                    thinLine = thinLine || CountOf(static_cast<Candidates>(b->mask & covers)) < 2;
-                                    baseRows |= 1u << b->index;
-                                    if ((b->index - 1) / 3 == band) finMask |= b->mask & stackMask & ~covers;
-                                }
-                                if (finMask == 0 || thinLine != sashimi) return false;
-                                bool target = false;
-                                for (int r = 3 * band + 1; r <= 3 * band + 3 && !target; ++r) {
-                                    if (baseRows & (1u << r)) continue;
-                                    const Unit* line = s.unit(g, baseKind, r);
-                                    for (int j = 1; j <= 9; ++j)
-                                        if ((covers & stackMask & (1u << j)) && s.has(line->cells[static_cast<std::size_t>(j - 1)], d)) target = true;
-                                }
-                                if (!target) return false;
-                                std::vector<int> fins;
-                                bool thin = false;
-                                for (const FishLine* b : bases) {
-                                    thin = thin || CountOf(static_cast<Candidates>(b->mask & covers)) < 2;
-                                    if ((b->index - 1) / 3 != band) continue;
-                                    for (int j : DigitsOf(static_cast<Candidates>(b->mask & stackMask & ~covers)))
-                                        fins.push_back(b->unit->cells[static_cast<std::size_t>(j - 1)]);
-                                }
-                                if (fins.empty() || thin != sashimi) return false;
-                                Step step = StepOf(KindOf(n, sashimi));
-                                step.digits = {d};
-                                if (!FillFish(s, step, bases, g, coverKind, covers, d, fins)) return false;
-                                // The fins are painted last, after the body.
-                                std::erase_if(step.proof, [&](int c) { return std::find(fins.begin(), fins.end(), c) != fins.end(); });
-                                step.proof.insert(step.proof.end(), fins.begin(), fins.end());
-                                found = std::move(step);
-                                return true;
-                            };
-                            // Covers: the rest and `need` more positions of the stack.
-                            for (unsigned extra = spare;; extra = (extra - 1) & spare) {
-                                if (CountOf(static_cast<Candidates>(extra)) == need && tryCovers(rest | extra)) return true;
-                                if (extra == 0) break;
+std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi, int d) {
+    for (int g = 1; g <= 2; ++g)
+        for (UnitKind baseKind : {UnitKind::Row, UnitKind::Column}) {
+            UnitKind coverKind = baseKind == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
+            std::vector<FishLine> lines = FishLines(s, g, baseKind, d, n + 3);
+            std::optional<Step> found;
+            std::vector<const FishLine*> bases;
+            Combinations(static_cast<int>(lines.size()), n, [&](const std::vector<int>& idx) {
+                bases.clear();
+                unsigned all = 0, bands = 0;
+                for (int i : idx) {
+                    bases.push_back(&lines[static_cast<std::size_t>(i)]);
+                    all |= bases.back()->mask;
+                    bands |= 1u << ((bases.back()->index - 1) / 3);
+                }
+                // Outside the fins' stack every place lies on a cover: n positions at most.
+                bool possible = false;
+                for (int stack = 0; stack < 3; ++stack)
+                    possible = possible || CountOf(static_cast<Candidates>(all & ~(7u << (3 * stack + 1)))) <= n;
+                if (!possible) return false;
+                // The fins' box: a band of the base lines and a stack of positions.
+                for (int band = 0; band < 3; ++band)
+                    for (int stack = 0; stack < 3 && (bands & (1u << band)); ++stack) {
+                        const unsigned stackMask = 7u << (3 * stack + 1);
+                        unsigned rest = 0;
+                        for (const FishLine* b : bases) rest |= (b->index - 1) / 3 == band ? b->mask & ~stackMask : b->mask;
+                        const int need = n - CountOf(static_cast<Candidates>(rest));
+                        const unsigned spare = all & stackMask & ~rest;
+                        if (need < 0 || need > CountOf(static_cast<Candidates>(spare))) continue;
+                        // Fins: the base places in the fins' box outside the covers.
+                        auto tryCovers = [&](unsigned covers) {
+                            // Cheap test first: fins there, sashimi as asked, and a cell of the
+                            // fins' box on a cover outside the bases that may take the digit.
+                            unsigned finMask = 0, baseRows = 0;
+                            bool thinLine = false;
+                            for (const FishLine* b : bases) {
+                                thinLine = thinLine || CountOf(static_cast<Candidates>(b->mask & covers)) < 2;
+                                baseRows |= 1u << b->index;
+                                if ((b->index - 1) / 3 == band) finMask |= b->mask & stackMask & ~covers;
                             }
+                            if (finMask == 0 || thinLine != sashimi) return false;
+                            bool target = false;
+                            for (int r = 3 * band + 1; r <= 3 * band + 3 && !target; ++r) {
+                                if (baseRows & (1u << r)) continue;
+                                const Unit* line = s.unit(g, baseKind, r);
+                                for (int j = 1; j <= 9; ++j)
+                                    if ((covers & stackMask & (1u << j)) && s.has(line->cells[static_cast<std::size_t>(j - 1)], d)) target = true;
+                            }
+                            if (!target) return false;
+                            std::vector<int> fins;
+                            bool thin = false;
+                            for (const FishLine* b : bases) {
+                                thin = thin || CountOf(static_cast<Candidates>(b->mask & covers)) < 2;
+                                if ((b->index - 1) / 3 != band) continue;
+                                for (int j : DigitsOf(static_cast<Candidates>(b->mask & stackMask & ~covers)))
+                                    fins.push_back(b->unit->cells[static_cast<std::size_t>(j - 1)]);
+                            }
+                            if (fins.empty() || thin != sashimi) return false;
+                            Step step = StepOf(KindOf(n, sashimi));
+                            step.digits = {d};
+                            if (!FillFish(s, step, bases, g, coverKind, covers, d, fins)) return false;
+                            // The fins are painted last, after the body.
+                            std::erase_if(step.proof, [&](int c) { return std::find(fins.begin(), fins.end(), c) != fins.end(); });
+                            step.proof.insert(step.proof.end(), fins.begin(), fins.end());
+                            found = std::move(step);
+                            return true;
+                        };
+                        // Covers: the rest and `need` more positions of the stack.
+                        for (unsigned extra = spare;; extra = (extra - 1) & spare) {
+                            if (CountOf(static_cast<Candidates>(extra)) == need && tryCovers(rest | extra)) return true;
+                            if (extra == 0) break;
                         }
-                    return false;
-                });
-                if (found) return found;
-            }
+                    }
+                return false;
+            });
+            if (found) return found;
+        }
     return std::nullopt;
 }
 

@@ -48,31 +48,30 @@ bool FillFish(const LogicState& s, Step& step, const std::vector<const FishLine*
     return true;
 }
 
-std::optional<Step> Fish(const LogicState& s, int n) {
+std::optional<Step> Fish(const LogicState& s, int n, int d) {
     const Technique kinds[] = {Technique::XWing, Technique::Swordfish, Technique::Jellyfish};
-    for (int d = 1; d <= 9; ++d)
-        for (int g = 1; g <= 2; ++g)
-            for (UnitKind baseKind : {UnitKind::Row, UnitKind::Column}) {
-                UnitKind coverKind = baseKind == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
-                std::vector<FishLine> lines = FishLines(s, g, baseKind, d, n);
-                std::erase_if(lines, [](const FishLine& l) { return CountOf(static_cast<Candidates>(l.mask)) < 2; });
-                std::optional<Step> found;
-                Combinations(static_cast<int>(lines.size()), n, [&](const std::vector<int>& idx) {
-                    unsigned cover = 0;
-                    std::vector<const FishLine*> bases;
-                    for (int i : idx) {
-                        cover |= lines[static_cast<std::size_t>(i)].mask;
-                        bases.push_back(&lines[static_cast<std::size_t>(i)]);
-                    }
-                    if (CountOf(static_cast<Candidates>(cover)) != n) return false;
-                    Step step = StepOf(kinds[n - 2]);
-                    step.digits = {d};
-                    if (!FillFish(s, step, bases, g, coverKind, cover, d, {})) return false;
-                    found = std::move(step);
-                    return true;
-                });
-                if (found) return found;
-            }
+    for (int g = 1; g <= 2; ++g)
+        for (UnitKind baseKind : {UnitKind::Row, UnitKind::Column}) {
+            UnitKind coverKind = baseKind == UnitKind::Row ? UnitKind::Column : UnitKind::Row;
+            std::vector<FishLine> lines = FishLines(s, g, baseKind, d, n);
+            std::erase_if(lines, [](const FishLine& l) { return CountOf(static_cast<Candidates>(l.mask)) < 2; });
+            std::optional<Step> found;
+            Combinations(static_cast<int>(lines.size()), n, [&](const std::vector<int>& idx) {
+                unsigned cover = 0;
+                std::vector<const FishLine*> bases;
+                for (int i : idx) {
+                    cover |= lines[static_cast<std::size_t>(i)].mask;
+                    bases.push_back(&lines[static_cast<std::size_t>(i)]);
+                }
+                if (CountOf(static_cast<Candidates>(cover)) != n) return false;
+                Step step = StepOf(kinds[n - 2]);
+                step.digits = {d};
+                if (!FillFish(s, step, bases, g, coverKind, cover, d, {})) return false;
+                found = std::move(step);
+                return true;
+            });
+            if (found) return found;
+        }
     return std::nullopt;
 }
 

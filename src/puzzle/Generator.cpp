@@ -5,8 +5,9 @@
 // never removes solutions, so a second solution that appeared without it still appears once
 // more givens are gone.
 //
-// For a wanted level, a given is also kept when the path of the board without it, limited to
-// the level's techniques, no longer finishes. That path need only be followed until it places
+// For a wanted level, the seed's problem made for uniqueness alone serves when its path is of
+// the level; one whose path needs more is made again, and then a given is also kept when the
+// path of the board without it, limited to the level's techniques, no longer finishes. That path need only be followed until it places
 // the given's digit again: from there it goes on as the path of the board with the given did.
 #include "puzzle/Generator.h"
 
@@ -27,11 +28,12 @@ namespace {
 // The board it then stands on holds every digit of the board with c given, and no more
 // candidates, so when that board's path finishes so does this one's.
 // Nothing when stopped.
-std::optional<bool> PathReaches(const DoubleBoard& board, int c, const FindOptions& options, const std::function<bool()>& stop) {
+std::optional<bool> PathReaches(const DoubleBoard& board, int c, const FindOptions& options, const std::function<bool()>& stop,
+                                StepMemo& memo) {
     LogicState s(board);
     while (s.digit(c) == 0) {
         if (stop && stop()) return std::nullopt;
-        std::optional<Step> step = FindStep(s, options);
+        std::optional<Step> step = FindStep(s, options, memo);
         if (!step) return false;
         s.apply(*step);
     }
@@ -41,7 +43,9 @@ std::optional<bool> PathReaches(const DoubleBoard& board, int c, const FindOptio
 // The problem of one seed, givens kept as the ceiling asks (none: only for uniqueness).
 // Nothing when stopped.
 std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std::optional<Technique> ceiling,
-                                  const std::function<bool()>& stop) {
+                                  const std::function<bool()>& stop, StepMemo* memo = nullptr) {
+    StepMemo own;
+    if (!memo) memo = &own;
     DoubleBoard problem = GenerateSolution(pattern, diagonal, seed);
     // A second stream, so that the order of removal does not depend on how many draws the
     // full board took.
@@ -58,7 +62,7 @@ std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std
         problem.digits[uc] = 0;
         bool keep = SolvableWithout(problem, c, given);
         if (!keep && ceiling) {
-            std::optional<bool> reaches = PathReaches(problem, c, options, stop);
+            std::optional<bool> reaches = PathReaches(problem, c, options, stop, *memo);
             if (!reaches) return std::nullopt;
             keep = !*reaches;
         }
@@ -68,10 +72,11 @@ std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std
 }
 
 // Nothing when stopped.
-std::optional<GeneratedProblem> Rated(const DoubleBoard& problem, uint64_t seed, const std::function<bool()>& stop) {
+std::optional<GeneratedProblem> Rated(const DoubleBoard& problem, uint64_t seed, const std::function<bool()>& stop,
+                                      StepMemo* memo = nullptr) {
     FindOptions options;
     options.unique = true;
-    StepPath path = RunPath(problem, options, 2000, stop);
+    StepPath path = RunPath(problem, options, 2000, stop, memo);
     if (path.stopped) return std::nullopt;
     return GeneratedProblem{problem, seed, LevelOf(path.rating), path.rating.difficulty(), path.rating.finished};
 }
@@ -97,14 +102,31 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
         return Rated(*problem, request.seed, stop);
     }
     // A guess is a path that needs forcing chains, and finishes with the plain ones.
-    const Technique ceiling = *request.level == Level::Guess ? Technique::UnitForcingChain : HardestOf(*request.level);
+    const Level wanted = *request.level;
+    FindOptions options;
+    options.unique = true;
+    options.hardest = wanted == Level::Guess ? Technique::UnitForcingChain : HardestOf(wanted);
+    // The paths of all the seeds' problems share what the single-digit searches found.
+    StepMemo memo;
     uint64_t seed = request.seed;
     for (int tries = 0; tries < request.maxSeeds; ++tries, ++seed) {
-        std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, seed, ceiling, stop);
+        // The seed's plain problem first: it takes few milliseconds to make, and when its path
+        // finishes within the level it is of the level or below.
+        std::optional<DoubleBoard> plain = Reduce(request.pattern, request.diagonal, seed, std::nullopt, stop);
+        if (!plain) return std::nullopt;
+        StepPath path = RunPath(*plain, options, 2000, stop, &memo);
+        if (path.stopped) return std::nullopt;
+        if (path.rating.finished) {
+            // Below the level: keeping givens would only make it easier still.
+            if (LevelOf(path.rating) != wanted) continue;
+            return GeneratedProblem{*plain, seed, wanted, path.rating.difficulty(), true};
+        }
+        // Above the level: givens kept where taking them away needs more than the level.
+        std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, seed, options.hardest, stop, &memo);
         if (!problem) return std::nullopt;
-        std::optional<GeneratedProblem> rated = Rated(*problem, seed, stop);
+        std::optional<GeneratedProblem> rated = Rated(*problem, seed, stop, &memo);
         if (!rated) return std::nullopt;
-        if (rated->level == *request.level) return rated;
+        if (rated->level == wanted) return rated;
     }
     return std::nullopt;
 }

@@ -35,10 +35,11 @@ struct GeneratedProblem {
     bool finished = false;  // its path filled every cell
 };
 
-// Makes a problem of the wanted level, trying seeds from request.seed in turn. For a wanted
-// level, a given is also kept when taking it away would make the path need a technique above
-// the level, so the seeds that fail are those whose path needs no technique of the level
-// itself. Without a wanted level the problem is GenerateProblem's for request.seed. Nothing
+// Makes a problem of the wanted level, trying seeds from request.seed in turn. A seed's
+// problem made for uniqueness alone is taken when its path is of the level; when its path
+// needs more, the problem is made again keeping also each given whose removal would make the
+// path need a technique above the level. The seeds that fail are those whose path needs no
+// technique of the level itself. Without a wanted level the problem is GenerateProblem's for request.seed. Nothing
 // when stop() says to stop (it is asked before each given and each step of a path, a few
 // milliseconds apart) or when maxSeeds seeds gave no problem of the level. Keeps no state:
 // safe on any thread.

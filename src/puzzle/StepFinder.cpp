@@ -67,10 +67,45 @@ std::vector<StrongLink> StrongLinksOf(const LogicState& s, int d) {
 
 namespace {
 
-// One technique's search; the forcing chains follow their branches in `followed`, made on first
-// use, so that the techniques tried on one board share them.
-std::optional<Step> Find(const LogicState& s, Technique t, std::optional<search::Assumptions>& followed) {
-    if (t >= Technique::CellForcingChain && !followed) followed.emplace(s);
+// Each digit's places, worked out once per board when a memo is used.
+using AllPlaces = std::array<DigitPlaces, 10>;
+
+AllPlaces AllPlacesOf(const LogicState& s) {
+    AllPlaces all{};
+    for (int c : s.cells()) {
+        if (s.digit(c) != 0) {
+            all[static_cast<std::size_t>(s.digit(c))].placed.set(c);
+            continue;
+        }
+        for (int d : DigitsOf(s.candidates(c))) all[static_cast<std::size_t>(d)].open.set(c);
+    }
+    return all;
+}
+
+// What one search needs beside the board: the forcing chains follow their branches in
+// `followed`, made on first use, so that the techniques tried on one board share them; the
+// single-digit searches consult the memo, when there is one, digit by digit.
+struct Context {
+    std::optional<search::Assumptions> followed;
+    StepMemo* memo = nullptr;
+    std::optional<AllPlaces> places;
+};
+
+template <class Search>
+std::optional<Step> EachDigit(const LogicState& s, Technique t, Context& context, Search search) {
+    if (context.memo && !context.places) context.places = AllPlacesOf(s);
+    for (int d = 1; d <= 9; ++d) {
+        const DigitPlaces* places = context.memo ? &(*context.places)[static_cast<std::size_t>(d)] : nullptr;
+        if (places && context.memo->foundNothing(t, d, *places)) continue;
+        if (auto step = search(d)) return step;
+        if (places) context.memo->rememberNothing(t, d, *places);
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> Find(const LogicState& s, Technique t, Context& context) {
+    if (t >= Technique::CellForcingChain && !context.followed) context.followed.emplace(s);
+    auto digits = [&](auto search) { return EachDigit(s, t, context, search); };
     switch (t) {
         case Technique::LastCell: return search::LastCell(s);
         case Technique::NakedSingle: return search::NakedSingle(s);
@@ -83,22 +118,22 @@ std::optional<Step> Find(const LogicState& s, Technique t, std::optional<search:
         case Technique::HiddenTriple: return search::HiddenSubset(s, 3);
         case Technique::NakedQuad: return search::NakedSubset(s, 4);
         case Technique::HiddenQuad: return search::HiddenSubset(s, 4);
-        case Technique::XWing: return search::Fish(s, 2);
-        case Technique::Swordfish: return search::Fish(s, 3);
-        case Technique::Jellyfish: return search::Fish(s, 4);
-        case Technique::FinnedXWing: return search::FinnedFish(s, 2, false);
-        case Technique::SashimiXWing: return search::FinnedFish(s, 2, true);
-        case Technique::FinnedSwordfish: return search::FinnedFish(s, 3, false);
-        case Technique::SashimiSwordfish: return search::FinnedFish(s, 3, true);
-        case Technique::FinnedJellyfish: return search::FinnedFish(s, 4, false);
-        case Technique::SashimiJellyfish: return search::FinnedFish(s, 4, true);
-        case Technique::Skyscraper: return search::Skyscraper(s);
-        case Technique::TwoStringKite: return search::TwoStringKite(s);
-        case Technique::EmptyRectangle: return search::EmptyRectangle(s);
+        case Technique::XWing: return digits([&](int d) { return search::Fish(s, 2, d); });
+        case Technique::Swordfish: return digits([&](int d) { return search::Fish(s, 3, d); });
+        case Technique::Jellyfish: return digits([&](int d) { return search::Fish(s, 4, d); });
+        case Technique::FinnedXWing: return digits([&](int d) { return search::FinnedFish(s, 2, false, d); });
+        case Technique::SashimiXWing: return digits([&](int d) { return search::FinnedFish(s, 2, true, d); });
+        case Technique::FinnedSwordfish: return digits([&](int d) { return search::FinnedFish(s, 3, false, d); });
+        case Technique::SashimiSwordfish: return digits([&](int d) { return search::FinnedFish(s, 3, true, d); });
+        case Technique::FinnedJellyfish: return digits([&](int d) { return search::FinnedFish(s, 4, false, d); });
+        case Technique::SashimiJellyfish: return digits([&](int d) { return search::FinnedFish(s, 4, true, d); });
+        case Technique::Skyscraper: return digits([&](int d) { return search::Skyscraper(s, d); });
+        case Technique::TwoStringKite: return digits([&](int d) { return search::TwoStringKite(s, d); });
+        case Technique::EmptyRectangle: return digits([&](int d) { return search::EmptyRectangle(s, d); });
         case Technique::XYWing: return search::XYWing(s);
         case Technique::XYZWing: return search::XYZWing(s);
         case Technique::WWing: return search::WWing(s);
-        case Technique::XChain: return search::XChain(s);
+        case Technique::XChain: return digits([&](int d) { return search::XChain(s, d); });
         case Technique::XYChain: return search::XYChain(s);
         case Technique::AlternatingChain: return search::AlternatingChain(s);
         case Technique::UniqueRectangle1: return search::UniqueRectangle(s, 1);
@@ -108,9 +143,21 @@ std::optional<Step> Find(const LogicState& s, Technique t, std::optional<search:
         case Technique::BugPlusOne: return search::BugPlusOne(s);
         case Technique::AlsXZ: return search::AlsXZ(s);
         case Technique::AlsXYWing: return search::AlsXYWing(s);
-        case Technique::CellForcingChain: return search::CellForcingChain(s, *followed);
-        case Technique::UnitForcingChain: return search::UnitForcingChain(s, *followed);
-        case Technique::NestedForcingChain: return search::NestedForcingChain(s, *followed);
+        case Technique::CellForcingChain: return search::CellForcingChain(s, *context.followed);
+        case Technique::UnitForcingChain: return search::UnitForcingChain(s, *context.followed);
+        case Technique::NestedForcingChain: return search::NestedForcingChain(s, *context.followed);
+    }
+    return std::nullopt;
+}
+
+std::optional<Step> FindWith(const LogicState& s, const FindOptions& options, Context& context) {
+    for (const TechniqueName& t : kTechniqueNames) {
+        if (t.technique > options.hardest) break;
+        if (NeedsUniqueness(t.technique) && !options.unique) continue;
+        // On a board with several solutions most candidates lie in one of them and cannot be
+        // refuted, so the nested chains' search would look through every one in vain.
+        if (t.technique == Technique::NestedForcingChain && !options.unique) continue;
+        if (auto step = Find(s, t.technique, context)) return step;
     }
     return std::nullopt;
 }
@@ -118,21 +165,20 @@ std::optional<Step> Find(const LogicState& s, Technique t, std::optional<search:
 }  // namespace
 
 std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
-    std::optional<search::Assumptions> followed;
-    return Find(s, t, followed);
+    Context context;
+    return Find(s, t, context);
 }
 
 std::optional<Step> FindStep(const LogicState& s, const FindOptions& options) {
-    std::optional<search::Assumptions> followed;
-    for (const TechniqueName& t : kTechniqueNames) {
-        if (t.technique > options.hardest) break;
-        if (NeedsUniqueness(t.technique) && !options.unique) continue;
-        // On a board with several solutions most candidates lie in one of them and cannot be
-        // refuted, so the nested chains' search would look through every one in vain.
-        if (t.technique == Technique::NestedForcingChain && !options.unique) continue;
-        if (auto step = Find(s, t.technique, followed)) return step;
-    }
-    return std::nullopt;
+    Context context;
+    return FindWith(s, options, context);
+}
+
+std::optional<Step> FindStep(const LogicState& s, const FindOptions& options, StepMemo& memo) {
+    memo.useFor(s.board().pattern, s.board().diagonal);
+    Context context;
+    context.memo = &memo;
+    return FindWith(s, options, context);
 }
 
 }  // namespace puzzle

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "puzzle/LogicState.h"
+#include "puzzle/StepMemo.h"
 
 namespace puzzle {
 
@@ -18,6 +19,9 @@ struct FindOptions {
 
 // The first step of the simplest technique that applies, or nothing when none does.
 std::optional<Step> FindStep(const LogicState& state, const FindOptions& options = {});
+// The same, skipping the single-digit searches the memo knows to find nothing, and telling it
+// those that found nothing now. The step is the one found without a memo.
+std::optional<Step> FindStep(const LogicState& state, const FindOptions& options, StepMemo& memo);
 
 // The first step of technique t alone, or nothing. Uniqueness techniques are tried as asked:
 // the caller knows that the board has one solution.

@@ -10,7 +10,10 @@ StepPath RunPath(const DoubleBoard& board, int maxSteps) {
     return RunPath(board, options, maxSteps);
 }
 
-StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps, const std::function<bool()>& stop) {
+StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps, const std::function<bool()>& stop,
+                 StepMemo* memo) {
+    StepMemo own;
+    if (!memo) memo = &own;
     StepPath path;
     LogicState state(board);
     while (!state.solved() && static_cast<int>(path.steps.size()) < maxSteps) {
@@ -18,7 +21,7 @@ StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSt
             path.stopped = true;
             break;
         }
-        std::optional<Step> step = FindStep(state, options);
+        std::optional<Step> step = FindStep(state, options, *memo);
         if (!step) break;
         state.apply(*step);
         if (!path.rating.hardest || *path.rating.hardest < step->technique) path.rating.hardest = step->technique;

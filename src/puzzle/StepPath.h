@@ -30,8 +30,10 @@ struct StepPath {
 StepPath RunPath(const DoubleBoard& board, int maxSteps = 2000);
 
 // The same with the options given (the caller says whether the board has one solution); stop,
-// when given, is asked before each step and ends the path early when it says so.
+// when given, is asked before each step and ends the path early when it says so. A memo the
+// caller gives is shared with other paths on boards of the same pattern and rule; without one
+// the path keeps its own.
 StepPath RunPath(const DoubleBoard& board, const FindOptions& options, int maxSteps = 2000,
-                 const std::function<bool()>& stop = {});
+                 const std::function<bool()>& stop = {}, StepMemo* memo = nullptr);
 
 }  // namespace puzzle

@@ -15,17 +15,19 @@ std::optional<Step> HiddenSingle(const LogicState& s);
 std::optional<Step> LockedCandidates(const LogicState& s, bool pointing);
 std::optional<Step> NakedSubset(const LogicState& s, int size);
 std::optional<Step> HiddenSubset(const LogicState& s, int size);
+// The single-digit techniques search digit d alone: what they find depends on d's places and
+// nothing else, so the step finder can skip a digit whose places have not changed.
 // Basic fish of n lines (2 X-wing, 3 swordfish, 4 jellyfish).
-std::optional<Step> Fish(const LogicState& s, int n);
+std::optional<Step> Fish(const LogicState& s, int n, int d);
 // Finned fish of n lines; sashimi when a base line keeps fewer than two places in the covers.
-std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi);
-std::optional<Step> Skyscraper(const LogicState& s);
-std::optional<Step> TwoStringKite(const LogicState& s);
-std::optional<Step> EmptyRectangle(const LogicState& s);
+std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi, int d);
+std::optional<Step> Skyscraper(const LogicState& s, int d);
+std::optional<Step> TwoStringKite(const LogicState& s, int d);
+std::optional<Step> EmptyRectangle(const LogicState& s, int d);
 std::optional<Step> XYWing(const LogicState& s);
 std::optional<Step> XYZWing(const LogicState& s);
 std::optional<Step> WWing(const LogicState& s);
-std::optional<Step> XChain(const LogicState& s);
+std::optional<Step> XChain(const LogicState& s, int d);
 std::optional<Step> XYChain(const LogicState& s);
 std::optional<Step> AlternatingChain(const LogicState& s);
 // Unique rectangle of type 1..4.
