@@ -25,6 +25,9 @@ void frmAllGamen::PaintHintCell(int c, ui::Color color) { text1(c).setBackColor(
 
 void frmAllGamen::cmdHint_Click() {
     cmdClear02_Click();
+    // The hint reads the whole board, as the judge commands do, and so shows its count: a cell
+    // set without a key or a click (a script's set, an input method) has not counted yet.
+    ShowSetCount();
     BoardReading reading = ReadBoard(*this, cmn);
     const puzzle::DoubleBoard& board = reading.board;
     const int pattern = board.pattern;

@@ -149,3 +149,18 @@ TEST_F(Hint, RemovalsStayInTheCandidatesUntilTheyAreRecalculated) {
 }
 
 }  // namespace
+
+// A cell set without a key or a click has not been counted; the hint reads the board and shows
+// the count, whatever it then says (here: the next step).
+TEST_F(Hint, ShowsTheCountOfTheCellsItReads) {
+    loadProblem();
+    main().lblSetCount.setCaption("0");
+    click(main().cmdHint);
+    int filled = 0;
+    for (int c = 1; c <= 225; ++c) {
+        const std::string& text = main().text1(c).text();
+        filled += text.size() == 1 && text[0] >= '1' && text[0] <= '9';
+    }
+    EXPECT_GT(filled, 0);
+    EXPECT_EQ(main().lblSetCount.caption(), std::to_string(filled));
+}
