@@ -28,7 +28,8 @@ std::vector<Als> FindAls(const LogicState& s) {
     for (std::size_t u = 0; u < s.units().size(); ++u) {
         // A unit both grids list (a shared box) is searched once.
         bool again = false;
-        for (std::size_t v = 0; v < u && !again; ++v) again = s.unitCells(v) == s.unitCells(u);
+        const int first = s.units()[u].cells[0];
+        for (std::size_t v = 0; v < u && !again; ++v) again = s.unitCells(v)[first] && s.unitCells(v) == s.unitCells(u);
         if (again) continue;
         std::vector<int> open;
         for (int c : s.units()[u].cells)

@@ -68,7 +68,10 @@ private:
         const int index = static_cast<int>(nodes_.size());
         nodes_.push_back(n);
         byDigit_[static_cast<std::size_t>(d)].push_back(index);
-        if (cells.size() == 1) single_[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(d)] = index;
+        if (cells.size() == 1)
+            single_[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(d)] = index;
+        else
+            groupsByDigit_[static_cast<std::size_t>(d)].push_back(index);
         return index;
     }
 
@@ -100,7 +103,7 @@ private:
     // The node of digit d on exactly these cells, or -1; a single cell's node by its cell.
     int find(int d, const CellSet& set, int singleCell = 0) const {
         if (singleCell != 0) return single_[static_cast<std::size_t>(singleCell)][static_cast<std::size_t>(d)];
-        for (int i : byDigit_[static_cast<std::size_t>(d)])
+        for (int i : groupsByDigit_[static_cast<std::size_t>(d)])
             if (nodes_[static_cast<std::size_t>(i)].set == set) return i;
         return -1;
     }
@@ -126,9 +129,9 @@ private:
                     if (!rules_.groups || count < 3) continue;
                     // A group and the rest of the places, when the rest is a node too.
                     CellSet all = s_.unitCells(u) & digitCells_[static_cast<std::size_t>(d)];
-                    for (int a : byDigit_[static_cast<std::size_t>(d)]) {
+                    for (int a : groupsByDigit_[static_cast<std::size_t>(d)]) {
                         const Node& n = nodes_[static_cast<std::size_t>(a)];
-                        if (n.size < 2 || (n.set & ~all).any()) continue;
+                        if ((n.set & ~all).any()) continue;
                         CellSet rest = all & ~n.set;
                         int single = 0, restCount = 0;
                         for (std::size_t i = 0; i < count; ++i)
@@ -249,6 +252,7 @@ private:
     std::array<CellSet, 10> digitCells_{};
     std::vector<Node> nodes_;
     std::array<std::vector<int>, 10> byDigit_;
+    std::array<std::vector<int>, 10> groupsByDigit_;  // the nodes of two or three cells
     std::array<std::array<int, 10>, kBoardCells + 1> single_;  // node of digit d in cell c, or -1
     std::vector<std::vector<int>> strong_, weak_;
     mutable std::vector<int> parent_, depth_, queue_;  // the breadth-first search's buffers

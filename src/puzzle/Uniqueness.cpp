@@ -122,11 +122,20 @@ std::optional<Step> UniqueRectangle(const LogicState& s, int type) {
                                                  row2.cells[static_cast<std::size_t>(c1 - 1)], row2.cells[static_cast<std::size_t>(c2 - 1)]};
                         Candidates common = kAllCandidates;
                         for (int c : cells) common &= s.candidates(c);
-                        if (CountOf(common) < 2 || !SwapKeepsUnits(s, cells)) continue;
+                        if (CountOf(common) < 2) continue;
+                        // The cheap test first: as many cells holding only x and y as the type
+                        // asks; only then whether the units allow the swap.
+                        std::optional<bool> swaps;
                         for (int x : DigitsOf(common))
-                            for (int y : DigitsOf(common))
-                                if (y > x)
-                                    if (auto step = Rectangle(s, type, cells, x, y)) return step;
+                            for (int y : DigitsOf(common)) {
+                                if (y <= x) continue;
+                                const Candidates xy = static_cast<Candidates>(Bit(x) | Bit(y));
+                                const auto floor = std::count_if(cells.begin(), cells.end(), [&](int c) { return s.candidates(c) == xy; });
+                                if (floor != (type == 1 ? 3 : 2)) continue;
+                                if (!swaps) swaps = SwapKeepsUnits(s, cells);
+                                if (!*swaps) break;
+                                if (auto step = Rectangle(s, type, cells, x, y)) return step;
+                            }
                     }
     return std::nullopt;
 }
