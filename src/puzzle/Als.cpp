@@ -44,7 +44,7 @@ std::vector<Als> FindAls(const LogicState& s) {
                     a.digits |= s.candidates(c);
                 }
                 if (CountOf(a.digits) != k + 1) return false;
-                for (int d : DigitsOf(a.digits)) {
+                for (int d : DigitRange(a.digits)) {
                     a.seenBy[static_cast<std::size_t>(d)].set();
                     for (int c : a.cells)
                         if (s.has(c, d)) {
@@ -70,7 +70,7 @@ bool Restricted(const Als& a, const Als& b, int x) {
 std::array<CellSet, 10> DigitCells(const LogicState& s) {
     std::array<CellSet, 10> cells{};
     for (int c : s.cells())
-        for (int d : DigitsOf(s.candidates(c))) cells[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
+        for (int d : DigitRange(s.candidates(c))) cells[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
     return cells;
 }
 

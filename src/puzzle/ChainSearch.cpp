@@ -34,7 +34,6 @@ public:
             if (rules.groups) addGroups(d);
         }
         strong_.resize(nodes_.size());
-        weak_.resize(nodes_.size());
         linkStrong();
         linkWeak();
         parent_.assign(nodes_.size() * 2, -2);
@@ -156,20 +155,36 @@ private:
         return true;
     }
 
+    // The weak links go into one flat list (node n's from weakStart_[n] to weakStart_[n + 1]),
+    // each node's in the order found: thousands of them per graph.
     void linkWeak() {
+        std::vector<std::pair<int, int>> pairs;
         for (const std::vector<int>& list : byDigit_)
             for (std::size_t i = 0; i < list.size(); ++i)
                 for (std::size_t j = i + 1; j < list.size(); ++j) {
                     // seenByAll holds no cell of its own node, so this also says the two are disjoint.
-                    if (!SeenByAll(nodes_[static_cast<std::size_t>(list[i])], nodes_[static_cast<std::size_t>(list[j])])) continue;
-                    weak_[static_cast<std::size_t>(list[i])].push_back(list[j]);
-                    weak_[static_cast<std::size_t>(list[j])].push_back(list[i]);
+                    if (SeenByAll(nodes_[static_cast<std::size_t>(list[i])], nodes_[static_cast<std::size_t>(list[j])]))
+                        pairs.emplace_back(list[i], list[j]);
                 }
-        if (!rules_.cellWeakLinks) return;
-        for (int c : s_.cells())
-            for (int a : single_[static_cast<std::size_t>(c)])
-                for (int b : single_[static_cast<std::size_t>(c)])
-                    if (a >= 0 && b > a) link(weak_, a, b);
+        if (rules_.cellWeakLinks)
+            for (int c : s_.cells())
+                for (int a : single_[static_cast<std::size_t>(c)])
+                    for (int b : single_[static_cast<std::size_t>(c)])
+                        if (a >= 0 && b > a) pairs.emplace_back(a, b);
+        weakStart_.assign(nodes_.size() + 1, 0);
+        for (const auto& [a, b] : pairs) ++weakStart_[static_cast<std::size_t>(a) + 1], ++weakStart_[static_cast<std::size_t>(b) + 1];
+        for (std::size_t n = 1; n < weakStart_.size(); ++n) weakStart_[n] += weakStart_[n - 1];
+        weak_.resize(pairs.size() * 2);
+        std::vector<int> next(weakStart_.begin(), weakStart_.end() - 1);
+        for (const auto& [a, b] : pairs) {
+            weak_[static_cast<std::size_t>(next[static_cast<std::size_t>(a)]++)] = b;
+            weak_[static_cast<std::size_t>(next[static_cast<std::size_t>(b)]++)] = a;
+        }
+    }
+
+    std::span<const int> weakOf(int node) const {
+        const auto n = static_cast<std::size_t>(node);
+        return {weak_.data() + weakStart_[n], static_cast<std::size_t>(weakStart_[n + 1] - weakStart_[n])};
     }
 
     // Removals proved by "a or z is true".
@@ -187,7 +202,7 @@ private:
         if (rules_.sameDigitEnds || x.size != 1 || y.size != 1) return out;
         int cx = x.cell[0], cy = y.cell[0];
         if (cx == cy) {
-            for (int d : DigitsOf(s_.candidates(cx)))
+            for (int d : DigitRange(s_.candidates(cx)))
                 if (d != x.digit && d != y.digit) out.push_back({cx, d});
         } else if (s_.sees(cx, cy)) {
             if (s_.has(cx, y.digit)) out.push_back({cx, y.digit});
@@ -211,7 +226,7 @@ private:
             const bool isTrue = state % 2 == 1;
             const int nextDepth = depth[static_cast<std::size_t>(state)] + 1;
             if (static_cast<std::size_t>(nextDepth) >= shorterThan || nextDepth > rules_.maxNodes) continue;
-            for (int next : (isTrue ? weak_ : strong_)[static_cast<std::size_t>(node)]) {
+            for (int next : isTrue ? weakOf(node) : std::span<const int>(strong_[static_cast<std::size_t>(node)])) {
                 const int nextState = 2 * next + (isTrue ? 0 : 1);
                 if (parent[static_cast<std::size_t>(nextState)] != -2 || next == start) continue;
                 parent[static_cast<std::size_t>(nextState)] = state;
@@ -254,7 +269,8 @@ private:
     std::array<std::vector<int>, 10> byDigit_;
     std::array<std::vector<int>, 10> groupsByDigit_;  // the nodes of two or three cells
     std::array<std::array<int, 10>, kBoardCells + 1> single_;  // node of digit d in cell c, or -1
-    std::vector<std::vector<int>> strong_, weak_;
+    std::vector<std::vector<int>> strong_;
+    std::vector<int> weak_, weakStart_;
     mutable std::vector<int> parent_, depth_, queue_;  // the breadth-first search's buffers
 };
 

@@ -70,7 +70,7 @@ std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi, int d) 
                             for (const FishLine* b : bases) {
                                 thin = thin || CountOf(static_cast<Candidates>(b->mask & covers)) < 2;
                                 if ((b->index - 1) / 3 != band) continue;
-                                for (int j : DigitsOf(static_cast<Candidates>(b->mask & stackMask & ~covers)))
+                                for (int j : DigitRange(static_cast<Candidates>(b->mask & stackMask & ~covers)))
                                     fins.push_back(b->unit->cells[static_cast<std::size_t>(j - 1)]);
                             }
                             if (fins.empty() || thin != sashimi) return false;

@@ -34,7 +34,7 @@ bool FillFish(const LogicState& s, Step& step, const std::vector<const FishLine*
             if (s.has(c, d)) step.proof.push_back(c);
         }
     }
-    for (int j : DigitsOf(static_cast<Candidates>(covers))) {
+    for (int j : DigitRange(static_cast<Candidates>(covers))) {
         const Unit& line = *s.unit(g, coverKind, j);
         step.targets.push_back(line);
         for (int c : line.cells) {

@@ -66,7 +66,7 @@ std::optional<Step> Conclude(const LogicState& s, Technique technique, const std
             Candidates out = s.candidates(c);
             for (std::size_t i = 0; i < count && out != 0; ++i)
                 out &= static_cast<Candidates>(~(open[i]->digit(c) != 0 ? Bit(open[i]->digit(c)) : open[i]->candidates(c)));
-            for (int d : DigitsOf(out)) step.remove.push_back({c, d});
+            for (int d : DigitRange(out)) step.remove.push_back({c, d});
         }
     if (step.place.empty() && step.remove.empty()) return std::nullopt;
     const CellDigit first = step.place.empty() ? step.remove.front() : step.place.front();
@@ -81,7 +81,7 @@ std::optional<Step> CellForcingChain(const LogicState& s, Assumptions& followed)
         for (int c : s.cells()) {
             if (s.digit(c) != 0 || CountOf(s.candidates(c)) != n) continue;
             std::vector<CellDigit> assumptions;
-            for (int d : DigitsOf(s.candidates(c))) assumptions.push_back({c, d});
+            for (int d : DigitRange(s.candidates(c))) assumptions.push_back({c, d});
             if (auto step = Conclude(s, Technique::CellForcingChain, assumptions, followed)) return step;
         }
     return std::nullopt;

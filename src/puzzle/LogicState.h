@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -62,6 +63,26 @@ constexpr Candidates Bit(int d) { return static_cast<Candidates>(1u << d); }
 int CountOf(Candidates m);
 // Digits of a candidate set, in increasing order.
 std::vector<int> DigitsOf(Candidates m);
+// The same as a range to loop over, without making a list: the searches loop over candidate
+// sets everywhere.
+class DigitRange {
+public:
+    explicit constexpr DigitRange(Candidates m) : m_(m & kAllCandidates) {}
+    struct iterator {
+        unsigned rest;
+        int operator*() const { return std::countr_zero(rest); }
+        iterator& operator++() {
+            rest &= rest - 1;
+            return *this;
+        }
+        bool operator!=(const iterator& o) const { return rest != o.rest; }
+    };
+    iterator begin() const { return {m_}; }
+    iterator end() const { return {0}; }
+
+private:
+    unsigned m_;
+};
 
 // Where a unit meets another unit in two or more cells (and is not the same cells): bit i
 // (0..8) of the mask is set when the unit's i-th cell lies in the other unit.

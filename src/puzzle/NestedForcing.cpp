@@ -39,7 +39,7 @@ std::optional<Plan> Refute(const Propagation& base, CellDigit assumed, int level
         changed = false;
         for (int c : cells) {
             if (branch.digit(c) != 0) continue;
-            for (int d : DigitsOf(branch.candidates(c))) {
+            for (int d : DigitRange(branch.candidates(c))) {
                 if (!branch.has(c, d)) continue;  // gone with an earlier exclusion
                 std::optional<Plan> inner = Refute(branch, {c, d}, level - 1, cells);
                 if (!inner) continue;
@@ -104,7 +104,7 @@ std::optional<Step> NestedForcingChain(const LogicState& s, Assumptions& followe
     // Candidates whose own consequences reach furthest first: their branches end soonest.
     std::vector<std::pair<int, CellDigit>> order;
     for (int c : cells)
-        for (int d : DigitsOf(s.candidates(c))) {
+        for (int d : DigitRange(s.candidates(c))) {
             const Propagation& p = followed.of({c, d});
             if (p.contradiction()) return Describe(s, Plan{{c, d}, {}});
             int placed = 0;

@@ -77,7 +77,7 @@ AllPlaces AllPlacesOf(const LogicState& s) {
             all[static_cast<std::size_t>(s.digit(c))].placed.set(c);
             continue;
         }
-        for (int d : DigitsOf(s.candidates(c))) all[static_cast<std::size_t>(d)].open.set(c);
+        for (int d : DigitRange(s.candidates(c))) all[static_cast<std::size_t>(d)].open.set(c);
     }
     return all;
 }

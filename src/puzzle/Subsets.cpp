@@ -39,7 +39,7 @@ std::optional<Step> NakedSubset(const LogicState& s, int n) {
                 bool removes = false;
                 for (int c : v.cells) {
                     if (s.digit(c) != 0 || std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
-                    for (int d : DigitsOf(static_cast<Candidates>(s.candidates(c) & mask))) {
+                    for (int d : DigitRange(static_cast<Candidates>(s.candidates(c) & mask))) {
                         step.remove.push_back({c, d});
                         removes = true;
                     }
@@ -93,7 +93,7 @@ std::optional<Step> HiddenSubset(const LogicState& s, int n) {
             std::sort(cells.begin(), cells.end());
             Step step{HiddenOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}, {}, {}};
             for (int c : cells)
-                for (int d : DigitsOf(static_cast<Candidates>(s.candidates(c) & ~mask))) step.remove.push_back({c, d});
+                for (int d : DigitRange(static_cast<Candidates>(s.candidates(c) & ~mask))) step.remove.push_back({c, d});
             Normalise(step.remove);
             found = std::move(step);
             return true;

@@ -65,7 +65,7 @@ void TracedBranch::place(int c, int d, int parent) {
     placements_.push_back({c, d});
     parent_.push_back(parent);
     excluded_.push_back(false);
-    for (int e : DigitsOf(state_.candidates(c)))
+    for (int e : DigitRange(state_.candidates(c)))
         if (e != d) {
             remover_[static_cast<std::size_t>(c)][static_cast<std::size_t>(e)] = index;
             for (int u : state_.unitsOf(c)) lostPlace(u, e);

@@ -92,7 +92,7 @@ std::optional<Step> Rectangle(const LogicState& s, int type, const std::array<in
                     if (CountOf(m) != k + 1) return false;
                     for (int c : others)
                         if (std::find(subset.begin(), subset.end(), c) == subset.end())
-                            for (int d : DigitsOf(static_cast<Candidates>(s.candidates(c) & m))) step.remove.push_back({c, d});
+                            for (int d : DigitRange(static_cast<Candidates>(s.candidates(c) & m))) step.remove.push_back({c, d});
                     if (step.remove.empty()) return false;
                     step.units = {unit};
                     step.proof.insert(step.proof.end(), subset.begin(), subset.end());
@@ -126,8 +126,8 @@ std::optional<Step> UniqueRectangle(const LogicState& s, int type) {
                         // The cheap test first: as many cells holding only x and y as the type
                         // asks; only then whether the units allow the swap.
                         std::optional<bool> swaps;
-                        for (int x : DigitsOf(common))
-                            for (int y : DigitsOf(common)) {
+                        for (int x : DigitRange(common))
+                            for (int y : DigitRange(common)) {
                                 if (y <= x) continue;
                                 const Candidates xy = static_cast<Candidates>(Bit(x) | Bit(y));
                                 const auto floor = std::count_if(cells.begin(), cells.end(), [&](int c) { return s.candidates(c) == xy; });
