@@ -36,14 +36,17 @@ std::vector<Als> FindAls(const LogicState& s) {
             if (s.digit(c) == 0) open.push_back(c);
         for (int k = 1; k <= kMaxAlsCells && k < static_cast<int>(open.size()); ++k)
             Combinations(static_cast<int>(open.size()), k, [&](const std::vector<int>& idx) {
+                // Most combinations take too many digits: tell that before building the set.
+                Candidates digits = 0;
+                for (int i : idx) digits |= s.candidates(open[static_cast<std::size_t>(i)]);
+                if (CountOf(digits) != k + 1) return false;
                 Als a;
+                a.digits = digits;
                 for (int i : idx) {
                     int c = open[static_cast<std::size_t>(i)];
                     a.cells.push_back(c);
                     a.set.set(static_cast<std::size_t>(c));
-                    a.digits |= s.candidates(c);
                 }
-                if (CountOf(a.digits) != k + 1) return false;
                 for (int d : DigitRange(a.digits)) {
                     a.seenBy[static_cast<std::size_t>(d)].set();
                     for (int c : a.cells)
