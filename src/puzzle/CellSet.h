@@ -15,7 +15,7 @@ namespace puzzle {
 
 class CellSet {
 public:
-    static constexpr std::size_t kWords = 4;
+    static constexpr std::size_t kWords = 4;  // operator== names the four words
     static_assert(kWords * 64 >= kBoardCells + 1 && (kWords - 1) * 64 < kBoardCells + 1);
 
     constexpr bool test(int c) const { return (w_[Word(c)] >> Shift(c)) & 1u; }
@@ -90,7 +90,10 @@ public:
     friend constexpr CellSet operator|(CellSet a, const CellSet& b) { return a |= b; }
     friend constexpr CellSet operator^(CellSet a, const CellSet& b) { return a ^= b; }
     friend constexpr CellSet operator-(CellSet a, const CellSet& b) { return a -= b; }
-    friend constexpr bool operator==(const CellSet&, const CellSet&) = default;
+    // Word by word, inline: the defaulted comparison became a call of memcmp.
+    friend constexpr bool operator==(const CellSet& a, const CellSet& b) {
+        return a.w_[0] == b.w_[0] && a.w_[1] == b.w_[1] && a.w_[2] == b.w_[2] && a.w_[3] == b.w_[3];
+    }
     constexpr const std::array<uint64_t, kWords>& words() const { return w_; }
 
 private:
