@@ -40,10 +40,16 @@ std::optional<bool> PathReaches(const DoubleBoard& board, int c, const FindOptio
     return true;
 }
 
+// For each given in the order of removal, whether the board without it had a second solution.
+using Needed = std::vector<bool>;
+
 // The problem of one seed, givens kept as the ceiling asks (none: only for uniqueness).
-// Nothing when stopped.
+// `needed`, when given, is filled in. `known` is what a reduction of the same seed without a
+// ceiling found: the same answers hold until this one first keeps a given for the ceiling, and
+// are not worked out again. Nothing when stopped.
 std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std::optional<Technique> ceiling,
-                                  const std::function<bool()>& stop, StepMemo* memo = nullptr) {
+                                  const std::function<bool()>& stop, StepMemo* memo = nullptr, Needed* needed = nullptr,
+                                  const Needed* known = nullptr) {
     StepMemo own;
     if (!memo) memo = &own;
     DoubleBoard problem = GenerateSolution(pattern, diagonal, seed);
@@ -55,16 +61,20 @@ std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std
     FindOptions options;
     options.unique = true;
     if (ceiling) options.hardest = *ceiling;
-    for (int c : cells) {
+    bool same = known != nullptr;  // the board is still the one the known reduction had
+    for (std::size_t i = 0; i < cells.size(); ++i) {
         if (stop && stop()) return std::nullopt;
+        const int c = cells[i];
         auto uc = static_cast<std::size_t>(c);
         uint8_t given = problem.digits[uc];
         problem.digits[uc] = 0;
-        bool keep = SolvableWithout(problem, c, given);
+        bool keep = same ? (*known)[i] : SolvableWithout(problem, c, given);
+        if (needed) needed->push_back(keep);
         if (!keep && ceiling) {
             std::optional<bool> reaches = PathReaches(problem, c, options, stop, *memo);
             if (!reaches) return std::nullopt;
             keep = !*reaches;
+            same = same && !keep;
         }
         if (keep) problem.digits[uc] = given;
     }
@@ -112,7 +122,8 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
     for (int tries = 0; tries < request.maxSeeds; ++tries, ++seed) {
         // The seed's plain problem first: it takes few milliseconds to make, and when its path
         // finishes within the level it is of the level or below.
-        std::optional<DoubleBoard> plain = Reduce(request.pattern, request.diagonal, seed, std::nullopt, stop);
+        Needed needed;
+        std::optional<DoubleBoard> plain = Reduce(request.pattern, request.diagonal, seed, std::nullopt, stop, &memo, &needed);
         if (!plain) return std::nullopt;
         StepPath path = RunPath(*plain, options, 2000, stop, &memo);
         if (path.stopped) return std::nullopt;
@@ -122,7 +133,8 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
             return GeneratedProblem{*plain, seed, wanted, path.rating.difficulty(), true};
         }
         // Above the level: givens kept where taking them away needs more than the level.
-        std::optional<DoubleBoard> problem = Reduce(request.pattern, request.diagonal, seed, options.hardest, stop, &memo);
+        std::optional<DoubleBoard> problem =
+            Reduce(request.pattern, request.diagonal, seed, options.hardest, stop, &memo, nullptr, &needed);
         if (!problem) return std::nullopt;
         std::optional<GeneratedProblem> rated = Rated(*problem, seed, stop, &memo);
         if (!rated) return std::nullopt;
