@@ -7,8 +7,9 @@
 //
 // For a wanted level, the seed's problem made for uniqueness alone serves when its path is of
 // the level; one whose path needs more is made again, and then a given is also kept when the
-// path of the board without it, limited to the level's techniques, no longer finishes. That path need only be followed until it places
-// the given's digit again: from there it goes on as the path of the board with the given did.
+// path of the board without it, limited to the level's techniques, no longer finishes. That
+// path need only be followed until it places the given's digit again: from there it goes on as
+// the path of the board with the given did.
 #include "puzzle/Generator.h"
 
 #include <random>
@@ -128,7 +129,8 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
         StepPath path = RunPath(*plain, options, 2000, stop, &memo);
         if (path.stopped) return std::nullopt;
         if (path.rating.finished) {
-            // Below the level: keeping givens would only make it easier still.
+            // Below the level: made again with more givens kept it would, as a rule, be no
+            // harder, so the seed is passed over.
             if (LevelOf(path.rating) != wanted) continue;
             return GeneratedProblem{*plain, seed, wanted, path.rating.difficulty(), true};
         }
