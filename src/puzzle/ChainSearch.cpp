@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <span>
 
 namespace puzzle::search {
@@ -24,13 +25,13 @@ class Graph {
 public:
     Graph(const LogicState& s, const ChainRules& rules) : s_(s), rules_(rules) {
         for (auto& row : single_) row.fill(-1);
+        nodes_.reserve(kMaxNodesGuess);
         for (int d = 1; d <= 9; ++d) {
             if (rules.digit != 0 && d != rules.digit) continue;
-            for (int c : s.cells())
-                if (s.has(c, d)) {
-                    digitCells_[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
-                    if (!rules.pairCellsOnly || CountOf(s.candidates(c)) == 2) add(d, std::array<int, 1>{c});
-                }
+            digitCells_[static_cast<std::size_t>(d)] = s.placesOf(d);
+            s.placesOf(d).forEach([&](int c) {
+                if (!rules.pairCellsOnly || CountOf(s.candidates(c)) == 2) add(d, std::array<int, 1>{c});
+            });
             if (rules.groups) addGroups(d);
         }
         strong_.resize(nodes_.size());
@@ -45,6 +46,7 @@ public:
         std::size_t bestLength = static_cast<std::size_t>(rules_.maxNodes) + 1;
         for (std::size_t start = 0; start < nodes_.size(); ++start) {
             if (nodes_[start].size != 1 && !rules_.groups) continue;
+            if (strong_[start].empty()) continue;  // a start goes on along a strong link only
             std::optional<Step> found = from(static_cast<int>(start), bestLength);
             if (found && found->chain.size() < bestLength) {
                 bestLength = found->chain.size();
@@ -66,7 +68,6 @@ private:
         for (int c : cells) n.seenByAll &= s_.peers(c);
         const int index = static_cast<int>(nodes_.size());
         nodes_.push_back(n);
-        byDigit_[static_cast<std::size_t>(d)].push_back(index);
         if (cells.size() == 1)
             single_[static_cast<std::size_t>(cells[0])][static_cast<std::size_t>(d)] = index;
         else
@@ -102,8 +103,12 @@ private:
     // The node of digit d on exactly these cells, or -1; a single cell's node by its cell.
     int find(int d, const CellSet& set, int singleCell = 0) const {
         if (singleCell != 0) return single_[static_cast<std::size_t>(singleCell)][static_cast<std::size_t>(d)];
-        for (int i : groupsByDigit_[static_cast<std::size_t>(d)])
-            if (nodes_[static_cast<std::size_t>(i)].set == set) return i;
+        // A group is known by its cells; its first cell tells most groups apart.
+        const int first = set.first();
+        for (int i : groupsByDigit_[static_cast<std::size_t>(d)]) {
+            const Node& n = nodes_[static_cast<std::size_t>(i)];
+            if (n.cell[0] == first && n.set == set) return i;
+        }
         return -1;
     }
 
@@ -115,36 +120,66 @@ private:
     }
 
     void linkStrong() {
-        if (rules_.unitLinks)
-            for (std::size_t u = 0; u < s_.units().size(); ++u)
-                for (int d = 1; d <= 9; ++d) {
-                    if (rules_.digit != 0 && d != rules_.digit) continue;
-                    std::array<int, 9> places{};
-                    std::size_t count = 0;
-                    for (int c : s_.units()[u].cells)
-                        if (s_.has(c, d)) places[count++] = c;
-                    if (count == 2) link(strong_, single_[static_cast<std::size_t>(places[0])][static_cast<std::size_t>(d)],
-                                                 single_[static_cast<std::size_t>(places[1])][static_cast<std::size_t>(d)]);
-                    if (!rules_.groups || count < 3) continue;
-                    // A group and the rest of the places, when the rest is a node too.
-                    CellSet all = s_.unitCells(u) & digitCells_[static_cast<std::size_t>(d)];
-                    for (int a : groupsByDigit_[static_cast<std::size_t>(d)]) {
-                        const Node& n = nodes_[static_cast<std::size_t>(a)];
-                        if ((n.set & ~all).any()) continue;
-                        CellSet rest = all & ~n.set;
-                        int single = 0, restCount = 0;
-                        for (std::size_t i = 0; i < count; ++i)
-                            if (rest[static_cast<std::size_t>(places[i])]) single = places[i], ++restCount;
-                        int b = find(d, rest, restCount == 1 ? single : 0);
-                        if (b >= 0) link(strong_, a, b);
-                    }
+        if (!rules_.unitLinks) return linkCells();
+        std::vector<UnitGroup> inUnit = groupsInUnits();
+        auto next = inUnit.begin();
+        for (std::size_t u = 0; u < s_.units().size(); ++u)
+            for (int d = 1; d <= 9; ++d) {
+                if (rules_.digit != 0 && d != rules_.digit) continue;
+                const auto ud = static_cast<std::size_t>(d);
+                const CellSet all = s_.unitCells(u) & digitCells_[ud];
+                const int count = all.count();
+                if (count == 2) {
+                    const int a = all.first();
+                    link(strong_, single_[static_cast<std::size_t>(a)][ud],
+                         single_[static_cast<std::size_t>((all - CellSet().set(a)).first())][ud]);
                 }
+                // The groups of d in u, and the rest of the places, when the rest is a node too.
+                const auto first = next;
+                while (next != inUnit.end() && next->unit == static_cast<int>(u) && next->digit == d) ++next;
+                if (count < 3) continue;
+                for (auto g = first; g != next; ++g) {
+                    const CellSet rest = all - nodes_[static_cast<std::size_t>(g->node)].set;
+                    int b = -1;
+                    if (rest.count() == 1)
+                        b = single_[static_cast<std::size_t>(rest.first())][ud];
+                    else
+                        for (auto h = first; h != next && b < 0; ++h)
+                            if (nodes_[static_cast<std::size_t>(h->node)].set == rest) b = h->node;
+                    if (b >= 0) link(strong_, g->node, b);
+                }
+            }
+        linkCells();
+    }
+
+    struct UnitGroup {
+        int unit;
+        int digit;
+        int node;
+    };
+
+    // Every group with each unit that holds it, by unit, digit and node.
+    std::vector<UnitGroup> groupsInUnits() const {
+        std::vector<UnitGroup> out;
+        for (std::size_t d = 1; d <= 9; ++d)
+            for (int g : groupsByDigit_[d]) {
+                const Node& n = nodes_[static_cast<std::size_t>(g)];
+                for (int u : s_.unitsOf(n.cell[0]))
+                    if (n.set.within(s_.unitCells(static_cast<std::size_t>(u)))) out.push_back({u, static_cast<int>(d), g});
+            }
+        std::sort(out.begin(), out.end(), [](const UnitGroup& a, const UnitGroup& b) {
+            return a.unit != b.unit ? a.unit < b.unit : a.digit != b.digit ? a.digit < b.digit : a.node < b.node;
+        });
+        return out;
+    }
+
+    void linkCells() {
         if (rules_.cellLinks)
             for (int c : s_.cells()) {
                 if (CountOf(s_.candidates(c)) != 2) continue;
-                std::vector<int> ds = DigitsOf(s_.candidates(c));
-                link(strong_, single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(ds[0])],
-                     single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(ds[1])]);
+                const unsigned m = s_.candidates(c);  // bit d for digit d
+                link(strong_, single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(std::countr_zero(m))],
+                     single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(std::countr_zero(m & (m - 1)))]);
             }
     }
 
@@ -155,30 +190,31 @@ private:
         return true;
     }
 
-    // The weak links go into one flat list (node n's from weakStart_[n] to weakStart_[n + 1]),
-    // each node's in the order found: thousands of them per graph.
+    // The weak links go into one flat list (node n's from weakStart_[n] to weakStart_[n + 1]).
+    // A node is true in a chain only when a strong link leads to it, and a false node goes on
+    // only along a strong link, so a node without strong links is the end of every way through
+    // it: it has no weak links and is no weak link's end. A node's list holds the nodes of its
+    // digit in index order (single cells, found among the cells that see it, before groups),
+    // then the other digits of its cell.
     void linkWeak() {
-        std::vector<std::pair<int, int>> pairs;
-        for (const std::vector<int>& list : byDigit_)
-            for (std::size_t i = 0; i < list.size(); ++i)
-                for (std::size_t j = i + 1; j < list.size(); ++j) {
-                    // seenByAll holds no cell of its own node, so this also says the two are disjoint.
-                    if (SeenByAll(nodes_[static_cast<std::size_t>(list[i])], nodes_[static_cast<std::size_t>(list[j])]))
-                        pairs.emplace_back(list[i], list[j]);
-                }
-        if (rules_.cellWeakLinks)
-            for (int c : s_.cells())
-                for (int a : single_[static_cast<std::size_t>(c)])
-                    for (int b : single_[static_cast<std::size_t>(c)])
-                        if (a >= 0 && b > a) pairs.emplace_back(a, b);
+        auto linked = [&](int n) { return !strong_[static_cast<std::size_t>(n)].empty(); };
+        weak_.clear();
         weakStart_.assign(nodes_.size() + 1, 0);
-        for (const auto& [a, b] : pairs) ++weakStart_[static_cast<std::size_t>(a) + 1], ++weakStart_[static_cast<std::size_t>(b) + 1];
-        for (std::size_t n = 1; n < weakStart_.size(); ++n) weakStart_[n] += weakStart_[n - 1];
-        weak_.resize(pairs.size() * 2);
-        std::vector<int> next(weakStart_.begin(), weakStart_.end() - 1);
-        for (const auto& [a, b] : pairs) {
-            weak_[static_cast<std::size_t>(next[static_cast<std::size_t>(a)]++)] = b;
-            weak_[static_cast<std::size_t>(next[static_cast<std::size_t>(b)]++)] = a;
+        for (std::size_t a = 0; a < nodes_.size(); ++a) {
+            const Node& x = nodes_[a];
+            if (linked(static_cast<int>(a))) {
+                const auto d = static_cast<std::size_t>(x.digit);
+                // seenByAll holds no cell of its own node, so none of these is x itself.
+                (x.seenByAll & digitCells_[d]).forEach([&](int c) {
+                    if (int b = single_[static_cast<std::size_t>(c)][d]; b >= 0 && linked(b)) weak_.push_back(b);
+                });
+                for (int b : groupsByDigit_[d])
+                    if (linked(b) && SeenByAll(x, nodes_[static_cast<std::size_t>(b)])) weak_.push_back(b);
+                if (rules_.cellWeakLinks && x.size == 1)
+                    for (int b : single_[static_cast<std::size_t>(x.cell[0])])
+                        if (b >= 0 && b != static_cast<int>(a) && linked(b)) weak_.push_back(b);
+            }
+            weakStart_[a + 1] = static_cast<int>(weak_.size());
         }
     }
 
@@ -262,11 +298,14 @@ private:
         return step;
     }
 
+    // Room for the nodes of most boards without growing: a double board's open candidates
+    // and their groups.
+    static constexpr std::size_t kMaxNodesGuess = 1024;
+
     const LogicState& s_;
     const ChainRules& rules_;
     std::array<CellSet, 10> digitCells_{};
     std::vector<Node> nodes_;
-    std::array<std::vector<int>, 10> byDigit_;
     std::array<std::vector<int>, 10> groupsByDigit_;  // the nodes of two or three cells
     std::array<std::array<int, 10>, kBoardCells + 1> single_;  // node of digit d in cell c, or -1
     std::vector<std::vector<int>> strong_;
