@@ -5,6 +5,7 @@
 // z cells. ALS-XY-wing: a pivot set C with restricted commons x to set A and y to set B; a
 // digit z common to A and B leaves every cell that sees all their z cells.
 #include <algorithm>
+#include <cstdint>
 
 #include "puzzle/TechniqueSearch.h"
 
@@ -20,6 +21,7 @@ struct Als {
     Candidates digits = 0;
     std::array<CellSet, 10> cellsOf{};  // per digit: its cells in the set
     std::array<CellSet, 10> seenBy{};   // per digit: the cells that see all of them
+    std::array<uint8_t, 10> firstOf{};  // per digit: its first cell in the set
     int unit = 0;
 };
 
@@ -51,6 +53,7 @@ std::vector<Als> FindAls(const LogicState& s) {
                     a.seenBy[static_cast<std::size_t>(d)].set();
                     for (int c : a.cells)
                         if (s.has(c, d)) {
+                            if (a.cellsOf[static_cast<std::size_t>(d)].none()) a.firstOf[static_cast<std::size_t>(d)] = static_cast<uint8_t>(c);
                             a.cellsOf[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
                             a.seenBy[static_cast<std::size_t>(d)] &= s.peers(c);
                         }
@@ -63,10 +66,11 @@ std::vector<Als> FindAls(const LogicState& s) {
     return all;
 }
 
-// Digit x is a restricted common of the two (disjoint) sets.
+// Digit x, which both (disjoint) sets take, is a restricted common of the two: every x of b
+// sees every x of a. Most pairs fail at b's first x.
 bool Restricted(const Als& a, const Als& b, int x) {
     auto d = static_cast<std::size_t>(x);
-    return a.cellsOf[d].any() && b.cellsOf[d].any() && (b.cellsOf[d] & ~a.seenBy[d]).none();
+    return a.seenBy[d].test(b.firstOf[d]) && b.cellsOf[d].within(a.seenBy[d]);
 }
 
 // The cells of the board that may take each digit.
@@ -111,9 +115,9 @@ std::optional<Step> AlsXZ(const LogicState& s) {
             const Als& a = all[i];
             const Als& b = all[j];
             Candidates common = static_cast<Candidates>(a.digits & b.digits);
-            if (CountOf(common) < 2 || (a.set & b.set).any()) continue;
-            for (int x = 1; x <= 9; ++x) {
-                if (!(common & Bit(x)) || !Restricted(a, b, x)) continue;
+            if (CountOf(common) < 2 || a.set.intersects(b.set)) continue;
+            for (int x : DigitRange(common)) {
+                if (!Restricted(a, b, x)) continue;
                 for (int z = 1; z <= 9; ++z) {
                     if (z == x || !(common & Bit(z))) continue;
                     Step step = StepOf(Technique::AlsXZ);
@@ -131,20 +135,21 @@ std::optional<Step> AlsXZ(const LogicState& s) {
 std::optional<Step> AlsXYWing(const LogicState& s) {
     std::vector<Als> all = FindAls(s);
     const std::array<CellSet, 10> digitCells = DigitCells(s);
+    std::vector<std::pair<const Als*, int>> partners;
     for (const Als& c : all) {
         // Sets joined to the pivot by a restricted common digit.
-        std::vector<std::pair<const Als*, int>> partners;
+        partners.clear();
         for (const Als& a : all) {
-            if (&a == &c || (a.set & c.set).any()) continue;
             const Candidates common = static_cast<Candidates>(a.digits & c.digits);
-            for (int x = 1; x <= 9; ++x)
-                if ((common & Bit(x)) && Restricted(a, c, x)) partners.push_back({&a, x});
+            if (common == 0 || &a == &c || a.set.intersects(c.set)) continue;
+            for (int x : DigitRange(common))
+                if (Restricted(a, c, x)) partners.push_back({&a, x});
         }
         for (std::size_t i = 0; i < partners.size(); ++i)
             for (std::size_t j = i + 1; j < partners.size(); ++j) {
                 auto [a, x] = partners[i];
                 auto [b, y] = partners[j];
-                if (a == b || x == y || (a->set & b->set).any()) continue;
+                if (a == b || x == y || a->set.intersects(b->set)) continue;
                 const Candidates common = static_cast<Candidates>(a->digits & b->digits & ~Bit(x) & ~Bit(y));
                 for (int z = 1; z <= 9; ++z) {
                     if (!(common & Bit(z))) continue;
