@@ -6,17 +6,6 @@
 
 namespace puzzle {
 
-namespace {
-// Bits set in each 10-bit candidate mask; a table, since the portable build has no popcount
-// instruction and the step finder counts candidates everywhere.
-constexpr std::array<uint8_t, 1024> kCounts = [] {
-    std::array<uint8_t, 1024> t{};
-    for (std::size_t m = 0; m < t.size(); ++m) t[m] = static_cast<uint8_t>(std::popcount(m));
-    return t;
-}();
-}  // namespace
-
-int CountOf(Candidates m) { return kCounts[m & 0x3FF]; }
 
 std::vector<int> DigitsOf(Candidates m) {
     std::vector<int> digits;

@@ -60,7 +60,14 @@ struct Step {
 using Candidates = uint16_t;
 constexpr Candidates kAllCandidates = 0x3FE;
 constexpr Candidates Bit(int d) { return static_cast<Candidates>(1u << d); }
-int CountOf(Candidates m);
+// Bits set in each 10-bit candidate mask; a table, since the portable build has no popcount
+// instruction, and inline, since the step finder counts candidates everywhere.
+inline constexpr std::array<uint8_t, 1024> kCandidateCounts = [] {
+    std::array<uint8_t, 1024> t{};
+    for (std::size_t m = 0; m < t.size(); ++m) t[m] = static_cast<uint8_t>(std::popcount(m));
+    return t;
+}();
+inline int CountOf(Candidates m) { return kCandidateCounts[m & 0x3FF]; }
 // Digits of a candidate set, in increasing order.
 std::vector<int> DigitsOf(Candidates m);
 // The same as a range to loop over, without making a list: the searches loop over candidate

@@ -2,6 +2,7 @@
 // a digit with one place left in a unit.
 #include <algorithm>
 #include <array>
+#include <bit>
 
 #include "puzzle/TechniqueSearch.h"
 
@@ -53,20 +54,22 @@ std::optional<Step> NakedSingle(const LogicState& s) {
 
 std::optional<Step> HiddenSingle(const LogicState& s) {
     for (const Unit& u : s.units()) {
-        // Per digit: how many empty cells may take it, and the last of them.
-        std::array<int, 10> count{}, last{};
-        Candidates placed = 0;
+        // The digits that one empty cell of the unit may take, and those that two or more may.
+        Candidates once = 0, twice = 0, placed = 0;
         for (int c : u.cells) {
             if (s.digit(c) != 0) {
                 placed |= Bit(s.digit(c));
                 continue;
             }
-            for (int d = 1; d <= 9; ++d)
-                if (s.candidates(c) & Bit(d)) ++count[static_cast<std::size_t>(d)], last[static_cast<std::size_t>(d)] = c;
+            twice |= once & s.candidates(c);
+            once |= s.candidates(c);
         }
-        for (int d = 1; d <= 9; ++d) {
-            if ((placed & Bit(d)) || count[static_cast<std::size_t>(d)] != 1) continue;
-            int cell = last[static_cast<std::size_t>(d)];
+        const auto singles = static_cast<unsigned>(once & ~twice & ~placed);
+        if (singles != 0) {
+            const int d = std::countr_zero(singles);
+            int cell = 0;
+            for (int c : u.cells)
+                if (s.has(c, d)) cell = c;
             Step step{Technique::HiddenSingle, {{cell, d}}, {}, {}, {u}, {}, {d}, {}, {}, {}};
             // The digits d that keep the unit's other empty cells from taking it.
             for (int c : u.cells)

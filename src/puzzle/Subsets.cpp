@@ -24,29 +24,36 @@ std::optional<Step> NakedSubset(const LogicState& s, int n) {
         std::optional<Step> found;
         Combinations(static_cast<int>(open.size()), n, [&](const std::vector<int>& idx) {
             Candidates mask = 0;
-            std::vector<int> cells;
+            CellSet set;
             for (int i : idx) {
-                cells.push_back(open[static_cast<std::size_t>(i)]);
-                mask |= s.candidates(cells.back());
+                const int c = open[static_cast<std::size_t>(i)];
+                mask |= s.candidates(c);
+                set.set(c);
             }
             if (CountOf(mask) != n) return false;
-            Step step{NakedOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}, {}, {}};
-            // Every unit that holds all n cells loses the n digits elsewhere.
-            for (const Unit& v : units) {
-                bool holdsAll = true;
-                for (int c : cells) holdsAll = holdsAll && Contains(v, c);
-                if (!holdsAll) continue;
+            // Every unit that holds all n cells loses the n digits elsewhere. A subset found
+            // before has nothing left to take, so the step is built only when something goes.
+            std::vector<CellDigit> remove;
+            std::vector<Unit> targets;
+            for (int v : s.unitsOf(open[static_cast<std::size_t>(idx[0])])) {
+                const CellSet& inV = s.unitCells(static_cast<std::size_t>(v));
+                if (!set.within(inV)) continue;
                 bool removes = false;
-                for (int c : v.cells) {
-                    if (s.digit(c) != 0 || std::find(cells.begin(), cells.end(), c) != cells.end()) continue;
+                (inV - set).forEach([&](int c) {
                     for (int d : DigitRange(static_cast<Candidates>(s.candidates(c) & mask))) {
-                        step.remove.push_back({c, d});
+                        remove.push_back({c, d});
                         removes = true;
                     }
-                }
-                if (removes && !SameCells(u, v)) step.targets.push_back(v);
+                });
+                const Unit& unit = units[static_cast<std::size_t>(v)];
+                if (removes && !SameCells(u, unit)) targets.push_back(unit);
             }
-            if (step.remove.empty()) return false;
+            if (remove.empty()) return false;
+            std::vector<int> cells;
+            for (int i : idx) cells.push_back(open[static_cast<std::size_t>(i)]);
+            Step step{NakedOf(n), {}, {}, cells, {u}, {}, DigitsOf(mask), {}, {}, {}};
+            step.remove = std::move(remove);
+            step.targets = std::move(targets);
             Normalise(step.remove);
             found = std::move(step);
             return true;
