@@ -67,7 +67,7 @@ std::vector<Als> FindAls(const LogicState& s) {
 }
 
 // Digit x, which both (disjoint) sets take, is a restricted common of the two: every x of b
-// sees every x of a. Most pairs fail at b's first x.
+// sees every x of a (and so every x of a sees every x of b). Most pairs fail at b's first x.
 bool Restricted(const Als& a, const Als& b, int x) {
     auto d = static_cast<std::size_t>(x);
     return a.seenBy[d].test(b.firstOf[d]) && b.cellsOf[d].within(a.seenBy[d]);
@@ -107,43 +107,84 @@ void Describe(const LogicState& s, Step& step, const std::vector<const Als*>& se
 
 }  // namespace
 
-std::optional<Step> AlsXZ(const LogicState& s) {
-    std::vector<Als> all = FindAls(s);
-    const std::array<CellSet, 10> digitCells = DigitCells(s);
+// The sets, and for each pair of disjoint sets with a restricted common digit, those digits:
+// in pairs (i < j) in order, and per set its partners in order (CSR, from partnerStart[i]).
+class AlsSets {
+public:
+    struct Pair {
+        int i, j;
+        Candidates restricted;
+    };
+    struct Partner {
+        int set;
+        Candidates restricted;
+    };
+    std::vector<Als> all;
+    std::vector<Pair> pairs;
+    std::vector<Partner> partners;
+    std::vector<int> partnerStart;
+    std::array<CellSet, 10> digitCells{};
+};
+
+std::shared_ptr<const AlsSets> FindAlsSets(const LogicState& s) {
+    auto sets = std::make_shared<AlsSets>();
+    sets->all = FindAls(s);
+    sets->digitCells = DigitCells(s);
+    const std::vector<Als>& all = sets->all;
     for (std::size_t i = 0; i < all.size(); ++i)
         for (std::size_t j = i + 1; j < all.size(); ++j) {
             const Als& a = all[i];
             const Als& b = all[j];
-            Candidates common = static_cast<Candidates>(a.digits & b.digits);
-            if (CountOf(common) < 2 || a.set.intersects(b.set)) continue;
-            for (int x : DigitRange(common)) {
-                if (!Restricted(a, b, x)) continue;
-                for (int z = 1; z <= 9; ++z) {
-                    if (z == x || !(common & Bit(z))) continue;
-                    Step step = StepOf(Technique::AlsXZ);
-                    step.remove = ZRemovals(s, digitCells, a, b, z);
-                    if (step.remove.empty()) continue;
-                    step.digits = {x, z};
-                    Describe(s, step, {&a, &b});
-                    return step;
-                }
-            }
+            const auto common = static_cast<Candidates>(a.digits & b.digits);
+            if (common == 0 || a.set.intersects(b.set)) continue;
+            Candidates restricted = 0;
+            for (int x : DigitRange(common))
+                if (Restricted(a, b, x)) restricted = static_cast<Candidates>(restricted | Bit(x));
+            if (restricted != 0) sets->pairs.push_back({static_cast<int>(i), static_cast<int>(j), restricted});
         }
+    // Each set's partners: a pair (i, j) comes before (j, k) in pairs, so a stable counting
+    // sort by set lists them in increasing order.
+    sets->partnerStart.assign(all.size() + 1, 0);
+    for (const AlsSets::Pair& p : sets->pairs)
+        ++sets->partnerStart[static_cast<std::size_t>(p.i) + 1], ++sets->partnerStart[static_cast<std::size_t>(p.j) + 1];
+    for (std::size_t k = 1; k < sets->partnerStart.size(); ++k) sets->partnerStart[k] += sets->partnerStart[k - 1];
+    sets->partners.resize(sets->pairs.size() * 2);
+    std::vector<int> next(sets->partnerStart.begin(), sets->partnerStart.end() - 1);
+    for (const AlsSets::Pair& p : sets->pairs) {
+        sets->partners[static_cast<std::size_t>(next[static_cast<std::size_t>(p.i)]++)] = {p.j, p.restricted};
+        sets->partners[static_cast<std::size_t>(next[static_cast<std::size_t>(p.j)]++)] = {p.i, p.restricted};
+    }
+    return sets;
+}
+
+std::optional<Step> AlsXZ(const LogicState& s, const AlsSets& sets) {
+    for (const AlsSets::Pair& p : sets.pairs) {
+        const Als& a = sets.all[static_cast<std::size_t>(p.i)];
+        const Als& b = sets.all[static_cast<std::size_t>(p.j)];
+        const auto common = static_cast<Candidates>(a.digits & b.digits);
+        if (CountOf(common) < 2) continue;
+        for (int x : DigitRange(p.restricted))
+            for (int z : DigitRange(static_cast<Candidates>(common & ~Bit(x)))) {
+                Step step = StepOf(Technique::AlsXZ);
+                step.remove = ZRemovals(s, sets.digitCells, a, b, z);
+                if (step.remove.empty()) continue;
+                step.digits = {x, z};
+                Describe(s, step, {&a, &b});
+                return step;
+            }
+    }
     return std::nullopt;
 }
 
-std::optional<Step> AlsXYWing(const LogicState& s) {
-    std::vector<Als> all = FindAls(s);
-    const std::array<CellSet, 10> digitCells = DigitCells(s);
+std::optional<Step> AlsXYWing(const LogicState& s, const AlsSets& sets) {
     std::vector<std::pair<const Als*, int>> partners;
-    for (const Als& c : all) {
+    for (std::size_t k = 0; k < sets.all.size(); ++k) {
+        const Als& c = sets.all[k];
         // Sets joined to the pivot by a restricted common digit.
         partners.clear();
-        for (const Als& a : all) {
-            const Candidates common = static_cast<Candidates>(a.digits & c.digits);
-            if (common == 0 || &a == &c || a.set.intersects(c.set)) continue;
-            for (int x : DigitRange(common))
-                if (Restricted(a, c, x)) partners.push_back({&a, x});
+        for (int p = sets.partnerStart[k]; p < sets.partnerStart[k + 1]; ++p) {
+            const AlsSets::Partner& partner = sets.partners[static_cast<std::size_t>(p)];
+            for (int x : DigitRange(partner.restricted)) partners.push_back({&sets.all[static_cast<std::size_t>(partner.set)], x});
         }
         for (std::size_t i = 0; i < partners.size(); ++i)
             for (std::size_t j = i + 1; j < partners.size(); ++j) {
@@ -151,10 +192,9 @@ std::optional<Step> AlsXYWing(const LogicState& s) {
                 auto [b, y] = partners[j];
                 if (a == b || x == y || a->set.intersects(b->set)) continue;
                 const Candidates common = static_cast<Candidates>(a->digits & b->digits & ~Bit(x) & ~Bit(y));
-                for (int z = 1; z <= 9; ++z) {
-                    if (!(common & Bit(z))) continue;
+                for (int z : DigitRange(common)) {
                     Step step = StepOf(Technique::AlsXYWing);
-                    step.remove = ZRemovals(s, digitCells, *a, *b, z);
+                    step.remove = ZRemovals(s, sets.digitCells, *a, *b, z);
                     if (step.remove.empty()) continue;
                     step.digits = {x, y, z};
                     Describe(s, step, {a, b, &c});

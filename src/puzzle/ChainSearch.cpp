@@ -34,7 +34,6 @@ public:
             });
             if (rules.groups) addGroups(d);
         }
-        strong_.resize(nodes_.size());
         linkStrong();
         linkWeak();
         parent_.assign(nodes_.size() * 2, -2);
@@ -46,7 +45,7 @@ public:
         std::size_t bestLength = static_cast<std::size_t>(rules_.maxNodes) + 1;
         for (std::size_t start = 0; start < nodes_.size(); ++start) {
             if (nodes_[start].size != 1 && !rules_.groups) continue;
-            if (strong_[start].empty()) continue;  // a start goes on along a strong link only
+            if (strongOf(static_cast<int>(start)).empty()) continue;  // a start goes on along a strong link only
             std::optional<Step> found = from(static_cast<int>(start), bestLength);
             if (found && found->chain.size() < bestLength) {
                 bestLength = found->chain.size();
@@ -77,19 +76,11 @@ private:
 
     // Groups: the places of d where a box meets a line, when there are two or three.
     void addGroups(int d) {
-        const auto& units = s_.units();
-        for (std::size_t b = 0; b < units.size(); ++b) {
-            if (units[b].kind != UnitKind::Box) continue;
-            for (const UnitOverlap& o : s_.overlaps(b)) {
-                const UnitKind kind = units[static_cast<std::size_t>(o.other)].kind;
-                if ((kind != UnitKind::Row && kind != UnitKind::Column) || CountOf(o.mask) != 3) continue;
-                // A box's cells run in board order, so the group comes sorted.
-                std::array<int, 3> cells{};
-                std::size_t n = 0;
-                for (std::size_t i = 0; i < 9; ++i)
-                    if ((o.mask & (1u << i)) && s_.has(units[b].cells[i], d)) cells[n++] = units[b].cells[i];
-                if (n >= 2) add(d, std::span<const int>(cells.data(), n));
-            }
+        for (const CellSet& meet : s_.boxLineMeets()) {
+            std::array<int, 3> cells{};
+            std::size_t n = 0;
+            (meet & digitCells_[static_cast<std::size_t>(d)]).forEach([&](int c) { cells[n++] = c; });
+            if (n >= 2) add(d, std::span<const int>(cells.data(), n));
         }
     }
 
@@ -112,15 +103,46 @@ private:
         return -1;
     }
 
-    void link(std::vector<std::vector<int>>& lists, int a, int b) {
-        auto& la = lists[static_cast<std::size_t>(a)];
-        if (std::find(la.begin(), la.end(), b) == la.end()) la.push_back(b);
-        auto& lb = lists[static_cast<std::size_t>(b)];
-        if (std::find(lb.begin(), lb.end(), a) == lb.end()) lb.push_back(a);
+    // Strong links are gathered as pairs, in the order found, and then listed per node (from
+    // strongStart_[n] to strongStart_[n + 1]), each once, in the order it was first found.
+    void link(int a, int b) { strongPairs_.emplace_back(a, b); }
+
+    void listStrong() {
+        strongStart_.assign(nodes_.size() + 1, 0);
+        for (const auto& [a, b] : strongPairs_) ++strongStart_[static_cast<std::size_t>(a) + 1], ++strongStart_[static_cast<std::size_t>(b) + 1];
+        for (std::size_t n = 1; n < strongStart_.size(); ++n) strongStart_[n] += strongStart_[n - 1];
+        std::vector<int> end(strongStart_.begin(), strongStart_.end() - 1);
+        strong_.resize(strongPairs_.size() * 2);
+        auto add = [&](int from, int to) {
+            const auto f = static_cast<std::size_t>(from);
+            const auto first = strong_.begin() + strongStart_[f], last = strong_.begin() + end[f];
+            if (std::find(first, last, to) == last) strong_[static_cast<std::size_t>(end[f]++)] = to;
+        };
+        for (const auto& [a, b] : strongPairs_) add(a, b), add(b, a);
+        // Close the gaps the duplicates left.
+        std::size_t out = 0;
+        for (std::size_t n = 0; n + 1 < strongStart_.size(); ++n) {
+            const auto from = static_cast<std::size_t>(strongStart_[n]), to = static_cast<std::size_t>(end[n]);
+            strongStart_[n] = static_cast<int>(out);
+            for (std::size_t i = from; i < to; ++i) strong_[out++] = strong_[i];
+        }
+        strongStart_.back() = static_cast<int>(out);
+        strong_.resize(out);
+    }
+
+    std::span<const int> strongOf(int node) const {
+        const auto n = static_cast<std::size_t>(node);
+        return {strong_.data() + strongStart_[n], static_cast<std::size_t>(strongStart_[n + 1] - strongStart_[n])};
     }
 
     void linkStrong() {
-        if (!rules_.unitLinks) return linkCells();
+        linkStrongOfUnits();
+        linkCells();
+        listStrong();
+    }
+
+    void linkStrongOfUnits() {
+        if (!rules_.unitLinks) return;
         std::vector<UnitGroup> inUnit = groupsInUnits();
         auto next = inUnit.begin();
         for (std::size_t u = 0; u < s_.units().size(); ++u)
@@ -131,7 +153,7 @@ private:
                 const int count = all.count();
                 if (count == 2) {
                     const int a = all.first();
-                    link(strong_, single_[static_cast<std::size_t>(a)][ud],
+                    link(single_[static_cast<std::size_t>(a)][ud],
                          single_[static_cast<std::size_t>((all - CellSet().set(a)).first())][ud]);
                 }
                 // The groups of d in u, and the rest of the places, when the rest is a node too.
@@ -146,10 +168,9 @@ private:
                     else
                         for (auto h = first; h != next && b < 0; ++h)
                             if (nodes_[static_cast<std::size_t>(h->node)].set == rest) b = h->node;
-                    if (b >= 0) link(strong_, g->node, b);
+                    if (b >= 0) link(g->node, b);
                 }
             }
-        linkCells();
     }
 
     struct UnitGroup {
@@ -158,18 +179,22 @@ private:
         int node;
     };
 
-    // Every group with each unit that holds it, by unit, digit and node.
+    // Every group with each unit that holds it, by unit, then digit, then node: the groups are
+    // visited by node, so a stable counting sort on unit and digit keeps that order.
     std::vector<UnitGroup> groupsInUnits() const {
-        std::vector<UnitGroup> out;
+        std::vector<UnitGroup> found;
         for (std::size_t d = 1; d <= 9; ++d)
             for (int g : groupsByDigit_[d]) {
                 const Node& n = nodes_[static_cast<std::size_t>(g)];
                 for (int u : s_.unitsOf(n.cell[0]))
-                    if (n.set.within(s_.unitCells(static_cast<std::size_t>(u)))) out.push_back({u, static_cast<int>(d), g});
+                    if (n.set.within(s_.unitCells(static_cast<std::size_t>(u)))) found.push_back({u, static_cast<int>(d), g});
             }
-        std::sort(out.begin(), out.end(), [](const UnitGroup& a, const UnitGroup& b) {
-            return a.unit != b.unit ? a.unit < b.unit : a.digit != b.digit ? a.digit < b.digit : a.node < b.node;
-        });
+        auto key = [](const UnitGroup& x) { return static_cast<std::size_t>(x.unit) * 10 + static_cast<std::size_t>(x.digit); };
+        std::vector<int> start(s_.units().size() * 10 + 1, 0);
+        for (const UnitGroup& x : found) ++start[key(x) + 1];
+        for (std::size_t k = 1; k < start.size(); ++k) start[k] += start[k - 1];
+        std::vector<UnitGroup> out(found.size());
+        for (const UnitGroup& x : found) out[static_cast<std::size_t>(start[key(x)]++)] = x;
         return out;
     }
 
@@ -178,7 +203,7 @@ private:
             for (int c : s_.cells()) {
                 if (CountOf(s_.candidates(c)) != 2) continue;
                 const unsigned m = s_.candidates(c);  // bit d for digit d
-                link(strong_, single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(std::countr_zero(m))],
+                link(single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(std::countr_zero(m))],
                      single_[static_cast<std::size_t>(c)][static_cast<std::size_t>(std::countr_zero(m & (m - 1)))]);
             }
     }
@@ -197,7 +222,11 @@ private:
     // digit in index order (single cells, found among the cells that see it, before groups),
     // then the other digits of its cell.
     void linkWeak() {
-        auto linked = [&](int n) { return !strong_[static_cast<std::size_t>(n)].empty(); };
+        auto linked = [&](int n) { return strongStart_[static_cast<std::size_t>(n) + 1] != strongStart_[static_cast<std::size_t>(n)]; };
+        std::array<std::vector<int>, 10> linkedGroups;
+        for (std::size_t d = 1; d <= 9; ++d)
+            for (int b : groupsByDigit_[d])
+                if (linked(b)) linkedGroups[d].push_back(b);
         weak_.clear();
         weakStart_.assign(nodes_.size() + 1, 0);
         for (std::size_t a = 0; a < nodes_.size(); ++a) {
@@ -208,8 +237,8 @@ private:
                 (x.seenByAll & digitCells_[d]).forEach([&](int c) {
                     if (int b = single_[static_cast<std::size_t>(c)][d]; b >= 0 && linked(b)) weak_.push_back(b);
                 });
-                for (int b : groupsByDigit_[d])
-                    if (linked(b) && SeenByAll(x, nodes_[static_cast<std::size_t>(b)])) weak_.push_back(b);
+                for (int b : linkedGroups[d])
+                    if (SeenByAll(x, nodes_[static_cast<std::size_t>(b)])) weak_.push_back(b);
                 if (rules_.cellWeakLinks && x.size == 1)
                     for (int b : single_[static_cast<std::size_t>(x.cell[0])])
                         if (b >= 0 && b != static_cast<int>(a) && linked(b)) weak_.push_back(b);
@@ -262,7 +291,7 @@ private:
             const bool isTrue = state % 2 == 1;
             const int nextDepth = depth[static_cast<std::size_t>(state)] + 1;
             if (static_cast<std::size_t>(nextDepth) >= shorterThan || nextDepth > rules_.maxNodes) continue;
-            for (int next : isTrue ? weakOf(node) : std::span<const int>(strong_[static_cast<std::size_t>(node)])) {
+            for (int next : isTrue ? weakOf(node) : strongOf(node)) {
                 const int nextState = 2 * next + (isTrue ? 0 : 1);
                 if (parent[static_cast<std::size_t>(nextState)] != -2 || next == start) continue;
                 parent[static_cast<std::size_t>(nextState)] = state;
@@ -308,7 +337,8 @@ private:
     std::vector<Node> nodes_;
     std::array<std::vector<int>, 10> groupsByDigit_;  // the nodes of two or three cells
     std::array<std::array<int, 10>, kBoardCells + 1> single_;  // node of digit d in cell c, or -1
-    std::vector<std::vector<int>> strong_;
+    std::vector<std::pair<int, int>> strongPairs_;
+    std::vector<int> strong_, strongStart_;
     std::vector<int> weak_, weakStart_;
     mutable std::vector<int> parent_, depth_, queue_;  // the breadth-first search's buffers
 };

@@ -112,11 +112,11 @@ std::optional<GeneratedProblem> GenerateLeveled(const GenerateRequest& request, 
         if (!problem) return std::nullopt;
         return Rated(*problem, request.seed, stop);
     }
-    // A guess is a path that needs forcing chains, and finishes with the plain ones.
+    // A guess is a path that needs forcing chains, nested ones included, and finishes.
     const Level wanted = *request.level;
     FindOptions options;
     options.unique = true;
-    options.hardest = wanted == Level::Guess ? Technique::UnitForcingChain : HardestOf(wanted);
+    options.hardest = HardestOf(wanted);
     // The paths of all the seeds' problems share what the single-digit searches found.
     StepMemo memo;
     uint64_t seed = request.seed;

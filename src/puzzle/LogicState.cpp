@@ -1,5 +1,6 @@
 #include "puzzle/LogicState.h"
 
+#include <algorithm>
 #include <bit>
 #include <memory>
 #include <mutex>
@@ -51,6 +52,16 @@ std::unique_ptr<Topology> Build(int pattern, bool diagonal) {
                 if (t->unitCells[b][t->units[a].cells[i]]) mask = static_cast<uint16_t>(mask | 1u << i);
             if (std::popcount(static_cast<unsigned>(mask)) >= 2) t->overlaps[a].push_back({static_cast<int>(b), mask});
         }
+    for (std::size_t b = 0; b < t->units.size(); ++b) {
+        if (t->units[b].kind != UnitKind::Box) continue;
+        for (const UnitOverlap& o : t->overlaps[b]) {
+            const UnitKind kind = t->units[static_cast<std::size_t>(o.other)].kind;
+            if ((kind != UnitKind::Row && kind != UnitKind::Column) || std::popcount(static_cast<unsigned>(o.mask)) != 3) continue;
+            const CellSet meet = t->unitCells[b] & t->unitCells[static_cast<std::size_t>(o.other)];
+            if (std::find(t->boxLineMeets.begin(), t->boxLineMeets.end(), meet) == t->boxLineMeets.end())
+                t->boxLineMeets.push_back(meet);
+        }
+    }
     return t;
 }
 

@@ -108,6 +108,9 @@ struct Topology {
     std::vector<CellSet> peers;            // per board cell
     std::vector<std::vector<int>> peerList;
     std::vector<std::vector<UnitOverlap>> overlaps;  // per unit
+    // The three cells where a box meets a row or column, each set once: boxes in unit order,
+    // each box's meetings in the order of its overlaps.
+    std::vector<CellSet> boxLineMeets;
     // Index into units of (grid, kind, index), -1 when the unit does not exist.
     std::array<int, 2 * 5 * 10> lookup{};
 };
@@ -132,6 +135,7 @@ public:
     const std::vector<int>& unitsOf(int c) const { return topology_->unitsOf[static_cast<std::size_t>(c)]; }
     // The units that meet unit u in two or more cells, with where they meet it.
     const std::vector<UnitOverlap>& overlaps(std::size_t u) const { return topology_->overlaps[u]; }
+    const std::vector<CellSet>& boxLineMeets() const { return topology_->boxLineMeets; }
     // The board cells the two grids cover, in board order.
     const std::vector<int>& cells() const { return topology_->cells; }
     // True when two different cells share a unit of either grid.

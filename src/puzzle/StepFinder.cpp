@@ -83,10 +83,12 @@ AllPlaces AllPlacesOf(const LogicState& s) {
 }
 
 // What one search needs beside the board: the forcing chains follow their branches in
-// `followed`, made on first use, so that the techniques tried on one board share them; the
-// single-digit searches consult the memo, when there is one, digit by digit.
+// `followed`, and the ALS techniques share the board's almost locked sets, each made on first
+// use, so that the techniques tried on one board share them; the single-digit searches
+// consult the memo, when there is one, digit by digit.
 struct Context {
     std::optional<search::Assumptions> followed;
+    std::shared_ptr<const search::AlsSets> als;
     StepMemo* memo = nullptr;
     std::optional<AllPlaces> places;
 };
@@ -106,6 +108,10 @@ std::optional<Step> EachDigit(const LogicState& s, Technique t, Context& context
 std::optional<Step> Find(const LogicState& s, Technique t, Context& context) {
     if (t >= Technique::CellForcingChain && !context.followed) context.followed.emplace(s);
     auto digits = [&](auto search) { return EachDigit(s, t, context, search); };
+    auto alsSets = [&]() -> const search::AlsSets& {
+        if (!context.als) context.als = search::FindAlsSets(s);
+        return *context.als;
+    };
     switch (t) {
         case Technique::LastCell: return search::LastCell(s);
         case Technique::NakedSingle: return search::NakedSingle(s);
@@ -141,8 +147,8 @@ std::optional<Step> Find(const LogicState& s, Technique t, Context& context) {
         case Technique::UniqueRectangle3: return search::UniqueRectangle(s, 3);
         case Technique::UniqueRectangle4: return search::UniqueRectangle(s, 4);
         case Technique::BugPlusOne: return search::BugPlusOne(s);
-        case Technique::AlsXZ: return search::AlsXZ(s);
-        case Technique::AlsXYWing: return search::AlsXYWing(s);
+        case Technique::AlsXZ: return search::AlsXZ(s, alsSets());
+        case Technique::AlsXYWing: return search::AlsXYWing(s, alsSets());
         case Technique::CellForcingChain: return search::CellForcingChain(s, *context.followed);
         case Technique::UnitForcingChain: return search::UnitForcingChain(s, *context.followed);
         case Technique::NestedForcingChain: return search::NestedForcingChain(s, *context.followed);

@@ -2,6 +2,7 @@
 // they share. Private to src/puzzle.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 #include "puzzle/LogicState.h"
@@ -33,8 +34,12 @@ std::optional<Step> AlternatingChain(const LogicState& s);
 // Unique rectangle of type 1..4.
 std::optional<Step> UniqueRectangle(const LogicState& s, int type);
 std::optional<Step> BugPlusOne(const LogicState& s);
-std::optional<Step> AlsXZ(const LogicState& s);
-std::optional<Step> AlsXYWing(const LogicState& s);
+// The almost locked sets of a board and the pairs of them with a restricted common digit:
+// worked out once per board for both ALS techniques.
+class AlsSets;
+std::shared_ptr<const AlsSets> FindAlsSets(const LogicState& s);
+std::optional<Step> AlsXZ(const LogicState& s, const AlsSets& sets);
+std::optional<Step> AlsXYWing(const LogicState& s, const AlsSets& sets);
 // The forcing chains share the branches they follow from the board (ForcingSearch.h).
 class Assumptions;
 std::optional<Step> CellForcingChain(const LogicState& s, Assumptions& followed);
