@@ -21,6 +21,7 @@
 // state (240 bytes) per branch; nothing is allocated.
 #include "puzzle/EngineSearch.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -120,8 +121,12 @@ inline unsigned TakeCell(Band* digits, Band bit) {
 template <Mode kMode>
 class Searcher {
 public:
-    Searcher(const Overlap& overlap, bool diagonal, int limit, std::mt19937_64* rng, const BoardOrder* order)
-        : o_(overlap), diagonal_(diagonal), limit_(limit), rng_(rng), order_(order) {}
+    // Per grid, band and bit: the digit (0..8) a branch tries first, or -1.
+    using FirstDigits = std::array<std::array<int8_t, 27>, 6>;
+
+    Searcher(const Overlap& overlap, bool diagonal, int limit, std::mt19937_64* rng, const BoardOrder* order,
+             const FirstDigits* first = nullptr)
+        : o_(overlap), diagonal_(diagonal), limit_(limit), rng_(rng), order_(order), first_(first) {}
 
     // Propagates a state of which every slot is new; false on a contradiction.
     bool start(State& s) {
@@ -141,6 +146,11 @@ public:
         for (int d = 0; d < 9; ++d)
             if (s.cand[At(Slot(cell.grid, cell.band, d))] & cell.bit) digits[At(count++)] = d;
         if (rng_) Shuffle(digits.data(), count, *rng_);
+        if (first_) {
+            const int d = (*first_)[At(3 * cell.grid + cell.band)][At(std::countr_zero(cell.bit))];
+            auto at = std::find(digits.begin(), digits.begin() + count, d);
+            if (at != digits.begin() + count) std::rotate(digits.begin(), at, at + 1);
+        }
         for (int i = 0; i < count && found_ < limit_; ++i) {
             // The last candidate is tried on this state itself: nothing needs it afterwards.
             State copy;
@@ -448,6 +458,7 @@ private:
     int limit_;
     std::mt19937_64* rng_;
     const BoardOrder* order_;
+    const FirstDigits* first_;
     int found_ = 0;
     std::array<State, 2> solutions_;
     uint64_t dirty_ = 0;  // slots changed since slot() last looked at them
@@ -589,7 +600,17 @@ int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard
                 GridBit(pattern, 1, c, order.cells[static_cast<std::size_t>(order.count)]))
                 ++order.count;
     }
-    Searcher<kMode> search(overlap, board.diagonal, request.limit, request.rng, kMode == Mode::Stable ? &order : nullptr);
+    typename Searcher<kMode>::FirstDigits first{};
+    if (request.near) {
+        for (int g = 0; g < 2; ++g)
+            for (int k = 0; k < 81; ++k) {
+                int c = BoardCell(pattern.rowOf(g + 1) + k / 9, pattern.columnOf(g + 1) + k % 9);
+                first[static_cast<std::size_t>(3 * g + k / 27)][static_cast<std::size_t>(k % 27)] =
+                    static_cast<int8_t>(request.near->digits[static_cast<std::size_t>(c)] - 1);
+            }
+    }
+    Searcher<kMode> search(overlap, board.diagonal, request.limit, request.rng, kMode == Mode::Stable ? &order : nullptr,
+                           request.near ? &first : nullptr);
     if (search.start(s)) search.run(s);
     if (solutions) {
         for (int i = 0; i < search.found() && i < 2; ++i)

@@ -25,6 +25,9 @@ struct Request {
     std::mt19937_64* rng = nullptr;  // when given, each branch's candidates in an order drawn from it
     int excludeCell = 0;             // board cell whose digit excludeDigit is taken away first; 0: none
     int excludeDigit = 0;
+    // A full board whose digit each branch tries first (Fast mode without rng): a search for
+    // a solution other than it then goes where the two differ least. Changes only the order.
+    const DoubleBoard* near = nullptr;
 };
 
 // Number of solutions of the board, counted up to request.limit; the first two found go into

@@ -54,6 +54,7 @@ std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std
     StepMemo own;
     if (!memo) memo = &own;
     DoubleBoard problem = GenerateSolution(pattern, diagonal, seed);
+    const DoubleBoard solution = problem;
     // A second stream, so that the order of removal does not depend on how many draws the
     // full board took.
     std::mt19937_64 rng(seed ^ 0x9E3779B97F4A7C15ULL);
@@ -69,7 +70,7 @@ std::optional<DoubleBoard> Reduce(int pattern, bool diagonal, uint64_t seed, std
         auto uc = static_cast<std::size_t>(c);
         uint8_t given = problem.digits[uc];
         problem.digits[uc] = 0;
-        bool keep = same ? (*known)[i] : SolvableWithout(problem, c, given);
+        bool keep = same ? (*known)[i] : SolvableWithout(problem, c, given, &solution);
         if (needed) needed->push_back(keep);
         if (!keep && ceiling) {
             std::optional<bool> reaches = PathReaches(problem, c, options, stop, *memo);

@@ -25,9 +25,9 @@ SolveResult Solve(const DoubleBoard& board) {
 
 int CountSolutions(const DoubleBoard& board, int limit) { return engine::Search(board, {.limit = limit}, nullptr); }
 
-bool SolvableWithout(const DoubleBoard& board, int cell, int digit) {
+bool SolvableWithout(const DoubleBoard& board, int cell, int digit, const DoubleBoard* near) {
     if (cell < 1 || cell > kBoardCells) throw std::invalid_argument("no board cell " + std::to_string(cell));
-    return engine::Search(board, {.limit = 1, .excludeCell = cell, .excludeDigit = digit}, nullptr) > 0;
+    return engine::Search(board, {.limit = 1, .excludeCell = cell, .excludeDigit = digit, .near = near}, nullptr) > 0;
 }
 
 std::optional<DoubleBoard> RandomSolution(const DoubleBoard& board, std::mt19937_64& rng) {

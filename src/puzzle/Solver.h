@@ -29,7 +29,9 @@ int CountSolutions(const DoubleBoard& board, int limit);
 // the pattern) does not hold `digit`. With a board whose only solution has `digit` there, this
 // says whether the board without that given still has exactly one: the generator's question,
 // answered faster than by counting to two.
-bool SolvableWithout(const DoubleBoard& board, int cell, int digit);
+// `near`, when given, is that solution: the search then looks near it first, where another
+// solution mostly lies, and answers the same sooner.
+bool SolvableWithout(const DoubleBoard& board, int cell, int digit, const DoubleBoard* near = nullptr);
 
 // One solution of the board, the candidates of each branch tried in an order drawn from rng,
 // so that an empty board gives a random full board; nullopt when there is none.

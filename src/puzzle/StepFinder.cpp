@@ -83,12 +83,14 @@ AllPlaces AllPlacesOf(const LogicState& s) {
 }
 
 // What one search needs beside the board: the forcing chains follow their branches in
-// `followed`, and the ALS techniques share the board's almost locked sets, each made on first
-// use, so that the techniques tried on one board share them; the single-digit searches
-// consult the memo, when there is one, digit by digit.
+// `followed`, the ALS techniques share the board's almost locked sets and the unique
+// rectangles its rectangles, each made on first use, so that the techniques tried on one
+// board share them; the single-digit searches consult the memo, when there is one, digit by
+// digit.
 struct Context {
     std::optional<search::Assumptions> followed;
     std::shared_ptr<const search::AlsSets> als;
+    std::shared_ptr<const search::Rectangles> rectangles;
     StepMemo* memo = nullptr;
     std::optional<AllPlaces> places;
 };
@@ -108,6 +110,10 @@ std::optional<Step> EachDigit(const LogicState& s, Technique t, Context& context
 std::optional<Step> Find(const LogicState& s, Technique t, Context& context) {
     if (t >= Technique::CellForcingChain && !context.followed) context.followed.emplace(s);
     auto digits = [&](auto search) { return EachDigit(s, t, context, search); };
+    auto rectangles = [&]() -> const search::Rectangles& {
+        if (!context.rectangles) context.rectangles = search::FindRectangles(s);
+        return *context.rectangles;
+    };
     auto alsSets = [&]() -> const search::AlsSets& {
         if (!context.als) context.als = search::FindAlsSets(s);
         return *context.als;
@@ -142,10 +148,10 @@ std::optional<Step> Find(const LogicState& s, Technique t, Context& context) {
         case Technique::XChain: return digits([&](int d) { return search::XChain(s, d); });
         case Technique::XYChain: return search::XYChain(s);
         case Technique::AlternatingChain: return search::AlternatingChain(s);
-        case Technique::UniqueRectangle1: return search::UniqueRectangle(s, 1);
-        case Technique::UniqueRectangle2: return search::UniqueRectangle(s, 2);
-        case Technique::UniqueRectangle3: return search::UniqueRectangle(s, 3);
-        case Technique::UniqueRectangle4: return search::UniqueRectangle(s, 4);
+        case Technique::UniqueRectangle1: return search::UniqueRectangle(s, 1, rectangles());
+        case Technique::UniqueRectangle2: return search::UniqueRectangle(s, 2, rectangles());
+        case Technique::UniqueRectangle3: return search::UniqueRectangle(s, 3, rectangles());
+        case Technique::UniqueRectangle4: return search::UniqueRectangle(s, 4, rectangles());
         case Technique::BugPlusOne: return search::BugPlusOne(s);
         case Technique::AlsXZ: return search::AlsXZ(s, alsSets());
         case Technique::AlsXYWing: return search::AlsXYWing(s, alsSets());

@@ -31,8 +31,11 @@ std::optional<Step> WWing(const LogicState& s);
 std::optional<Step> XChain(const LogicState& s, int d);
 std::optional<Step> XYChain(const LogicState& s);
 std::optional<Step> AlternatingChain(const LogicState& s);
-// Unique rectangle of type 1..4.
-std::optional<Step> UniqueRectangle(const LogicState& s, int type);
+// Unique rectangle of type 1..4, among the board's rectangles that may be one: worked out
+// once per board for the four types.
+class Rectangles;
+std::shared_ptr<const Rectangles> FindRectangles(const LogicState& s);
+std::optional<Step> UniqueRectangle(const LogicState& s, int type, const Rectangles& rectangles);
 std::optional<Step> BugPlusOne(const LogicState& s);
 // The almost locked sets of a board and the pairs of them with a restricted common digit:
 // worked out once per board for both ALS techniques.

@@ -109,7 +109,20 @@ std::optional<Step> Rectangle(const LogicState& s, int type, const std::array<in
 
 }  // namespace
 
-std::optional<Step> UniqueRectangle(const LogicState& s, int type) {
+// The rectangles of the board that may be unique rectangles of some type: four empty cells on
+// two rows, two columns and two boxes of one grid, with two digits in common and two or more
+// of them holding two candidates, in the order grid, rows, columns.
+class Rectangles {
+public:
+    struct Rectangle {
+        std::array<int, 4> cells;
+        Candidates common;
+    };
+    std::vector<Rectangle> all;
+};
+
+std::shared_ptr<const Rectangles> FindRectangles(const LogicState& s) {
+    auto found = std::make_shared<Rectangles>();
     for (int g = 1; g <= 2; ++g)
         for (int r1 = 1; r1 <= 9; ++r1)
             for (int r2 = r1 + 1; r2 <= 9; ++r2)
@@ -121,22 +134,33 @@ std::optional<Step> UniqueRectangle(const LogicState& s, int type) {
                         std::array<int, 4> cells{row1.cells[static_cast<std::size_t>(c1 - 1)], row1.cells[static_cast<std::size_t>(c2 - 1)],
                                                  row2.cells[static_cast<std::size_t>(c1 - 1)], row2.cells[static_cast<std::size_t>(c2 - 1)]};
                         Candidates common = kAllCandidates;
-                        for (int c : cells) common &= s.candidates(c);
-                        if (CountOf(common) < 2) continue;
-                        // The cheap test first: as many cells holding only x and y as the type
-                        // asks; only then whether the units allow the swap.
-                        std::optional<bool> swaps;
-                        for (int x : DigitRange(common))
-                            for (int y : DigitRange(common)) {
-                                if (y <= x) continue;
-                                const Candidates xy = static_cast<Candidates>(Bit(x) | Bit(y));
-                                const auto floor = std::count_if(cells.begin(), cells.end(), [&](int c) { return s.candidates(c) == xy; });
-                                if (floor != (type == 1 ? 3 : 2)) continue;
-                                if (!swaps) swaps = SwapKeepsUnits(s, cells);
-                                if (!*swaps) break;
-                                if (auto step = Rectangle(s, type, cells, x, y)) return step;
-                            }
+                        int pairs = 0;
+                        for (int c : cells) {
+                            common &= s.candidates(c);
+                            pairs += CountOf(s.candidates(c)) == 2 ? 1 : 0;
+                        }
+                        if (CountOf(common) >= 2 && pairs >= 2) found->all.push_back({cells, common});
                     }
+    return found;
+}
+
+std::optional<Step> UniqueRectangle(const LogicState& s, int type, const Rectangles& rectangles) {
+    for (const Rectangles::Rectangle& r : rectangles.all) {
+        const std::array<int, 4>& cells = r.cells;
+        // The cheap test first: as many cells holding only x and y as the type asks; only
+        // then whether the units allow the swap.
+        std::optional<bool> swaps;
+        for (int x : DigitRange(r.common))
+            for (int y : DigitRange(r.common)) {
+                if (y <= x) continue;
+                const Candidates xy = static_cast<Candidates>(Bit(x) | Bit(y));
+                const auto floor = std::count_if(cells.begin(), cells.end(), [&](int c) { return s.candidates(c) == xy; });
+                if (floor != (type == 1 ? 3 : 2)) continue;
+                if (!swaps) swaps = SwapKeepsUnits(s, cells);
+                if (!*swaps) break;
+                if (auto step = Rectangle(s, type, cells, x, y)) return step;
+            }
+    }
     return std::nullopt;
 }
 
