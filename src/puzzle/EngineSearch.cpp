@@ -600,7 +600,7 @@ int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard
                 GridBit(pattern, 1, c, order.cells[static_cast<std::size_t>(order.count)]))
                 ++order.count;
     }
-    typename Searcher<kMode>::FirstDigits first{};
+    typename Searcher<kMode>::FirstDigits first;  // filled and read only with request.near
     if (request.near) {
         for (int g = 0; g < 2; ++g)
             for (int k = 0; k < 81; ++k) {

@@ -3,16 +3,17 @@
 #include <bit>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <vector>
 
 namespace puzzle::search {
 
-// Where a unit meets another in two or more cells: the meeting cells as bits of the unit, and
-// the other unit's cells outside it.
+// Where a unit meets another in two or more cells: the meeting cells as bits of the unit, the
+// other unit, and the other unit's cells outside the meeting as bits of that unit.
 struct Meeting {
     uint16_t mask;
-    std::array<uint8_t, 9> rest;
-    int restCount;
+    uint8_t other;
+    uint16_t rest;
 };
 
 struct Membership {
@@ -24,6 +25,8 @@ struct PropagationTables {
     int unitCount = 0;
     std::array<std::array<uint8_t, 9>, Propagation::kMaxUnits> cells{};
     std::array<std::vector<Meeting>, Propagation::kMaxUnits> meetings;
+    // Per unit and position: the unit's meetings (bit i: meetings[u][i]) that hold that cell.
+    std::array<std::array<uint32_t, 9>, Propagation::kMaxUnits> meetingsAt{};
     std::array<std::array<Membership, 10>, kBoardCells + 1> memberships{};
     std::array<uint8_t, kBoardCells + 1> membershipCount{};
     const Topology* topology = nullptr;
@@ -58,13 +61,19 @@ std::unique_ptr<PropagationTables> Build(int pattern, bool diagonal) {
             const CellSet& a = topology.unitCells[distinct[i]];
             const CellSet& b = topology.unitCells[distinct[j]];
             if (i == j || (a & b).count() < 2) continue;
-            Meeting m{0, {}, 0};
-            for (std::size_t k = 0; k < 9; ++k)
+            Meeting m{0, static_cast<uint8_t>(j), 0};
+            for (std::size_t k = 0; k < 9; ++k) {
                 if (b[t->cells[i][k]]) m.mask = static_cast<uint16_t>(m.mask | 1u << k);
-            for (int c : topology.units[distinct[j]].cells)
-                if (!a[c]) m.rest[static_cast<std::size_t>(m.restCount++)] = static_cast<uint8_t>(c);
+                if (!a[t->cells[j][k]]) m.rest = static_cast<uint16_t>(m.rest | 1u << k);
+            }
             t->meetings[i].push_back(m);
         }
+    for (std::size_t i = 0; i < distinct.size(); ++i) {
+        if (t->meetings[i].size() > 32) throw std::logic_error("a unit meets more than 32 others");
+        for (std::size_t k = 0; k < t->meetings[i].size(); ++k)
+            for (std::size_t position = 0; position < 9; ++position)
+                if (t->meetings[i][k].mask & (1u << position)) t->meetingsAt[i][position] |= uint32_t{1} << k;
+    }
     return t;
 }
 
@@ -200,12 +209,14 @@ bool Propagation::locked(Work& w) {
         dirty_[u] = static_cast<uint16_t>(dirty_[u] & ~Bit(d));
         const unsigned places = places_[u][static_cast<std::size_t>(d)];
         if ((placed_[u] & Bit(d)) || AtMostOne(places)) continue;
-        for (const Meeting& m : tables_->meetings[u]) {
+        // Only the meetings that hold the digit's first place can hold all of them.
+        for (uint32_t at = tables_->meetingsAt[u][static_cast<std::size_t>(Lowest(places))]; at != 0; at &= at - 1) {
+            const Meeting& m = tables_->meetings[u][static_cast<std::size_t>(std::countr_zero(at))];
             if (places & ~static_cast<unsigned>(m.mask)) continue;
-            for (int r = 0; r < m.restCount; ++r) {
-                const int c = m.rest[static_cast<std::size_t>(r)];
-                if (!(candidates_[static_cast<std::size_t>(c)] & Bit(d))) continue;
-                remove(w, c, d);
+            // The other unit's places of d outside the meeting, in its order; most locks were
+            // found before and have none left.
+            for (unsigned rest = places_[m.other][static_cast<std::size_t>(d)] & m.rest; rest != 0; rest &= rest - 1) {
+                remove(w, tables_->cells[m.other][static_cast<std::size_t>(Lowest(rest))], d);
                 any = true;
             }
         }
