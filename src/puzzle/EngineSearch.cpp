@@ -77,6 +77,14 @@ struct Overlap {
     }
 };
 
+// Bits set in a band, without a call: the portable build has no popcount instruction.
+constexpr int BitCount(Band x) {
+    x -= (x >> 1) & 0x55555555u;
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
 struct State {
     std::array<Band, 54> cand;  // Slot(g, b, d): where digit d + 1 may stand in grid g's band b
     std::array<Band, 6> open;   // 3g + b: the cells of grid g's band b not placed yet
@@ -485,9 +493,7 @@ bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Ove
         Band givens = band::kAll & ~given[0][ub];
         s.open[static_cast<std::size_t>(3 * g + b)] = given[0][ub];
         // A cell grid 1 covers too is read with grid 1.
-        for (Band mine = g == 0 || overlap.partner[static_cast<std::size_t>(3 + b)] < 0 ? givens : givens & ~overlap.shared[1];
-             mine; mine &= mine - 1)
-            ++read;
+        read += BitCount(g == 0 || overlap.partner[static_cast<std::size_t>(3 + b)] < 0 ? givens : givens & ~overlap.shared[1]);
     }
     for (int d = 1; d <= 9; ++d) {
         const std::array<Band, 3>& x = given[static_cast<std::size_t>(d)];
