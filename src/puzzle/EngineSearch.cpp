@@ -137,12 +137,12 @@ public:
         : o_(overlap), diagonal_(diagonal), limit_(limit), rng_(rng), order_(order), first_(first) {}
 
     // Propagates a state of which every slot is new; false on a contradiction.
-    bool start(State& s) {
+    [[gnu::hot]] bool start(State& s) {
         changed(kAllSlots);
         return propagate(s);
     }
 
-    void run(State& s) {
+    [[gnu::hot]] void run(State& s) {
         CellBit cell{};
         if (!choose(s, cell)) {
             if (found_ < 2) solutions_[static_cast<std::size_t>(found_)] = s;
@@ -184,7 +184,7 @@ private:
         stall_ |= slots;
     }
 
-    bool propagate(State& s) {
+    [[gnu::hot]] bool propagate(State& s) {
         for (;;) {
             while (dirty_) {
                 // A band at a time: its digits changed since the last look.
@@ -207,7 +207,7 @@ private:
     // A changed slot: its box-line intersection, its shared cells (kShared: band gb shares
     // cells with the other grid's band `other`) and its hidden singles.
     template <bool kShared>
-    bool slot(State& s, int gb, int d, int other) {
+    [[gnu::hot]] bool slot(State& s, int gb, int d, int other) {
         int i = 9 * gb + d;
         Band x = s.cand[At(i)];
         band::BandRows rows = band::ReadRows(x);
@@ -235,7 +235,7 @@ private:
     // Takes from the other grid's band `other` the shared cells where digit d has lost its place
     // in band gb (bits x). Each copy of a shared cell does this when it changes, so the copies
     // end up the same.
-    void share(State& s, int gb, int d, int other, Band x) {
+    [[gnu::hot]] void share(State& s, int gb, int d, int other, Band x) {
         int j = 9 * other + d;
         Band& y = s.cand[At(j)];
         Band y2 = y & (o_.toOther(gb / 3, x) | ~o_.shared[At(1 - gb / 3)]);
@@ -247,7 +247,7 @@ private:
 
     // Places digit d in cell `bit` of band gb (3g + b), and in the other grid's copy of a
     // shared cell; false when the cell has lost the digit.
-    bool place(State& s, int gb, Band bit, int d) {
+    [[gnu::hot]] bool place(State& s, int gb, Band bit, int d) {
         if (!(s.cand[At(9 * gb + d)] & bit)) return false;
         if (!(s.open[At(gb)] & bit)) return true;
         if (int other = o_.partner[At(gb)]; other >= 0) {
@@ -261,7 +261,7 @@ private:
         return true;
     }
 
-    void placeIn(State& s, int gb, Band bit, int d) {
+    [[gnu::hot]] void placeIn(State& s, int gb, Band bit, int d) {
         s.open[At(gb)] &= ~bit;
         int position = std::countr_zero(bit);
         Band* digits = &s.cand[At(9 * gb)];
@@ -281,7 +281,7 @@ private:
 
     // Takes digit d from the diagonals through bit `position` of band gb, that cell excepted;
     // returns the slots that changed.
-    uint64_t placeOnDiagonals(State& s, int gb, int position, int d) {
+    [[gnu::hot]] uint64_t placeOnDiagonals(State& s, int gb, int position, int d) {
         int row = 3 * (gb % 3) + position / 9, column = position % 9;
         if (row != column && row + column != 8) return 0;
         uint64_t touched = 0;
@@ -298,7 +298,7 @@ private:
 
     // Places the cells with one candidate left, in the bands changed since the last look; false
     // when a cell has none.
-    bool nakedSingles(State& s) {
+    [[gnu::hot]] bool nakedSingles(State& s) {
         uint64_t slots = round_;
         round_ = 0;
         unsigned bands = 0;
@@ -325,7 +325,7 @@ private:
     }
 
     // The work left for when the singles stop, on the digits changed since it last ran.
-    bool stalled(State& s) {
+    [[gnu::hot]] bool stalled(State& s) {
         uint64_t slots = stall_;
         stall_ = 0;
         for (int g = 0; g < 2; ++g) {
@@ -345,7 +345,7 @@ private:
 
     // Box-line intersections of digit d in grid g's stacks: the band-column pairs of each
     // stack must hold a permutation.
-    bool narrowStacks(State& s, int g, int d) {
+    [[gnu::hot]] bool narrowStacks(State& s, int g, int d) {
         Band p0 = s.cand[At(Slot(g, 0, d))];
         Band p1 = s.cand[At(Slot(g, 1, d))];
         Band p2 = s.cand[At(Slot(g, 2, d))];
@@ -379,7 +379,7 @@ private:
 
     // Stable mode: a digit with one place left in a column is placed there; false when a
     // column has none.
-    bool columnSingles(State& s, int g, int d) {
+    [[gnu::hot]] bool columnSingles(State& s, int g, int d) {
         Band once = 0, twice = 0;
         for (int b = 0; b < 3; ++b) {
             Band x = s.cand[At(Slot(g, b, d))];
@@ -401,7 +401,7 @@ private:
     }
 
     // A digit with one place left on a diagonal is placed there; false when it has none.
-    bool diagonalSingle(State& s, int g, int d, bool main) {
+    [[gnu::hot]] bool diagonalSingle(State& s, int g, int d, bool main) {
         Band cells = 0;
         for (int b = 0; b < 3; ++b)
             cells |= s.cand[At(Slot(g, b, d))] & (main ? band::MainDiagonalMask(b) : band::AntiDiagonalMask(b));
@@ -413,7 +413,7 @@ private:
     }
 
     // The cell to branch on; false when every cell is placed.
-    bool choose(const State& s, CellBit& cell) const {
+    [[gnu::hot]] bool choose(const State& s, CellBit& cell) const {
         if constexpr (kMode == Mode::Stable) {
             int best = 10;
             for (int i = 0; i < order_->count; ++i) {
@@ -479,7 +479,7 @@ private:
 // boxes (and diagonals) that hold one lose the digit elsewhere, and a unit holding two is a
 // contradiction. A given's cell keeps its digit alone. Adds the givens read to `read`, a shared
 // cell counted with grid 1 only. Returns false on a contradiction.
-bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Overlap& overlap, int g, bool diagonal,
+[[gnu::hot]] bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Overlap& overlap, int g, bool diagonal,
               State& s, int& read) {
     // Per digit 1..9; an empty cell marks entry 0, so that the loop does not branch on it.
     std::array<std::array<Band, 3>, 10> given{};
@@ -531,7 +531,7 @@ bool GridBit(const OverlapPattern& pattern, int g, int c, CellBit& cell) {
     return true;
 }
 
-DoubleBoard ToBoard(const DoubleBoard& like, const OverlapPattern& pattern, const State& s) {
+[[gnu::hot]] DoubleBoard ToBoard(const DoubleBoard& like, const OverlapPattern& pattern, const State& s) {
     DoubleBoard b = like;
     for (int g = 0; g < 2; ++g)
         for (int x = 0; x < 3; ++x)
@@ -547,7 +547,7 @@ DoubleBoard ToBoard(const DoubleBoard& like, const OverlapPattern& pattern, cons
 // The board cells holding a digit, or -1 when one holds more than 9; eight cells at a time: a
 // byte's top bit, after adding 0x7F (0x76) to its low seven bits and ORing in the byte, says
 // whether it is not zero (above 9).
-int BoardDigits(const DoubleBoard& board) {
+[[gnu::hot]] int BoardDigits(const DoubleBoard& board) {
     constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7F, kTen = 0x7676767676767676, kOnes = 0x0101010101010101;
     int count = 0;
     uint64_t above9 = 0;
@@ -567,7 +567,7 @@ int BoardDigits(const DoubleBoard& board) {
 }
 
 template <Mode kMode>
-int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
+[[gnu::hot]] int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
     const OverlapPattern& pattern = Pattern(board.pattern);
     const Overlap overlap(pattern);
     State s;
@@ -627,7 +627,7 @@ int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard
 
 }  // namespace
 
-int Search(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
+[[gnu::hot]] int Search(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
     if (!IsPattern(board.pattern)) throw std::invalid_argument("no overlap pattern " + std::to_string(board.pattern));
     if (request.limit <= 0) return 0;
     return request.mode == Mode::Fast ? Run<Mode::Fast>(board, request, solutions) : Run<Mode::Stable>(board, request, solutions);

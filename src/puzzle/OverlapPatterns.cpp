@@ -31,7 +31,7 @@ bool InGrid(int row, int column, int c) {
 
 }  // namespace
 
-const OverlapPattern& Pattern(int p) {
+[[gnu::hot]] const OverlapPattern& Pattern(int p) {
     if (p < 1 || p > kPatternCount) throw std::out_of_range("no overlap pattern " + std::to_string(p));
     return kPatterns[static_cast<size_t>(p - 1)];
 }

@@ -12,7 +12,7 @@
 
 namespace puzzle {
 
-SolveResult Solve(const DoubleBoard& board) {
+[[gnu::hot]] SolveResult Solve(const DoubleBoard& board) {
     std::array<DoubleBoard, 2> found{board, board};
     int count = engine::Search(board, {.limit = 2}, &found);
     if (count == 2) engine::Search(board, {.limit = 2, .mode = engine::Mode::Stable}, &found);
@@ -23,9 +23,9 @@ SolveResult Solve(const DoubleBoard& board) {
     return result;
 }
 
-int CountSolutions(const DoubleBoard& board, int limit) { return engine::Search(board, {.limit = limit}, nullptr); }
+[[gnu::hot]] int CountSolutions(const DoubleBoard& board, int limit) { return engine::Search(board, {.limit = limit}, nullptr); }
 
-bool SolvableWithout(const DoubleBoard& board, int cell, int digit, const DoubleBoard* near) {
+[[gnu::hot]] bool SolvableWithout(const DoubleBoard& board, int cell, int digit, const DoubleBoard* near) {
     if (cell < 1 || cell > kBoardCells) throw std::invalid_argument("no board cell " + std::to_string(cell));
     return engine::Search(board, {.limit = 1, .excludeCell = cell, .excludeDigit = digit, .near = near}, nullptr) > 0;
 }
