@@ -26,6 +26,26 @@ std::vector<Step> PlainPath(const DoubleBoard& board) {
     return steps;
 }
 
+// The path with each technique looked for on its own, as FindStepOf does, so that nothing
+// worked out for one technique (the almost locked sets, the rectangles, the forcing chains'
+// branches) serves another.
+std::vector<Step> OneByOnePath(const DoubleBoard& board) {
+    const bool unique = CountSolutions(board, 2) == 1;
+    LogicState state(board);
+    std::vector<Step> steps;
+    while (!state.solved()) {
+        std::optional<Step> step;
+        for (const TechniqueName& t : kTechniqueNames) {
+            if (!unique && (NeedsUniqueness(t.technique) || t.technique == Technique::NestedForcingChain)) continue;
+            if ((step = FindStepOf(state, t.technique))) break;
+        }
+        if (!step) break;
+        state.apply(*step);
+        steps.push_back(std::move(*step));
+    }
+    return steps;
+}
+
 void ExpectSamePath(const std::vector<Step>& plain, const std::vector<Step>& remembered, const std::string& name) {
     ASSERT_EQ(plain.size(), remembered.size()) << name;
     for (std::size_t i = 0; i < plain.size(); ++i) {
@@ -63,6 +83,23 @@ TEST(StepMemo, PathsWithAMemoAreThePathsWithout) {
             ExpectSamePath(PlainPath(problem), RunPath(problem, options, 2000, {}, &shared).steps, name);
             ExpectSamePath(PlainPath(problem), RunPath(problem, options, 2000, {}, &shared).steps, name + " again");
         }
+}
+
+// On one board the step finder works out the almost locked sets and the rectangles once for
+// all the techniques that read them, and follows each forcing chain's branch once: the steps
+// are those each technique finds on its own. The problems' paths take ALS and unique
+// rectangle steps.
+TEST(StepMemo, TechniquesThatShareWhatTheyWorkOutFindWhatEachFindsAlone) {
+    int shared = 0;
+    for (auto [pattern, seed] : {std::pair{9, 19020}, std::pair{6, 19041}, std::pair{11, 19034}}) {
+        const DoubleBoard problem = GenerateProblem(pattern, true, static_cast<uint64_t>(seed));
+        const std::vector<Step> path = PlainPath(problem);
+        ExpectSamePath(OneByOnePath(problem), path, "pattern " + std::to_string(pattern) + " seed " + std::to_string(seed));
+        for (const Step& s : path)
+            shared += s.technique == Technique::AlsXZ || s.technique == Technique::AlsXYWing ||
+                      (s.technique >= Technique::UniqueRectangle2 && s.technique <= Technique::UniqueRectangle4);
+    }
+    EXPECT_GT(shared, 0) << "no step of the sample reads what another technique worked out";
 }
 
 // What the memo holds is tied to the digit's places: the same places are known, other places of
