@@ -25,7 +25,7 @@ class Graph {
 public:
     Graph(const LogicState& s, const ChainRules& rules) : s_(s), rules_(rules) {
         for (auto& row : single_) row.fill(-1);
-        nodes_.reserve(kMaxNodesGuess);
+        nodes_.reserve(kNodesReserved);
         for (int d = 1; d <= 9; ++d) {
             if (rules.digit != 0 && d != rules.digit) continue;
             digitCells_[static_cast<std::size_t>(d)] = s.placesOf(d);
@@ -329,7 +329,7 @@ private:
 
     // Room for the nodes of most boards without growing: a double board's open candidates
     // and their groups.
-    static constexpr std::size_t kMaxNodesGuess = 1024;
+    static constexpr std::size_t kNodesReserved = 1024;
 
     const LogicState& s_;
     const ChainRules& rules_;
