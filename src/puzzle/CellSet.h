@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "puzzle/BitCount.h"
 #include "puzzle/BoardGeometry.h"
 
 namespace puzzle {
@@ -37,7 +38,7 @@ public:
     constexpr bool none() const { return !any(); }
     constexpr int count() const {
         int n = 0;
-        for (uint64_t w : w_) n += Popcount(w);
+        for (uint64_t w : w_) n += BitCount(w);
         return n;
     }
     // The lowest cell in the set, 0 when it is empty (cell 0 is never used).
@@ -97,14 +98,6 @@ public:
     constexpr const std::array<uint64_t, kWords>& words() const { return w_; }
 
 private:
-    // Bits set in a word, without a call: the portable build has no popcount instruction, and
-    // there std::popcount calls into the compiler's library.
-    static constexpr int Popcount(uint64_t w) {
-        w -= (w >> 1) & 0x5555555555555555ULL;
-        w = (w & 0x3333333333333333ULL) + ((w >> 2) & 0x3333333333333333ULL);
-        w = (w + (w >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
-        return static_cast<int>((w * 0x0101010101010101ULL) >> 56);
-    }
     static constexpr std::size_t Word(int c) { return static_cast<std::size_t>(c) / 64; }
     static constexpr unsigned Shift(int c) { return static_cast<unsigned>(c) % 64; }
     // Bits 0..225.

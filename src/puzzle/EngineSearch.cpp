@@ -32,6 +32,7 @@
 #endif
 
 #include "puzzle/BandTables.h"
+#include "puzzle/BitCount.h"
 #include "puzzle/Random.h"
 
 namespace puzzle::engine {
@@ -76,14 +77,6 @@ struct Overlap {
         return (x & shared[ug]) >> right[ug] << left[ug];
     }
 };
-
-// Bits set in a band, without a call: the portable build has no popcount instruction.
-constexpr int BitCount(Band x) {
-    x -= (x >> 1) & 0x55555555u;
-    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
-    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
-    return static_cast<int>((x * 0x01010101u) >> 24);
-}
 
 struct State {
     std::array<Band, 54> cand;  // Slot(g, b, d): where digit d + 1 may stand in grid g's band b
