@@ -73,22 +73,11 @@ bool Restricted(const Als& a, const Als& b, int x) {
     return a.seenBy[d].test(b.firstOf[d]) && b.cellsOf[d].within(a.seenBy[d]);
 }
 
-// The cells of the board that may take each digit.
-std::array<CellSet, 10> DigitCells(const LogicState& s) {
-    std::array<CellSet, 10> cells{};
-    for (int c : s.cells())
-        for (int d : DigitRange(s.candidates(c))) cells[static_cast<std::size_t>(d)].set(static_cast<std::size_t>(c));
-    return cells;
-}
-
 // z leaves the cells outside the sets that see every z of both.
-std::vector<CellDigit> ZRemovals(const LogicState& s, const std::array<CellSet, 10>& digitCells, const Als& a, const Als& b, int z) {
+std::vector<CellDigit> ZRemovals(const LogicState& s, const Als& a, const Als& b, int z) {
     std::vector<CellDigit> out;
     auto d = static_cast<std::size_t>(z);
-    CellSet targets = a.seenBy[d] & b.seenBy[d] & digitCells[d] & ~a.set & ~b.set;
-    if (targets.none()) return out;
-    for (int c : s.cells())
-        if (targets[static_cast<std::size_t>(c)]) out.push_back({c, z});
+    (a.seenBy[d] & b.seenBy[d] & s.placesOf(z) & ~a.set & ~b.set).forEach([&](int c) { out.push_back({c, z}); });
     return out;
 }
 
@@ -123,13 +112,11 @@ public:
     std::vector<Pair> pairs;
     std::vector<Partner> partners;
     std::vector<int> partnerStart;
-    std::array<CellSet, 10> digitCells{};
 };
 
 std::shared_ptr<const AlsSets> FindAlsSets(const LogicState& s) {
     auto sets = std::make_shared<AlsSets>();
     sets->all = FindAls(s);
-    sets->digitCells = DigitCells(s);
     const std::vector<Als>& all = sets->all;
     for (std::size_t i = 0; i < all.size(); ++i)
         for (std::size_t j = i + 1; j < all.size(); ++j) {
@@ -166,7 +153,7 @@ std::optional<Step> AlsXZ(const LogicState& s, const AlsSets& sets) {
         for (int x : DigitRange(p.restricted))
             for (int z : DigitRange(static_cast<Candidates>(common & ~Bit(x)))) {
                 Step step = StepOf(Technique::AlsXZ);
-                step.remove = ZRemovals(s, sets.digitCells, a, b, z);
+                step.remove = ZRemovals(s, a, b, z);
                 if (step.remove.empty()) continue;
                 step.digits = {x, z};
                 Describe(s, step, {&a, &b});
@@ -194,7 +181,7 @@ std::optional<Step> AlsXYWing(const LogicState& s, const AlsSets& sets) {
                 const Candidates common = static_cast<Candidates>(a->digits & b->digits & ~Bit(x) & ~Bit(y));
                 for (int z : DigitRange(common)) {
                     Step step = StepOf(Technique::AlsXYWing);
-                    step.remove = ZRemovals(s, sets.digitCells, *a, *b, z);
+                    step.remove = ZRemovals(s, *a, *b, z);
                     if (step.remove.empty()) continue;
                     step.digits = {x, y, z};
                     Describe(s, step, {a, b, &c});

@@ -84,13 +84,6 @@ private:
         }
     }
 
-    static std::vector<int> CellsOf(const CellSet& set) {
-        std::vector<int> cells;
-        for (int c = 1; c <= kBoardCells; ++c)
-            if (set[static_cast<std::size_t>(c)]) cells.push_back(c);
-        return cells;
-    }
-
     // The node of digit d on exactly these cells, or -1; a single cell's node by its cell.
     int find(int d, const CellSet& set, int singleCell = 0) const {
         if (singleCell != 0) return single_[static_cast<std::size_t>(singleCell)][static_cast<std::size_t>(d)];
@@ -261,7 +254,7 @@ private:
             if ((x.set & y.set).any()) return out;
             CellSet targets = x.seenByAll & y.seenByAll & digitCells_[static_cast<std::size_t>(x.digit)];
             if (targets.none()) return out;
-            for (int c : CellsOf(targets)) out.push_back({c, x.digit});
+            targets.forEach([&](int c) { out.push_back({c, x.digit}); });
             return out;
         }
         if (rules_.sameDigitEnds || x.size != 1 || y.size != 1) return out;
