@@ -4,6 +4,8 @@
 #include "BenchBoard.h"
 #include "ui/FormRegistry.h"
 #include "ui/HeadlessServices.h"
+#include "ui/Keys.h"
+#include "ui/UserInput.h"
 
 namespace {
 
@@ -62,5 +64,20 @@ void BM_JournalOf1000JudgeCommands(benchmark::State& state) {
 BENCHMARK(BM_JournalOf1000JudgeCommands)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
+
+// A digit typed into an empty cell of the problem until the board, both grid windows'
+// candidates and the counters have followed, then the cell emptied again: two user events.
+void BM_TypeDigit(benchmark::State& state) {
+    Headless h;
+    auto& board = h.program.frmAllGamen();
+    int cell = 0;
+    for (int k = 1; k <= 81 && cell == 0; ++k)
+        if (h.givens[0][static_cast<std::size_t>(k - 1)] == '.') cell = h.program.cmn().GridMasu[bench::kPattern][1][k];
+    for (auto _ : state) {
+        ui::TypeText(h.program.forms(), board.text1(cell), "5");
+        ui::Press(h.program.forms(), board.text1(cell), *ui::ParseKeySequence("Delete"));
+    }
+}
+BENCHMARK(BM_TypeDigit)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -8,12 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "board/BoardReading.h"
+#include "state/PuzzleState.h"
 #include "puzzle/DoubleBoard.h"
 #include "puzzle/Solver.h"
 #include "ui/Services.h"
 
 namespace board {
+
+using state::BoardReading;
 
 struct BoardFinding {
     std::string text;        // the message

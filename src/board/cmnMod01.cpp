@@ -2,9 +2,24 @@
 
 #include <limits>
 
+#include "state/PuzzleState.h"
 #include "ui/StateBytes.h"
 
 namespace board {
+
+void PatternNumber::attach(state::PuzzleState& state) {
+    state_ = &state;
+    state.setPattern(own_);
+}
+
+PatternNumber::operator int16_t() const { return state_ ? static_cast<int16_t>(state_->pattern()) : own_; }
+
+PatternNumber& PatternNumber::operator=(int16_t pattern) {
+    own_ = pattern;
+    if (state_) state_->setPattern(pattern);
+    return *this;
+}
+
 namespace {
 
 void CheckIndexes(const std::string& name, const std::vector<int>& bounds, const std::vector<int>& indexes) {
@@ -65,7 +80,19 @@ std::vector<SharedVariable> SharedVariables(cmnMod01& m) {
     std::vector<SharedVariable> vars;
     vars.push_back(IntegerVariable("PatternMasu", {12, 225},
                                    [&m, idx](const auto& ix) -> int16_t& { return m.PatternMasu[idx(ix, 0)][idx(ix, 1)]; }));
-    vars.push_back(IntegerVariable("PatternNo", {}, [&m](const auto&) -> int16_t& { return m.PatternNo; }));
+    {
+        SharedVariable v;
+        v.name = "PatternNo";
+        v.get = [&m](const std::vector<int>& ix) -> ui::PropertyValue {
+            CheckIndexes("PatternNo", {}, ix);
+            return int64_t{m.PatternNo};
+        };
+        v.set = [&m](const std::vector<int>& ix, const ui::PropertyValue& value) {
+            CheckIndexes("PatternNo", {}, ix);
+            m.PatternNo = ToInt16("PatternNo", value);
+        };
+        vars.push_back(v);
+    }
     vars.push_back(IntegerVariable("GridMasu", {12, 2, 81}, [&m, idx](const auto& ix) -> int16_t& {
         return m.GridMasu[idx(ix, 0)][idx(ix, 1)][idx(ix, 2)];
     }));
@@ -105,13 +132,13 @@ ui::StateBlock SolvingState(cmnMod01& m) {
     return {"cmnMod01",
             [&m] {
                 ui::StateWriter out;
-                out << m.PatternNo << m.OmedetouZumi << m.ClearFlag << m.KouhoTbl << m.KouhoGrid << m.HintKind
+                out << m.OmedetouZumi << m.ClearFlag << m.KouhoTbl << m.KouhoGrid << m.HintKind
                     << m.SolvedMark;
                 return out.take();
             },
             [&m](std::string_view bytes) {
                 ui::StateReader in(bytes);
-                in >> m.PatternNo >> m.OmedetouZumi >> m.ClearFlag >> m.KouhoTbl >> m.KouhoGrid >> m.HintKind >>
+                in >> m.OmedetouZumi >> m.ClearFlag >> m.KouhoTbl >> m.KouhoGrid >> m.HintKind >>
                     m.SolvedMark;
             }};
 }

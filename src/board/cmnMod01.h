@@ -11,14 +11,29 @@
 #include "ui/Journal.h"
 #include "ui/Property.h"
 
+namespace state { class PuzzleState; }
+
 namespace board {
+
+// PatternNo: the puzzle state's pattern, read and set as the module's variable. A module not
+// attached to a state (one made alone, as the pattern tables' tests make it) keeps its own.
+class PatternNumber {
+public:
+    void attach(state::PuzzleState& state);
+    operator int16_t() const;  // NOLINT(google-explicit-constructor): read as the variable it was
+    PatternNumber& operator=(int16_t pattern);
+
+private:
+    state::PuzzleState* state_ = nullptr;
+    int16_t own_ = 0;
+};
 
 struct cmnMod01 {
     // Cell code of board cell c (0..225) in pattern p (0..12): 0 none, 1 grid 1, 2 grid 2,
     // 3 both. Pattern 0 and cell 0 are all 0.
     std::array<std::array<int16_t, 226>, 13> PatternMasu{};
     // The current pattern, 1..12.
-    int16_t PatternNo = 0;
+    PatternNumber PatternNo;
     // Board cell (1..225) of grid cell k (1..81) of grid g (1, 2) in pattern p; index 0 unused.
     std::array<std::array<std::array<int16_t, 82>, 3>, 13> GridMasu{};
     // -1 once the current board has been congratulated, else 0.
@@ -61,9 +76,9 @@ struct SharedVariable {
 
 std::vector<SharedVariable> SharedVariables(cmnMod01& module);
 
-// The module's solving state, for undo: the pattern, the congratulation and clear flags, the
-// candidate marks and their writers, the last equal-digit find and the solved mark. The
-// colours and the pattern tables are no puzzle state.
+// The module's solving state, for undo: the congratulation and clear flags, the candidate
+// marks and their writers, the last equal-digit find and the solved mark. The colours and the
+// pattern tables are no puzzle state; the pattern is the puzzle state's.
 ui::StateBlock SolvingState(cmnMod01& module);
 
 }  // namespace board

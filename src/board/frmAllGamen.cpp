@@ -16,6 +16,7 @@ const char* const kFullWidthDigits[] = {"", "１", "２", "３", "４", "５", "
 
 frmAllGamen::frmAllGamen(program::Program& program)
     : ui::Form("frmAllGamen"), program_(program), cmn(program.cmn()) {
+    for (int c = 0; c <= kBoardCells; ++c) text1(c).bindTo(program_.state(), c, ui::CellStore::kAllFields);
     setCaption("モゼルダブル");
     setBackColor(kBackColor);
     setWidth(kWindowWidth);
@@ -26,15 +27,30 @@ frmAllGamen::frmAllGamen(program::Program& program)
     addState({"board",
               [this] {
                   ui::StateWriter out;
-                  out << LockState << candidateDigit_;
+                  out << LockState;
                   return out.take();
               },
-              [this](std::string_view bytes) { ui::StateReader(bytes) >> LockState >> candidateDigit_; }});
+              [this](std::string_view bytes) { ui::StateReader(bytes) >> LockState; }});
     journalToken_ = program_.journal().changed.connect([this] { ShowUndoState(); });
     ShowUndoState();
+    stateToken_ = program_.state().changed.connect([this](const state::StateChange& change) { StateChanged(change); });
+    // The rule is the state's; a script or code that shows or hides the switch sets it.
+    cmdNaname01.changed.connect([this] { program_.state().setDiagonal(cmdNaname01.visible()); });
 }
 
-frmAllGamen::~frmAllGamen() { program_.journal().changed.disconnect(journalToken_); }
+frmAllGamen::~frmAllGamen() {
+    program_.journal().changed.disconnect(journalToken_);
+    program_.state().changed.disconnect(stateToken_);
+}
+
+void frmAllGamen::StateChanged(const state::StateChange& change) {
+    for (const auto& [c, fields] : change.cells) text1(c).storeChanged(fields, !change.restored);
+    if (change.diagonal) {
+        const bool on = program_.state().diagonal();
+        for (ui::Control* c : std::initializer_list<ui::Control*>{&cmdNaname01, &txtNaname01, &cmdNaname02, &txtNaname02})
+            c->setVisible(on);
+    }
+}
 
 void frmAllGamen::layOutControls() {
     // Board cells; cell 0 sits outside the board and is never shown.
@@ -140,8 +156,6 @@ void frmAllGamen::connectEvents() {
         text1(c).onKeyPress = [this, c](int& key) { text1_KeyPress(c, key); };
         text1(c).onKeyUp = [this, c](int key) { text1_KeyUp(c, key); };
         text1(c).onKeyDown = [this, c](int& key, int shift) { text1_KeyDown(c, key, shift); };
-        text1(c).onChange = [this, c] { text1_Change(c); };
-        text1(c).onCandidatesChange = [this, c] { text1_CandidatesChange(c); };
         text1(c).onMouseDown = [this, c](int button, int shift, int x, int y) { text1_MouseDown(c, button, shift, x, y); };
     }
     lblSetCount.onChange = [this] { lblSetCount_Change(); };

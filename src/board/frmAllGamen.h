@@ -11,6 +11,7 @@
 
 #include "puzzle/DoubleBoard.h"
 #include "puzzle/LogicState.h"
+#include "state/PuzzleState.h"
 #include "ui/Buttons.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
@@ -152,8 +153,6 @@ public:
     // 適用: places the step's digits or takes its removals out of the board's candidates
     // (showing them); Ctrl+Enter does it for the last hint while the board is unchanged.
     void ApplyStep(const puzzle::Step& step);
-    // Which board cells are locked (the givens), 1..225.
-    std::vector<bool> LockedCells();
     void ApplyLastHint();
 
     void cmdModosu_Click();
@@ -179,8 +178,6 @@ public:
     void ShowCandidates(bool shown);
     void RecalculateCandidates();
     void ToggleCandidate(int c, int d);
-    void text1_Change(int Index);
-    void text1_CandidatesChange(int Index);
     // The small digit (1..9) under a point of a cell, in twips from its top left.
     static int CandidateUnder(const ui::TextBox& cell, int x, int y);
     // Delete and Backspace empty a cell that may be changed.
@@ -237,16 +234,16 @@ private:
         std::array<int, puzzle::kBoardCells + 1> candidates{};
     };
     std::optional<LastHint> lastHint_;
-    // The digit each cell held when its candidates' peers were last updated: what a change of
-    // the cell's text takes away from or gives back to them.
-    std::array<std::uint8_t, puzzle::kBoardCells + 1> candidateDigit_{};
-    std::array<int, puzzle::kBoardCells + 1> CandidateMasks();
     void PaintHintCell(int c, ui::Color color);
 
     // The undo buttons follow the journal; 続きから is offered when a board was kept.
     void ShowUndoState();
     void ShowKeptBoardButton();
     int journalToken_ = 0;
+    // The board cells are views of the puzzle state: they follow its changes, and the diagonal
+    // controls follow its rule.
+    void StateChanged(const state::StateChange& change);
+    int stateToken_ = 0;
 
     program::Program& program_;
     cmnMod01& cmn;

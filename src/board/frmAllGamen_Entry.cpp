@@ -38,8 +38,8 @@ void frmAllGamen::text1_KeyUp(int Index, int KeyAscii) {
 }
 
 void frmAllGamen::EmptyCell(int Index) {
-    if (text1(Index).locked()) return;
-    text1(Index).setText("");
+    if (program_.state().cellLocked(Index)) return;
+    program_.state().erase(Index);
     ShowSetCount();
 }
 
@@ -88,11 +88,8 @@ void frmAllGamen::lblSetCount_Change() {
 
 void frmAllGamen::cmdClear01_Click() {
     cmn.OmedetouZumi = 0;
-    for (int c = 1; c <= kBoardCells; ++c) {
-        text1(c).setText("  ");
-        text1(c).setLocked(false);
-        text1(c).setAlignment(ui::Alignment::Center);
-    }
+    program_.state().clear();
+    for (int c = 1; c <= kBoardCells; ++c) text1(c).setAlignment(ui::Alignment::Center);
     for (int i = 1; i <= 3; ++i) cmdHanteiA(i).setVisible(false);
     lblSetCount.setCaption("0");
     lblMasuSuu.setCaption("0");
@@ -131,9 +128,7 @@ void frmAllGamen::cmdClear04_Click() {
 void frmAllGamen::cmdLock_Click() {
     // Cells holding a digit follow the new state; the others keep their flag.
     LockState = !LockState;
-    for (int c = 1; c <= kBoardCells; ++c) {
-        if (IsDigitCell(text1(c).text())) text1(c).setLocked(LockState);
-    }
+    program_.state().lock(LockState);
     cmdLock.setBackColor(LockState ? kLockedColor : kUnlockedColor);
 }
 

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "board/BoardCheck.h"
-#include "board/BoardReading.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
@@ -28,7 +27,7 @@ void frmAllGamen::cmdHint_Click() {
     // The hint reads the whole board, as the judge commands do, and so shows its count: a cell
     // set without a key or a click (a script's set, an input method) has not counted yet.
     ShowSetCount();
-    BoardReading reading = ReadBoard(*this, cmn);
+    const state::BoardReading reading = program_.state().reading();
     const puzzle::DoubleBoard& board = reading.board;
     const int pattern = board.pattern;
     auto name = [pattern](int c) { return puzzle::CellName(pattern, c, 1); };
@@ -40,7 +39,7 @@ void frmAllGamen::cmdHint_Click() {
         return;
     }
     // A faulty board is named as 検証 names it, and nothing else is shown.
-    const BoardCheck check = CheckBoard(reading, LockedCells());
+    const BoardCheck check = CheckBoard(reading, program_.state().lockedCells());
     if (check.fault) {
         for (int c : check.fault->cells) PaintHintCell(c, cmn.IroError);
         program_.dialogs().MsgBox(check.fault->text, check.fault->icon);
@@ -54,7 +53,7 @@ void frmAllGamen::cmdHint_Click() {
         return;
     }
     // The candidates on the board are the hint's own: it never relies on one they lack.
-    const std::array<int, puzzle::kBoardCells + 1> masks = CandidateMasks();
+    const std::array<int, puzzle::kBoardCells + 1> masks = program_.state().candidateMasks();
     for (int c : state.cells()) {
         if (state.digit(c) != 0) continue;
         const int d = solved.verdict == puzzle::Verdict::Unique ? solved.solution.digits[static_cast<std::size_t>(c)] : 0;
@@ -89,28 +88,23 @@ void frmAllGamen::cmdHint_Click() {
     if (answer == 1) return ApplyStep(*step);
     // Unseen candidates keep what the hint removed.
     if (chkKouho.value() == 0) {
-        for (const puzzle::CellDigit& r : step->remove) text1(r.cell).setCandidates(text1(r.cell).candidates() & ~(1 << r.digit));
-        lastHint_->candidates = CandidateMasks();
+        puzzle::Step removals = *step;
+        removals.place.clear();
+        program_.state().applyStep(removals);
+        lastHint_->candidates = program_.state().candidateMasks();
     }
-}
-
-std::array<int, puzzle::kBoardCells + 1> frmAllGamen::CandidateMasks() {
-    std::array<int, puzzle::kBoardCells + 1> masks{};
-    for (int c = 1; c <= puzzle::kBoardCells; ++c) masks[static_cast<std::size_t>(c)] = text1(c).candidates();
-    return masks;
 }
 
 void frmAllGamen::ApplyStep(const puzzle::Step& step) {
     lastHint_.reset();
-    for (const puzzle::CellDigit& r : step.remove) text1(r.cell).setCandidates(text1(r.cell).candidates() & ~(1 << r.digit));
-    for (const puzzle::CellDigit& p : step.place) text1(p.cell).setText(std::to_string(p.digit));
+    program_.state().applyStep(step);
     if (!step.remove.empty()) ShowCandidates(true);
     if (!step.place.empty()) ShowSetCount();
 }
 
 void frmAllGamen::ApplyLastHint() {
     // Only while the board and its candidates are those the hint was found on.
-    if (!lastHint_ || ReadBoard(*this, cmn).board != lastHint_->board || CandidateMasks() != lastHint_->candidates) {
+    if (!lastHint_ || program_.state().board() != lastHint_->board || program_.state().candidateMasks() != lastHint_->candidates) {
         lastHint_.reset();
         program_.dialogs().MsgBox("適用できるヒントがありません。ヒントを押してから、もう一度どうぞ。", ui::MsgIcon::Information);
         return;

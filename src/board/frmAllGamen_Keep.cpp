@@ -13,11 +13,10 @@ namespace board {
 void frmAllGamen::KeepBoard() {
     KeptBoard kept;
     kept.pattern = cmn.PatternNo;
-    kept.diagonal = cmdNaname01.visible();
-    for (int c = 1; c <= kBoardCells; ++c) {
-        kept.cells[static_cast<std::size_t>(c)] = {text1(c).text(), text1(c).locked()};
-    }
-    kept.candidates = CandidateMasks();
+    const state::PuzzleState& puzzle = program_.state();
+    kept.diagonal = puzzle.diagonal();
+    for (int c = 1; c <= kBoardCells; ++c) kept.cells[static_cast<std::size_t>(c)] = {puzzle.cellText(c), puzzle.cellLocked(c)};
+    kept.candidates = puzzle.candidateMasks();
     kept.candidatesShown = chkKouho.value() == 1;
     kept.number = lblMondaiNum.caption();
     kept.question = txtQuestion.text();
@@ -56,14 +55,14 @@ void frmAllGamen::cmdTudukikara_Click() {
     }
     for (int c = 1; c <= kBoardCells; ++c) {
         const KeptBoard::Cell& cell = kept->cells[static_cast<std::size_t>(c)];
-        text1(c).setText(cell.text);
-        text1(c).setLocked(cell.given);
+        program_.state().setCellText(c, cell.text);
+        program_.state().setCellLocked(c, cell.given);
     }
     ShowProblemTexts({kept->number, kept->question, kept->question2, kept->memo, kept->nanido});
     SetDiagonal(kept->diagonal);
     FinishProblem();
     if (kept->candidates) {
-        for (int c = 1; c <= kBoardCells; ++c) text1(c).setCandidates((*kept->candidates)[static_cast<std::size_t>(c)]);
+        for (int c = 1; c <= kBoardCells; ++c) program_.state().setCellCandidates(c, (*kept->candidates)[static_cast<std::size_t>(c)]);
         ShowCandidates(kept->candidatesShown);
     }
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "board/BoardCheck.h"
-#include "board/BoardReading.h"
 #include "board/PatternTables.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
@@ -22,7 +21,7 @@ void frmAllGamen::cmdKensyou_Click() {
         for (int c : cells) text1(c).setBackColor(colour);
     };
 
-    const BoardCheck check = CheckBoard(ReadBoard(*this, cmn), LockedCells());
+    const BoardCheck check = CheckBoard(program_.state().reading(), program_.state().lockedCells());
     if (check.fault) {
         paint(check.fault->cells, cmn.IroError);
         program_.dialogs().MsgBox(check.fault->text, check.fault->icon);
@@ -39,12 +38,6 @@ void frmAllGamen::cmdKensyou_Click() {
     paint(differ, cmn.IroOnly);
     say("解が2つ以上あります。\n2つの解で数字が分かれる " + std::to_string(differ.size()) +
         " 個のマスに色を付けました。このどこかに数字が足りません。");
-}
-
-std::vector<bool> frmAllGamen::LockedCells() {
-    std::vector<bool> locked(kBoardCells + 1, false);
-    for (int c = 1; c <= kBoardCells; ++c) locked[static_cast<std::size_t>(c)] = text1(c).locked();
-    return locked;
 }
 
 }  // namespace board

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "board/BoardCheck.h"
-#include "board/BoardReading.h"
 #include "board/PatternTables.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
@@ -27,7 +26,7 @@ void frmAllGamen::ClearForProblem() {
     cmdClear01_Click();
     auto& grid1 = program_.frmMozelAuto();
     for (int k = 0; k <= 80; ++k) grid1.Text1(k).setText("");
-    for (int c = 0; c <= kBoardCells; ++c) text1(c).setText("");
+    for (int c = 0; c <= kBoardCells; ++c) program_.state().erase(c);
 }
 
 void frmAllGamen::ShowProblemPattern(int pattern) {
@@ -36,22 +35,22 @@ void frmAllGamen::ShowProblemPattern(int pattern) {
 }
 
 void frmAllGamen::PlaceGivens(grid::frmMozelAuto& window, const std::vector<int>& cells, const std::vector<int>& digits) {
+    // The grid window's own cells, then the puzzle's givens, then their colours on the board.
     for (std::size_t i = 0; i < cells.size() && i < digits.size(); ++i) {
         ui::TextBox& gridCell = window.Text1(static_cast<int>(i));
-        ui::TextBox& boardCell = text1(cells[i]);
         if (digits[i] == 0) {
             gridCell.setText("");
-            boardCell.setText("");
             continue;
         }
-        std::string text(1, static_cast<char>('0' + digits[i]));
-        gridCell.setText(text);
+        gridCell.setText(std::string(1, static_cast<char>('0' + digits[i])));
         gridCell.setForeColor(ui::kBlack);
         gridCell.setBackColor(ui::kWhite);
-        boardCell.setText(text);
-        boardCell.setForeColor(ui::kBlack);
-        boardCell.setBackColor(ui::kWhite);
-        boardCell.setLocked(true);
+    }
+    program_.state().placeGivens(cells, digits);
+    for (std::size_t i = 0; i < cells.size() && i < digits.size(); ++i) {
+        if (digits[i] == 0) continue;
+        text1(cells[i]).setForeColor(ui::kBlack);
+        text1(cells[i]).setBackColor(ui::kWhite);
     }
 }
 
@@ -64,9 +63,8 @@ void frmAllGamen::ShowProblemTexts(const ProblemTexts& texts) {
 }
 
 void frmAllGamen::SetDiagonal(bool on) {
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&cmdNaname01, &txtNaname01, &cmdNaname02, &txtNaname02}) {
-        c->setVisible(on);
-    }
+    // The diagonal controls follow the state's rule.
+    program_.state().setDiagonal(on);
     program_.frmOption01().chkTaikakusen.setValue(on ? 1 : 0);
 }
 
@@ -103,8 +101,8 @@ void frmAllGamen::PlaceProblem(const puzzle::DoubleBoard& problem, const Problem
 }
 
 void frmAllGamen::cmdMondaiNiSuru_Click() {
-    BoardReading reading = ReadBoard(*this, cmn);
-    const BoardCheck check = CheckBoard(reading, LockedCells());
+    const state::BoardReading reading = program_.state().reading();
+    const BoardCheck check = CheckBoard(reading, program_.state().lockedCells());
     if (check.fault) return program_.dialogs().MsgBox(check.fault->text, check.fault->icon);
     program_.dialogs().MsgBox(check.solved.verdict == puzzle::Verdict::Unique
                                   ? UniqueText() + "\n盤面の数字を問題にします。"
@@ -116,7 +114,7 @@ void frmAllGamen::cmdMondaiNiSuru_Click() {
 
 bool frmAllGamen::PasteMondai() {
     puzzle::ProblemText read =
-        puzzle::ReadProblemText(program_.platform().ClipboardText(), cmn.PatternNo, cmdNaname01.visible());
+        puzzle::ReadProblemText(program_.platform().ClipboardText(), cmn.PatternNo, program_.state().diagonal());
     if (!read.board) {
         program_.dialogs().MsgBox(read.error, ui::MsgIcon::Exclamation);
         return false;
@@ -138,7 +136,7 @@ void frmAllGamen::cmdAtarasiiMondai_Click() {
 }
 
 void frmAllGamen::CopyMondai(bool picture) {
-    puzzle::DoubleBoard board = ReadBoard(*this, cmn).board;
+    const puzzle::DoubleBoard board = program_.state().board();
     program_.platform().SetClipboardText(picture ? puzzle::BoardPicture(board) : puzzle::FormatProblemLine(board) + "\n");
 }
 

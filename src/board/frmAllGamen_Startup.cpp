@@ -1,6 +1,5 @@
 // Start-up, layout of the board for the current pattern, the pattern switch, the window
 // commands and closing.
-#include "board/BoardCell.h"
 #include "board/BoardLayout.h"
 #include "board/PatternTables.h"
 #include "board/frmAllGamen.h"
@@ -97,20 +96,9 @@ void frmAllGamen::PLine() {
     }
 }
 
-void frmAllGamen::lblMasuSuu_CountSet(int16_t& n) {
-    n = 0;
-    for (int c = 1; c <= kBoardCells; ++c) {
-        int code = cmn.PatternMasu[cmn.PatternNo][c];
-        if (code >= 1 && code <= 3) ++n;
-    }
-}
+void frmAllGamen::lblMasuSuu_CountSet(int16_t& n) { n = static_cast<int16_t>(program_.state().cellCount()); }
 
-void frmAllGamen::lblSetCount_CountSet(int16_t& n) {
-    n = 0;
-    for (int c = 1; c <= kBoardCells; ++c) {
-        if (cmn.PatternMasu[cmn.PatternNo][c] != 0 && IsFilledCell(text1(c).text())) ++n;
-    }
-}
+void frmAllGamen::lblSetCount_CountSet(int16_t& n) { n = static_cast<int16_t>(program_.state().filledCount()); }
 
 void frmAllGamen::ShowCounts() {
     int16_t n = 0;

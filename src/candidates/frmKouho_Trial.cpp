@@ -70,30 +70,28 @@ void frmKouho::PlaceTrial(int k, int digit) {
     auto& grid1 = program_.frmMozelAuto();
     grid1.cell(k).setText(std::to_string(digit));
     grid1.cell(k).setBackColor(cmn.IroOnly);
-    ui::TextBox& board = program_.frmAllGamen().text1(cmn.GridMasu[cmn.PatternNo][1][k]);
-    board.setText(std::to_string(digit));
-    board.setBackColor(cmn.IroOnly);
+    const int c = cmn.GridMasu[cmn.PatternNo][1][k];
+    program_.state().placeDigit(c, digit);
+    program_.frmAllGamen().text1(c).setBackColor(cmn.IroOnly);
 }
 
 void frmKouho::SaveBoardSlot(int16_t slot) {
-    auto& main = program_.frmAllGamen();
-    for (int k = 1; k <= 81; ++k) boardSlots_[slot][k] = main.text1(cmn.GridMasu[cmn.PatternNo][1][k]).text();
+    for (int k = 1; k <= 81; ++k) boardSlots_[slot][k] = program_.state().cellText(cmn.GridMasu[cmn.PatternNo][1][k]);
 }
 
 void frmKouho::RestoreSlot(int16_t slot) {
     T81_Load(slot);
     // The digits the judgement placed on the board while following a failed trial go too.
-    auto& main = program_.frmAllGamen();
-    for (int k = 1; k <= 81; ++k) main.text1(cmn.GridMasu[cmn.PatternNo][1][k]).setText(boardSlots_[slot][k]);
+    for (int k = 1; k <= 81; ++k) program_.state().setCellText(cmn.GridMasu[cmn.PatternNo][1][k], boardSlots_[slot][k]);
 }
 
 bool frmKouho::DoubleBoardSolvable() {
     auto& grid1 = program_.frmMozelAuto();
-    auto& main = program_.frmAllGamen();
+    const state::PuzzleState& puzzle = program_.state();
     if (!puzzle::IsPattern(cmn.PatternNo)) return false;
     puzzle::DoubleBoard board;
     board.pattern = cmn.PatternNo;
-    board.diagonal = main.cmdNaname01.visible();
+    board.diagonal = puzzle.diagonal();
     for (int k = 1; k <= 81; ++k) {
         int d = DigitOf(grid1.cell(k).text());
         if (d < 0) return false;
@@ -101,7 +99,7 @@ bool frmKouho::DoubleBoardSolvable() {
     }
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         if (cmn.PatternMasu[cmn.PatternNo][c] != 2) continue;  // cells only grid 2 covers
-        int d = DigitOf(main.text1(c).text());
+        int d = DigitOf(puzzle.cellText(c));
         if (d < 0) return false;
         board.digits[static_cast<size_t>(c)] = static_cast<uint8_t>(d);
     }
@@ -198,10 +196,9 @@ void frmKouho::Kakuritu(const Persona& persona) {
             cell += persona.step;
         }
     }
-    auto& main = program_.frmAllGamen();
     if (solved) {
         // The board takes the solved grid 1, final-digit placements included.
-        for (int k = 1; k <= 81; ++k) main.text1(cmn.GridMasu[cmn.PatternNo][1][k]).setText(grid1.cell(k).text());
+        for (int k = 1; k <= 81; ++k) program_.state().setCellText(cmn.GridMasu[cmn.PatternNo][1][k], grid1.cell(k).text());
     } else {
         Say(persona.notSolved);
         RestoreSlot(1);
@@ -209,9 +206,7 @@ void frmKouho::Kakuritu(const Persona& persona) {
         grid1.cmdAutoHantei_Click();
     }
     // The board's count follows what the run left on it.
-    int16_t filled = 0;
-    main.lblSetCount_CountSet(filled);
-    main.lblSetCount.setCaption(std::to_string(filled));
+    program_.frmAllGamen().lblSetCount.setCaption(std::to_string(program_.state().filledCount()));
 }
 
 }  // namespace candidates

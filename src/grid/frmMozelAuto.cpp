@@ -30,7 +30,13 @@ void LockedSum(ui::TextBox& box) {
 }  // namespace
 
 frmMozelAuto::frmMozelAuto(program::Program& program, int gridNo)
-    : ui::Form(gridNo == 1 ? "frmMozelAuto" : "frmMozelAuto2"), program_(program), cmn(program.cmn()), gridNo_(gridNo) {
+    : ui::Form(gridNo == 1 ? "frmMozelAuto" : "frmMozelAuto2"),
+      program_(program),
+      cmn(program.cmn()),
+      gridNo_(gridNo),
+      candidates_(program.state(), program.cmn(), gridNo) {
+    for (int i = 0; i <= 80; ++i) Text1(i).bindTo(candidates_, i, ui::CellStore::kCandidates | ui::CellStore::kCandidatesShown);
+    stateToken_ = program_.state().changed.connect([this](const state::StateChange& change) { StateChanged(change); });
     for (int n = 1; n <= 31; ++n) {
         if (n > 18 && n < 23) continue;
         sumButtons_.push_back(std::make_unique<ui::CommandButton>(*this, "Command" + std::to_string(n)));
@@ -56,6 +62,21 @@ ui::CommandButton& frmMozelAuto::Command(int n) {
     if (n >= 1 && n <= 18) return *sumButtons_.at(static_cast<size_t>(n - 1));
     if (n >= 23 && n <= 31) return *sumButtons_.at(static_cast<size_t>(n - 5));
     throw std::out_of_range("no sum button Command" + std::to_string(n));
+}
+
+frmMozelAuto::~frmMozelAuto() { program_.state().changed.disconnect(stateToken_); }
+
+void frmMozelAuto::StateChanged(const state::StateChange& change) {
+    constexpr unsigned kShown = ui::CellStore::kCandidates | ui::CellStore::kCandidatesShown;
+    // Another pattern puts other board cells under every grid cell.
+    if (change.pattern) {
+        for (int i = 0; i <= 80; ++i) Text1(i).storeChanged(kShown, !change.restored);
+        return;
+    }
+    for (const auto& [c, fields] : change.cells) {
+        if (!(fields & kShown)) continue;
+        if (const int i = candidates_.indexOf(c); i >= 0) Text1(i).storeChanged(fields, !change.restored);
+    }
 }
 
 void frmMozelAuto::layOutControls() {
@@ -190,7 +211,6 @@ void frmMozelAuto::layOutMenus() {
 void frmMozelAuto::connectEvents() {
     for (int i = 0; i <= 80; ++i) {
         Text1(i).onChange = [this, i] { Text1_Change(i); };
-        Text1(i).onCandidatesChange = [this, i] { Text1_CandidatesChange(i); };
         Text1(i).onKeyPress = [this, i](int& key) { Text1_KeyPress(i, key); };
         Text1(i).onKeyDown = [this, i](int& key, int shift) { Text1_KeyDown(i, key, shift); };
         Text1(i).onMouseDown = [this, i](int button, int shift, int x, int y) { Text1_MouseDown(i, button, shift, x, y); };

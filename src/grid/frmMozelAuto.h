@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/GridCandidates.h"
 #include "ui/Buttons.h"
 #include "ui/Color.h"
 #include "ui/ControlArray.h"
@@ -26,6 +27,7 @@ class frmMozelAuto : public ui::Form {
 public:
     // gridNo 1 is frmMozelAuto, 2 is frmMozelAuto2.
     frmMozelAuto(program::Program& program, int gridNo);
+    ~frmMozelAuto() override;
 
     int gridNo() const { return gridNo_; }
 
@@ -144,7 +146,6 @@ public:
     // edit the candidates of its board cell.
     void EmptyCell(int Index);
     // Candidates set on a grid cell are its board cell's.
-    void Text1_CandidatesChange(int Index);
     void ToggleCandidate(int Index, int d);
     void btnAllClear_Click();
     void mnuAllClear_Click();
@@ -243,6 +244,10 @@ private:
     program::Program& program_;
     board::cmnMod01& cmn;
     int gridNo_;
+    // The cells show the puzzle state's candidates and follow its changes.
+    GridCandidates candidates_;
+    void StateChanged(const state::StateChange& change);
+    int stateToken_ = 0;
     std::vector<std::unique_ptr<ui::CommandButton>> sumButtons_;
     // Units as cell lists.
     std::array<int, 9> Column(int col) const;

@@ -25,16 +25,8 @@ void frmMozelAuto::EmptyCell(int Index) {
 
 void frmMozelAuto::ToggleCandidate(int Index, int d) {
     // The candidates are the board's: the grid cell shows those of its board cell.
-    const int c = cmn.GridMasu[static_cast<std::size_t>(cmn.PatternNo)][static_cast<std::size_t>(gridNo_)][static_cast<std::size_t>(Index + 1)];
     if (Text1(Index).locked() || IsFilled(Text1(Index).text())) return;
-    program_.frmAllGamen().ToggleCandidate(c, d);
-}
-
-void frmMozelAuto::Text1_CandidatesChange(int Index) {
-    const int c = cmn.GridMasu[static_cast<std::size_t>(cmn.PatternNo)][static_cast<std::size_t>(gridNo_)][static_cast<std::size_t>(Index + 1)];
-    if (c < 1 || !program_.forms().isLoaded("frmAllGamen")) return;
-    ui::TextBox& cell = program_.frmAllGamen().text1(c);
-    if (cell.candidates() != Text1(Index).candidates()) cell.setCandidates(Text1(Index).candidates());
+    program_.state().toggleCandidate(candidates_.boardCellOf(Index), d);
 }
 
 void frmMozelAuto::Text1_KeyDown(int Index, int& KeyCode, int Shift) {

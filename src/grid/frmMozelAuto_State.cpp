@@ -77,7 +77,7 @@ void frmMozelAuto::mnuEnd_Click() {
 
 void frmMozelAuto::Command22_Click() { program_.End(); }
 
-bool frmMozelAuto::NanameMode() { return program_.frmAllGamen().cmdNaname01.visible(); }
+bool frmMozelAuto::NanameMode() { return program_.state().diagonal(); }
 
 ui::TextBox& frmMozelAuto::boardCell(int k) {
     return program_.frmAllGamen().text1(cmn.GridMasu[cmn.PatternNo][gridNo_][k]);
@@ -90,7 +90,7 @@ void frmMozelAuto::Nuri(int k, ui::Color colour) {
 
 void frmMozelAuto::SuujiSet(int k, const std::string& text) {
     cell(k).setText(text);
-    boardCell(k).setText(text);
+    program_.state().setCellText(cmn.GridMasu[cmn.PatternNo][gridNo_][k], text);
 }
 
 void frmMozelAuto::RedrawBoth() {

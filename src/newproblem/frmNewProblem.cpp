@@ -82,9 +82,8 @@ void frmNewProblem::layOutControls() {
 }
 
 void frmNewProblem::Form_Load() {
-    auto& board = program_.frmAllGamen();
-    txtPattern.setText(std::to_string(program_.cmn().PatternNo));
-    chkNaname.setValue(board.cmdNaname01.visible() ? 1 : 0);
+    txtPattern.setText(std::to_string(program_.state().pattern()));
+    chkNaname.setValue(program_.state().diagonal() ? 1 : 0);
     optNanido(0).setValue(true);
 }
 

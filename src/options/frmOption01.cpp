@@ -1,7 +1,6 @@
 #include "options/frmOption01.h"
 
 #include "board/cmnMod01.h"
-#include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
 #include "ui/Layout.h"
@@ -83,9 +82,8 @@ void frmOption01::layOutControls() {
 
 void frmOption01::Form_Load() {
     // The switches are derived from the windows they act on.
-    auto& board = program_.frmAllGamen();
     auto& grid1 = program_.frmMozelAuto();
-    chkTaikakusen.setValue(board.cmdNaname01.visible() ? 1 : 0);
+    chkTaikakusen.setValue(program_.state().diagonal() ? 1 : 0);
     if (grid1.Text7.visible()) chkTaikakusen.setValue(1);
     if (grid1.btnSuujiHantei(1).visible()) Check2.setValue(1);
     if (grid1.lblAuto.caption() != "  ") {
@@ -136,11 +134,8 @@ void frmOption01::chkTaikakusen_Click() {
                                                                &grid1.Text7}) {
         c->setVisible(show);
     }
-    auto& board = program_.frmAllGamen();
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&board.cmdNaname01, &board.cmdNaname02,
-                                                               &board.txtNaname01, &board.txtNaname02}) {
-        c->setVisible(show);
-    }
+    // The board's diagonal controls follow the rule.
+    program_.state().setDiagonal(show);
 }
 
 void frmOption01::icIro_Click(int Index) {

@@ -20,6 +20,8 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmOption01", [this] { return std::make_unique<options::frmOption01>(*this); });
     forms_.add("frmMondai", [this] { return std::make_unique<collection::frmMondai>(*this); });
     forms_.add("frmNewProblem", [this] { return std::make_unique<newproblem::frmNewProblem>(*this); });
+    cmn_.PatternNo.attach(state_);
+    journal().addState(state_.journalBlock());
     journal().addState(board::SolvingState(cmn_));
     journal().setQuietHook([this](bool quiet) { quiet_ = quiet; });
     addShortcuts();

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "board/cmnMod01.h"
+#include "state/PuzzleState.h"
 #include "ui/FormRegistry.h"
 #include "ui/Services.h"
 #include "ui/SilentDialogs.h"
@@ -47,6 +48,8 @@ public:
     // Undo and redo of the user's actions.
     ui::Journal& journal() { return forms_.journal(); }
     board::cmnMod01& cmn() { return cmn_; }
+    // What the puzzle on the board is; every window asks it what the board holds.
+    state::PuzzleState& state() { return state_; }
     // The dialogs; silent while a window is made again for an undo step.
     ui::Dialogs& dialogs() { return quiet_ ? static_cast<ui::Dialogs&>(silent_) : services_.dialogs; }
     ui::Printer& printer() { return services_.printer; }
@@ -61,6 +64,7 @@ private:
     void addButtonShortcuts();
 
     ui::Services services_;
+    state::PuzzleState state_;
     board::cmnMod01 cmn_;
     ui::FormRegistry forms_;
     ui::SilentDialogs silent_;

@@ -3,21 +3,54 @@
 namespace ui {
 
 void TextBox::setText(const std::string& text) {
+    // A bound cell's store tells the box (storeChanged) when the text really changed.
+    if (bound(CellStore::kText)) return store_->setCellText(cell_, text);
     if (assign(Field::Text, text_, text) && onChange) onChange();
+}
+
+void TextBox::setLocked(bool v) {
+    if (bound(CellStore::kLocked)) return store_->setCellLocked(cell_, v);
+    assign(Field::Locked, locked_, v);
+}
+
+void TextBox::setCandidates(int mask) {
+    if (bound(CellStore::kCandidates)) return store_->setCellCandidates(cell_, mask & 0x3FE);
+    if (assign(Field::Candidates, candidates_, mask & 0x3FE) && onCandidatesChange) onCandidatesChange();
+}
+
+void TextBox::setCandidatesShown(bool v) {
+    if (bound(CellStore::kCandidatesShown)) return store_->setCellCandidatesShown(cell_, v);
+    assign(Field::CandidatesShown, candidatesShown_, v);
+}
+
+void TextBox::bindTo(CellStore& store, int cell, unsigned fields) {
+    store_ = &store;
+    cell_ = cell;
+    boundFields_ = fields;
+    changed.emit();
+}
+
+void TextBox::storeChanged(unsigned fields, bool fireEvents) {
+    fields &= boundFields_;
+    if (fields == 0) return;
+    changed.emit();
+    if (!fireEvents) return;
+    if ((fields & CellStore::kText) && onChange) onChange();
+    if ((fields & CellStore::kCandidates) && onCandidatesChange) onCandidatesChange();
 }
 
 void TextBox::captureFields(std::vector<std::pair<Field, FieldValue>>& out) const {
     Control::captureFields(out);
-    out.emplace_back(Field::Text, ToFieldValue(text_));
+    out.emplace_back(Field::Text, ToFieldValue(text()));
     out.emplace_back(Field::BackColor, ToFieldValue(backColor_));
     out.emplace_back(Field::ForeColor, ToFieldValue(foreColor_));
-    out.emplace_back(Field::Locked, ToFieldValue(locked_));
+    out.emplace_back(Field::Locked, ToFieldValue(locked()));
     out.emplace_back(Field::Alignment, ToFieldValue(alignment_));
     out.emplace_back(Field::FontSize, ToFieldValue(fontSize_));
     out.emplace_back(Field::FontBold, ToFieldValue(fontBold_));
     out.emplace_back(Field::MultiLine, ToFieldValue(multiLine_));
-    out.emplace_back(Field::Candidates, ToFieldValue(candidates_));
-    out.emplace_back(Field::CandidatesShown, ToFieldValue(candidatesShown_));
+    out.emplace_back(Field::Candidates, ToFieldValue(candidates()));
+    out.emplace_back(Field::CandidatesShown, ToFieldValue(candidatesShown()));
 }
 
 std::string TextBox::CandidateText(int mask) {
@@ -29,6 +62,13 @@ std::string TextBox::CandidateText(int mask) {
 }
 
 void TextBox::restoreField(Field field, const FieldValue& value) {
+    // A bound field is the store's: the store's own record puts it back.
+    const unsigned storeField = field == Field::Text                ? CellStore::kText
+                                : field == Field::Locked            ? CellStore::kLocked
+                                : field == Field::Candidates        ? CellStore::kCandidates
+                                : field == Field::CandidatesShown   ? CellStore::kCandidatesShown
+                                                                    : 0u;
+    if (bound(storeField)) return;
     switch (field) {
         case Field::Text: return putBack(text_, value);
         case Field::BackColor: return putBack(backColor_, value);
@@ -52,16 +92,16 @@ std::vector<std::string> TextBox::propertyNames() const {
 }
 
 PropertyValue TextBox::property(std::string_view name) const {
-    if (name == "Text") return text_;
+    if (name == "Text") return text();
     if (name == "BackColor") return int64_t{backColor_};
     if (name == "ForeColor") return int64_t{foreColor_};
-    if (name == "Locked") return locked_;
+    if (name == "Locked") return locked();
     if (name == "Alignment") return int64_t{static_cast<int>(alignment_)};
     if (name == "FontSize") return int64_t{fontSize_};
     if (name == "FontBold") return fontBold_;
     if (name == "MultiLine") return multiLine_;
-    if (name == "Candidates") return CandidateText(candidates_);
-    if (name == "CandidatesShown") return candidatesShown_;
+    if (name == "Candidates") return CandidateText(candidates());
+    if (name == "CandidatesShown") return candidatesShown();
     return Control::property(name);
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/CellStore.h"
 #include "ui/Color.h"
 #include "ui/Control.h"
 
@@ -19,7 +20,7 @@ public:
     using Control::Control;
     const char* typeName() const override { return "TextBox"; }
 
-    const std::string& text() const { return text_; }
+    const std::string& text() const { return bound(CellStore::kText) ? store_->cellText(cell_) : text_; }
     // Fires Change when the text really changes.
     void setText(const std::string& text);
 
@@ -27,8 +28,8 @@ public:
     void setBackColor(Color c) { assign(Field::BackColor, backColor_, c); }
     Color foreColor() const { return foreColor_; }
     void setForeColor(Color c) { assign(Field::ForeColor, foreColor_, c); }
-    bool locked() const { return locked_; }
-    void setLocked(bool v) { assign(Field::Locked, locked_, v); }
+    bool locked() const { return bound(CellStore::kLocked) ? store_->cellLocked(cell_) : locked_; }
+    void setLocked(bool v);
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment a) { assign(Field::Alignment, alignment_, a); }
     int fontSize() const { return fontSize_; }
@@ -40,16 +41,23 @@ public:
 
     // Pencil marks: the candidate digits of a cell (bit d for digit d, 1..9), kept beside its
     // text and drawn small while they are shown and the cell holds no character but blanks.
-    int candidates() const { return candidates_; }
-    void setCandidates(int mask) {
-        if (assign(Field::Candidates, candidates_, mask & 0x3FE) && onCandidatesChange) onCandidatesChange();
+    int candidates() const { return bound(CellStore::kCandidates) ? store_->cellCandidates(cell_) : candidates_; }
+    void setCandidates(int mask);
+    bool candidatesShown() const {
+        return bound(CellStore::kCandidatesShown) ? store_->cellCandidatesShown(cell_) : candidatesShown_;
     }
-    bool candidatesShown() const { return candidatesShown_; }
-    void setCandidatesShown(bool v) { assign(Field::CandidatesShown, candidatesShown_, v); }
+    void setCandidatesShown(bool v);
     // Whether the small digits are drawn now: shown, and the cell holds nothing but blanks.
-    bool drawsCandidates() const { return candidatesShown_ && text_.find_first_not_of(' ') == std::string::npos; }
+    bool drawsCandidates() const { return candidatesShown() && text().find_first_not_of(' ') == std::string::npos; }
     // The candidates as the script runner writes them: the digits in ascending order ("137").
     static std::string CandidateText(int mask);
+
+    // Leaves the given fields (CellStore::Fields) to cell `cell` of a store, which owns them
+    // from now on: the box keeps no copy of them and the journal records them with the store.
+    void bindTo(CellStore& store, int cell, unsigned fields);
+    // The store's cell changed in these fields: the view is told and, when the change is a
+    // real edit (not an undo putting a value back), Change and CandidatesChange fire.
+    void storeChanged(unsigned fields, bool fireEvents);
 
     std::function<void()> onChange;
     // The candidates really changed (by code or by the user).
@@ -70,6 +78,11 @@ public:
     void restoreField(Field field, const FieldValue& value) override;
 
 private:
+    bool bound(unsigned field) const { return (boundFields_ & field) != 0; }
+
+    CellStore* store_ = nullptr;
+    int cell_ = 0;
+    unsigned boundFields_ = 0;
     std::string text_;
     Color backColor_ = kWhite;
     Color foreColor_ = kBlack;

@@ -8,7 +8,7 @@
 
 #include "PublicDoubles.h"
 #include "ProgramFixture.h"
-#include "board/BoardReading.h"
+#include "state/PuzzleState.h"
 #include "board/cmnMod01.h"
 #include "puzzle/LogicState.h"
 #include "puzzle/ProblemLine.h"
@@ -55,7 +55,7 @@ struct Candidates : ProgramFixture {
             services.queueAnswer("適用");
             click(main().cmdHint);
             if (lastMessage().rfind("ヒント（", 0) != 0) return;
-            const puzzle::DoubleBoard now = board::ReadBoard(main(), cmn()).board;
+            const puzzle::DoubleBoard now = program.state().reading().board;
             for (int c = 1; c <= 225; ++c) {
                 const int d = now.digits[static_cast<std::size_t>(c)];
                 ASSERT_TRUE(d == 0 || d == solution.digits[static_cast<std::size_t>(c)]) << "cell " << c << " after\n" << lastMessage();
@@ -174,7 +174,7 @@ TEST_F(Candidates, ApplyOnEachTechniqueBoardGivesTheBoardTheStepDescribes) {
         services.queueAnswer("適用");
         click(main().cmdHint);
         ASSERT_EQ(lastMessage().rfind("ヒント（", 0), 0u) << lastMessage();
-        const puzzle::DoubleBoard after = board::ReadBoard(main(), cmn()).board;
+        const puzzle::DoubleBoard after = program.state().reading().board;
         for (int c = 1; c <= 225; ++c) {
             ASSERT_EQ(after.digits[static_cast<std::size_t>(c)], digits[static_cast<std::size_t>(c)]) << "cell " << c;
             ASSERT_EQ(main().text1(c).candidates(), masks[static_cast<std::size_t>(c)]) << "cell " << c;
@@ -207,7 +207,7 @@ TEST_F(Candidates, HintsAppliedUntilNoneIsLeftFinishTheProblemsWhoseHintPathFini
         applyHints(solution, 400);
         if (HasFatalFailure()) return;
         // The whole solution where the path finishes.
-        const puzzle::DoubleBoard after = board::ReadBoard(main(), cmn()).board;
+        const puzzle::DoubleBoard after = program.state().reading().board;
         EXPECT_EQ(after == solution, state.solved());
         EXPECT_EQ(lastMessage() == "盤面はすべて埋まっています。", state.solved()) << lastMessage();
         finished += state.solved();

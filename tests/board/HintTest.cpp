@@ -1,6 +1,6 @@
 #include "DoubleProblem.h"
 #include "ProgramFixture.h"
-#include "board/BoardReading.h"
+#include "state/PuzzleState.h"
 #include "board/cmnMod01.h"
 #include "puzzle/LogicState.h"
 #include "puzzle/Solver.h"
@@ -38,7 +38,7 @@ TEST_F(Hint, AWrongDigitIsNamedAndNothingElse) {
     // Grid 2, row 9, column 1 is empty; write a digit its units allow but the solution does not.
     int k = 73;
     ASSERT_EQ(problem.givens[1][72], '.');
-    puzzle::LogicState state(ReadBoard(main(), cmn()).board);
+    puzzle::LogicState state(program.state().reading().board);
     int wrong = 0;
     for (int d : puzzle::DigitsOf(state.candidates(cmn().GridMasu[12][2][k])))
         if (d != solutionAt(2, k)) wrong = d;

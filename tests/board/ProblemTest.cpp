@@ -2,7 +2,7 @@
 // refusals that change nothing, and copy then paste giving the same board.
 #include "ProgramFixture.h"
 #include "PuzzleState.h"
-#include "board/BoardReading.h"
+#include "state/PuzzleState.h"
 #include "puzzle/Generator.h"
 #include "puzzle/ProblemLine.h"
 #include "ui/Keys.h"
@@ -113,7 +113,7 @@ TEST_F(Problem, CopiedBoardsPasteBackOnEveryPattern) {
                 const std::string copied = services.ClipboardText();
                 click(main().cmdClear01);
                 press(main().text1(1), "Ctrl+V");
-                puzzle::DoubleBoard back = board::ReadBoard(main(), cmn()).board;
+                puzzle::DoubleBoard back = program.state().reading().board;
                 EXPECT_EQ(back, problem) << "pattern " << p << (diagonal ? " x " : " ") << copy << "\n" << copied;
             }
         }

@@ -6,7 +6,7 @@
 #include <deque>
 
 #include "ProgramFixture.h"
-#include "board/BoardReading.h"
+#include "state/PuzzleState.h"
 #include "newproblem/frmNewProblem.h"
 #include "puzzle/Generator.h"
 #include "ui/Keys.h"
@@ -52,7 +52,7 @@ TEST_F(NewProblem, TheProblemIsTheGeneratorsForTheChoiceAndOneStep) {
     request.seed = 100;
     auto expected = puzzle::GenerateLeveled(request);
     ASSERT_TRUE(expected);
-    EXPECT_EQ(board::ReadBoard(main(), cmn()).board, expected->problem);
+    EXPECT_EQ(program.state().reading().board, expected->problem);
     EXPECT_EQ(main().txtMondaiMemo.text(), "自動生成 種 " + std::to_string(expected->seed) + " 難易度 locked");
     EXPECT_EQ(main().txtNanido.text(), "2");
     EXPECT_TRUE(main().cmdHanteiA(1).visible());

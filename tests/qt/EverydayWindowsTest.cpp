@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
-#include "board/BoardReading.h"
+#include "state/PuzzleState.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
 #include "collection/frmMondai.h"
@@ -103,7 +103,7 @@ TEST_F(Everyday, APictureOfTheBoardPastedWithCtrlV) {
     QApplication::processEvents();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(program.cmn().PatternNo, 3);
-    EXPECT_EQ(board::ReadBoard(main(), program.cmn()).board, problem);
+    EXPECT_EQ(program.state().reading().board, problem);
     views.flush();
     // A given's cell shows its digit and takes no key.
     int k = 1;
