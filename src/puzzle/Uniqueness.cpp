@@ -169,8 +169,8 @@ std::optional<Step> UniqueRectangle(const LogicState& s, int type, const Rectang
 }
 
 // The sentence every type starts with: the rectangle and why it cannot hold only x and y.
-// proof: the rectangle's four cells, the roof (the cells with more than x and y) third and
-// fourth, then a type 3's subset.
+// proof: the rectangle's cells holding only x and y, then the others (the roof: one for type
+// 1, two for the other types), then a type 3's subset.
 std::string RectangleWording(const Step& step, int pattern, int g) {
     const std::string x = Num(step.digits[0]), y = Num(step.digits[1]);
     std::vector<int> rect(step.proof.begin(), step.proof.begin() + 4);
@@ -178,6 +178,7 @@ std::string RectangleWording(const Step& step, int pattern, int g) {
            "を入れ替えた2つ目の解ができてしまいます（この問題の解は1つです）。";
 }
 
+// The roof of types 2 to 4.
 std::vector<int> Roof(const Step& step) { return {step.proof.begin() + 2, step.proof.begin() + 4}; }
 
 }  // namespace
