@@ -6,7 +6,7 @@ namespace puzzle {
 
 namespace {
 constexpr auto kAll = [] {
-    std::array<Technique, kTechniques.size()> all{};
+    std::array<Technique, kTechniqueCount> all{};
     for (std::size_t i = 0; i < all.size(); ++i) all[i] = kTechniques[i].technique;
     return all;
 }();
