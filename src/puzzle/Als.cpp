@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "puzzle/StepWords.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
@@ -144,7 +145,8 @@ std::shared_ptr<const AlsSets> FindAlsSets(const LogicState& s) {
     return sets;
 }
 
-std::optional<Step> AlsXZ(const LogicState& s, const AlsSets& sets) {
+std::optional<Step> AlsXZ(const LogicState& s, BoardContext& context) {
+    const AlsSets& sets = context.alsSets();
     for (const AlsSets::Pair& p : sets.pairs) {
         const Als& a = sets.all[static_cast<std::size_t>(p.i)];
         const Als& b = sets.all[static_cast<std::size_t>(p.j)];
@@ -163,7 +165,8 @@ std::optional<Step> AlsXZ(const LogicState& s, const AlsSets& sets) {
     return std::nullopt;
 }
 
-std::optional<Step> AlsXYWing(const LogicState& s, const AlsSets& sets) {
+std::optional<Step> AlsXYWing(const LogicState& s, BoardContext& context) {
+    const AlsSets& sets = context.alsSets();
     std::vector<std::pair<const Als*, int>> partners;
     for (std::size_t k = 0; k < sets.all.size(); ++k) {
         const Als& c = sets.all[k];
@@ -190,6 +193,44 @@ std::optional<Step> AlsXYWing(const LogicState& s, const AlsSets& sets) {
             }
     }
     return std::nullopt;
+}
+
+namespace {
+
+// The sets named A, B (and C, the pivot) with their cells and digits: proof holds the cells
+// of each set in turn, chain one node per set.
+std::string SetsWording(const Step& step, int pattern, int grid) {
+    std::string sets;
+    std::size_t k = 0;
+    const char* names[] = {"A", "B", "C"};
+    for (std::size_t i = 0; i < step.chain.size(); ++i) {
+        Candidates digits = 0;
+        for (std::size_t j = 0; j < step.chain[i].cells.size(); ++j, ++k) digits |= step.proofCandidates[k];
+        const std::string cells = CellList(pattern, step.chain[i].cells, grid);
+        sets += (i > 0 ? "、" : "") + std::string(names[i]) + "（" + cells + "に" + DigitList(DigitsOf(digits)) + "）";
+    }
+    return sets;
+}
+
+// The conclusion: z leaves the cells that see every z of A and B.
+std::string ZRemovedWording(const Step& step, int pattern, int grid) {
+    const std::string z = Num(step.remove.front().digit);
+    return "そのためAとBの" + z + "のマスすべてと同じ行・列・ブロックにあるマスから" + z + "を消せます: " + RemovalList(pattern, step.remove, grid) +
+           "。";
+}
+
+}  // namespace
+
+std::string AlsXZWording(const Step& step, int pattern, int grid) {
+    return SetsWording(step, pattern, grid) + "は、どちらもマスの数より候補が1つ多いグループです。" + Num(step.digits[0]) +
+           "は両方に入ることはないので、どちらかは残りの数字で埋まり、" + Num(step.remove.front().digit) + "はAかBに入ります。" +
+           ZRemovedWording(step, pattern, grid);
+}
+
+std::string AlsXYWingWording(const Step& step, int pattern, int grid) {
+    return SetsWording(step, pattern, grid) + "は、どれもマスの数より候補が1つ多いグループです。" + Num(step.digits[0]) + "はAとCの両方に、" +
+           Num(step.digits[1]) + "はBとCの両方に入ることはないので、AかBは残りの数字で埋まり、" + Num(step.remove.front().digit) +
+           "はAかBに入ります。" + ZRemovedWording(step, pattern, grid);
 }
 
 }  // namespace puzzle::search

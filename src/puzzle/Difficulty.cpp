@@ -36,8 +36,8 @@ Level LevelOf(const Rating& rating) {
 
 Technique HardestOf(Level level) {
     Technique hardest = Technique::LastCell;
-    for (const TechniqueName& t : kTechniqueNames)
-        if (LevelOf(t.technique) <= level) hardest = t.technique;
+    for (Technique t : AllTechniques())
+        if (LevelOf(t) <= level) hardest = t;
     return hardest;
 }
 

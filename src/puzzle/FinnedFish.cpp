@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "puzzle/FishLines.h"
+#include "puzzle/StepWords.h"
 
 namespace puzzle::search {
 
@@ -14,8 +15,9 @@ constexpr Technique KindOf(int n, bool sashimi) {
     if (n == 3) return sashimi ? Technique::SashimiSwordfish : Technique::FinnedSwordfish;
     return sashimi ? Technique::SashimiJellyfish : Technique::FinnedJellyfish;
 }
-}  // namespace
 
+// Finned fish of n base lines on digit d; sashimi when a base line keeps fewer than two places
+// in the covers.
 std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi, int d) {
     for (int g = 1; g <= 2; ++g)
         for (UnitKind baseKind : {UnitKind::Row, UnitKind::Column}) {
@@ -94,6 +96,29 @@ std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi, int d) 
             if (found) return found;
         }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> FinnedXWing(const LogicState& s, int d) { return FinnedFish(s, 2, false, d); }
+std::optional<Step> SashimiXWing(const LogicState& s, int d) { return FinnedFish(s, 2, true, d); }
+std::optional<Step> FinnedSwordfish(const LogicState& s, int d) { return FinnedFish(s, 3, false, d); }
+std::optional<Step> SashimiSwordfish(const LogicState& s, int d) { return FinnedFish(s, 3, true, d); }
+std::optional<Step> FinnedJellyfish(const LogicState& s, int d) { return FinnedFish(s, 4, false, d); }
+std::optional<Step> SashimiJellyfish(const LogicState& s, int d) { return FinnedFish(s, 4, true, d); }
+
+std::string FinnedFishWording(const Step& step, int pattern, int g) {
+    const std::string digits = DigitList(step.digits);
+    std::vector<int> fins;
+    for (int c : step.proof) {
+        bool inCover = false;
+        for (const Unit& t : step.targets) inCover = inCover || Contains(t, c);
+        if (!inCover) fins.push_back(c);
+    }
+    return digits + "が入るのは、" + UnitList(pattern, step.units) + "のどれでも" + UnitList(pattern, step.targets) + "の上か、ひれ（" +
+           CellList(pattern, fins, g) + "）だけです。ひれに" + digits + "が入らなければ" + UnitList(pattern, step.targets) + "の他のマスには" +
+           digits + "が入らないので、その中でひれのすべてと同じ行・列・ブロックにあるマス（" + CellList(pattern, CellsOf(step.remove), g) +
+           "）には" + digits + "が入りません。";
 }
 
 }  // namespace puzzle::search

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "puzzle/FishLines.h"
+#include "puzzle/StepWords.h"
 
 namespace puzzle::search {
 
@@ -48,6 +49,9 @@ bool FillFish(const LogicState& s, Step& step, const std::vector<const FishLine*
     return true;
 }
 
+namespace {
+
+// Fish of n base lines (2 X-wing, 3 swordfish, 4 jellyfish) on digit d.
 std::optional<Step> Fish(const LogicState& s, int n, int d) {
     const Technique kinds[] = {Technique::XWing, Technique::Swordfish, Technique::Jellyfish};
     for (int g = 1; g <= 2; ++g)
@@ -73,6 +77,18 @@ std::optional<Step> Fish(const LogicState& s, int n, int d) {
             if (found) return found;
         }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> XWing(const LogicState& s, int d) { return Fish(s, 2, d); }
+std::optional<Step> Swordfish(const LogicState& s, int d) { return Fish(s, 3, d); }
+std::optional<Step> Jellyfish(const LogicState& s, int d) { return Fish(s, 4, d); }
+
+std::string FishWording(const Step& step, int pattern, int g) {
+    const std::string digits = DigitList(step.digits);
+    return digits + "が入るのは、" + UnitList(pattern, step.units) + "のどれでも" + UnitList(pattern, step.targets) + "の上だけです。そのため" +
+           UnitList(pattern, step.targets) + "の他のマス（" + CellList(pattern, CellsOf(step.remove), g) + "）には" + digits + "が入りません。";
 }
 
 }  // namespace puzzle::search

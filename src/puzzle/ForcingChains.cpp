@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "puzzle/ForcingSearch.h"
+#include "puzzle/StepWords.h"
 #include "puzzle/TracedBranch.h"
 
 namespace puzzle::search {
@@ -76,7 +77,8 @@ std::optional<Step> Conclude(const LogicState& s, Technique technique, const std
 
 }  // namespace
 
-std::optional<Step> CellForcingChain(const LogicState& s, Assumptions& followed) {
+std::optional<Step> CellForcingChain(const LogicState& s, BoardContext& context) {
+    Assumptions& followed = context.followed();
     for (int n = 2; n <= kMaxBranches; ++n)
         for (int c : s.cells()) {
             if (s.digit(c) != 0 || CountOf(s.candidates(c)) != n) continue;
@@ -87,7 +89,8 @@ std::optional<Step> CellForcingChain(const LogicState& s, Assumptions& followed)
     return std::nullopt;
 }
 
-std::optional<Step> UnitForcingChain(const LogicState& s, Assumptions& followed) {
+std::optional<Step> UnitForcingChain(const LogicState& s, BoardContext& context) {
+    Assumptions& followed = context.followed();
     for (int n = 2; n <= kMaxBranches; ++n)
         for (const Unit& u : s.units())
             for (int d = 1; d <= 9; ++d) {
@@ -102,6 +105,40 @@ std::optional<Step> UnitForcingChain(const LogicState& s, Assumptions& followed)
                 }
             }
     return std::nullopt;
+}
+
+std::string ForcingChainWording(const Step& step, int pattern, int grid) {
+    std::vector<int> cells;
+    std::vector<int> digits;
+    for (const ForcingBranch& b : step.branches) {
+        cells.push_back(b.assumed.cell);
+        digits.push_back(b.assumed.digit);
+    }
+    std::string s = step.units.empty()
+                        ? CellName(pattern, cells.front(), grid) + "に入るのは" + DigitList(digits) + "のどれかです。"
+                        : Named(pattern, step.units.front()) + "で" + Num(digits.front()) + "が入るのは" +
+                              CellList(pattern, cells, grid) + "のどれかです。";
+    for (const ForcingBranch& b : step.branches) {
+        int last = 0;
+        // Named before the links, whose grid names follow on from it.
+        const std::string assumed = CellAfter(pattern, b.assumed.cell, last);
+        const std::string links = ForcingLinks(pattern, b, last);
+        s += "\n・" + assumed + "=" + Num(b.assumed.digit) + links +
+             (b.contradiction ? kContradiction : links.empty() ? "（これだけで決まります）" : "");
+    }
+    s += "\n";
+    if (!step.place.empty()) {
+        const CellDigit& p = step.place.front();
+        s += "どの場合も" + CellName(pattern, p.cell, grid) + "には" + Num(p.digit) + "が入ります";
+        std::string more;
+        for (std::size_t i = 1; i < step.place.size(); ++i)
+            more += (i > 1 ? "、" : "") + CellName(pattern, step.place[i].cell, grid) + "に" + Num(step.place[i].digit);
+        return s + (more.empty() ? "" : "（同じように" + more + "も決まります）") + "。";
+    }
+    const CellDigit& r = step.remove.front();
+    s += "どの場合も" + CellName(pattern, r.cell, grid) + "には" + Num(r.digit) + "が入りません";
+    std::vector<CellDigit> more(step.remove.begin() + 1, step.remove.end());
+    return s + (more.empty() ? "" : "（同じように次の候補も消せます: " + RemovalList(pattern, more, grid) + "）") + "。";
 }
 
 }  // namespace puzzle::search

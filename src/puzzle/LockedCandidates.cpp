@@ -2,14 +2,15 @@
 // digit leaves the rest of that other unit. A box of the overlap is a unit of both grids, so
 // a box can point along a line of either grid and a line of one grid can claim a box of the
 // other.
+#include "puzzle/StepWords.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
 
 namespace {
 bool IsBox(const Unit& u) { return u.kind == UnitKind::Box; }
-}  // namespace
 
+// Pointing when the source unit is a box, claiming when it is a line.
 std::optional<Step> LockedCandidates(const LogicState& s, bool pointing) {
     const auto& units = s.units();
     for (std::size_t ai = 0; ai < units.size(); ++ai) {
@@ -41,6 +42,18 @@ std::optional<Step> LockedCandidates(const LogicState& s, bool pointing) {
         }
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> Pointing(const LogicState& s, BoardContext&) { return LockedCandidates(s, true); }
+std::optional<Step> Claiming(const LogicState& s, BoardContext&) { return LockedCandidates(s, false); }
+
+std::string LockedCandidatesWording(const Step& step, int pattern, int g) {
+    const std::string digits = DigitList(step.digits);
+    return Named(pattern, step.units.front()) + "では、" + digits + "が入るのは" + CellList(pattern, step.proof, g) + "のどれかで、どれも" +
+           UnitList(pattern, step.targets) + "にあります。そのため" + UnitList(pattern, step.targets) + "の他のマス（" +
+           CellList(pattern, CellsOf(step.remove), g) + "）には" + digits + "が入りません。";
 }
 
 }  // namespace puzzle::search

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "puzzle/ForcingSearch.h"
+#include "puzzle/StepWords.h"
 #include "puzzle/TracedBranch.h"
 
 namespace puzzle::search {
@@ -96,7 +97,8 @@ Step Describe(const LogicState& s, const Plan& plan) {
 
 }  // namespace
 
-std::optional<Step> NestedForcingChain(const LogicState& s, Assumptions& followed) {
+std::optional<Step> NestedForcingChain(const LogicState& s, BoardContext& context) {
+    Assumptions& followed = context.followed();
     const Propagation& start = followed.start();
     std::vector<int> cells;
     for (int c : s.cells())
@@ -116,6 +118,27 @@ std::optional<Step> NestedForcingChain(const LogicState& s, Assumptions& followe
         for (const auto& [placed, a] : order)
             if (std::optional<Plan> plan = Refute(start, a, level, cells)) return Describe(s, *plan);
     return std::nullopt;
+}
+
+// The first line refutes the candidate; a line one level deeper follows each link that took a
+// digit out, in the order of those links.
+std::string NestedForcingChainWording(const Step& step, int pattern, int grid) {
+    const ForcingBranch& first = step.branches.front();
+    const std::string target = CellName(pattern, first.assumed.cell, grid);
+    bool excludes = false;
+    std::string lines;
+    for (const ForcingBranch& b : step.branches) {
+        excludes = excludes || std::find(b.excluded.begin(), b.excluded.end(), true) != b.excluded.end();
+        int last = 0;
+        std::string indent;
+        for (int i = 0; i < b.depth; ++i) indent += "　";
+        // Named before the links, whose grid names follow on from it.
+        const std::string assumed = CellAfter(pattern, b.assumed.cell, last);
+        lines += "\n" + indent + "・" + assumed + "=" + Num(b.assumed.digit) + ForcingLinks(pattern, b, last) + kContradiction;
+    }
+    return target + "に" + Num(first.assumed.digit) + "が入ると仮定すると、次のように矛盾します" +
+           (excludes ? "（≠は、そこにその数字を入れると一段下の行のように矛盾するので、その候補が消えることを表します）" : "") + "。" +
+           lines + "\nそのため" + target + "には" + Num(first.assumed.digit) + "が入りません。";
 }
 
 }  // namespace puzzle::search

@@ -6,6 +6,7 @@
 // leading from that row to a cell of that column.
 #include <algorithm>
 
+#include "puzzle/StepWords.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
@@ -118,6 +119,18 @@ std::optional<Step> EmptyRectangle(const LogicState& s, int d) {
             }
     }
     return std::nullopt;
+}
+
+// proof: the box's places, then the conjugate pair p, q; units: the box, p's line, the
+// target's line, the pair's unit.
+std::string EmptyRectangleWording(const Step& step, int pattern, int g) {
+    const std::string digits = DigitList(step.digits);
+    const int p = step.proof[step.proof.size() - 2], q = step.proof.back(), t = step.remove.front().cell;
+    return Named(pattern, step.units[0]) + "では、" + digits + "が入るのは" + UnitName(step.units[1]) + "と" + UnitName(step.units[2]) +
+           "の上だけです。" + UnitName(step.units[3]) + "で" + digits + "が入るのは" + CellName(pattern, p, g) + "と" +
+           CellName(pattern, q, g) + "だけなので、" + CellName(pattern, t, g) + "が" + digits + "なら" + CellName(pattern, p, g) + "が" +
+           digits + "になり、" + Named(pattern, step.units[0]) + "に" + digits + "の入る場所がなくなります。そのため" +
+           CellName(pattern, t, g) + "には" + digits + "が入りません。";
 }
 
 }  // namespace puzzle::search

@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 
+#include "puzzle/StepWords.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
@@ -22,7 +23,7 @@ void AddUnique(std::vector<int>& cells, int c) {
 }
 }  // namespace
 
-std::optional<Step> LastCell(const LogicState& s) {
+std::optional<Step> LastCell(const LogicState& s, BoardContext&) {
     for (const Unit& u : s.units()) {
         int empty = 0, count = 0;
         for (int c : u.cells)
@@ -39,7 +40,7 @@ std::optional<Step> LastCell(const LogicState& s) {
     return std::nullopt;
 }
 
-std::optional<Step> NakedSingle(const LogicState& s) {
+std::optional<Step> NakedSingle(const LogicState& s, BoardContext&) {
     for (int c : s.cells()) {
         if (s.digit(c) != 0 || CountOf(s.candidates(c)) != 1) continue;
         int d = DigitsOf(s.candidates(c)).front();
@@ -52,7 +53,7 @@ std::optional<Step> NakedSingle(const LogicState& s) {
     return std::nullopt;
 }
 
-std::optional<Step> HiddenSingle(const LogicState& s) {
+std::optional<Step> HiddenSingle(const LogicState& s, BoardContext&) {
     for (const Unit& u : s.units()) {
         // The digits that one empty cell of the unit may take, and those that two or more may.
         Candidates once = 0, twice = 0, placed = 0;
@@ -78,6 +79,23 @@ std::optional<Step> HiddenSingle(const LogicState& s) {
         }
     }
     return std::nullopt;
+}
+
+std::string LastCellWording(const Step& step, int pattern, int g) {
+    const CellDigit& p = step.place.front();
+    return UnitName(step.units.front()) + "で空いているのは" + CellName(pattern, p.cell, g) + "だけです。残る" + Num(p.digit) +
+           "がそこに入ります。";
+}
+
+std::string NakedSingleWording(const Step& step, int pattern, int g) {
+    const CellDigit& p = step.place.front();
+    return CellName(pattern, p.cell, g) + "に入る候補は" + Num(p.digit) + "だけなので、ここに" + Num(p.digit) + "が入ります。";
+}
+
+std::string HiddenSingleWording(const Step& step, int pattern, int g) {
+    const CellDigit& p = step.place.front();
+    return UnitName(step.units.front()) + "では、" + Num(p.digit) + "が入るのは" + CellName(pattern, p.cell, g) + "だけです。そこに" +
+           Num(p.digit) + "が入ります。";
 }
 
 }  // namespace puzzle::search

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "puzzle/ForcingSearch.h"
+#include "puzzle/TechniqueTable.h"
 
 namespace puzzle {
 
@@ -63,6 +64,24 @@ std::vector<StrongLink> StrongLinksOf(const LogicState& s, int d) {
     return links;
 }
 
+BoardContext::BoardContext(const LogicState& s) : state_(s) {}
+BoardContext::~BoardContext() = default;
+
+Assumptions& BoardContext::followed() {
+    if (!followed_) followed_ = std::make_unique<Assumptions>(state_);
+    return *followed_;
+}
+
+const AlsSets& BoardContext::alsSets() {
+    if (!als_) als_ = FindAlsSets(state_);
+    return *als_;
+}
+
+const Rectangles& BoardContext::rectangles() {
+    if (!rectangles_) rectangles_ = FindRectangles(state_);
+    return *rectangles_;
+}
+
 }  // namespace search
 
 namespace {
@@ -82,94 +101,35 @@ AllPlaces AllPlacesOf(const LogicState& s) {
     return all;
 }
 
-// What one search needs beside the board: the forcing chains follow their branches in
-// `followed`, the ALS techniques share the board's almost locked sets and the unique
-// rectangles its rectangles, each made on first use, so that the techniques tried on one
-// board share them; the single-digit searches consult the memo, when there is one, digit by
-// digit.
+// What one search needs beside the board: what the techniques of one board share, and the
+// memo, when there is one, that the single-digit searches consult digit by digit.
 struct Context {
-    std::optional<search::Assumptions> followed;
-    std::shared_ptr<const search::AlsSets> als;
-    std::shared_ptr<const search::Rectangles> rectangles;
+    explicit Context(const LogicState& s) : board(s) {}
+    search::BoardContext board;
     StepMemo* memo = nullptr;
     std::optional<AllPlaces> places;
 };
 
-template <class Search>
-std::optional<Step> EachDigit(const LogicState& s, Technique t, Context& context, Search search) {
+std::optional<Step> EachDigit(const LogicState& s, const TechniqueRow& row, Context& context) {
     if (context.memo && !context.places) context.places = AllPlacesOf(s);
     for (int d = 1; d <= 9; ++d) {
         const DigitPlaces* places = context.memo ? &(*context.places)[static_cast<std::size_t>(d)] : nullptr;
-        if (places && context.memo->foundNothing(t, d, *places)) continue;
-        if (auto step = search(d)) return step;
-        if (places) context.memo->rememberNothing(t, d, *places);
+        if (places && context.memo->foundNothing(row.technique, d, *places)) continue;
+        if (auto step = row.searchDigit(s, d)) return step;
+        if (places) context.memo->rememberNothing(row.technique, d, *places);
     }
     return std::nullopt;
 }
 
-std::optional<Step> Find(const LogicState& s, Technique t, Context& context) {
-    if (t >= Technique::CellForcingChain && !context.followed) context.followed.emplace(s);
-    auto digits = [&](auto search) { return EachDigit(s, t, context, search); };
-    auto rectangles = [&]() -> const search::Rectangles& {
-        if (!context.rectangles) context.rectangles = search::FindRectangles(s);
-        return *context.rectangles;
-    };
-    auto alsSets = [&]() -> const search::AlsSets& {
-        if (!context.als) context.als = search::FindAlsSets(s);
-        return *context.als;
-    };
-    switch (t) {
-        case Technique::LastCell: return search::LastCell(s);
-        case Technique::NakedSingle: return search::NakedSingle(s);
-        case Technique::HiddenSingle: return search::HiddenSingle(s);
-        case Technique::Pointing: return search::LockedCandidates(s, true);
-        case Technique::Claiming: return search::LockedCandidates(s, false);
-        case Technique::NakedPair: return search::NakedSubset(s, 2);
-        case Technique::HiddenPair: return search::HiddenSubset(s, 2);
-        case Technique::NakedTriple: return search::NakedSubset(s, 3);
-        case Technique::HiddenTriple: return search::HiddenSubset(s, 3);
-        case Technique::NakedQuad: return search::NakedSubset(s, 4);
-        case Technique::HiddenQuad: return search::HiddenSubset(s, 4);
-        case Technique::XWing: return digits([&](int d) { return search::Fish(s, 2, d); });
-        case Technique::Swordfish: return digits([&](int d) { return search::Fish(s, 3, d); });
-        case Technique::Jellyfish: return digits([&](int d) { return search::Fish(s, 4, d); });
-        case Technique::FinnedXWing: return digits([&](int d) { return search::FinnedFish(s, 2, false, d); });
-        case Technique::SashimiXWing: return digits([&](int d) { return search::FinnedFish(s, 2, true, d); });
-        case Technique::FinnedSwordfish: return digits([&](int d) { return search::FinnedFish(s, 3, false, d); });
-        case Technique::SashimiSwordfish: return digits([&](int d) { return search::FinnedFish(s, 3, true, d); });
-        case Technique::FinnedJellyfish: return digits([&](int d) { return search::FinnedFish(s, 4, false, d); });
-        case Technique::SashimiJellyfish: return digits([&](int d) { return search::FinnedFish(s, 4, true, d); });
-        case Technique::Skyscraper: return digits([&](int d) { return search::Skyscraper(s, d); });
-        case Technique::TwoStringKite: return digits([&](int d) { return search::TwoStringKite(s, d); });
-        case Technique::EmptyRectangle: return digits([&](int d) { return search::EmptyRectangle(s, d); });
-        case Technique::XYWing: return search::XYWing(s);
-        case Technique::XYZWing: return search::XYZWing(s);
-        case Technique::WWing: return search::WWing(s);
-        case Technique::XChain: return digits([&](int d) { return search::XChain(s, d); });
-        case Technique::XYChain: return search::XYChain(s);
-        case Technique::AlternatingChain: return search::AlternatingChain(s);
-        case Technique::UniqueRectangle1: return search::UniqueRectangle(s, 1, rectangles());
-        case Technique::UniqueRectangle2: return search::UniqueRectangle(s, 2, rectangles());
-        case Technique::UniqueRectangle3: return search::UniqueRectangle(s, 3, rectangles());
-        case Technique::UniqueRectangle4: return search::UniqueRectangle(s, 4, rectangles());
-        case Technique::BugPlusOne: return search::BugPlusOne(s);
-        case Technique::AlsXZ: return search::AlsXZ(s, alsSets());
-        case Technique::AlsXYWing: return search::AlsXYWing(s, alsSets());
-        case Technique::CellForcingChain: return search::CellForcingChain(s, *context.followed);
-        case Technique::UnitForcingChain: return search::UnitForcingChain(s, *context.followed);
-        case Technique::NestedForcingChain: return search::NestedForcingChain(s, *context.followed);
-    }
-    return std::nullopt;
+std::optional<Step> Find(const LogicState& s, const TechniqueRow& row, Context& context) {
+    return row.search ? row.search(s, context.board) : EachDigit(s, row, context);
 }
 
 std::optional<Step> FindWith(const LogicState& s, const FindOptions& options, Context& context) {
-    for (const TechniqueName& t : kTechniqueNames) {
-        if (t.technique > options.hardest) break;
-        if (NeedsUniqueness(t.technique) && !options.unique) continue;
-        // On a board with several solutions most candidates lie in one of them and cannot be
-        // refuted, so the nested chains' search would look through every one in vain.
-        if (t.technique == Technique::NestedForcingChain && !options.unique) continue;
-        if (auto step = Find(s, t.technique, context)) return step;
+    for (const TechniqueRow& row : kTechniques) {
+        if (row.technique > options.hardest) break;
+        if ((row.needsUniqueness || row.uniqueBoardsOnly) && !options.unique) continue;
+        if (auto step = Find(s, row, context)) return step;
     }
     return std::nullopt;
 }
@@ -177,18 +137,18 @@ std::optional<Step> FindWith(const LogicState& s, const FindOptions& options, Co
 }  // namespace
 
 std::optional<Step> FindStepOf(const LogicState& s, Technique t) {
-    Context context;
-    return Find(s, t, context);
+    Context context(s);
+    return Find(s, RowOf(t), context);
 }
 
 std::optional<Step> FindStep(const LogicState& s, const FindOptions& options) {
-    Context context;
+    Context context(s);
     return FindWith(s, options, context);
 }
 
 std::optional<Step> FindStep(const LogicState& s, const FindOptions& options, StepMemo& memo) {
     memo.useFor(s.board().pattern, s.board().diagonal);
-    Context context;
+    Context context(s);
     context.memo = &memo;
     return FindWith(s, options, context);
 }

@@ -2,6 +2,7 @@
 // or n digits of a unit that between them have only n places (hidden).
 #include <algorithm>
 
+#include "puzzle/StepWords.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
@@ -13,7 +14,6 @@ constexpr Technique NakedOf(int n) {
 constexpr Technique HiddenOf(int n) {
     return n == 2 ? Technique::HiddenPair : n == 3 ? Technique::HiddenTriple : Technique::HiddenQuad;
 }
-}  // namespace
 
 std::optional<Step> NakedSubset(const LogicState& s, int n) {
     const auto& units = s.units();
@@ -108,6 +108,30 @@ std::optional<Step> HiddenSubset(const LogicState& s, int n) {
         if (found) return found;
     }
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Step> NakedPair(const LogicState& s, BoardContext&) { return NakedSubset(s, 2); }
+std::optional<Step> NakedTriple(const LogicState& s, BoardContext&) { return NakedSubset(s, 3); }
+std::optional<Step> NakedQuad(const LogicState& s, BoardContext&) { return NakedSubset(s, 4); }
+std::optional<Step> HiddenPair(const LogicState& s, BoardContext&) { return HiddenSubset(s, 2); }
+std::optional<Step> HiddenTriple(const LogicState& s, BoardContext&) { return HiddenSubset(s, 3); }
+std::optional<Step> HiddenQuad(const LogicState& s, BoardContext&) { return HiddenSubset(s, 4); }
+
+std::string NakedSubsetWording(const Step& step, int pattern, int g) {
+    const std::string digits = DigitList(step.digits);
+    std::vector<Unit> all = step.units;
+    all.insert(all.end(), step.targets.begin(), step.targets.end());
+    return Named(pattern, step.units.front()) + "の" + CellList(pattern, step.proof, g, g) + "には" + digits + "しか入りません（" +
+           Num(static_cast<int>(step.proof.size())) + "マスに" + Num(static_cast<int>(step.digits.size())) + "つの数字）。そのため" +
+           UnitList(pattern, all) + "の他のマスから" + digits + "を消せます: " + RemovalList(pattern, step.remove, g) + "。";
+}
+
+std::string HiddenSubsetWording(const Step& step, int pattern, int g) {
+    return Named(pattern, step.units.front()) + "では、" + DigitList(step.digits) + "が入るのは" + CellList(pattern, step.proof, g, g) +
+           "だけです（" + Num(static_cast<int>(step.digits.size())) + "つの数字に" + Num(static_cast<int>(step.proof.size())) +
+           "マス）。そのためこれらのマスから他の候補を消せます: " + RemovalList(pattern, step.remove, g) + "。";
 }
 
 }  // namespace puzzle::search

@@ -1,53 +1,134 @@
-// The searches behind the step finder, one per technique family, and the small helpers
-// they share. Private to src/puzzle.
+// Each technique's search and wording as its row of the technique table (TechniqueTable.h)
+// names them, and the small helpers the searches share. Private to src/puzzle.
 #pragma once
 
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "puzzle/LogicState.h"
 
 namespace puzzle::search {
 
-std::optional<Step> LastCell(const LogicState& s);
-std::optional<Step> NakedSingle(const LogicState& s);
-std::optional<Step> HiddenSingle(const LogicState& s);
-// Pointing when the source unit is a box, claiming when it is a line.
-std::optional<Step> LockedCandidates(const LogicState& s, bool pointing);
-std::optional<Step> NakedSubset(const LogicState& s, int size);
-std::optional<Step> HiddenSubset(const LogicState& s, int size);
-// The single-digit techniques search digit d alone: what they find depends on d's places and
-// nothing else, so the step finder can skip a digit whose places have not changed.
-// Basic fish of n lines (2 X-wing, 3 swordfish, 4 jellyfish).
-std::optional<Step> Fish(const LogicState& s, int n, int d);
-// Finned fish of n lines; sashimi when a base line keeps fewer than two places in the covers.
-std::optional<Step> FinnedFish(const LogicState& s, int n, bool sashimi, int d);
+class Assumptions;  // ForcingSearch.h
+class AlsSets;      // Als.cpp
+class Rectangles;   // Uniqueness.cpp
+
+// What several techniques read from one board, each worked out on first use, so that the
+// techniques tried on one board share it: the branches the forcing chains follow, the almost
+// locked sets with their restricted common digits, and the rectangles that may be unique
+// rectangles.
+class BoardContext {
+public:
+    explicit BoardContext(const LogicState& s);
+    ~BoardContext();
+    BoardContext(const BoardContext&) = delete;
+    BoardContext& operator=(const BoardContext&) = delete;
+
+    Assumptions& followed();
+    const AlsSets& alsSets();
+    const Rectangles& rectangles();
+
+private:
+    const LogicState& state_;
+    std::unique_ptr<Assumptions> followed_;
+    std::shared_ptr<const AlsSets> als_;
+    std::shared_ptr<const Rectangles> rectangles_;
+};
+
+// A technique's search of the whole board: its first step, or nothing.
+using BoardSearch = std::optional<Step> (*)(const LogicState& s, BoardContext& context);
+// A search of digit d alone: what it finds depends on d's places and nothing else, so the step
+// finder tries the digits in turn and skips one whose places it knows to give nothing.
+using DigitSearch = std::optional<Step> (*)(const LogicState& s, int d);
+// A step in at most three sentences; its cells are named through grid where they can be.
+using Wording = std::string (*)(const Step& step, int pattern, int grid);
+
+// Singles.cpp
+std::optional<Step> LastCell(const LogicState& s, BoardContext&);
+std::optional<Step> NakedSingle(const LogicState& s, BoardContext&);
+std::optional<Step> HiddenSingle(const LogicState& s, BoardContext&);
+std::string LastCellWording(const Step& step, int pattern, int grid);
+std::string NakedSingleWording(const Step& step, int pattern, int grid);
+std::string HiddenSingleWording(const Step& step, int pattern, int grid);
+
+// LockedCandidates.cpp
+std::optional<Step> Pointing(const LogicState& s, BoardContext&);
+std::optional<Step> Claiming(const LogicState& s, BoardContext&);
+std::string LockedCandidatesWording(const Step& step, int pattern, int grid);
+
+// Subsets.cpp
+std::optional<Step> NakedPair(const LogicState& s, BoardContext&);
+std::optional<Step> NakedTriple(const LogicState& s, BoardContext&);
+std::optional<Step> NakedQuad(const LogicState& s, BoardContext&);
+std::optional<Step> HiddenPair(const LogicState& s, BoardContext&);
+std::optional<Step> HiddenTriple(const LogicState& s, BoardContext&);
+std::optional<Step> HiddenQuad(const LogicState& s, BoardContext&);
+std::string NakedSubsetWording(const Step& step, int pattern, int grid);
+std::string HiddenSubsetWording(const Step& step, int pattern, int grid);
+
+// Fish.cpp: basic fish within one grid.
+std::optional<Step> XWing(const LogicState& s, int d);
+std::optional<Step> Swordfish(const LogicState& s, int d);
+std::optional<Step> Jellyfish(const LogicState& s, int d);
+std::string FishWording(const Step& step, int pattern, int grid);
+
+// FinnedFish.cpp
+std::optional<Step> FinnedXWing(const LogicState& s, int d);
+std::optional<Step> SashimiXWing(const LogicState& s, int d);
+std::optional<Step> FinnedSwordfish(const LogicState& s, int d);
+std::optional<Step> SashimiSwordfish(const LogicState& s, int d);
+std::optional<Step> FinnedJellyfish(const LogicState& s, int d);
+std::optional<Step> SashimiJellyfish(const LogicState& s, int d);
+std::string FinnedFishWording(const Step& step, int pattern, int grid);
+
+// SingleDigitPatterns.cpp (the skyscraper and the kite are worded as chains)
 std::optional<Step> Skyscraper(const LogicState& s, int d);
 std::optional<Step> TwoStringKite(const LogicState& s, int d);
 std::optional<Step> EmptyRectangle(const LogicState& s, int d);
-std::optional<Step> XYWing(const LogicState& s);
-std::optional<Step> XYZWing(const LogicState& s);
-std::optional<Step> WWing(const LogicState& s);
-std::optional<Step> XChain(const LogicState& s, int d);
-std::optional<Step> XYChain(const LogicState& s);
-std::optional<Step> AlternatingChain(const LogicState& s);
-// Unique rectangle of type 1..4, among the board's rectangles that may be one: worked out
-// once per board for the four types.
-class Rectangles;
+std::string EmptyRectangleWording(const Step& step, int pattern, int grid);
+
+// Wings.cpp (the W-wing is worded as a chain)
+std::optional<Step> XYWing(const LogicState& s, BoardContext&);
+std::optional<Step> XYZWing(const LogicState& s, BoardContext&);
+std::optional<Step> WWing(const LogicState& s, BoardContext&);
+std::string XYWingWording(const Step& step, int pattern, int grid);
+std::string XYZWingWording(const Step& step, int pattern, int grid);
+
+// Uniqueness.cpp
 std::shared_ptr<const Rectangles> FindRectangles(const LogicState& s);
-std::optional<Step> UniqueRectangle(const LogicState& s, int type, const Rectangles& rectangles);
-std::optional<Step> BugPlusOne(const LogicState& s);
-// The almost locked sets of a board and the pairs of them with a restricted common digit:
-// worked out once per board for both ALS techniques.
-class AlsSets;
+std::optional<Step> UniqueRectangle1(const LogicState& s, BoardContext& context);
+std::optional<Step> UniqueRectangle2(const LogicState& s, BoardContext& context);
+std::optional<Step> UniqueRectangle3(const LogicState& s, BoardContext& context);
+std::optional<Step> UniqueRectangle4(const LogicState& s, BoardContext& context);
+std::optional<Step> BugPlusOne(const LogicState& s, BoardContext&);
+std::string UniqueRectangle1Wording(const Step& step, int pattern, int grid);
+std::string UniqueRectangle2Wording(const Step& step, int pattern, int grid);
+std::string UniqueRectangle3Wording(const Step& step, int pattern, int grid);
+std::string UniqueRectangle4Wording(const Step& step, int pattern, int grid);
+std::string BugPlusOneWording(const Step& step, int pattern, int grid);
+
+// Chains.cpp
+std::optional<Step> XChain(const LogicState& s, int d);
+std::optional<Step> XYChain(const LogicState& s, BoardContext&);
+std::optional<Step> AlternatingChain(const LogicState& s, BoardContext&);
+// A chain as its list of links and what its two ends allow; the skyscraper, the kite and the
+// W-wing are worded so too.
+std::string ChainWording(const Step& step, int pattern, int grid);
+
+// Als.cpp
 std::shared_ptr<const AlsSets> FindAlsSets(const LogicState& s);
-std::optional<Step> AlsXZ(const LogicState& s, const AlsSets& sets);
-std::optional<Step> AlsXYWing(const LogicState& s, const AlsSets& sets);
-// The forcing chains share the branches they follow from the board (ForcingSearch.h).
-class Assumptions;
-std::optional<Step> CellForcingChain(const LogicState& s, Assumptions& followed);
-std::optional<Step> UnitForcingChain(const LogicState& s, Assumptions& followed);
-std::optional<Step> NestedForcingChain(const LogicState& s, Assumptions& followed);
+std::optional<Step> AlsXZ(const LogicState& s, BoardContext& context);
+std::optional<Step> AlsXYWing(const LogicState& s, BoardContext& context);
+std::string AlsXZWording(const Step& step, int pattern, int grid);
+std::string AlsXYWingWording(const Step& step, int pattern, int grid);
+
+// ForcingChains.cpp, NestedForcing.cpp
+std::optional<Step> CellForcingChain(const LogicState& s, BoardContext& context);
+std::optional<Step> UnitForcingChain(const LogicState& s, BoardContext& context);
+std::optional<Step> NestedForcingChain(const LogicState& s, BoardContext& context);
+std::string ForcingChainWording(const Step& step, int pattern, int grid);
+std::string NestedForcingChainWording(const Step& step, int pattern, int grid);
 
 // A step of technique t with nothing decided yet.
 inline Step StepOf(Technique t) {

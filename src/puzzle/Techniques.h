@@ -1,14 +1,15 @@
-// The solving techniques of the logic step finder, simplest first, with their names in
-// Japanese and English and their difficulty numbers. The order is the search order; the
-// difficulty never falls along it.
+// The solving techniques of the logic step finder, simplest first, by name. Everything else a
+// technique is (its names, difficulty number, search and wording) is its row of the table in
+// TechniqueTable.h; the functions here read it.
 #pragma once
 
-#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace puzzle {
 
+// In search order, which is the order of the table's rows.
 enum class Technique {
     LastCell,
     NakedSingle,
@@ -51,17 +52,8 @@ enum class Technique {
     NestedForcingChain,
 };
 
-constexpr int kTechniqueCount = 39;
-
-struct TechniqueName {
-    Technique technique;
-    std::string_view japanese;
-    std::string_view english;
-    int difficulty;  // tenths: 10 is 1.0, 100 is 10.0
-};
-
 // Every technique once, in search order.
-extern const std::array<TechniqueName, kTechniqueCount> kTechniqueNames;
+std::span<const Technique> AllTechniques();
 
 std::string_view JapaneseName(Technique t);
 std::string_view EnglishName(Technique t);
@@ -71,8 +63,8 @@ int Difficulty(Technique t);
 std::string DifficultyText(int tenths);
 
 // True for the techniques that place a digit (the singles).
-constexpr bool IsSingle(Technique t) { return t <= Technique::HiddenSingle; }
+bool IsSingle(Technique t);
 // True for the techniques that hold only when the problem has exactly one solution.
-constexpr bool NeedsUniqueness(Technique t) { return t >= Technique::UniqueRectangle1 && t <= Technique::BugPlusOne; }
+bool NeedsUniqueness(Technique t);
 
 }  // namespace puzzle

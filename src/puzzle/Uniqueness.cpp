@@ -15,6 +15,7 @@
 // digit that has three places in its units.
 #include <algorithm>
 
+#include "puzzle/StepWords.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
@@ -144,6 +145,9 @@ std::shared_ptr<const Rectangles> FindRectangles(const LogicState& s) {
     return found;
 }
 
+namespace {
+
+// A unique rectangle of type 1..4 among the board's rectangles that may be one.
 std::optional<Step> UniqueRectangle(const LogicState& s, int type, const Rectangles& rectangles) {
     for (const Rectangles::Rectangle& r : rectangles.all) {
         const std::array<int, 4>& cells = r.cells;
@@ -164,7 +168,51 @@ std::optional<Step> UniqueRectangle(const LogicState& s, int type, const Rectang
     return std::nullopt;
 }
 
-std::optional<Step> BugPlusOne(const LogicState& s) {
+// The sentence every type starts with: the rectangle and why it cannot hold only x and y.
+// proof: the rectangle's cells holding only x and y, then the others (the roof: one for type
+// 1, two for the other types), then a type 3's subset.
+std::string RectangleWording(const Step& step, int pattern, int g) {
+    const std::string x = Num(step.digits[0]), y = Num(step.digits[1]);
+    std::vector<int> rect(step.proof.begin(), step.proof.begin() + 4);
+    return CellList(pattern, rect, g) + "の4マスが" + x + "と" + y + "だけになると、" + x + "と" + y +
+           "を入れ替えた2つ目の解ができてしまいます（この問題の解は1つです）。";
+}
+
+// The roof of types 2 to 4.
+std::vector<int> Roof(const Step& step) { return {step.proof.begin() + 2, step.proof.begin() + 4}; }
+
+}  // namespace
+
+std::optional<Step> UniqueRectangle1(const LogicState& s, BoardContext& context) { return UniqueRectangle(s, 1, context.rectangles()); }
+std::optional<Step> UniqueRectangle2(const LogicState& s, BoardContext& context) { return UniqueRectangle(s, 2, context.rectangles()); }
+std::optional<Step> UniqueRectangle3(const LogicState& s, BoardContext& context) { return UniqueRectangle(s, 3, context.rectangles()); }
+std::optional<Step> UniqueRectangle4(const LogicState& s, BoardContext& context) { return UniqueRectangle(s, 4, context.rectangles()); }
+
+std::string UniqueRectangle1Wording(const Step& step, int pattern, int g) {
+    const std::string x = Num(step.digits[0]), y = Num(step.digits[1]);
+    return RectangleWording(step, pattern, g) + "そのため" + CellName(pattern, step.proof[3], g) + "には" + x + "も" + y + "も入りません。";
+}
+
+std::string UniqueRectangle2Wording(const Step& step, int pattern, int g) {
+    return RectangleWording(step, pattern, g) + "そのため" + CellList(pattern, Roof(step), g) + "のどちらかに" + Num(step.digits[2]) +
+           "が入り、両方と同じ行・列・ブロックにあるマスから消せます: " + RemovalList(pattern, step.remove, g) + "。";
+}
+
+std::string UniqueRectangle3Wording(const Step& step, int pattern, int g) {
+    const std::string x = Num(step.digits[0]), y = Num(step.digits[1]);
+    std::vector<int> subset(step.proof.begin() + 4, step.proof.end());
+    return RectangleWording(step, pattern, g) + "そのため" + CellList(pattern, Roof(step), g) + "の" + x + "・" + y + "以外の候補のどれかが入り、それが" +
+           CellList(pattern, subset, g) + "と組になって" + Named(pattern, step.units.front()) + "の数字を占めるので、他のマスから消せます: " +
+           RemovalList(pattern, step.remove, g) + "。";
+}
+
+std::string UniqueRectangle4Wording(const Step& step, int pattern, int g) {
+    const std::string x = Num(step.digits[0]), y = Num(step.digits[1]);
+    return RectangleWording(step, pattern, g) + Named(pattern, step.units.front()) + "で" + x + "が入るのは" + CellList(pattern, Roof(step), g) +
+           "だけなので、どちらかが" + x + "になり、どちらにも" + y + "は入りません。";
+}
+
+std::optional<Step> BugPlusOne(const LogicState& s, BoardContext&) {
     int triple = 0;
     for (int c : s.cells()) {
         if (s.digit(c) != 0) continue;
@@ -198,6 +246,12 @@ std::optional<Step> BugPlusOne(const LogicState& s) {
     step.proofCandidates = {s.candidates(triple)};
     for (int u : s.unitsOf(triple)) step.units.push_back(s.units()[static_cast<std::size_t>(u)]);
     return step;
+}
+
+std::string BugPlusOneWording(const Step& step, int pattern, int g) {
+    const CellDigit& p = step.place.front();
+    return "空きマスの候補がすべて2つになり、どの数字もユニットに2か所ずつしか入らない形になると、解は1つに決まりません。候補が3つある" +
+           CellName(pattern, p.cell, g) + "から" + Num(p.digit) + "を除くとその形になるので、そこには" + Num(p.digit) + "が入ります。";
 }
 
 }  // namespace puzzle::search

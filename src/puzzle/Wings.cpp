@@ -4,6 +4,7 @@
 // ends see one cell each: one of the two cells takes y, so y leaves every cell seeing both.
 #include <array>
 
+#include "puzzle/StepWords.h"
 #include "puzzle/TechniqueSearch.h"
 
 namespace puzzle::search {
@@ -44,11 +45,19 @@ std::optional<Step> Wing(const LogicState& s, bool xyz) {
     }
     return std::nullopt;
 }
+
+// proof: the pivot, then the two pincers.
+std::string CandidatesOfWing(const Step& step, int pattern, int g) {
+    const auto& m = step.proofCandidates;
+    return "候補は、" + CellPair(pattern, step.proof[0], m[0], g) + "、" + CellPair(pattern, step.proof[1], m[1], g) + "、" +
+           CellPair(pattern, step.proof[2], m[2], g) + "です。";
+}
 }  // namespace
 
-std::optional<Step> XYWing(const LogicState& s) { return Wing(s, false); }
+std::optional<Step> XYWing(const LogicState& s, BoardContext&) { return Wing(s, false); }
+std::optional<Step> XYZWing(const LogicState& s, BoardContext&) { return Wing(s, true); }
 
-std::optional<Step> WWing(const LogicState& s) {
+std::optional<Step> WWing(const LogicState& s, BoardContext&) {
     std::vector<int> pairs;
     for (int c : s.cells())
         if (CountOf(s.candidates(c)) == 2) pairs.push_back(c);
@@ -80,6 +89,18 @@ std::optional<Step> WWing(const LogicState& s) {
         }
     return std::nullopt;
 }
-std::optional<Step> XYZWing(const LogicState& s) { return Wing(s, true); }
+
+std::string XYWingWording(const Step& step, int pattern, int g) {
+    const std::string z = Num(step.remove.front().digit);
+    return CandidatesOfWing(step, pattern, g) + "最初のマスがどちらになっても残りの2マスのどちらかが" + z +
+           "になるので、その2マスの両方と同じ行・列・ブロックにあるマス（" + CellList(pattern, CellsOf(step.remove), g) + "）には" + z +
+           "が入りません。";
+}
+
+std::string XYZWingWording(const Step& step, int pattern, int g) {
+    const std::string z = Num(step.remove.front().digit);
+    return CandidatesOfWing(step, pattern, g) + "どの場合もこの3マスのどれかが" + z + "になるので、3マスすべてと同じ行・列・ブロックにあるマス（" +
+           CellList(pattern, CellsOf(step.remove), g) + "）には" + z + "が入りません。";
+}
 
 }  // namespace puzzle::search

@@ -30,8 +30,8 @@ TEST(Difficulty, EachTechniqueFamilyHasItsLevelAndAnUnfinishedPathIsAGuess) {
 }
 
 TEST(Difficulty, TheNumbersRiseWithTheSearchOrderAndTheLevelsCoverOneToTenWithoutGaps) {
-    for (std::size_t i = 1; i < kTechniqueNames.size(); ++i)
-        EXPECT_LE(kTechniqueNames[i - 1].difficulty, kTechniqueNames[i].difficulty) << kTechniqueNames[i].english;
+    const std::span<const Technique> all = AllTechniques();
+    for (std::size_t i = 1; i < all.size(); ++i) EXPECT_LE(Difficulty(all[i - 1]), Difficulty(all[i])) << EnglishName(all[i]);
     EXPECT_EQ(kLevels.front().low, 10);
     EXPECT_EQ(kLevels.back().high, 100);
     for (std::size_t i = 1; i < kLevels.size(); ++i) EXPECT_EQ(kLevels[i - 1].high + 1, kLevels[i].low);

@@ -35,9 +35,9 @@ std::vector<Step> OneByOnePath(const DoubleBoard& board) {
     std::vector<Step> steps;
     while (!state.solved()) {
         std::optional<Step> step;
-        for (const TechniqueName& t : kTechniqueNames) {
-            if (!unique && (NeedsUniqueness(t.technique) || t.technique == Technique::NestedForcingChain)) continue;
-            if ((step = FindStepOf(state, t.technique))) break;
+        for (Technique t : AllTechniques()) {
+            if (!unique && (NeedsUniqueness(t) || t == Technique::NestedForcingChain)) continue;
+            if ((step = FindStepOf(state, t))) break;
         }
         if (!step) break;
         state.apply(*step);

@@ -1,6 +1,6 @@
 // One board per technique, taken from a generated problem's path where the technique is the
-// first step found, its candidates cut back to what the step needs
-// (tests/data/technique-boards.txt). On each: the technique is the first step found, every
+// first step found, with the candidates the path left (tests/data/technique-boards.txt, made by
+// tools/make-technique-boards.cpp). On each: the technique is the first step found, every
 // placement and removal agrees with the engine's solution, the step crosses the overlap where
 // the file says so, and its text keeps to three sentences.
 #include <gtest/gtest.h>

@@ -390,11 +390,17 @@ TEST(Techniques, NothingAppliesOnANearlyEmptyBoard) {
     EXPECT_FALSE(FindStep(s).has_value());
 }
 
-TEST(Techniques, TheTableNamesEveryTechniqueOnceInOrder) {
-    for (std::size_t i = 0; i < kTechniqueNames.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(kTechniqueNames[i].technique), i);
-        EXPECT_FALSE(kTechniqueNames[i].japanese.empty());
-        EXPECT_FALSE(kTechniqueNames[i].english.empty());
+TEST(Techniques, TheTableListsEveryTechniqueOnceInOrderWithNamesOfItsOwn) {
+    const std::span<const Technique> all = AllTechniques();
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(Technique::NestedForcingChain) + 1);
+    std::set<std::string_view> japanese, english;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(static_cast<std::size_t>(all[i]), i);
+        // The technique boards and the solver's JSON name a technique by its English name.
+        EXPECT_TRUE(japanese.insert(JapaneseName(all[i])).second) << JapaneseName(all[i]);
+        EXPECT_TRUE(english.insert(EnglishName(all[i])).second) << EnglishName(all[i]);
+        EXPECT_EQ(IsSingle(all[i]), all[i] <= Technique::HiddenSingle) << EnglishName(all[i]);
+        EXPECT_EQ(NeedsUniqueness(all[i]), all[i] >= Technique::UniqueRectangle1 && all[i] <= Technique::BugPlusOne) << EnglishName(all[i]);
     }
     EXPECT_EQ(JapaneseName(Technique::XWing), "Xウィング");
     EXPECT_EQ(EnglishName(Technique::HiddenSingle), "Hidden Single");
