@@ -1,6 +1,7 @@
 // The program's other windows on screen, reached as the user reaches them: the options window
-// from the main window's button, grid 1 after a judgement of the board, and the candidates
-// window after an automatic step of a double problem. Each screenshot stays in the build tree,
+// from the main window's button, grid 1 after a judgement of the board, the candidates window
+// after an automatic step of a double problem, and what the screen shows after 自動123 and
+// 判定A with the screen refresh on. Each screenshot stays in the build tree,
 // and each window is checked for what a user would see: all its controls, its size, captions
 // in a font that has every character, and cell texts that fit their boxes whole.
 #include <QApplication>
@@ -12,9 +13,11 @@
 #include <QTextEdit>
 #include <QPushButton>
 #include <QRawFont>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include "DoubleProblem.h"
@@ -194,6 +197,52 @@ TEST_F(ProgramWindowsTest, Grid1ShowsAfterAJudgementOfTheBoard) {
         EXPECT_EQ(widget<QLineEdit>(grid1.Text1(k - 1))->text().trimmed(), expected) << "grid cell " << k;
     }
     save(grid1, QStringLiteral("grid-window.png"));
+}
+
+// 自動123 and 判定A with the screen refresh on refresh the main window about a hundred times
+// while they work; it repaints at most once a frame, and once the event loop has run, what
+// is on the screen (the window's painted pixels) is the final state, pixel for pixel as new
+// views of the model show it.
+TEST_F(ProgramWindowsTest, JudgementsLeaveTheirFinalStateOnTheScreen) {
+    board::frmAllGamen& main = program.frmAllGamen();
+    board::cmnMod01& cmn = program.cmn();
+    ui::qt::FormView& view = viewOf(main);
+    DoubleProblem problem = DoubleProblem::Load("sensei-4-180705-104524.40.VeryEasy.txt");
+    ASSERT_EQ(problem.givens[1].size(), 81u);
+    program.frmOption01().chkGlook.setValue(1);
+    clearFocus();
+    const std::pair<const char*, void (*)(board::frmAllGamen&)> commands[] = {
+        {"auto123", [](board::frmAllGamen& w) { w.cmdHantei123_Click(); }},
+        {"hanteiA", [](board::frmAllGamen& w) { w.cmdHanteiA_Click(3); }},
+    };
+    for (const auto& [name, command] : commands) {
+        while (cmn.PatternNo != 6) main.cmdPattern.click();
+        for (int g = 1; g <= 2; ++g) {
+            for (int k = 1; k <= 81; ++k) {
+                char c = problem.givens[static_cast<size_t>(g - 1)][static_cast<size_t>(k - 1)];
+                main.text1(cmn.GridMasu[6][g][k]).setText(c >= '1' && c <= '9' ? std::string(1, c) : "");
+            }
+        }
+        QApplication::processEvents();
+        const int refreshesBefore = main.refreshCount();
+        const long repaintsBefore = view.repaints();
+        const auto start = std::chrono::steady_clock::now();
+        {
+            ui::FormRegistry::EventScope scope(program.forms());
+            command(main);
+        }
+        const long frames = (std::chrono::steady_clock::now() - start) / view.frameInterval() + 1;
+        EXPECT_GT(main.refreshCount() - refreshesBefore, 20) << name;
+        EXPECT_LE(view.repaints() - repaintsBefore, frames) << name;
+        for (int pass = 0; pass < 3; ++pass) QApplication::processEvents();
+
+        const QImage onScreen = view.screen()->grabWindow(view.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        // The model as views built afresh show it.
+        ui::qt::ViewManager fresh(program.forms());
+        const QImage model = fresh.viewOf(main)->snapshot().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(onScreen == model) << name;
+        EXPECT_TRUE(onScreen.save(QStringLiteral(MOZEL_SCREENSHOT_DIR "/main-after-%1.png").arg(name)));
+    }
 }
 
 TEST_F(ProgramWindowsTest, TheCandidatesWindowShowsAnAutomaticStep) {

@@ -1,11 +1,15 @@
 // When the widgets catch up with the model: a burst of changes is synced once, when control
-// returns to the event loop; Refresh shows the latest state at once; a hidden window waits
-// until it is shown, unless someone reads its widgets (a snapshot).
+// returns to the event loop; Refresh shows the latest state at once, at most once a screen
+// frame, and the last state is always painted; a hidden window waits until it is shown, unless
+// someone reads its widgets (a snapshot).
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
@@ -68,7 +72,8 @@ TEST_F(ViewSyncTest, ABurstOfChangesIsSyncedOnceWhenControlReturnsToTheEventLoop
     EXPECT_EQ(recorder.painted, std::vector<QString>{QStringLiteral("1000")});
 }
 
-TEST_F(ViewSyncTest, RefreshPaintsTheLatestStateAtOnce) {
+TEST_F(ViewSyncTest, RefreshAFrameAfterTheLastRepaintPaintsTheLatestStateAtOnce) {
+    std::this_thread::sleep_for(window.view.frameInterval());
     PaintRecorder recorder(*edit);
     form.txt.setText("old");
     form.txt.setText("new");
@@ -86,10 +91,42 @@ TEST_F(ViewSyncTest, RefreshPaintsTheLatestStateAtOnce) {
 }
 
 TEST_F(ViewSyncTest, RefreshPaintsNewSurfaceLinesAtOnce) {
+    std::this_thread::sleep_for(window.view.frameInterval());
     PaintRecorder recorder(*window.view.canvas());
     form.surface.line(1500, 3000, 4500, 3000, 3, 0x0000FF);
     form.Refresh();
     EXPECT_EQ(recorder.painted.size(), 1u);
+}
+
+// A command refreshing far more often than the screen shows frames: the window repaints at
+// most once a frame, each time the state of that moment, syncing the box only then, and the
+// last state is painted once control returns to the event loop.
+TEST_F(ViewSyncTest, ABurstOfRefreshesRepaintsOnceAFrameAndEndsWithTheLastState) {
+    using Clock = std::chrono::steady_clock;
+    PaintRecorder recorder(*edit);
+    const long syncsBefore = window.view.controlSyncs();
+    const auto frame = window.view.frameInterval();
+    const Clock::time_point start = Clock::now();
+    int last = 0;
+    while (Clock::now() - start < 6 * frame) {
+        form.txt.setText(std::to_string(++last));
+        form.Refresh();
+    }
+    const auto elapsed = Clock::now() - start;
+    const size_t duringBurst = recorder.painted.size();
+    EXPECT_GE(duringBurst, 1u) << "no progress shown";
+    EXPECT_LE(duringBurst, static_cast<size_t>(elapsed / frame) + 1) << "more repaints than frames";
+    EXPECT_EQ(window.view.controlSyncs() - syncsBefore, static_cast<long>(duringBurst));
+    EXPECT_LT(duringBurst, static_cast<size_t>(last));
+
+    for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
+    ASSERT_FALSE(recorder.painted.empty());
+    EXPECT_EQ(recorder.painted.back(), QString::number(last));
+    // Each repaint showed the model of its moment: the numbers only rise.
+    std::vector<int> shown;
+    for (const QString& text : recorder.painted) shown.push_back(text.toInt());
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
+    EXPECT_GE(shown.front(), 1);
 }
 
 TEST_F(ViewSyncTest, AHiddenWindowCatchesUpWhenItIsShown) {

@@ -265,6 +265,9 @@ void FormView::flush() {
 void FormView::refresh() {
     // A hidden window is brought up to date when it is shown.
     if (!form_->visible()) return;
+    // Within a frame of the last repaint the screen would not show this state: the changes
+    // wait, dirty, for the flush they posted (the event loop's) or for a Refresh that is due.
+    if (isVisible() && !repaintDue()) return;
     flush();
     // Paint now all that the flush (or anything before it) marked for repainting: the widgets'
     // updates wait in one update request posted to this window. The rest of the window
@@ -273,7 +276,25 @@ void FormView::refresh() {
     if (isVisible()) QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }
 
+bool FormView::repaintDue() const {
+    if (!pacedRefresh_ || repaints_ == 0) return true;
+    return std::chrono::steady_clock::now() - lastRepaint_ >= frameInterval();
+}
+
+std::chrono::nanoseconds FormView::frameInterval() const {
+    constexpr double kFastest = 60.0;  // frames a second
+    const QScreen* shown = screen();
+    const double rate = shown && shown->refreshRate() > 0 ? std::min(shown->refreshRate(), kFastest) : kFastest;
+    return std::chrono::nanoseconds(std::llround(1e9 / rate));
+}
+
 bool FormView::event(QEvent* event) {
+    if (event->type() == QEvent::UpdateRequest) {
+        // The widgets' repaints, whether Refresh or the event loop delivers them: a frame
+        // starts.
+        lastRepaint_ = std::chrono::steady_clock::now();
+        ++repaints_;
+    }
     if (event->type() != kFlushEvent) return QWidget::event(event);
     flushPosted_ = false;
     if (form_) {

@@ -1,13 +1,19 @@
 // The view of one window, built from the Form's control registry: a top-level widget with a
 // menu bar (when the window has menu items) over the client area, whose child widgets mirror
 // the controls and whose background carries the Surface lines. It mirrors the window's
-// caption, position, client size, colour and visibility, paints at once on Refresh(), and
-// hands the close box to the model.
+// caption, position, client size, colour and visibility, repaints on Refresh() (at most once
+// a screen frame), and hands the close box to the model.
 //
 // A model change only marks its control's view dirty. Dirty views are synced together: when
 // the window is refreshed, when control returns to the event loop (one posted flush per
 // batch of changes), and by flush() before anyone reads the widgets. A hidden window's
 // controls stay dirty until it is shown.
+//
+// A command may call Refresh() a hundred times in a few milliseconds, more often than a
+// screen shows a frame. A Refresh that comes a frame or more after the window last repainted
+// syncs and repaints at once; one that comes sooner leaves its changes to the flush already
+// posted, so they are painted by the first Refresh once the frame is due, or when control
+// returns to the event loop, whichever comes first. The last state is always painted.
 //
 // The control widgets of a window created hidden are built when it is first shown, or when
 // someone asks for them (viewOf, widgetOf, menuBar, snapshot): most of the program's windows
@@ -21,6 +27,7 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <chrono>
 #include <cstddef>
 #include <vector>
 
@@ -77,6 +84,15 @@ public:
     void flush();
     // How many control views have been synced so far (tests and benchmarks watch it).
     long controlSyncs() const { return controlSyncs_; }
+    // How many times the window has repainted its widgets so far, on Refresh or from the event
+    // loop (tests and benchmarks watch it).
+    long repaints() const { return repaints_; }
+
+    // Whether Refresh() repaints at most once a screen frame (the default) or at every call.
+    void setPacedRefresh(bool paced) { pacedRefresh_ = paced; }
+    // The least time between two repaints on Refresh(): one frame of the window's screen, no
+    // shorter than a frame at 60 Hz.
+    std::chrono::nanoseconds frameInterval() const;
 
     // The window as it is shown: menu bar and client area (flushed first).
     QPixmap snapshot();
@@ -123,6 +139,8 @@ private:
     QMargins frameAllowance() const;
     bool hasMenus() const;
     void refresh();
+    // True when a Refresh() now should repaint at once.
+    bool repaintDue() const;
     void disconnectModel();
 
     Form* form_;
@@ -148,6 +166,10 @@ private:
     int placedTop_ = 0;
     int changedToken_ = 0;
     int refreshToken_ = 0;
+    bool pacedRefresh_ = true;
+    // When the window last handled its widgets' repaints; none before the first.
+    std::chrono::steady_clock::time_point lastRepaint_{};
+    long repaints_ = 0;
 };
 
 }  // namespace ui::qt

@@ -38,6 +38,11 @@ void ViewManager::setZoom(double zoom) {
     for (Entry& entry : views_) entry.view->setZoom(zoom_);
 }
 
+void ViewManager::setPacedRefresh(bool paced) {
+    pacedRefresh_ = paced;
+    for (Entry& entry : views_) entry.view->setPacedRefresh(paced);
+}
+
 void ViewManager::zoomBy(ZoomKey key) {
     double zoom = key == ZoomKey::In ? ZoomIn(zoom_) : key == ZoomKey::Out ? ZoomOut(zoom_) : 1.0;
     if (zoom == zoom_) return;
@@ -91,6 +96,7 @@ void ViewManager::flush() {
 void ViewManager::create(Form& form) {
     if (viewOf(form)) return;
     views_.push_back({&form, std::make_unique<FormView>(form, registry_, zoom_)});
+    views_.back().view->setPacedRefresh(pacedRefresh_);
 }
 
 void ViewManager::drop(const Form& form) {

@@ -45,6 +45,10 @@ public:
     // Called when the user changed the zoom with the keys (to keep it for the next run).
     std::function<void(double)> onZoomChanged;
 
+    // Whether every window's Refresh() repaints at most once a screen frame (the default) or at
+    // every call (see FormView), now and for windows made later.
+    void setPacedRefresh(bool paced);
+
 private:
     void create(Form& form);
     void drop(const Form& form);
@@ -73,6 +77,7 @@ private:
     int focusToken_;
     QObject focusWatch_;
     double zoom_ = 1.0;
+    bool pacedRefresh_ = true;
     ZoomKeyFilter zoomKeys_;
 };
 
