@@ -143,7 +143,7 @@ inline unsigned TakeCell(Band* digits, Band bit) {
 }
 
 #if MOZEL_ENGINE_WIDE
-MOZEL_WIDE_TARGET inline unsigned TakeCellWide(Band* digits, Band bit) {
+MOZEL_WIDE_TARGET [[gnu::hot]] inline unsigned TakeCellWide(Band* digits, Band bit) {
     const __m256i mask = _mm256_set1_epi32(static_cast<int>(bit));
     __m256i eight = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(digits));
     __m256i hit = _mm256_cmpeq_epi32(_mm256_and_si256(eight, mask), mask);
@@ -715,9 +715,9 @@ int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard
 template <Mode kMode>
 struct Kernel<kMode, Isa::Portable> {
     using S = Searcher<kMode, Isa::Portable>;
-    [[gnu::noinline, gnu::flatten]] static void Descend(S& search, State& s) { search.template node<Descend>(s); }
-    [[gnu::noinline]] static bool Propagate(S& search, State& s) { return search.propagateHere(s); }
-    [[gnu::noinline, gnu::flatten]] static void PlaceIn(S& search, State& s, int gb, Band bit, int d) { search.placeInHere(s, gb, bit, d); }
+    [[gnu::hot, gnu::noinline, gnu::flatten]] static void Descend(S& search, State& s) { search.template node<Descend>(s); }
+    [[gnu::hot, gnu::noinline]] static bool Propagate(S& search, State& s) { return search.propagateHere(s); }
+    [[gnu::hot, gnu::noinline, gnu::flatten]] static void PlaceIn(S& search, State& s, int gb, Band bit, int d) { search.placeInHere(s, gb, bit, d); }
     [[gnu::hot, gnu::flatten]] static int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
         return engine::Run<kMode, Isa::Portable, Descend>(board, request, solutions);
     }
@@ -727,9 +727,9 @@ struct Kernel<kMode, Isa::Portable> {
 template <Mode kMode>
 struct Kernel<kMode, Isa::Wide> {
     using S = Searcher<kMode, Isa::Wide>;
-    MOZEL_WIDE_TARGET [[gnu::noinline, gnu::flatten]] static void Descend(S& search, State& s) { search.template node<Descend>(s); }
-    MOZEL_WIDE_TARGET [[gnu::noinline]] static bool Propagate(S& search, State& s) { return search.propagateHere(s); }
-    MOZEL_WIDE_TARGET [[gnu::noinline, gnu::flatten]] static void PlaceIn(S& search, State& s, int gb, Band bit, int d) {
+    MOZEL_WIDE_TARGET [[gnu::hot, gnu::noinline, gnu::flatten]] static void Descend(S& search, State& s) { search.template node<Descend>(s); }
+    MOZEL_WIDE_TARGET [[gnu::hot, gnu::noinline]] static bool Propagate(S& search, State& s) { return search.propagateHere(s); }
+    MOZEL_WIDE_TARGET [[gnu::hot, gnu::noinline, gnu::flatten]] static void PlaceIn(S& search, State& s, int gb, Band bit, int d) {
         search.placeInHere(s, gb, bit, d);
     }
     MOZEL_WIDE_TARGET [[gnu::hot, gnu::flatten]] static int Run(const DoubleBoard& board, const Request& request,
