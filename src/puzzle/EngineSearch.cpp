@@ -773,9 +773,9 @@ void ForcePortableKernels(bool force) { gForcePortable.store(force, std::memory_
     if (!IsPattern(board.pattern)) throw std::invalid_argument("no overlap pattern " + std::to_string(board.pattern));
     if (request.limit <= 0) return 0;
 #if MOZEL_ENGINE_WIDE
-    if (ActiveKernels() == Kernels::Wide)
-        return request.mode == Mode::Fast ? Kernel<Mode::Fast, Isa::Wide>::Run(board, request, solutions)
-                                          : Kernel<Mode::Stable, Isa::Wide>::Run(board, request, solutions);
+    // The Stable search (a random full board, the two solutions named) gains little from the
+    // wide kernels and stays portable, which keeps the code a fresh process pages in small.
+    if (request.mode == Mode::Fast && ActiveKernels() == Kernels::Wide) return Kernel<Mode::Fast, Isa::Wide>::Run(board, request, solutions);
 #endif
     return request.mode == Mode::Fast ? Kernel<Mode::Fast, Isa::Portable>::Run(board, request, solutions)
                                       : Kernel<Mode::Stable, Isa::Portable>::Run(board, request, solutions);
