@@ -1,21 +1,26 @@
-// The exact engine against the yardstick (the engine it replaced, YardstickEngine.h), in one
-// run over the same problems, both proving uniqueness (counting solutions up to two):
+// The exact engine against the engines it replaced, in one run over the same problems, all
+// proving uniqueness (counting solutions up to two): the engine before its kernels were
+// dispatched by processor (PreviousEngine.h) and the older one before the band engine
+// (YardstickEngine.h).
 // - BM_Doubles: the public double problems of tests/data, every two overlapping grids of a
 //   file, made unique;
 // - BM_Hard9x9: the hard 9x9 problems of tests/data/hard-9x9.txt as grid 1, grid 2 complete;
 // - BM_FirstSolve: the first solve of a fresh process, on the double problem of median time;
-// beside them CryptoMiniSat on the double problems, and the generator's time per problem.
+// each with the engine's kernels chosen for the processor (portable:0) and with the portable
+// kernels forced (portable:1); beside them CryptoMiniSat on the double problems, and the
+// generator's time per problem.
 //
 // A problem's time is its fastest of the passes, one call each on the steady clock: other work
-// on a busy machine can only add time. Each pass runs both engines on every problem in turn,
-// so both see the same machine. Counters: the median and the worst over the problems per
-// engine (new_median_us, old_median_us, new_worst_us, old_worst_us) and speedup (old median /
-// new median).
+// on a busy machine can only add time. Each pass runs the engines on every problem in turn, the
+// first of them changing from pass to pass, so all see the same machine. Counters: the median
+// and the worst over the problems per engine (new_, prev_ and old_median_us, new_, prev_ and
+// old_worst_us) and the speedups over the previous and the older engine (median / new median).
 #include <benchmark/benchmark.h>
 #include <cryptominisat5/cryptominisat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -25,8 +30,10 @@
 
 #include "GattaiPairs.h"
 #include "Hard9x9.h"
+#include "PreviousEngine.h"
 #include "UniqueProblem.h"
 #include "YardstickEngine.h"
+#include "puzzle/EngineSearch.h"
 #include "puzzle/Generator.h"
 #include "puzzle/Solver.h"
 #include "puzzle/Units.h"
@@ -79,55 +86,76 @@ const std::vector<puzzle::DoubleBoard>& Hard() {
     return problems;
 }
 
-struct Times {
-    std::vector<double> mine, theirs;  // per problem, microseconds
-};
+// The engines raced, in the order of the counters' names.
+constexpr int kEngines = 3;
+const char* const kEngineNames[kEngines] = {"new", "prev", "old"};
 
-// Both engines on every problem, once per benchmark iteration; the engine that goes first
-// alternates from pass to pass.
+int CountWith(int engine, const puzzle::DoubleBoard& b) {
+    switch (engine) {
+        case 0: return puzzle::CountSolutions(b, 2);
+        case 1: return previous::CountSolutions(b, 2);
+        default: return yardstick::CountSolutions(b, 2);
+    }
+}
+
+// Per engine, per problem: microseconds.
+using Times = std::array<std::vector<double>, kEngines>;
+
+// Every engine on every problem, once per benchmark iteration; the engine that goes first
+// turns from pass to pass.
 Times Race(benchmark::State& state, const std::vector<puzzle::DoubleBoard>& problems) {
-    std::vector<std::vector<double>> mine(problems.size()), theirs(problems.size());
-    bool newFirst = true;
+    std::array<std::vector<std::vector<double>>, kEngines> all;
+    for (auto& engine : all) engine.resize(problems.size());
+    int first = 0;
     for (auto _ : state) {
         for (std::size_t i = 0; i < problems.size(); ++i) {
-            const puzzle::DoubleBoard& b = problems[i];
-            int found = 0;
-            auto runMine = [&] { return found = puzzle::CountSolutions(b, 2); };
-            auto runTheirs = [&] { return yardstick::CountSolutions(b, 2); };
-            if (newFirst) {
-                mine[i].push_back(Micros(runMine));
-                theirs[i].push_back(Micros(runTheirs));
-            } else {
-                theirs[i].push_back(Micros(runTheirs));
-                mine[i].push_back(Micros(runMine));
+            for (int n = 0; n < kEngines; ++n) {
+                int engine = (first + n) % kEngines;
+                int found = 0;
+                all[static_cast<std::size_t>(engine)][i].push_back(Micros([&] { return found = CountWith(engine, problems[i]); }));
+                if (found != 1) state.SkipWithError("a problem is not unique");
             }
-            if (found != 1) state.SkipWithError("a problem is not unique");
         }
-        newFirst = !newFirst;
+        first = (first + 1) % kEngines;
     }
     Times t;
-    for (std::size_t i = 0; i < problems.size(); ++i) {
-        t.mine.push_back(*std::min_element(mine[i].begin(), mine[i].end()));
-        t.theirs.push_back(*std::min_element(theirs[i].begin(), theirs[i].end()));
-    }
+    for (int engine = 0; engine < kEngines; ++engine)
+        for (const std::vector<double>& passes : all[static_cast<std::size_t>(engine)])
+            t[static_cast<std::size_t>(engine)].push_back(*std::min_element(passes.begin(), passes.end()));
     return t;
 }
 
 void Report(benchmark::State& state, const Times& t) {
-    double mine = Median(t.mine), theirs = Median(t.theirs);
-    state.counters["new_median_us"] = mine;
-    state.counters["old_median_us"] = theirs;
-    state.counters["speedup"] = theirs / mine;
-    state.counters["new_worst_us"] = *std::max_element(t.mine.begin(), t.mine.end());
-    state.counters["old_worst_us"] = *std::max_element(t.theirs.begin(), t.theirs.end());
-    state.counters["problems"] = static_cast<double>(t.mine.size());
+    double mine = Median(t[0]);
+    for (int engine = 0; engine < kEngines; ++engine) {
+        const std::vector<double>& v = t[static_cast<std::size_t>(engine)];
+        std::string name = kEngineNames[engine];
+        state.counters[name + "_median_us"] = Median(v);
+        state.counters[name + "_worst_us"] = *std::max_element(v.begin(), v.end());
+        if (engine > 0) state.counters["speedup_" + name] = Median(v) / mine;
+    }
+    state.counters["problems"] = static_cast<double>(t[0].size());
 }
 
-void BM_Doubles(benchmark::State& state) { Report(state, Race(state, Doubles())); }
-BENCHMARK(BM_Doubles)->Unit(benchmark::kMillisecond)->Iterations(200);
+// The engine's kernels as the benchmark's argument says (1: portable forced) while it runs.
+struct Kernels {
+    explicit Kernels(const benchmark::State& state) { puzzle::engine::ForcePortableKernels(state.range(0) == 1); }
+    ~Kernels() { puzzle::engine::ForcePortableKernels(false); }
+    Kernels(const Kernels&) = delete;
+    Kernels& operator=(const Kernels&) = delete;
+};
 
-void BM_Hard9x9(benchmark::State& state) { Report(state, Race(state, Hard())); }
-BENCHMARK(BM_Hard9x9)->Unit(benchmark::kMillisecond)->Iterations(200);
+void BM_Doubles(benchmark::State& state) {
+    Kernels kernels(state);
+    Report(state, Race(state, Doubles()));
+}
+BENCHMARK(BM_Doubles)->Unit(benchmark::kMillisecond)->Iterations(200)->ArgName("portable")->Arg(0)->Arg(1);
+
+void BM_Hard9x9(benchmark::State& state) {
+    Kernels kernels(state);
+    Report(state, Race(state, Hard()));
+}
+BENCHMARK(BM_Hard9x9)->Unit(benchmark::kMillisecond)->Iterations(200)->ArgName("portable")->Arg(0)->Arg(1);
 
 // A board as one command-line word: the pattern, the diagonal rule, then the 225 digits.
 std::string BoardWord(const puzzle::DoubleBoard& b) {
@@ -149,17 +177,19 @@ puzzle::DoubleBoard FromWord(const std::string& s) {
 // microseconds of its first solve, printed.
 int FirstSolve(const std::string& engine, const std::string& word) {
     puzzle::DoubleBoard b = FromWord(word);
-    double us = engine == "new" ? Micros([&] { return puzzle::CountSolutions(b, 2); })
-                                : Micros([&] { return yardstick::CountSolutions(b, 2); });
+    int which = static_cast<int>(std::find(kEngineNames, kEngineNames + kEngines, engine) - kEngineNames);
+    double us = Micros([&] { return CountWith(which, b); });
     std::printf("%.3f\n", us);
     return 0;
 }
 
 // One fresh process's first solve of the board with the engine, in microseconds; < 0 on failure.
-double FirstSolveInProcess(const std::string& engine, const puzzle::DoubleBoard& b) {
+// `portable` forces the portable kernels there, through the environment as a user would.
+double FirstSolveInProcess(const std::string& engine, const puzzle::DoubleBoard& b, bool portable) {
     char self[4096] = {};
     if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return -1;
-    std::string command = std::string("'") + self + "' --first-solve " + engine + " " + BoardWord(b);
+    std::string command = std::string(portable ? "MOZEL_ENGINE_PORTABLE=1 " : "") + "'" + self + "' --first-solve " + engine +
+                          " " + BoardWord(b);
     FILE* out = popen(command.c_str(), "r");
     if (!out) return -1;
     double us = -1;
@@ -169,10 +199,12 @@ double FirstSolveInProcess(const std::string& engine, const puzzle::DoubleBoard&
 
 // The first solve of a process against the median: the double problems are timed by the new
 // engine alone, otherwise as in the race (each pass one call per problem, a problem's time its
-// fastest), and the problem of median time is solved first in fresh processes. Counters:
-// first_new_us and first_old_us (median over the processes), new_median_us, and
-// first_over_median (new first solve / new median).
+// fastest), and the problem of median time is solved first in fresh processes, by each engine
+// in turn. Counters: first_new_us, first_prev_us and first_old_us (median over the processes),
+// new_median_us, and first_over_median (new first solve / new median).
 void BM_FirstSolve(benchmark::State& state) {
+    Kernels kernels(state);
+    const bool portable = state.range(0) == 1;
     const std::vector<puzzle::DoubleBoard>& problems = Doubles();
     std::vector<double> warm(problems.size(), 1e9);
     for (int pass = 0; pass < 50; ++pass)
@@ -182,21 +214,23 @@ void BM_FirstSolve(benchmark::State& state) {
     std::nth_element(order.begin(), order.begin() + static_cast<long>(order.size() / 2), order.end());
     std::size_t median = static_cast<std::size_t>(std::find(warm.begin(), warm.end(), order[order.size() / 2]) - warm.begin());
     const puzzle::DoubleBoard& b = problems[median];
-    std::vector<double> mine, theirs;
+    std::array<std::vector<double>, kEngines> first;
     for (auto _ : state) {
-        mine.push_back(FirstSolveInProcess("new", b));
-        theirs.push_back(FirstSolveInProcess("old", b));
-        if (mine.back() < 0 || theirs.back() < 0) {
-            state.SkipWithError("a first solve did not run");
-            return;
+        for (int engine = 0; engine < kEngines; ++engine) {
+            double us = FirstSolveInProcess(kEngineNames[engine], b, portable);
+            if (us < 0) {
+                state.SkipWithError("a first solve did not run");
+                return;
+            }
+            first[static_cast<std::size_t>(engine)].push_back(us);
         }
     }
-    state.counters["first_new_us"] = Median(mine);
-    state.counters["first_old_us"] = Median(theirs);
+    for (int engine = 0; engine < kEngines; ++engine)
+        state.counters[std::string("first_") + kEngineNames[engine] + "_us"] = Median(first[static_cast<std::size_t>(engine)]);
     state.counters["new_median_us"] = warm[median];
-    state.counters["first_over_median"] = Median(mine) / warm[median];
+    state.counters["first_over_median"] = Median(first[0]) / warm[median];
 }
-BENCHMARK(BM_FirstSolve)->Unit(benchmark::kMillisecond)->Iterations(21);
+BENCHMARK(BM_FirstSolve)->Unit(benchmark::kMillisecond)->Iterations(21)->ArgName("portable")->Arg(0)->Arg(1);
 
 // A double board as CNF: variable (i * 9 + d - 1) says covered cell i holds digit d.
 struct Cnf {

@@ -18,17 +18,37 @@
 // the fixpoint of singles, which is the same whatever the order of work, so with the same
 // branching it walks the same tree as the engine before it. A contradiction is a cell without
 // candidates, a unit without a place for a digit, or no permutation. The search copies the
-// state (240 bytes) per branch; nothing is allocated.
+// state (240 bytes) per branch; nothing is allocated. Fast mode branches on the cell with two
+// candidates whose digits have the fewest places left in its units: on hard problems that
+// halves the nodes of the first such cell in band order.
+//
+// The search is compiled twice, as kernels for two instruction sets (Kernel below): the
+// portable one for any processor, and on x86-64 a wide one (AVX2, BMI1, BMI2, POPCNT) through
+// GCC's target attribute. Only functions with that attribute hold wide instructions, and only
+// the wide kernels call them. The first search picks the wide kernels when the processor has
+// them; both walk the same tree.
 #include "puzzle/EngineSearch.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
+#include <climits>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string>
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+// The wide kernels: x86-64 with GCC or Clang, whose target attribute compiles a function for
+// instructions the build as a whole may not assume.
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define MOZEL_ENGINE_WIDE 1
+#define MOZEL_WIDE_TARGET [[gnu::target("avx2,bmi,bmi2,popcnt")]]
+#else
+#define MOZEL_ENGINE_WIDE 0
 #endif
 
 #include "puzzle/BandTables.h"
@@ -39,6 +59,9 @@ namespace puzzle::engine {
 namespace {
 
 using band::Band;
+
+// The instruction set a kernel is compiled for.
+enum class Isa { Portable, Wide };
 
 // The state's slot of digit d (0..8) in grid g's band b: the nine digits of a band side by side.
 constexpr int Slot(int g, int b, int d) { return g * 27 + b * 9 + d; }
@@ -96,8 +119,8 @@ struct BoardOrder {
 };
 
 // Takes cell `bit` from the nine digits of a band (nine Bands side by side); returns the digits
-// that had it (bit e for digit e + 1). This is the heart of every placement; with SSE2 (every
-// x86-64) four digits go at once, elsewhere one at a time.
+// that had it (bit e for digit e + 1). This is the heart of every placement: with SSE2 (every
+// x86-64) four digits go at once, with AVX2 eight, elsewhere one at a time.
 inline unsigned TakeCell(Band* digits, Band bit) {
     unsigned had = 0;
 #if defined(__SSE2__)
@@ -119,7 +142,35 @@ inline unsigned TakeCell(Band* digits, Band bit) {
     return had;
 }
 
-template <Mode kMode>
+#if MOZEL_ENGINE_WIDE
+MOZEL_WIDE_TARGET [[gnu::hot]] inline unsigned TakeCellWide(Band* digits, Band bit) {
+    const __m256i mask = _mm256_set1_epi32(static_cast<int>(bit));
+    __m256i eight = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(digits));
+    __m256i hit = _mm256_cmpeq_epi32(_mm256_and_si256(eight, mask), mask);
+    unsigned had = static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(hit)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(digits), _mm256_andnot_si256(mask, eight));
+    had |= (digits[8] & bit ? 1u : 0u) << 8;
+    digits[8] &= ~bit;
+    return had;
+}
+#endif
+
+// Bits set in x: one instruction in the wide kernels, arithmetic in the portable ones (where
+// std::popcount would call into the compiler's library).
+template <Isa kIsa>
+inline int Count(uint64_t x) {
+    if constexpr (kIsa == Isa::Wide) return __builtin_popcountll(x);
+    return BitCount(x);
+}
+
+// The search's out-of-line functions, one per instruction set (defined below, after Searcher):
+// each is compiled whole for its instruction set, the code it inlines included.
+template <Mode kMode, Isa kIsa>
+class Searcher;
+template <Mode kMode, Isa kIsa>
+struct Kernel;
+
+template <Mode kMode, Isa kIsa>
 class Searcher {
 public:
     // Per grid, band and bit: the digit (0..8) a branch tries first, or -1.
@@ -130,12 +181,15 @@ public:
         : o_(overlap), diagonal_(diagonal), limit_(limit), rng_(rng), order_(order), first_(first) {}
 
     // Propagates a state of which every slot is new; false on a contradiction.
-    [[gnu::hot]] bool start(State& s) {
+    bool start(State& s) {
         changed(kAllSlots);
         return propagate(s);
     }
 
-    [[gnu::hot]] void run(State& s) {
+    // One node of the search: branches on a cell and hands each branch's state to kDescend
+    // (a function of the kernels' own instruction set that calls node again).
+    template <void (*kDescend)(Searcher&, State&)>
+    void node(State& s) {
         CellBit cell{};
         if (!choose(s, cell)) {
             if (found_ < 2) solutions_[static_cast<std::size_t>(found_)] = s;
@@ -161,7 +215,7 @@ public:
                 next = &copy;
             }
             dirty_ = round_ = stall_ = 0;
-            if (place(*next, 3 * cell.grid + cell.band, cell.bit, digits[At(i)]) && propagate(*next)) run(*next);
+            if (place(*next, 3 * cell.grid + cell.band, cell.bit, digits[At(i)]) && propagate(*next)) kDescend(*this, *next);
         }
     }
 
@@ -169,6 +223,7 @@ public:
     const std::array<State, 2>& solutions() const { return solutions_; }
 
 private:
+    friend struct Kernel<kMode, kIsa>;
     static std::size_t At(int i) { return static_cast<std::size_t>(i); }
 
     void changed(uint64_t slots) {
@@ -177,7 +232,10 @@ private:
         stall_ |= slots;
     }
 
-    [[gnu::hot]] bool propagate(State& s) {
+    bool propagate(State& s) { return Kernel<kMode, kIsa>::Propagate(*this, s); }
+    void placeIn(State& s, int gb, Band bit, int d) { Kernel<kMode, kIsa>::PlaceIn(*this, s, gb, bit, d); }
+
+    bool propagateHere(State& s) {
         for (;;) {
             while (dirty_) {
                 // A band at a time: its digits changed since the last look.
@@ -200,7 +258,7 @@ private:
     // A changed slot: its box-line intersection, its shared cells (kShared: band gb shares
     // cells with the other grid's band `other`) and its hidden singles.
     template <bool kShared>
-    [[gnu::hot]] bool slot(State& s, int gb, int d, int other) {
+    bool slot(State& s, int gb, int d, int other) {
         int i = 9 * gb + d;
         Band x = s.cand[At(i)];
         band::BandRows rows = band::ReadRows(x);
@@ -228,7 +286,7 @@ private:
     // Takes from the other grid's band `other` the shared cells where digit d has lost its place
     // in band gb (bits x). Each copy of a shared cell does this when it changes, so the copies
     // end up the same.
-    [[gnu::hot]] void share(State& s, int gb, int d, int other, Band x) {
+    void share(State& s, int gb, int d, int other, Band x) {
         int j = 9 * other + d;
         Band& y = s.cand[At(j)];
         Band y2 = y & (o_.toOther(gb / 3, x) | ~o_.shared[At(1 - gb / 3)]);
@@ -240,7 +298,7 @@ private:
 
     // Places digit d in cell `bit` of band gb (3g + b), and in the other grid's copy of a
     // shared cell; false when the cell has lost the digit.
-    [[gnu::hot]] bool place(State& s, int gb, Band bit, int d) {
+    bool place(State& s, int gb, Band bit, int d) {
         if (!(s.cand[At(9 * gb + d)] & bit)) return false;
         if (!(s.open[At(gb)] & bit)) return true;
         if (int other = o_.partner[At(gb)]; other >= 0) {
@@ -254,12 +312,18 @@ private:
         return true;
     }
 
-    [[gnu::hot]] void placeIn(State& s, int gb, Band bit, int d) {
+    void placeInHere(State& s, int gb, Band bit, int d) {
         s.open[At(gb)] &= ~bit;
         int position = std::countr_zero(bit);
         Band* digits = &s.cand[At(9 * gb)];
         Band mine = digits[d];
-        unsigned had = TakeCell(digits, bit);
+        unsigned had;
+#if MOZEL_ENGINE_WIDE
+        if constexpr (kIsa == Isa::Wide)
+            had = TakeCellWide(digits, bit);
+        else
+#endif
+            had = TakeCell(digits, bit);
         digits[d] = (mine & ~band::kRowAndBox[At(position)]) | bit;
         // The column in the grid's other two bands.
         int x1 = 9 * (gb + kOtherBands[At(gb)][0]) + d, x2 = 9 * (gb + kOtherBands[At(gb)][1]) + d;
@@ -274,7 +338,7 @@ private:
 
     // Takes digit d from the diagonals through bit `position` of band gb, that cell excepted;
     // returns the slots that changed.
-    [[gnu::hot]] uint64_t placeOnDiagonals(State& s, int gb, int position, int d) {
+    uint64_t placeOnDiagonals(State& s, int gb, int position, int d) {
         int row = 3 * (gb % 3) + position / 9, column = position % 9;
         if (row != column && row + column != 8) return 0;
         uint64_t touched = 0;
@@ -291,7 +355,7 @@ private:
 
     // Places the cells with one candidate left, in the bands changed since the last look; false
     // when a cell has none.
-    [[gnu::hot]] bool nakedSingles(State& s) {
+    bool nakedSingles(State& s) {
         uint64_t slots = round_;
         round_ = 0;
         unsigned bands = 0;
@@ -318,7 +382,7 @@ private:
     }
 
     // The work left for when the singles stop, on the digits changed since it last ran.
-    [[gnu::hot]] bool stalled(State& s) {
+    bool stalled(State& s) {
         uint64_t slots = stall_;
         stall_ = 0;
         for (int g = 0; g < 2; ++g) {
@@ -338,7 +402,7 @@ private:
 
     // Box-line intersections of digit d in grid g's stacks: the band-column pairs of each
     // stack must hold a permutation.
-    [[gnu::hot]] bool narrowStacks(State& s, int g, int d) {
+    bool narrowStacks(State& s, int g, int d) {
         Band p0 = s.cand[At(Slot(g, 0, d))];
         Band p1 = s.cand[At(Slot(g, 1, d))];
         Band p2 = s.cand[At(Slot(g, 2, d))];
@@ -372,7 +436,7 @@ private:
 
     // Stable mode: a digit with one place left in a column is placed there; false when a
     // column has none.
-    [[gnu::hot]] bool columnSingles(State& s, int g, int d) {
+    bool columnSingles(State& s, int g, int d) {
         Band once = 0, twice = 0;
         for (int b = 0; b < 3; ++b) {
             Band x = s.cand[At(Slot(g, b, d))];
@@ -394,7 +458,7 @@ private:
     }
 
     // A digit with one place left on a diagonal is placed there; false when it has none.
-    [[gnu::hot]] bool diagonalSingle(State& s, int g, int d, bool main) {
+    bool diagonalSingle(State& s, int g, int d, bool main) {
         Band cells = 0;
         for (int b = 0; b < 3; ++b)
             cells |= s.cand[At(Slot(g, b, d))] & (main ? band::MainDiagonalMask(b) : band::AntiDiagonalMask(b));
@@ -406,7 +470,7 @@ private:
     }
 
     // The cell to branch on; false when every cell is placed.
-    [[gnu::hot]] bool choose(const State& s, CellBit& cell) const {
+    bool choose(const State& s, CellBit& cell) const {
         if constexpr (kMode == Mode::Stable) {
             int best = 10;
             for (int i = 0; i < order_->count; ++i) {
@@ -422,22 +486,44 @@ private:
             }
             return best < 10;
         } else {
-            // A cell with two candidates, else one with the fewest.
+            // Of the cells with two candidates, the one whose digits have the fewest places
+            // left in its row, box and column (the sum over its two digits of the product of
+            // the three counts): the branches then place most at once. Else a cell with the
+            // fewest candidates.
+            int bestScore = INT_MAX;
             for (int gb = 0; gb < 6; ++gb) {
                 Band open = s.open[At(gb)];
                 if (!open) continue;
                 const Band* digits = &s.cand[At(9 * gb)];
+                const Band* stack = &s.cand[At(9 * (gb - gb % 3))];  // the grid's band 0
                 Band one = 0, two = 0, three = 0;
                 for (int d = 0; d < 9; ++d) {
                     three |= two & digits[d];
                     two |= one & digits[d];
                     one |= digits[d];
                 }
-                if (Band pairs = two & ~three & open) {
-                    cell = {static_cast<uint8_t>(gb / 3), static_cast<uint8_t>(gb % 3), pairs & -pairs};
-                    return true;
+                for (Band pairs = two & ~three & open; pairs; pairs &= pairs - 1) {
+                    Band bit = pairs & -pairs;
+                    int position = std::countr_zero(bit);
+                    Band row = band::RowMask(position / 9), box = band::BoxMask(position % 9 / 3), column = band::kColumnOf[At(position)];
+                    int score = 0;
+                    for (int d = 0; d < 9; ++d) {
+                        if (!(digits[d] & bit)) continue;
+                        // The column's places in the three bands, shifted apart so that one
+                        // count takes them all.
+                        Band columns = (stack[d] & column) | (stack[9 + d] & column) << 1 | (stack[18 + d] & column) << 2;
+                        score += Count<kIsa>(digits[d] & row) * Count<kIsa>(digits[d] & box) * Count<kIsa>(columns);
+                    }
+                    if (score < bestScore) {
+                        bestScore = score;
+                        cell = {static_cast<uint8_t>(gb / 3), static_cast<uint8_t>(gb % 3), bit};
+                        // At rest every digit has two places or more in each unit: no cell
+                        // scores below 2 * 2 * 2 per digit.
+                        if (score == 16) return true;
+                    }
                 }
             }
+            if (bestScore != INT_MAX) return true;
             int best = 10;
             for (int gb = 0; gb < 6; ++gb) {
                 for (Band rest = s.open[At(gb)]; rest; rest &= rest - 1) {
@@ -472,13 +558,33 @@ private:
 // boxes (and diagonals) that hold one lose the digit elsewhere, and a unit holding two is a
 // contradiction. A given's cell keeps its digit alone. Adds the givens read to `read`, a shared
 // cell counted with grid 1 only. Returns false on a contradiction.
-[[gnu::hot]] bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Overlap& overlap, int g, bool diagonal,
+// The low seven bits of each byte of a word.
+constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+
+template <Isa kIsa>
+bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Overlap& overlap, int g, bool diagonal,
               State& s, int& read) {
-    // Per digit 1..9; an empty cell marks entry 0, so that the loop does not branch on it.
+    // Per digit 1..9, and the empty cells as entry 0. A row's filled cells come from its first
+    // eight bytes at once (as in BoardDigits, then each byte's flag gathered into one byte by
+    // a multiplication), so that only the givens are read one by one.
     std::array<std::array<Band, 3>, 10> given{};
     for (int r = 0; r < 9; ++r) {
         const uint8_t* row = &board.digits[static_cast<std::size_t>(BoardCell(pattern.rowOf(g + 1) + r, pattern.columnOf(g + 1)))];
-        for (int k = 0; k < 9; ++k) given[row[k]][static_cast<std::size_t>(r / 3)] |= Band{1} << (9 * (r % 3) + k);
+        unsigned filled = row[8] != 0 ? 0x100u : 0u;
+        if constexpr (std::endian::native == std::endian::little) {
+            uint64_t w;
+            std::memcpy(&w, row, 8);
+            uint64_t nonZero = ((((w & kLow7) + kLow7) | w) & ~kLow7) >> 7;
+            filled |= static_cast<unsigned>((nonZero * 0x0102040810204080ULL) >> 56);
+        } else {
+            for (int k = 0; k < 8; ++k) filled |= (row[k] != 0 ? 1u : 0u) << k;
+        }
+        const int shift = 9 * (r % 3);
+        given[0][static_cast<std::size_t>(r / 3)] |= (~filled & 0x1FF) << shift;
+        for (; filled; filled &= filled - 1) {
+            int k = std::countr_zero(filled);
+            given[row[k]][static_cast<std::size_t>(r / 3)] |= Band{1} << (shift + k);
+        }
     }
     Band twice = 0;
     for (int b = 0; b < 3; ++b) {
@@ -486,7 +592,7 @@ private:
         Band givens = band::kAll & ~given[0][ub];
         s.open[static_cast<std::size_t>(3 * g + b)] = given[0][ub];
         // A cell grid 1 covers too is read with grid 1.
-        read += BitCount(g == 0 || overlap.partner[static_cast<std::size_t>(3 + b)] < 0 ? givens : givens & ~overlap.shared[1]);
+        read += Count<kIsa>(g == 0 || overlap.partner[static_cast<std::size_t>(3 + b)] < 0 ? givens : givens & ~overlap.shared[1]);
     }
     for (int d = 1; d <= 9; ++d) {
         const std::array<Band, 3>& x = given[static_cast<std::size_t>(d)];
@@ -524,7 +630,7 @@ bool GridBit(const OverlapPattern& pattern, int g, int c, CellBit& cell) {
     return true;
 }
 
-[[gnu::hot]] DoubleBoard ToBoard(const DoubleBoard& like, const OverlapPattern& pattern, const State& s) {
+DoubleBoard ToBoard(const DoubleBoard& like, const OverlapPattern& pattern, const State& s) {
     DoubleBoard b = like;
     for (int g = 0; g < 2; ++g)
         for (int x = 0; x < 3; ++x)
@@ -540,8 +646,8 @@ bool GridBit(const OverlapPattern& pattern, int g, int c, CellBit& cell) {
 // The board cells holding a digit, or -1 when one holds more than 9; eight cells at a time: a
 // byte's top bit, after adding 0x7F (0x76) to its low seven bits and ORing in the byte, says
 // whether it is not zero (above 9).
-[[gnu::hot]] int BoardDigits(const DoubleBoard& board) {
-    constexpr uint64_t kLow = 0x7F7F7F7F7F7F7F7F, kTen = 0x7676767676767676, kOnes = 0x0101010101010101;
+int BoardDigits(const DoubleBoard& board) {
+    constexpr uint64_t kLow = kLow7, kTen = 0x7676767676767676, kOnes = 0x0101010101010101;
     int count = 0;
     uint64_t above9 = 0;
     std::size_t c = 1;
@@ -559,32 +665,37 @@ bool GridBit(const OverlapPattern& pattern, int g, int c, CellBit& cell) {
     return above9 ? -1 : count;
 }
 
-template <Mode kMode>
-[[gnu::hot]] int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
+// Names the first cell of the board that cannot be read: a digit above 9, or one outside the
+// pattern's grids. Out of line, so that the kernels do not carry it.
+[[gnu::noinline, gnu::cold]] void ThrowUnreadable(const DoubleBoard& board, const OverlapPattern& pattern) {
+    for (int c = 1; c <= kBoardCells; ++c) {
+        int d = board.digits[static_cast<std::size_t>(c)];
+        if (d > 9) throw std::invalid_argument("board cell " + std::to_string(c) + " holds " + std::to_string(d));
+        if (d && CellCode(pattern, c) == 0) throw std::invalid_argument("board cell " + std::to_string(c) + " lies outside the pattern");
+    }
+}
+
+[[gnu::noinline, gnu::cold]] void ThrowExclusion(int c, int d) {
+    throw std::invalid_argument("no digit " + std::to_string(d) + " to exclude at board cell " + std::to_string(c));
+}
+
+template <Mode kMode, Isa kIsa, void (*kDescend)(Searcher<kMode, kIsa>&, State&)>
+int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
     const OverlapPattern& pattern = Pattern(board.pattern);
     const Overlap overlap(pattern);
     State s;
     int digits = BoardDigits(board), read = 0;
     bool readable = true;
     if (digits >= 0)
-        for (int g = 0; g < 2; ++g) readable = ReadGrid(board, pattern, overlap, g, board.diagonal, s, read) && readable;
-    if (digits != read) {
-        // Name what cannot be read.
-        for (int c = 1; c <= kBoardCells; ++c) {
-            int d = board.digits[static_cast<std::size_t>(c)];
-            if (d > 9) throw std::invalid_argument("board cell " + std::to_string(c) + " holds " + std::to_string(d));
-            if (d && CellCode(pattern, c) == 0)
-                throw std::invalid_argument("board cell " + std::to_string(c) + " lies outside the pattern");
-        }
-    }
+        for (int g = 0; g < 2; ++g) readable = ReadGrid<kIsa>(board, pattern, overlap, g, board.diagonal, s, read) && readable;
+    if (digits != read) ThrowUnreadable(board, pattern);
     std::array<CellBit, 2> excluded{};
     int exclusions = 0;
     if (request.excludeCell != 0) {
         int c = request.excludeCell, d = request.excludeDigit;
         if (c >= 1 && c <= kBoardCells && d >= 1 && d <= 9)
             for (int g = 0; g < 2; ++g) exclusions += GridBit(pattern, g, c, excluded[static_cast<std::size_t>(exclusions)]);
-        if (exclusions == 0)
-            throw std::invalid_argument("no digit " + std::to_string(d) + " to exclude at board cell " + std::to_string(c));
+        if (exclusions == 0) ThrowExclusion(c, d);
         if (board.digits[static_cast<std::size_t>(c)] == d) return 0;
     }
     if (!readable) return 0;
@@ -599,7 +710,7 @@ template <Mode kMode>
                 GridBit(pattern, 1, c, order.cells[static_cast<std::size_t>(order.count)]))
                 ++order.count;
     }
-    typename Searcher<kMode>::FirstDigits first;  // filled and read only with request.near
+    typename Searcher<kMode, kIsa>::FirstDigits first;  // filled and read only with request.near
     if (request.near) {
         for (int g = 0; g < 2; ++g)
             for (int k = 0; k < 81; ++k) {
@@ -608,9 +719,9 @@ template <Mode kMode>
                     static_cast<int8_t>(request.near->digits[static_cast<std::size_t>(c)] - 1);
             }
     }
-    Searcher<kMode> search(overlap, board.diagonal, request.limit, request.rng, kMode == Mode::Stable ? &order : nullptr,
+    Searcher<kMode, kIsa> search(overlap, board.diagonal, request.limit, request.rng, kMode == Mode::Stable ? &order : nullptr,
                            request.near ? &first : nullptr);
-    if (search.start(s)) search.run(s);
+    if (search.start(s)) kDescend(search, s);
     if (solutions) {
         for (int i = 0; i < search.found() && i < 2; ++i)
             (*solutions)[static_cast<std::size_t>(i)] = ToBoard(board, pattern, search.solutions()[static_cast<std::size_t>(i)]);
@@ -618,12 +729,78 @@ template <Mode kMode>
     return search.found();
 }
 
+// The kernels: the search's recursion and its out-of-line functions, per instruction set. A
+// kernel function and what it inlines are compiled for its set; Descend, Run and PlaceIn inline
+// all they call (flatten), so that the wide popcount and TakeCellWide land in them. Propagate
+// is left to the compiler's own choices, which are faster there, and holds nothing that
+// depends on the set.
+template <Mode kMode>
+struct Kernel<kMode, Isa::Portable> {
+    using S = Searcher<kMode, Isa::Portable>;
+    [[gnu::hot, gnu::noinline, gnu::flatten]] static void Descend(S& search, State& s) { search.template node<Descend>(s); }
+    [[gnu::hot, gnu::noinline]] static bool Propagate(S& search, State& s) { return search.propagateHere(s); }
+    [[gnu::hot, gnu::noinline, gnu::flatten]] static void PlaceIn(S& search, State& s, int gb, Band bit, int d) { search.placeInHere(s, gb, bit, d); }
+    [[gnu::hot, gnu::flatten]] static int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
+        return engine::Run<kMode, Isa::Portable, Descend>(board, request, solutions);
+    }
+};
+
+#if MOZEL_ENGINE_WIDE
+template <Mode kMode>
+struct Kernel<kMode, Isa::Wide> {
+    using S = Searcher<kMode, Isa::Wide>;
+    MOZEL_WIDE_TARGET [[gnu::hot, gnu::noinline, gnu::flatten]] static void Descend(S& search, State& s) { search.template node<Descend>(s); }
+    MOZEL_WIDE_TARGET [[gnu::hot, gnu::noinline]] static bool Propagate(S& search, State& s) { return search.propagateHere(s); }
+    MOZEL_WIDE_TARGET [[gnu::hot, gnu::noinline, gnu::flatten]] static void PlaceIn(S& search, State& s, int gb, Band bit, int d) {
+        search.placeInHere(s, gb, bit, d);
+    }
+    MOZEL_WIDE_TARGET [[gnu::hot, gnu::flatten]] static int Run(const DoubleBoard& board, const Request& request,
+                                                                std::array<DoubleBoard, 2>* solutions) {
+        return engine::Run<kMode, Isa::Wide, Descend>(board, request, solutions);
+    }
+};
+#endif
+
+// The kernels chosen: -1 until the first search looks, then a Kernels value.
+std::atomic<int> gKernels{-1};
+std::atomic<bool> gForcePortable{false};
+
+Kernels Choose() {
+#if MOZEL_ENGINE_WIDE
+    const char* portable = std::getenv("MOZEL_ENGINE_PORTABLE");
+    if (portable && *portable && std::strcmp(portable, "0") != 0) return Kernels::Portable;
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") && __builtin_cpu_supports("bmi2") &&
+        __builtin_cpu_supports("popcnt"))
+        return Kernels::Wide;
+#endif
+    return Kernels::Portable;
+}
+
 }  // namespace
+
+Kernels ActiveKernels() {
+    if (gForcePortable.load(std::memory_order_relaxed)) return Kernels::Portable;
+    int k = gKernels.load(std::memory_order_relaxed);
+    if (k < 0) {
+        k = static_cast<int>(Choose());
+        gKernels.store(k, std::memory_order_relaxed);
+    }
+    return static_cast<Kernels>(k);
+}
+
+void ForcePortableKernels(bool force) { gForcePortable.store(force, std::memory_order_relaxed); }
 
 [[gnu::hot]] int Search(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
     if (!IsPattern(board.pattern)) throw std::invalid_argument("no overlap pattern " + std::to_string(board.pattern));
     if (request.limit <= 0) return 0;
-    return request.mode == Mode::Fast ? Run<Mode::Fast>(board, request, solutions) : Run<Mode::Stable>(board, request, solutions);
+#if MOZEL_ENGINE_WIDE
+    // The Stable search (a random full board, the two solutions named) gains little from the
+    // wide kernels and stays portable, which keeps the code a fresh process pages in small.
+    if (request.mode == Mode::Fast && ActiveKernels() == Kernels::Wide) return Kernel<Mode::Fast, Isa::Wide>::Run(board, request, solutions);
+#endif
+    return request.mode == Mode::Fast ? Kernel<Mode::Fast, Isa::Portable>::Run(board, request, solutions)
+                                      : Kernel<Mode::Stable, Isa::Portable>::Run(board, request, solutions);
 }
 
 }  // namespace puzzle::engine

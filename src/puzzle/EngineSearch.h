@@ -30,6 +30,15 @@ struct Request {
     const DoubleBoard* near = nullptr;
 };
 
+// The engine's kernels: the portable ones run on any processor; the wide ones use AVX2, BMI1,
+// BMI2 and POPCNT, on an x86-64 processor that has them. Chosen at the first search;
+// MOZEL_ENGINE_PORTABLE=1 in the environment forces the portable ones. Both give the same
+// answers, solutions and order of search.
+enum class Kernels { Portable, Wide };
+Kernels ActiveKernels();
+// For tests and benchmarks: true runs the portable kernels from now on, false the ones chosen.
+void ForcePortableKernels(bool force);
+
 // Number of solutions of the board, counted up to request.limit; the first two found go into
 // solutions when it is given. Throws std::invalid_argument for a board or an exclusion it
 // cannot read (a pattern other than 1..12, a digit above 9 or outside the pattern's grids).

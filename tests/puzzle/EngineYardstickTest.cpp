@@ -1,16 +1,20 @@
-// The engine against the yardstick (the engine it replaced, bench/YardstickEngine.h) on random
-// boards of every pattern, with and without the diagonal rule: the same verdicts, counts and
-// solutions, the same two solutions named for a board with several, and the same random full
-// boards for the same random stream. Every answer also passes the rule checker.
+// The engine against the yardstick (the engine before the band engine, bench/YardstickEngine.h)
+// on random boards of every pattern, with and without the diagonal rule: the same verdicts,
+// counts and solutions, the same two solutions named for a board with several, and the same
+// random full boards for the same random stream. Every answer also passes the rule checker.
+// Then both of the engine's kernels against the engine before them (bench/PreviousEngine.h).
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
 #include "Hard9x9.h"
+#include "PreviousEngine.h"
 #include "RuleCheck.h"
 #include "YardstickEngine.h"
+#include "puzzle/EngineSearch.h"
 #include "puzzle/Solver.h"
 
 using namespace puzzle;
@@ -133,4 +137,41 @@ TEST(EngineYardstick, HardNineByNineProblemsAsGridOne) {
             break;
         }
     }
+}
+
+// Every call of Solver.h, on each kernel, answers as the engine before the kernels did, the
+// known solution leading the search or not: the search order of the Stable mode (the solutions
+// named, the random full boards) included.
+TEST(EngineKernels, BothAnswerAsThePreviousEngine) {
+    const char* forced = std::getenv("MOZEL_ENGINE_PORTABLE");
+    if (forced && *forced && std::string(forced) != "0") {
+        EXPECT_EQ(engine::ActiveKernels(), engine::Kernels::Portable);
+    }
+    for (bool portable : {false, true}) {
+        engine::ForcePortableKernels(portable);
+        if (portable) {
+            EXPECT_EQ(engine::ActiveKernels(), engine::Kernels::Portable);
+        }
+        std::mt19937_64 rng(portable ? 5 : 6);
+        for (int round = 0; round < 400; ++round) {
+            DoubleBoard full;
+            DoubleBoard b = RandomBoard(rng, full);
+            std::string name = Name(b, round) + (portable ? " portable" : " dispatched");
+            SolveResult mine = Solve(b), theirs = previous::Solve(b);
+            ASSERT_EQ(mine.verdict, theirs.verdict) << name;
+            EXPECT_EQ(mine.solution, theirs.solution) << name;
+            EXPECT_EQ(mine.second, theirs.second) << name;
+            EXPECT_EQ(CountSolutions(b, 3), previous::CountSolutions(b, 3)) << name;
+            for (std::size_t c = 1 + rng() % kBoardCells, n = 0; n < b.digits.size(); ++n, c = c % kBoardCells + 1) {
+                if (full.digits[c] == 0 || b.digits[c] != 0) continue;
+                int cell = static_cast<int>(c), digit = full.digits[c];
+                EXPECT_EQ(SolvableWithout(b, cell, digit), previous::SolvableWithout(b, cell, digit)) << name;
+                EXPECT_EQ(SolvableWithout(b, cell, digit, &full), previous::SolvableWithout(b, cell, digit)) << name;
+                break;
+            }
+            std::mt19937_64 mineStream(static_cast<uint64_t>(round)), theirStream(static_cast<uint64_t>(round));
+            EXPECT_EQ(RandomSolution(b, mineStream), previous::RandomSolution(b, theirStream)) << name;
+        }
+    }
+    engine::ForcePortableKernels(false);
 }
