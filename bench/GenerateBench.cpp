@@ -1,14 +1,18 @@
-// Problems of a wanted level (GenerateLeveled, as mozeldouble-solve --generate --rating makes
-// them): one benchmark per level and rule, each over the twelve patterns with 20 seeds each.
+// Problems as mozeldouble-solve --generate and 新しい問題 make them (GenerateLeveled), without
+// a level and of each wanted level: one benchmark per level and rule, each over the twelve
+// patterns with 20 start seeds each (91009 among them).
 // Reports per pattern and over all the median and the worst CPU time per problem (this
 // thread's CPU time, so that other work on a busy machine does not count) and the seeds tried.
 // Goals: a median of at most 100 ms and a worst of at most 1 s per problem.
 //   build/bench/mozel_bench_generate --benchmark_filter='Generate/chains/diagonal'
+//   build/bench/mozel_bench_generate --benchmark_filter='Generate/any'
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <ctime>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "puzzle/Generator.h"
@@ -16,6 +20,8 @@
 namespace {
 
 constexpr int kSeeds = 20;
+
+uint64_t StartSeed(int k) { return k == 0 ? 91009 : 1000u * static_cast<uint64_t>(k); }
 
 double CpuMillis() {
     timespec t{};
@@ -28,19 +34,18 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-void Generate(benchmark::State& state, puzzle::Level level, bool diagonal) {
+void Generate(benchmark::State& state, std::optional<puzzle::Level> level, bool diagonal) {
     std::vector<double> all;
     double tries = 0;
     for (auto _ : state) {
         for (int pattern = 1; pattern <= puzzle::kPatternCount; ++pattern) {
             std::vector<double> times;
             for (int k = 0; k < kSeeds; ++k) {
-                puzzle::GenerateRequest request{.pattern = pattern, .diagonal = diagonal, .level = level,
-                                                .seed = 1000u * static_cast<uint64_t>(k + 1)};
+                puzzle::GenerateRequest request{.pattern = pattern, .diagonal = diagonal, .level = level, .seed = StartSeed(k)};
                 const double start = CpuMillis();
                 std::optional<puzzle::GeneratedProblem> made = puzzle::GenerateLeveled(request);
                 times.push_back(CpuMillis() - start);
-                if (!made || made->level != level) {
+                if (!made || (level && made->level != *level)) {
                     state.SkipWithError("no problem of the level");
                     return;
                 }
@@ -58,10 +63,12 @@ void Generate(benchmark::State& state, puzzle::Level level, bool diagonal) {
 }
 
 void Register() {
-    for (const puzzle::LevelRange& l : puzzle::kLevels)
+    std::vector<std::pair<std::string, std::optional<puzzle::Level>>> levels{{"any", std::nullopt}};
+    for (const puzzle::LevelRange& l : puzzle::kLevels) levels.emplace_back(l.name, l.level);
+    for (const auto& [levelName, level] : levels)
         for (bool diagonal : {false, true}) {
-            std::string name = "Generate/" + std::string(l.name) + (diagonal ? "/diagonal" : "/plain");
-            benchmark::RegisterBenchmark(name.c_str(), [level = l.level, diagonal](benchmark::State& s) { Generate(s, level, diagonal); })
+            std::string name = "Generate/" + levelName + (diagonal ? "/diagonal" : "/plain");
+            benchmark::RegisterBenchmark(name.c_str(), [level, diagonal](benchmark::State& s) { Generate(s, level, diagonal); })
                 ->Unit(benchmark::kSecond)
                 ->Iterations(1);
         }

@@ -31,15 +31,25 @@ struct GeneratedProblem {
     DoubleBoard problem;
     uint64_t seed = 0;   // the seed that made it
     Level level = Level::Singles;
-    int difficulty = 0;  // the rating number in tenths: its path's hardest step
-    bool finished = false;  // its path filled every cell
+    // The rating number in tenths: its path's hardest step, or for a guess problem the first
+    // step of the guess level, where the generator stops following the path.
+    int difficulty = 0;
 };
 
-// Makes a problem of the wanted level, trying seeds from request.seed in turn. A seed's
-// problem made for uniqueness alone is taken when its path is of the level; when its path
-// needs more, the problem is made again keeping also each given whose removal would make the
-// path need a technique above the level. The seeds that fail are those whose path needs no
-// technique of the level itself. Without a wanted level the problem is GenerateProblem's for request.seed. Nothing
+// True where GenerateLeveled may keep givens that uniqueness does not need, so that the path
+// stays within the level: with the diagonal rule below the guess level. Its problems are
+// almost never of such a level when every given is needed.
+bool KeepsGivensForLevel(bool diagonal, Level level);
+
+// Makes a problem of the wanted level, trying seeds from request.seed in turn. Every problem
+// has exactly one solution and, except where KeepsGivensForLevel, every given is needed, as
+// in GenerateProblem's. A seed's problem made for uniqueness alone is taken when its path is
+// of the level; when its path needs more, the problem is made again keeping also each given
+// whose removal would make the path need a technique above the level, and taken only when each
+// given so kept has become needed for uniqueness by the end (where KeepsGivensForLevel, in any
+// case). Seeds whose problem is below the level, or not minimal, are passed over. A guess
+// problem is one whose path needs forcing chains (or stops short); its path is not followed
+// further. Without a wanted level the problem is GenerateProblem's for request.seed. Nothing
 // when stop() says to stop (it is asked before each given and each step of a path, a few
 // milliseconds apart) or when maxSeeds seeds gave no problem of the level. Keeps no state:
 // safe on any thread.
