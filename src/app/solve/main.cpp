@@ -15,11 +15,11 @@
 
 #include "app/solve/Answer.h"
 #include "app/solve/CollectionIO.h"
-#include "app/solve/FileWrite.h"
 #include "app/solve/InputFile.h"
 #include "app/solve/LineInput.h"
 #include "puzzle/Difficulty.h"
 #include "puzzle/ProblemLine.h"
+#include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
 #include "puzzle/Generator.h"
 #include "puzzle/StepPath.h"
@@ -365,7 +365,7 @@ int main(int argc, char** argv) {
         int error = errno;
         if (!std::cout.bad()) throw;
         std::cout.exceptions(std::ios::goodbit);  // the flush at exit fails again, quietly
-        std::cerr << "mozeldouble-solve: 標準出力に書き込めませんでした（" << solve::WriteReason(error) << "）\n";
+        std::cerr << "mozeldouble-solve: 標準出力に書き込めませんでした（" << collection::ReasonText({collection::FileError::Stage::Write, error}) << "）\n";
         return kUnreadable;
     }
 }
