@@ -17,7 +17,7 @@ const char* const kUsage =
     "      マスは 1〜9、空きは . か 0。x は対角ルール。空行と # で始まる行は読み飛ばします。\n"
     "      --json  答えを1行に1つの JSON で書きます\n"
     "              (キー: line または number, status, solution, second, message,\n"
-    "              steps, rating, micros)。\n"
+    "              steps, rating, micros, nanos)。\n"
     "      --steps 解がある問題には、ヒントから人が解く手順 (手筋とその難しさの数、決まること、説明) と\n"
     "              難易度 (いちばん難しい手筋とその数 1.0〜10.0、最後まで解けたか) を答えの後に書きます\n"
     "              (JSON ではキー steps と rating)。\n"

@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/solve/Answer.h"
@@ -17,10 +18,11 @@
 #include "app/solve/CollectionIO.h"
 #include "app/solve/InputFile.h"
 #include "app/solve/LineInput.h"
-#include "puzzle/Difficulty.h"
-#include "puzzle/ProblemLine.h"
+#include "app/solve/WellFormedLine.h"
 #include "collection/CollectionFile.h"
+#include "puzzle/Difficulty.h"
 #include "puzzle/Generator.h"
+#include "puzzle/ProblemLine.h"
 #include "puzzle/StepPath.h"
 
 namespace {
@@ -31,12 +33,40 @@ constexpr int kOk = 0;
 constexpr int kUnreadable = 2;
 // Seeds tried for one problem of a wanted difficulty before giving up.
 constexpr int kRatingTries = 20000;
+// Answers are gathered into pieces of about this size before they are written.
+constexpr std::size_t kOutputPiece = 64 * 1024;
 
-puzzle::SolveResult Timed(const puzzle::DoubleBoard& board, int64_t& micros) {
+// Standard output not written yet. It goes out when a piece is full, before anything goes to
+// standard error (so that the two keep their order), before reading waits for more input (so
+// that a user typing problems sees each answer) and at the end.
+std::string pending;
+
+void Flush() {
+    std::cout.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+    pending.clear();
+    std::cout.flush();
+}
+
+// Ends a line of output.
+void EndLine() {
+    pending += '\n';
+    if (pending.size() >= kOutputPiece) {
+        std::cout.write(pending.data(), static_cast<std::streamsize>(pending.size()));
+        pending.clear();
+    }
+}
+
+// A message on standard error, after the output so far.
+void Complain(const std::string& message) {
+    Flush();
+    std::cerr << "mozeldouble-solve: " << message << "\n";
+}
+
+// The engine's answer and its time in nanoseconds.
+void Timed(const puzzle::DoubleBoard& board, puzzle::SolveResult& result, int64_t& nanos) {
     auto start = std::chrono::steady_clock::now();
-    puzzle::SolveResult r = puzzle::Solve(board);
-    micros = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start).count();
-    return r;
+    result = puzzle::Solve(board);
+    nanos = std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start).count();
 }
 
 // The problems to write as a collection (--write-collection), gathered while answering or
@@ -52,7 +82,7 @@ solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, puzzle::Level lev
 bool CollectionFree(const Arguments& args) {
     std::error_code ec;
     if (!args.writeCollection || !std::filesystem::exists(*args.writeCollection, ec)) return true;
-    std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": ファイルがすでにあります（上書きはしません）\n";
+    Complain(*args.writeCollection + ": ファイルがすでにあります（上書きはしません）");
     return false;
 }
 
@@ -60,7 +90,7 @@ bool CollectionFree(const Arguments& args) {
 bool WriteStored(const Arguments& args) {
     if (!args.writeCollection) return true;
     if (std::optional<std::string> error = solve::WriteCollection(*args.writeCollection, toStore)) {
-        std::cerr << "mozeldouble-solve: " << *args.writeCollection << ": " << *error << "\n";
+        Complain(*args.writeCollection + ": " + *error);
         return false;
     }
     return true;
@@ -76,7 +106,7 @@ void AnswerProblem(const puzzle::ProblemLine& problem, int number, bool stored, 
         a.error = true;
         a.message = problem.message;
     } else {
-        a.result = Timed(problem.board, a.micros);
+        Timed(problem.board, a.result, a.nanos);
         a.pattern = problem.board.pattern;
         // A board without solution has no path to rate.
         if (args.steps && a.result.verdict != puzzle::Verdict::None) a.path = puzzle::RunPath(problem.board);
@@ -85,7 +115,11 @@ void AnswerProblem(const puzzle::ProblemLine& problem, int number, bool stored, 
             toStore.push_back(Stored(problem.board, puzzle::LevelOf(rating), ""));
         }
     }
-    std::cout << (args.json ? solve::JsonLine(a) : solve::PlainLine(a)) << "\n";
+    if (args.json)
+        solve::AppendJsonLine(pending, a);
+    else
+        solve::AppendPlainLine(pending, a);
+    EndLine();
 }
 
 // Answers every problem of a collection file; false when the file or a problem could not be
@@ -94,11 +128,11 @@ bool AnswerCollection(const std::string& path, const Arguments& args) {
     std::string error;
     std::optional<std::vector<solve::StoredProblem>> problems = solve::ReadCollection(path, error);
     if (!problems) {
-        std::cerr << "mozeldouble-solve: " << path << ": " << error << "\n";
+        Complain(path + ": " + error);
         return false;
     }
     if (problems->empty()) {
-        std::cerr << "mozeldouble-solve: " << path << ": 問題集に問題がありません\n";
+        Complain(path + ": 問題集に問題がありません");
         return false;
     }
     bool ok = true;
@@ -123,35 +157,43 @@ bool AnswerLines(std::istream& in, const std::string& name, const Arguments& arg
     bool ok = true;
     int problems = 0;
     int number = 0;
-    std::string text;
-    for (solve::LineRead read; (read = solve::ReadLine(in, text)) != solve::LineRead::End;) {
+    solve::LineReader reader(in);
+    puzzle::ProblemLine line;
+    std::string_view text;
+    for (;;) {
+        if (reader.MayWait()) Flush();
+        solve::LineRead read = reader.Next(text);
+        if (read == solve::LineRead::End) break;
         ++number;
         if (read == solve::LineRead::TooLong) {
             // A long comment is passed over; any other line is answered before the rest of it
             // is, which may never end (/dev/zero).
-            if (std::size_t start = text.find_first_not_of(" \t"); start == std::string::npos || text[start] != '#') {
+            if (std::size_t start = text.find_first_not_of(" \t"); start == std::string_view::npos || text[start] != '#') {
                 ++problems;
                 AnswerProblem(TooLongLine(), number, false, args);
-                std::cout.flush();
+                Flush();
                 ok = false;
             }
-            solve::SkipRestOfLine(in);
+            reader.SkipRestOfLine();
             continue;
         }
         // Editors on Windows may start a UTF-8 file with a byte order mark.
-        if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
-        puzzle::ProblemLine line = puzzle::ParseProblemLine(text);
+        if (number == 1 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+        if (solve::ReadWellFormedLine(text, line.board))
+            line.kind = puzzle::ProblemLine::Kind::Problem;
+        else
+            line = puzzle::ParseProblemLine(text);
         if (line.kind == puzzle::ProblemLine::Kind::Skip) continue;
         ++problems;
         AnswerProblem(line, number, false, args);
         ok = ok && line.kind != puzzle::ProblemLine::Kind::Error;
     }
     if (in.bad()) {
-        std::cerr << "mozeldouble-solve: " << name << ": 読み込みの途中で失敗しました\n";
+        Complain(name + ": 読み込みの途中で失敗しました");
         return false;
     }
     if (problems == 0) {
-        std::cerr << "mozeldouble-solve: " << name << ": 問題の行がありません\n";
+        Complain(name + ": 問題の行がありません");
         return false;
     }
     return ok;
@@ -165,13 +207,15 @@ int Generate(const Arguments& args) {
                                         .seed = seed, .maxSeeds = kRatingTries};
         std::optional<puzzle::GeneratedProblem> made = puzzle::GenerateLeveled(request);
         if (!made) {
-            std::cout.flush();
-            std::cerr << "mozeldouble-solve: 難易度 " << puzzle::LevelName(*args.rating) << " の問題が " << kRatingTries
-                      << " 回試しても作れませんでした (最後の種 " << seed + kRatingTries - 1 << ")\n";
+            Complain("難易度 " + std::string(puzzle::LevelName(*args.rating)) + " の問題が " + std::to_string(kRatingTries) +
+                     " 回試しても作れませんでした (最後の種 " + std::to_string(seed + kRatingTries - 1) + ")");
             return kUnreadable;
         }
         seed = made->seed;
-        std::cout << "# seed " << seed << "\n" << puzzle::FormatProblemLine(made->problem) << "\n";
+        pending += "# seed " + std::to_string(seed) + "\n" + puzzle::FormatProblemLine(made->problem);
+        EndLine();
+        // A problem may take a while: each shows once made.
+        Flush();
         if (args.writeCollection) toStore.push_back(Stored(made->problem, made->level, "自動生成 種 " + std::to_string(seed) + " "));
         ++seed;
     }
@@ -187,7 +231,7 @@ int Run(int argc, char** argv) {
         return kUnreadable;
     }
     if (args->help) {
-        std::cout << solve::kUsage;
+        pending += solve::kUsage;
         return kOk;
     }
     if (args->generatePattern != 0) return Generate(*args);
@@ -196,7 +240,10 @@ int Run(int argc, char** argv) {
     bool ok = true;
     for (const auto& [input, isCollection] : args->inputs) {
         // Several inputs: a comment line names each before its answers.
-        if (args->inputs.size() > 1 && !args->json) std::cout << "# " << input << "\n";
+        if (args->inputs.size() > 1 && !args->json) {
+            pending += "# " + input;
+            EndLine();
+        }
         if (isCollection) {
             ok = AnswerCollection(input, *args) && ok;
             continue;
@@ -206,20 +253,21 @@ int Run(int argc, char** argv) {
             continue;
         }
         if (std::optional<std::string> why = solve::NotAFile(input, true)) {
-            std::cerr << "mozeldouble-solve: " << input << ": " << *why << "\n";
+            Complain(input + ": " + *why);
             ok = false;
             continue;
         }
         std::ifstream file(input, std::ios::binary);
         if (!file) {
-            std::cerr << "mozeldouble-solve: " << input << ": ファイルを開けません\n";
+            Complain(input + ": ファイルを開けません");
             ok = false;
             continue;
         }
         ok = AnswerLines(file, input, *args) && ok;
     }
+    // Output that cannot be written ends the run here, before a collection is written.
+    Flush();
     ok = WriteStored(*args) && ok;
-    std::cout.flush();
     return ok ? kOk : kUnreadable;
 }
 
@@ -232,11 +280,14 @@ int main(int argc, char** argv) {
     // Standard input and output on buffers of their own, not the C library's: a failed read
     // of standard input then shows as bad() as it does for a file.
     std::ios::sync_with_stdio(false);
+    // Reading standard input does not flush the output (tied, it would at every line):
+    // answers go out in pieces, and before reading waits.
+    std::cin.tie(nullptr);
     // Output cut short ends the run at once; errno still tells why.
     std::cout.exceptions(std::ios::badbit);
     try {
         int status = Run(argc, argv);
-        std::cout.flush();
+        Flush();
         return status;
     } catch (const std::exception&) {
         // Caught as std::exception: the library may throw the other ABI's ios_base::failure.
