@@ -7,9 +7,11 @@
 //
 // The engine's time is the CPU time of puzzle::Solve (the call the program makes) over the same
 // 10,000 boards in this process; a batch's time is the CPU time (user and system) of the
-// program's process. Each is the fastest of the iterations: other work on a busy machine only
-// adds time. Counters, per line: line_us (the batch), engine_us, beyond_us (line_us -
-// engine_us); wall_us is the batch's wall-clock time per line, for reference.
+// program's process, start-up included; the start-up is that of a run of one line. Each is
+// the fastest of the iterations: other work on a busy machine only adds time. Counters, per
+// line: line_us (the batch), engine_us, beyond_us (line_us - engine_us), beyond_run_us (the
+// same without the start-up, which a batch pays once); startup_ms; wall_us is the batch's
+// wall-clock time per line, for reference.
 //
 //   mozel_bench_batch [BENCHMARK-FLAGS] [--solver NAME=PATH]...
 //       --solver adds another build of mozeldouble-solve, raced beside this build's in one run
@@ -90,7 +92,10 @@ const std::filesystem::path& Scratch() {
     static const std::filesystem::path folder = [] {
         auto p = std::filesystem::temp_directory_path() / ("mozel-bench-batch-" + std::to_string(getpid()));
         std::filesystem::create_directories(p);
-        for (const Batch& b : Batches()) WriteBatch(b, (p / (b.name + ".txt")).string());
+        for (const Batch& b : Batches()) {
+            WriteBatch(b, (p / (b.name + ".txt")).string());
+            WriteBatch({b.name, {b.boards.front()}}, (p / (b.name + "-1.txt")).string());
+        }
         return p;
     }();
     return folder;
@@ -148,17 +153,23 @@ Run RunSolver(const std::string& solver, const std::vector<std::string>& args, c
 void BM_Batch(benchmark::State& state, std::string solver, std::size_t batchIndex, bool json, bool standardInput) {
     const Batch& batch = Batches()[batchIndex];
     const std::string input = (Scratch() / (batch.name + ".txt")).string();
+    const std::string one = (Scratch() / (batch.name + "-1.txt")).string();
     const std::string output = (Scratch() / (batch.name + ".out")).string();
-    std::vector<std::string> args;
-    if (json) args.push_back("--json");
-    args.push_back(standardInput ? "-" : input);
-    double line = 1e9, wall = 1e9, engine = 1e9;
+    auto args = [&](const std::string& file) {
+        std::vector<std::string> words;
+        if (json) words.push_back("--json");
+        words.push_back(standardInput ? "-" : file);
+        return words;
+    };
+    double line = 1e9, wall = 1e9, engine = 1e9, startup = 1e9;
     for (auto _ : state) {
-        Run run = RunSolver(solver, args, input, output);
-        if (!run.ok) {
+        Run start = RunSolver(solver, args(one), one, output);
+        Run run = RunSolver(solver, args(input), input, output);
+        if (!run.ok || !start.ok) {
             state.SkipWithError("the solver did not answer the batch");
             return;
         }
+        startup = std::min(startup, start.cpu);
         line = std::min(line, run.cpu);
         wall = std::min(wall, run.wall);
         engine = std::min(engine, EngineSeconds(batch.boards));
@@ -173,6 +184,8 @@ void BM_Batch(benchmark::State& state, std::string solver, std::size_t batchInde
     state.counters["line_us"] = line * perLine;
     state.counters["engine_us"] = engine * perLine;
     state.counters["beyond_us"] = (line - engine) * perLine;
+    state.counters["beyond_run_us"] = (line - startup - engine) * perLine;
+    state.counters["startup_ms"] = startup * 1e3;
     state.counters["wall_us"] = wall * perLine;
 }
 
