@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "collection/AtomicWrite.h"
 #include "puzzle/GridPosition.h"
 
 namespace collection {
@@ -153,32 +154,6 @@ std::vector<char> Contents(const std::vector<char>& old, int s, const RecordByte
     std::copy(a.begin(), a.end(), contents.begin() + static_cast<std::ptrdiff_t>(offset));
     std::copy(b.begin(), b.end(), contents.begin() + static_cast<std::ptrdiff_t>(offset + kRecordSize));
     return contents;
-}
-
-// Writes the contents to a new file beside the target and puts it in the target's place. False
-// with created = false when no file can be made beside it.
-std::optional<FileError> ReplaceWhole(const std::string& target, const std::vector<char>& contents, mode_t mode,
-                                      bool& created) {
-    std::filesystem::path p(target);
-    std::string pattern = (p.parent_path() / ("." + p.filename().string() + ".XXXXXX")).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    Fd tmp{mkstemp(name.data())};
-    created = tmp.fd >= 0;
-    if (!created) return std::nullopt;
-    auto fail = [&] {
-        FileError e = Failure(FileError::Stage::Write);
-        unlink(name.data());
-        return e;
-    };
-    if (fchmod(tmp.fd, mode & 07777) != 0) return fail();
-    if (!WriteAll(tmp.fd, contents.data(), contents.size(), 0)) return fail();
-    if (fsync(tmp.fd) != 0) return fail();
-    if (rename(name.data(), target.c_str()) != 0) return fail();
-    // The rename itself lasts once the folder is on disk.
-    Fd dir{open(p.parent_path().empty() ? "." : p.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-    if (dir.fd >= 0) fsync(dir.fd);
-    return std::nullopt;
 }
 
 // Writes the two records in place; on failure puts back the bytes and the length there were.
@@ -356,10 +331,11 @@ std::optional<FileError> WriteProblem(const std::string& path, int s, const Mond
     // Replace through the real file, so that a link keeps pointing at it.
     char resolved[PATH_MAX];
     std::string target = realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-    bool created = false;
-    if (auto e = ReplaceWhole(target, contents, st.st_mode, created)) return e;
-    if (created) return std::nullopt;
-    return WriteInPlace(fd.fd, old, contents, s);
+    AtomicWriteResult written =
+        WriteAtomically(target, std::string_view(contents.data(), contents.size()), st.st_mode, Existing::Replace);
+    if (written.noTemporary) return WriteInPlace(fd.fd, old, contents, s);
+    if (written.error != 0) return FileError{FileError::Stage::Write, written.error};
+    return std::nullopt;
 }
 
 std::string ReasonText(const FileError& error) {

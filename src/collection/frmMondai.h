@@ -2,12 +2,14 @@
 // previous and next) and the storage number under which the board's problem is written.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
+#include "collection/ProblemCodec.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -86,13 +88,15 @@ private:
 
     // Loading: the problem at the storage number in Text1, from the named file.
     void Load(const std::string& fileName);
-    void PlaceRecord(const MondaiRec& rec, grid::frmMozelAuto& window);
+    void PlaceRecord(const RecordGivens& givens, grid::frmMozelAuto& window);
+    // Says what the checks found in the records of the problem loaded from storage number n.
+    void ReportFindings(const DecodedProblem& problem, int n);
     // Saving: asks before a write into a file that is not a collection or over a stored
     // problem; false when the user says no or the file cannot be looked at.
     bool MayWrite(const std::string& path, int s, Survey& survey);
-    // Saving: the record of grid g built from the board; nothing after a message when a text
-    // cannot be stored.
-    std::optional<MondaiRec> BuildRecord(int g, int s);
+    // Saving: the two records of storage number s built from the board; nothing after a message
+    // when a text cannot be stored.
+    std::optional<std::array<MondaiRec, 2>> BuildRecords(int s);
     void CopyBoardToGrid(int g);
     void FileMessage(const char* what, const std::string& path, const FileError& error);
 

@@ -6,6 +6,7 @@
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
 #include "candidates/frmKouho.h"
+#include "collection/ProblemCodec.h"
 #include "collection/ShiftJis.h"
 #include "collection/frmMondai.h"
 #include "grid/frmMozelAuto.h"
@@ -28,12 +29,12 @@ std::string NanidoText(const std::string& text) {
 }
 
 // A board cell as stored: its digit when the text reads as a whole number 1..9 (blanks around
-// it, as typing leaves them, ignored), else empty.
-std::string StoredCell(const std::string& text) {
-    if (!ui::IsNumeric(text)) return "";
+// it, as typing leaves them, ignored), else 0 (empty).
+int StoredDigit(const std::string& text) {
+    if (!ui::IsNumeric(text)) return 0;
     double v = ui::Val(text);
-    if (v < 1 || v > 9 || v != ui::Fix(v)) return "";
-    return std::string(1, static_cast<char>('0' + static_cast<int>(v)));
+    if (v < 1 || v > 9 || v != ui::Fix(v)) return 0;
+    return static_cast<int>(v);
 }
 
 // The field of the main window a record field comes from, for messages.
@@ -46,13 +47,21 @@ const char* FieldName(const std::string& field) {
 
 }  // namespace
 
-void frmMondai::PlaceRecord(const MondaiRec& rec, grid::frmMozelAuto& window) {
-    if (!puzzle::IsPattern(cmn.PatternNo)) return;
-    // The record's letter says whose board cells it fills; the window is the one loading it.
-    std::vector<int> cells = SelectedBoardCells(cmn.PatternNo, rec.AB);
-    std::vector<int> digits;
-    for (std::size_t i = 0; i < cells.size(); ++i) digits.push_back(DecodeCell(rec.Masu[i + 1]));
-    program_.frmAllGamen().PlaceGivens(window, cells, digits);
+void frmMondai::PlaceRecord(const RecordGivens& givens, grid::frmMozelAuto& window) {
+    // The record's letter said whose board cells it fills; the window is the one loading it.
+    program_.frmAllGamen().PlaceGivens(window, givens.cells, givens.digits);
+}
+
+void frmMondai::ReportFindings(const DecodedProblem& problem, int n) {
+    if (problem.findings.empty()) return;
+    std::string text = "格納番号 " + std::to_string(n) + " の問題の記録:";
+    bool clash = false;
+    for (const Finding& f : problem.findings) {
+        text += "\n" + FindingText(f, n, problem.board.pattern) + "。";
+        clash = clash || f.kind == Finding::Kind::Clash;
+    }
+    if (clash) text += "\n重なるマスには、グリッド2の記録のとおりに置きました。";
+    program_.dialogs().MsgBox(text, ui::MsgIcon::Exclamation);
 }
 
 void frmMondai::Command1_Click() { Load(CommonDialog1.FileName); }
@@ -72,6 +81,9 @@ void frmMondai::Load(const std::string& fileName) {
     }
 
     std::optional<CollectionFile> file;
+    std::optional<DecodedProblem> problem;
+    MondaiRec second;
+    bool hasSecond = false;
     if (N <= kLastRecord) {
         if (N % 2 == 1) {
             board.ClearForProblem();
@@ -92,27 +104,38 @@ void frmMondai::Load(const std::string& fileName) {
         } else if (status == CollectionFile::ReadStatus::PastEnd) {
             program_.dialogs().MsgBox("この問題集には、これ以上の問題は存在しません。", ui::MsgIcon::Information);
             Text1.setText(std::to_string(N - 2));
-        } else if (auto pattern = DecodePattern(rec.Pattern); !pattern) {
-            program_.dialogs().MsgBox("格納番号" + std::to_string(N) + "は、モゼルダブルの問題では、ありません。",
-                                      ui::MsgIcon::Information);
         } else {
-            board.ShowProblemPattern(*pattern);
-            PlaceRecord(rec, grid1);
-            board.ShowProblemTexts({FromShiftJis(rec.Kakunou), FromShiftJis(rec.Question), FromShiftJis(rec.Question2),
-                                    FromShiftJis(rec.Memo), std::nullopt});
-            board.SetDiagonal(rec.Naname == "1");
+            hasSecond = N + 1 <= kLastRecord && file->Read(N + 1, second) == CollectionFile::ReadStatus::Ok;
+            problem = DecodeProblem(rec, hasSecond ? &second : nullptr);
+            if (!problem) {
+                program_.dialogs().MsgBox("格納番号" + std::to_string(N) + "は、モゼルダブルの問題では、ありません。",
+                                          ui::MsgIcon::Information);
+            } else {
+                board.ShowProblemPattern(problem->board.pattern);
+                PlaceRecord(problem->givens[0], grid1);
+                board.ShowProblemTexts({problem->number, problem->notes.question, problem->notes.question2,
+                                        problem->notes.memo, std::nullopt});
+                board.SetDiagonal(problem->board.diagonal);
+            }
         }
     }
 
     auto& grid2 = program_.frmMozelAuto2();
     if (N + 1 <= kLastRecord) {
         board.EmptyGridWindow(2);
-        MondaiRec rec;
-        // A missing B record (past the end) leaves grid 2 empty.
-        if (file && file->Read(N + 1, rec) == CollectionFile::ReadStatus::Ok) PlaceRecord(rec, grid2);
+        // A missing B record (past the end) leaves grid 2 empty. After a first record that is no
+        // problem the second is placed in the pattern the board keeps.
+        if (problem) {
+            if (hasSecond) PlaceRecord(problem->givens[1], grid2);
+        } else if (file && file->Read(N + 1, second) == CollectionFile::ReadStatus::Ok && puzzle::IsPattern(cmn.PatternNo)) {
+            PlaceRecord(GivensOf(second, cmn.PatternNo), grid2);
+        }
     }
     file.reset();
     board.FinishProblem();
+    // An odd number loads one stored problem; an even one reads across two, where the checks
+    // of a problem's records do not apply.
+    if (problem && N % 2 == 1) ReportFindings(*problem, N);
 }
 
 bool frmMondai::MayWrite(const std::string& path, int s, Survey& survey) {
@@ -150,30 +173,27 @@ bool frmMondai::MayWrite(const std::string& path, int s, Survey& survey) {
     return true;
 }
 
-std::optional<MondaiRec> frmMondai::BuildRecord(int g, int s) {
+std::optional<std::array<MondaiRec, 2>> frmMondai::BuildRecords(int s) {
     auto& board = program_.frmAllGamen();
-    GridText grid;
-    grid.recordNo = s + g - 1;
-    grid.pattern = cmn.PatternNo;
-    grid.ab = g == 1 ? 'A' : 'B';
-    int k = 0;
-    for (int c = 1; c <= kBoardCells; ++c) {
-        int code = cmn.PatternMasu[cmn.PatternNo][c];
-        if ((code == g || code == 3) && k < 81) grid.cells[static_cast<std::size_t>(++k)] = StoredCell(board.text1(c).text());
-    }
-    grid.naname = g == 1 ? program_.frmOption01().chkTaikakusen.value() == 1 : board.cmdNaname01.visible();
-    grid.nanido = NanidoText(board.txtNanido.text());
-    grid.memo = board.txtMondaiMemo.text();
-    grid.question = board.txtQuestion.text();
-    grid.question2 = board.txtQuestion2.text();
+    puzzle::DoubleBoard problem;
+    problem.pattern = cmn.PatternNo;
+    for (int g = 1; g <= 2; ++g)
+        for (int k = 1; k <= puzzle::kGridCells; ++k)
+            problem.set(g, k, StoredDigit(board.text1(cmn.GridMasu[cmn.PatternNo][g][k]).text()));
+    // The option window's check box notes the rule in the first record, the board's controls in
+    // the second; the option window, made here when missing, first takes the board's rule.
+    bool firstDiagonal = program_.frmOption01().chkTaikakusen.value() == 1;
+    problem.diagonal = board.cmdNaname01.visible();
+    ProblemNotes notes{NanidoText(board.txtNanido.text()), board.txtMondaiMemo.text(), board.txtQuestion.text(),
+                       board.txtQuestion2.text()};
     EncodeError error;
-    auto rec = Encode(grid, &error);
-    if (!rec) {
+    auto records = EncodeProblem(problem, s, notes, &error, firstDiagonal);
+    if (!records) {
         program_.dialogs().MsgBox(std::string(FieldName(error.field)) + "に、問題集ファイルに保存できない文字「" +
                                       error.character + "」があります。\n書き換えてから、もう一度書き込んでください。",
                                   ui::MsgIcon::Exclamation);
     }
-    return rec;
+    return records;
 }
 
 void frmMondai::CopyBoardToGrid(int g) {
@@ -202,16 +222,14 @@ void frmMondai::Command2_Click() {
     }
     if (!puzzle::IsPattern(cmn.PatternNo)) return;
     // Both records are encoded before anything is written.
-    auto a = BuildRecord(1, s);
-    if (!a) return;
-    auto b = BuildRecord(2, s);
-    if (!b) return;
+    auto records = BuildRecords(s);
+    if (!records) return;
     auto named = CollectionPath();
     if (!named) return;
     const std::string& path = *named;
     Survey survey;
     if (!MayWrite(path, s, survey)) return;
-    if (auto error = WriteProblem(path, s, *a, *b, &survey)) {
+    if (auto error = WriteProblem(path, s, (*records)[0], (*records)[1], &survey)) {
         FileMessage("に書き込めませんでした", path, *error);
         return;
     }

@@ -1,5 +1,6 @@
 // The fuzz entry: any bytes as a collection file, decoded the way loading and counting do,
-// in memory and through the file reader. A broken promise of the format code traps.
+// in memory (each record, and the records two by two as problems) and through the file
+// reader. A broken promise of the format code traps.
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -7,9 +8,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "collection/CollectionFile.h"
 #include "collection/MondaiRec.h"
+#include "collection/ProblemCodec.h"
 #include "collection/ShiftJis.h"
 
 namespace {
@@ -45,16 +48,31 @@ void CheckRecord(const collection::MondaiRec& rec, const collection::RecordBytes
     for (const std::string* field : {&rec.Kakunou, &rec.Memo, &rec.Question, &rec.Question2}) CheckText(*field);
 }
 
+// Two records as a problem: a problem the checks find nothing in encodes as records that
+// decode as the same board.
+void CheckProblem(const collection::MondaiRec& first, const collection::MondaiRec* second) {
+    auto problem = collection::DecodeProblem(first, second);
+    Check(problem.has_value() == collection::DecodePattern(first.Pattern).has_value());
+    if (!problem || !problem->findings.empty()) return;
+    auto records = collection::EncodeProblem(problem->board, 1, {});
+    Check(records.has_value());
+    auto again = collection::DecodeProblem((*records)[0], &(*records)[1]);
+    Check(again && again->findings.empty() && again->board == problem->board);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* bytes = reinterpret_cast<const char*>(data);
     size_t records = size / collection::kRecordSize;
+    std::vector<collection::MondaiRec> unpacked;
     for (size_t r = 0; r < records; ++r) {
         collection::RecordBytes raw{};
         std::copy_n(bytes + r * collection::kRecordSize, collection::kRecordSize, raw.begin());
-        CheckRecord(collection::Unpack(raw), raw);
+        unpacked.push_back(collection::Unpack(raw));
+        CheckRecord(unpacked.back(), raw);
     }
+    for (size_t r = 0; r < records; r += 2) CheckProblem(unpacked[r], r + 1 < records ? &unpacked[r + 1] : nullptr);
 
     // The same bytes as a file, through the reader the program uses.
     int fd = memfd_create("collection", MFD_CLOEXEC);

@@ -73,6 +73,10 @@ TEST_F(MondaiFixture, SharedCellTakesTheValueOfTheBRecord) {
     EXPECT_EQ(main().text1(129).text(), "6");
     EXPECT_EQ(grid1().Text1(80).text(), "4");
     EXPECT_EQ(grid2().Text1(20).text(), "6");
+    // The records disagree: the load says where, and what the board shows.
+    EXPECT_EQ(services.messages(), std::vector<std::string>{"格納番号 1 の問題の記録:\n2つの盤が重なるマス（グリッド2の 3 行 3 列）で "
+                                                            "2つの盤の数字が食い違っています。\n重なるマスには、グリッド2の記録のとおりに置きました。"});
+    EXPECT_EQ(services.records().back().icon, ui::MsgIcon::Exclamation);
 }
 
 TEST_F(MondaiFixture, LoadingZeroIsRefusedAndChangesNothing) {
@@ -135,6 +139,7 @@ TEST_F(MondaiFixture, LoadingAnEvenNumberPlacesTheBRecordFirst) {
     EXPECT_EQ(grid1().Text1(80).text(), "4") << "... and the grid 1 window";
     EXPECT_EQ(main().text1(2).text(), "5") << "record 5 fills grid 1's cells";
     EXPECT_EQ(grid2().Text1(1).text(), "5") << "... and the grid 2 window";
+    EXPECT_TRUE(services.messages().empty()) << "records of two problems are not checked as one";
 }
 
 TEST_F(MondaiFixture, DiagonalFlagSwitchesTheDiagonalControls) {

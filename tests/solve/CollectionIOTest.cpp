@@ -4,7 +4,6 @@
 #include <set>
 
 #include "app/solve/CollectionIO.h"
-#include "app/solve/FileWrite.h"
 #include "puzzle/Difficulty.h"
 #include "collection/CollectionFile.h"
 #include "collection/CollectionTestSupport.h"
@@ -156,22 +155,6 @@ TEST(CollectionIO, AMissingFileIsReportedAndNotCreatedAndAFolderOrDeviceIsNamed)
     EXPECT_EQ(error, "ファイルではなくフォルダです");
     EXPECT_FALSE(ReadCollection("/dev/zero", error));
     EXPECT_EQ(error, "ファイルではなく装置（デバイス）です");
-}
-
-TEST(CollectionIO, ANewFileAppearsWholeOrNotAtAllAndNeverReplacesOne) {
-    TempFolder folder;
-    const std::string path = folder.file("new.txt");
-    const std::string bytes(3 * collection::kRecordSize, 'r');
-    ASSERT_EQ(WriteNewFile(path, bytes), 0);
-    EXPECT_EQ(collection_test::ReadFile(path), bytes);
-    // Readable by others as any new file is, not private as a temporary file is made.
-    EXPECT_NE(std::filesystem::status(path).permissions() & std::filesystem::perms::others_read, std::filesystem::perms::none);
-
-    EXPECT_EQ(WriteNewFile(path, "other"), EEXIST);
-    EXPECT_EQ(collection_test::ReadFile(path), bytes);
-    EXPECT_EQ(WriteNewFile(folder.file("no-such-folder/c.txt"), bytes), ENOENT);
-    // Nothing but the file written is left in the folder: no temporary file.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
 }
 
 TEST(SampleCollection, HoldsUniqueProblemsOfEveryPatternSomeDiagonalAndSeveralLevels) {

@@ -12,21 +12,23 @@ using namespace solve;
 
 namespace {
 
-// What ReadLine makes of the input: each line, or "TOO LONG" for a refused one.
+// What the line reader makes of the input: each line, or "TOO LONG" for a refused one.
 std::vector<std::string> Lines(const std::string& input) {
     std::istringstream in(input);
+    LineReader reader(in);
     std::vector<std::string> lines;
-    std::string text;
-    for (LineRead read; (read = ReadLine(in, text)) != LineRead::End;) {
+    std::string_view text;
+    for (LineRead read; (read = reader.Next(text)) != LineRead::End;) {
         if (read == LineRead::TooLong) {
             EXPECT_EQ(text.size(), kMaxLineBytes);
             lines.push_back("TOO LONG");
-            SkipRestOfLine(in);
+            reader.SkipRestOfLine();
         } else {
-            lines.push_back(text);
+            lines.push_back(std::string(text));
         }
     }
     EXPECT_FALSE(in.bad());
+    EXPECT_TRUE(reader.MayWait()) << "at the end nothing is left";
     return lines;
 }
 

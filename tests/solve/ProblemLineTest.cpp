@@ -4,6 +4,7 @@
 #include <random>
 
 #include "app/solve/Answer.h"
+#include "app/solve/WellFormedLine.h"
 #include "puzzle/ProblemLine.h"
 #include "puzzle/ShownText.h"
 #include "GridText.h"
@@ -25,6 +26,9 @@ TEST(ProblemLine, ReadsDigitsEmptyCellsAndTheDiagonalMark) {
     EXPECT_TRUE(ParseProblemLine("3 " + g1 + " " + g2 + " x").board.diagonal);
     EXPECT_TRUE(ParseProblemLine("3 " + g1 + " " + g2 + " X").board.diagonal);
     EXPECT_EQ(ParseProblemLine("03 " + g1 + " " + g2).board.pattern, 3);
+    DoubleBoard quick;
+    ASSERT_TRUE(ReadWellFormedLine("  12\t" + g1 + "   " + g2 + "\r", quick));
+    EXPECT_EQ(quick, r.board);
 }
 
 TEST(ProblemLine, SkipsBlankLinesAndComments) {
@@ -41,6 +45,8 @@ TEST(ProblemLine, SharedCellsMustAgreeOrBeEmptyInOneGrid) {
     ProblemLine clash = ParseProblemLine("1 " + With(kEmpty, 4, '6') + " " + With(kEmpty, 1, '7'));
     ASSERT_EQ(clash.kind, Kind::Error);
     EXPECT_EQ(clash.message, "2つの盤が重なるマス（グリッド1の 1 行 4 列）で 6 と 7 が食い違っています");
+    DoubleBoard quick;
+    EXPECT_FALSE(ReadWellFormedLine("1 " + With(kEmpty, 4, '6') + " " + With(kEmpty, 1, '7'), quick));
 }
 
 TEST(ProblemLine, NamesWhatIsWrongWithALine) {
@@ -83,9 +89,9 @@ TEST(Answer, PlainAndJsonLinesCarryTheKeysOfTheirStatus) {
 
     Answer none;
     none.line = 4;
-    none.micros = 17;
+    none.nanos = 17999;
     EXPECT_EQ(PlainLine(none), "4 none");
-    EXPECT_EQ(JsonLine(none), "{\"line\":4,\"status\":\"none\",\"micros\":17}");
+    EXPECT_EQ(JsonLine(none), "{\"line\":4,\"status\":\"none\",\"micros\":17,\"nanos\":17999}");
 
     Answer multiple;
     multiple.line = 5;
@@ -95,14 +101,16 @@ TEST(Answer, PlainAndJsonLinesCarryTheKeysOfTheirStatus) {
     std::string g1a = With(kEmpty, 1, '1'), g1b = With(kEmpty, 1, '2');
     EXPECT_EQ(PlainLine(multiple), "5 multiple " + g1a + " " + kEmpty + " " + g1b + " " + kEmpty);
     EXPECT_EQ(JsonLine(multiple), "{\"line\":5,\"status\":\"multiple\",\"solution\":[\"" + g1a + "\",\"" + kEmpty +
-                                      "\"],\"second\":[\"" + g1b + "\",\"" + kEmpty + "\"],\"micros\":0}");
+                                      "\"],\"second\":[\"" + g1b + "\",\"" + kEmpty + "\"],\"micros\":0,\"nanos\":0}");
     multiple.result.verdict = puzzle::Verdict::Unique;
-    EXPECT_EQ(JsonLine(multiple), "{\"line\":5,\"status\":\"unique\",\"solution\":[\"" + g1a + "\",\"" + kEmpty + "\"],\"micros\":0}");
+    EXPECT_EQ(JsonLine(multiple),
+              "{\"line\":5,\"status\":\"unique\",\"solution\":[\"" + g1a + "\",\"" + kEmpty + "\"],\"micros\":0,\"nanos\":0}");
 }
 
 TEST(ProblemLine, MangledLinesAreReadOrRefusedWithAReason) {
     // A good line with random bytes changed, inserted or removed: never a crash, an error
-    // always says why, and a line that reads writes back as the same board.
+    // always says why, and a line that reads writes back as the same board. The batch's
+    // reader of well-formed lines reads exactly the lines that read as a problem, the same.
     const std::string good = "7 " + With(kEmpty, 5, '3') + " " + With(kEmpty, 77, '9') + " x";
     std::mt19937_64 rng(7);
     const std::string alphabet = "0123456789.xX# \t\r\xef\xbc\x91\xff";
@@ -119,6 +127,12 @@ TEST(ProblemLine, MangledLinesAreReadOrRefusedWithAReason) {
             }
         }
         ProblemLine r = ParseProblemLine(line);
+        DoubleBoard quick;
+        bool wellFormed = ReadWellFormedLine(line, quick);
+        EXPECT_EQ(wellFormed, r.kind == Kind::Problem) << line;
+        if (wellFormed) {
+            EXPECT_EQ(quick, r.board) << line;
+        }
         if (r.kind == Kind::Error) {
             EXPECT_FALSE(r.message.empty()) << line;
             ++errors;
@@ -155,7 +169,7 @@ TEST(Answer, StepsFollowTheAnswerInPlainTextAndComeBeforeMicrosInJson) {
     std::string json = JsonLine(a);
     EXPECT_NE(json.find("\"],\"steps\":[{\"technique\":\"Last Cell\",\"difficulty\":1.0,\"text\":\""), std::string::npos) << json;
     EXPECT_NE(json.find("\"place\":[{\"grid\":1,\"row\":1,\"col\":1,\"digit\":5}]}]"), std::string::npos) << json;
-    EXPECT_TRUE(json.ends_with(",\"rating\":{\"hardest\":\"Last Cell\",\"difficulty\":1.0,\"level\":\"singles\",\"finished\":true},\"micros\":0}")) << json;
+    EXPECT_TRUE(json.ends_with(",\"rating\":{\"hardest\":\"Last Cell\",\"difficulty\":1.0,\"level\":\"singles\",\"finished\":true},\"micros\":0,\"nanos\":0}")) << json;
 }
 
 TEST(ProblemLine, ALongPatternFieldIsRefusedWithoutReadingIt) {

@@ -3,8 +3,8 @@
 # input), THEN (arguments of a second run fed the first run's output), LIMIT (the limited-run
 # program LIMITED_RUN's limits, separated by '|', the run is made under), OUTPUT_FILE (where
 # standard output goes instead of being checked), EXPECTED (a file standard output must equal,
-# with every "micros" value written as 0), MATCH and ERROR_MATCH (patterns standard output and
-# standard error must contain), STATUS, FRESH (a file removed before the run), and
+# with every "micros" and "nanos" value written as 0), MATCH and ERROR_MATCH (patterns standard
+# output and standard error must contain), STATUS, FRESH (a file removed before the run), and
 # EMPTY_FOLDER (a folder emptied before the run that must be empty after it).
 cmake_minimum_required(VERSION 3.25)
 
@@ -47,7 +47,7 @@ else()
 endif()
 list(GET statuses -1 status)
 
-string(REGEX REPLACE "\"micros\":[0-9]+" "\"micros\":0" output "${output}")
+string(REGEX REPLACE "\"micros\":[0-9]+,\"nanos\":[0-9]+" "\"micros\":0,\"nanos\":0" output "${output}")
 if(EXPECTED)
   file(READ "${EXPECTED}" expected)
   if(NOT output STREQUAL expected)
