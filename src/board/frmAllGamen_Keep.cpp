@@ -13,10 +13,10 @@ namespace board {
 void frmAllGamen::KeepBoard() {
     KeptBoard kept;
     kept.pattern = cmn.PatternNo;
-    const state::PuzzleState& puzzle = program_.state();
-    kept.diagonal = puzzle.diagonal();
-    for (int c = 1; c <= kBoardCells; ++c) kept.cells[static_cast<std::size_t>(c)] = {puzzle.cellText(c), puzzle.cellLocked(c)};
-    kept.candidates = puzzle.candidateMasks();
+    const state::PuzzleState& current = program_.state();
+    kept.diagonal = current.diagonal();
+    for (int c = 1; c <= kBoardCells; ++c) kept.cells[static_cast<std::size_t>(c)] = {current.cellText(c), current.cellLocked(c)};
+    kept.candidates = current.candidateMasks();
     kept.candidatesShown = chkKouho.value() == 1;
     kept.number = lblMondaiNum.caption();
     kept.question = txtQuestion.text();

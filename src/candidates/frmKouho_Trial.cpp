@@ -87,11 +87,11 @@ void frmKouho::RestoreSlot(int16_t slot) {
 
 bool frmKouho::DoubleBoardSolvable() {
     auto& grid1 = program_.frmMozelAuto();
-    const state::PuzzleState& puzzle = program_.state();
+    const state::PuzzleState& current = program_.state();
     if (!puzzle::IsPattern(cmn.PatternNo)) return false;
     puzzle::DoubleBoard board;
     board.pattern = cmn.PatternNo;
-    board.diagonal = puzzle.diagonal();
+    board.diagonal = current.diagonal();
     for (int k = 1; k <= 81; ++k) {
         int d = DigitOf(grid1.cell(k).text());
         if (d < 0) return false;
@@ -99,7 +99,7 @@ bool frmKouho::DoubleBoardSolvable() {
     }
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         if (cmn.PatternMasu[cmn.PatternNo][c] != 2) continue;  // cells only grid 2 covers
-        int d = DigitOf(puzzle.cellText(c));
+        int d = DigitOf(current.cellText(c));
         if (d < 0) return false;
         board.digits[static_cast<size_t>(c)] = static_cast<uint8_t>(d);
     }

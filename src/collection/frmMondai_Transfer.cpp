@@ -175,15 +175,16 @@ bool frmMondai::MayWrite(const std::string& path, int s, Survey& survey) {
 
 std::optional<std::array<MondaiRec, 2>> frmMondai::BuildRecords(int s) {
     auto& board = program_.frmAllGamen();
+    const state::PuzzleState& current = program_.state();
     puzzle::DoubleBoard problem;
     problem.pattern = cmn.PatternNo;
     for (int g = 1; g <= 2; ++g)
         for (int k = 1; k <= puzzle::kGridCells; ++k)
-            problem.set(g, k, StoredDigit(board.text1(cmn.GridMasu[cmn.PatternNo][g][k]).text()));
+            problem.set(g, k, StoredDigit(current.cellText(cmn.GridMasu[cmn.PatternNo][g][k])));
     // The option window's check box notes the rule in the first record, the board's controls in
     // the second; the option window, made here when missing, first takes the board's rule.
     bool firstDiagonal = program_.frmOption01().chkTaikakusen.value() == 1;
-    problem.diagonal = board.cmdNaname01.visible();
+    problem.diagonal = current.diagonal();
     ProblemNotes notes{NanidoText(board.txtNanido.text()), board.txtMondaiMemo.text(), board.txtQuestion.text(),
                        board.txtQuestion2.text()};
     EncodeError error;
@@ -197,12 +198,11 @@ std::optional<std::array<MondaiRec, 2>> frmMondai::BuildRecords(int s) {
 }
 
 void frmMondai::CopyBoardToGrid(int g) {
-    auto& board = program_.frmAllGamen();
     auto& window = g == 1 ? program_.frmMozelAuto() : program_.frmMozelAuto2();
     int k = 0;
     for (int c = 1; c <= kBoardCells; ++c) {
         int code = cmn.PatternMasu[cmn.PatternNo][c];
-        if ((code == g || code == 3) && k <= 80) window.Text1(k++).setText(board.text1(c).text());
+        if ((code == g || code == 3) && k <= 80) window.Text1(k++).setText(program_.state().cellText(c));
     }
 }
 

@@ -180,11 +180,15 @@ void frmNewProblem::Finish(program::Program& program, const std::shared_ptr<Job>
     if (job->result) {
         const puzzle::GeneratedProblem& made = *job->result;
         const std::string levelName(puzzle::LevelName(made.level));
-        board::frmAllGamen::ProblemTexts texts{"", "", "",
-                                               "自動生成 種 " + std::to_string(made.seed) + " 難易度 " + levelName,
-                                               std::to_string(LevelNumber(made.level))};
+        // With the diagonal rule below the guess level the generator may keep givens that the
+        // one solution does not need; the description and the window say so.
+        const bool spare = request.level && puzzle::KeepsGivensForLevel(request.diagonal, *request.level);
+        board::frmAllGamen::ProblemTexts texts{
+            "", "", "", "自動生成 種 " + std::to_string(made.seed) + " 難易度 " + levelName + (spare ? " 余分あり" : ""),
+            std::to_string(LevelNumber(made.level))};
         program.frmAllGamen().PlaceProblem(made.problem, &texts);
-        say("作りました（種 " + std::to_string(made.seed) + "、難易度 " + levelName + "）。");
+        say("作りました（種 " + std::to_string(made.seed) + "、難易度 " + levelName + "）。" +
+            (spare ? "斜めありのこの難易度では、なくても解ける余分なヒントが入ることがあります。" : ""));
         if (window) window->Hide();
         return;
     }

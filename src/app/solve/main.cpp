@@ -74,8 +74,9 @@ void Timed(const puzzle::DoubleBoard& board, puzzle::SolveResult& result, int64_
 std::vector<solve::ProblemToStore> toStore;
 
 // A problem to store, its record noting the level: difficulty field 1 (singles) .. 7 (guess).
-solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, puzzle::Level level, std::string memo) {
-    return {board, static_cast<int>(level) + 1, std::move(memo) + "難易度 " + std::string(puzzle::LevelName(level))};
+solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, puzzle::Level level, std::string memo, bool spare = false) {
+    return {board, static_cast<int>(level) + 1,
+            std::move(memo) + "難易度 " + std::string(puzzle::LevelName(level)) + (spare ? " 余分あり" : "")};
 }
 
 // Refuses an existing collection to write before any work is done.
@@ -216,7 +217,10 @@ int Generate(const Arguments& args) {
         EndLine();
         // A problem may take a while: each shows once made.
         Flush();
-        if (args.writeCollection) toStore.push_back(Stored(made->problem, made->level, "自動生成 種 " + std::to_string(seed) + " "));
+        // With the diagonal rule below guess the problem may keep givens it does not need.
+        const bool spare = args.rating && puzzle::KeepsGivensForLevel(args.diagonal, *args.rating);
+        if (args.writeCollection)
+            toStore.push_back(Stored(made->problem, made->level, "自動生成 種 " + std::to_string(seed) + " ", spare));
         ++seed;
     }
     return WriteStored(args) ? kOk : kUnreadable;
