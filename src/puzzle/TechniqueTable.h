@@ -120,13 +120,13 @@ inline constexpr auto kTechniques = std::to_array<TechniqueRow>({
 
 inline constexpr int kTechniqueCount = static_cast<int>(kTechniques.size());
 
-// Row i is the technique numbered i, so that a technique finds its row by its number; each row
-// has a search and a wording; the difficulty never falls along the search order.
+// Row i is the technique numbered i, so that a technique finds its row by its number; the
+// difficulty never falls along the search order. (That each row has one search and a wording
+// is checked by the tests: with the sanitizers a function's address is no constant.)
 static_assert([] {
     for (std::size_t i = 0; i < kTechniques.size(); ++i) {
         const TechniqueRow& row = kTechniques[i];
         if (static_cast<std::size_t>(row.technique) != i) return false;
-        if ((row.search == nullptr) == (row.searchDigit == nullptr) || row.wording == nullptr) return false;
         if (row.japanese.empty() || row.english.empty()) return false;
         if (i > 0 && row.difficulty < kTechniques[i - 1].difficulty) return false;
     }

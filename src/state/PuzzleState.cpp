@@ -1,12 +1,12 @@
 #include "state/PuzzleState.h"
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 #include <stdexcept>
 
 #include "puzzle/OverlapPatterns.h"
 #include "state/CellRules.h"
-#include "ui/StateBytes.h"
 
 namespace state {
 namespace {
@@ -63,20 +63,26 @@ std::size_t PuzzleState::Index(int c) {
     return static_cast<std::size_t>(c);
 }
 
+void PuzzleState::patternChanged() {
+    inPattern_.fill(false);
+    if (!puzzle::IsPattern(pattern_)) return;
+    const puzzle::OverlapPattern& shape = puzzle::Pattern(pattern_);
+    for (int c = 1; c <= puzzle::kBoardCells; ++c) inPattern_[static_cast<std::size_t>(c)] = puzzle::CellCode(shape, c) != 0;
+}
+
 void PuzzleState::note(int c, unsigned fields) {
+    bytesCurrent_ = false;
     unsigned& pending = pendingFields_[Index(c)];
     if (pending == 0) pending_.cells.emplace_back(c, 0u);
     pending |= fields;
-}
-
-bool PuzzleState::inPattern(int c) const {
-    return puzzle::IsPattern(pattern_) && c >= 1 && c <= puzzle::kBoardCells && puzzle::CellCode(puzzle::Pattern(pattern_), c) != 0;
 }
 
 void PuzzleState::setPattern(int pattern) {
     if (pattern == pattern_) return;
     Batch batch(*this);
     pattern_ = pattern;
+    patternChanged();
+    bytesCurrent_ = false;
     pending_.pattern = true;
 }
 
@@ -84,6 +90,7 @@ void PuzzleState::setDiagonal(bool on) {
     if (on == diagonal_) return;
     Batch batch(*this);
     diagonal_ = on;
+    bytesCurrent_ = false;
     pending_.diagonal = true;
 }
 
@@ -127,6 +134,7 @@ void PuzzleState::setCellCandidatesShown(int c, bool shown) {
 
 void PuzzleState::keepCandidatesInStep(int c) {
     if (!inPattern(c)) return;
+    bytesCurrent_ = false;
     const std::uint8_t digit = DigitOf(cells_[Index(c)].text);
     std::uint8_t& before = cells_[Index(c)].digit;
     if (digit == before) return;
@@ -138,7 +146,7 @@ void PuzzleState::keepCandidatesInStep(int c) {
         before = 0;
         for (int peer : peers) {
             const auto& around = topology.peerList[Index(peer)];
-            bool held = std::any_of(around.begin(), around.end(), [&](int p) { return cells_[Index(p)].digit == gone; });
+            bool held = std::any_of(around.begin(), around.end(), [&](int p) { return at(p).digit == gone; });
             if (!held) assignCandidates(peer, cells_[Index(peer)].candidates | (1 << gone));
         }
     }
@@ -170,9 +178,10 @@ void PuzzleState::recalculateCandidates() {
     std::array<int, kCells> masks{};
     for (int c : topology.cells)
         if (current.digits[Index(c)] == 0) masks[Index(c)] = AllowedDigits(topology, current, c);
+    bytesCurrent_ = false;
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         assignCandidates(c, masks[Index(c)]);
-        cells_[Index(c)].digit = current.digits[Index(c)];
+        at(c).digit = current.digits[Index(c)];
     }
 }
 
@@ -214,7 +223,7 @@ BoardReading PuzzleState::reading() const {
     r.board.diagonal = diagonal_;
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         if (!inPattern(c)) continue;
-        const std::string& text = cells_[Index(c)].text;
+        const std::string& text = at(c).text;
         std::size_t first = text.find_first_not_of(' ');
         if (first == std::string::npos) continue;
         std::size_t last = text.find_last_not_of(' ');
@@ -236,7 +245,7 @@ int PuzzleState::cellCount() const {
 
 int PuzzleState::filledCount() const {
     int n = 0;
-    for (int c = 1; c <= puzzle::kBoardCells; ++c) n += inPattern(c) && IsFilledCell(cells_[Index(c)].text) ? 1 : 0;
+    for (int c = 1; c <= puzzle::kBoardCells; ++c) n += inPattern(c) && IsFilledCell(at(c).text) ? 1 : 0;
     return n;
 }
 
@@ -259,35 +268,145 @@ std::vector<bool> PuzzleState::lockedCells() const {
     return locked;
 }
 
+namespace {
+
+// A cell's fields for the journal's bytes, the text's length in place of the text; the texts
+// follow all cells, one after another.
+struct PackedCell {
+    std::int32_t candidates;
+    std::uint32_t textLength;
+    std::uint8_t locked, candidatesShown, digit, unused;
+};
+
+}  // namespace
+
 ui::StateBlock PuzzleState::journalBlock() {
     return {"PuzzleState",
             [this] {
-                ui::StateWriter out;
-                out << pattern_ << diagonal_;
-                for (const Cell& cell : cells_) out << cell.text << cell.locked << cell.candidates << cell.candidatesShown << cell.digit;
-                return out.take();
+                // Saved at the start and the end of every user event: unchanged, the last bytes.
+                if (bytesCurrent_) return savedBytes_;
+                std::array<PackedCell, kCells> packed{};
+                std::size_t textBytes = 0;
+                for (int c = 0; c < kCells; ++c) {
+                    const Cell& cell = at(c);
+                    packed[static_cast<std::size_t>(c)] = {cell.candidates, static_cast<std::uint32_t>(cell.text.size()), cell.locked,
+                                                           cell.candidatesShown, cell.digit, 0};
+                    textBytes += cell.text.size();
+                }
+                std::string& out = savedBytes_;
+                out.clear();
+                out.reserve(sizeof(int) + 1 + sizeof packed + textBytes);
+                out.append(reinterpret_cast<const char*>(&pattern_), sizeof pattern_);
+                out.push_back(diagonal_ ? 1 : 0);
+                out.append(reinterpret_cast<const char*>(packed.data()), sizeof packed);
+                for (const Cell& cell : cells_) out += cell.text;
+                bytesCurrent_ = true;
+                return savedBytes_;
             },
             [this](std::string_view bytes) {
-                ui::StateReader in(bytes);
+                std::array<PackedCell, kCells> packed{};
+                int pattern = 0;
+                if (bytes.size() < sizeof pattern + 1 + sizeof packed) throw std::logic_error("state bytes end early");
+                std::memcpy(&pattern, bytes.data(), sizeof pattern);
+                const bool diagonal = bytes[sizeof pattern] != 0;
+                std::memcpy(packed.data(), bytes.data() + sizeof pattern + 1, sizeof packed);
+                std::size_t pos = sizeof pattern + 1 + sizeof packed;
                 StateChange change;
                 change.restored = true;
-                int pattern = 0;
-                bool diagonal = false;
-                in >> pattern >> diagonal;
                 change.pattern = pattern != pattern_;
                 change.diagonal = diagonal != diagonal_;
                 pattern_ = pattern;
                 diagonal_ = diagonal;
+                patternChanged();
+                bytesCurrent_ = false;
                 for (int c = 0; c < kCells; ++c) {
-                    Cell cell;
-                    in >> cell.text >> cell.locked >> cell.candidates >> cell.candidatesShown >> cell.digit;
-                    Cell& live = cells_[Index(c)];
-                    unsigned fields = (cell.text != live.text ? kText : 0u) | (cell.locked != live.locked ? kLocked : 0u) |
-                                      (cell.candidates != live.candidates ? kCandidates : 0u) |
-                                      (cell.candidatesShown != live.candidatesShown ? kCandidatesShown : 0u);
-                    live = std::move(cell);
+                    const PackedCell& p = packed[static_cast<std::size_t>(c)];
+                    if (p.textLength > bytes.size() - pos) throw std::logic_error("state bytes end early");
+                    const std::string_view text = bytes.substr(pos, p.textLength);
+                    pos += p.textLength;
+                    Cell& live = at(c);
+                    const unsigned fields = (text != live.text ? kText : 0u) | (p.locked != live.locked ? kLocked : 0u) |
+                                            (p.candidates != live.candidates ? kCandidates : 0u) |
+                                            (p.candidatesShown != live.candidatesShown ? kCandidatesShown : 0u);
+                    if (fields & kText) live.text.assign(text);
+                    live.locked = p.locked != 0;
+                    live.candidates = p.candidates;
+                    live.candidatesShown = p.candidatesShown != 0;
+                    live.digit = p.digit;
                     if (fields != 0) change.cells.emplace_back(c, fields);
                 }
+                if (!change.cells.empty() || change.pattern || change.diagonal) changed.emit(change);
+            },
+            // A step keeps the pattern, the rule and the cells that changed, with their old values.
+            [this](std::string_view before) {
+                std::array<PackedCell, kCells> packed{};
+                std::size_t pos = sizeof(int) + 1 + sizeof packed;
+                if (before.size() < pos) throw std::logic_error("state bytes end early");
+                std::memcpy(packed.data(), before.data() + sizeof(int) + 1, sizeof packed);
+                std::string out(before.substr(0, sizeof(int) + 1));
+                for (int c = 0; c < kCells; ++c) {
+                    const PackedCell& old = packed[static_cast<std::size_t>(c)];
+                    if (old.textLength > before.size() - pos) throw std::logic_error("state bytes end early");
+                    const std::string_view text = before.substr(pos, old.textLength);
+                    pos += old.textLength;
+                    const Cell& live = at(c);
+                    if (text == live.text && old.candidates == live.candidates && (old.locked != 0) == live.locked &&
+                        (old.candidatesShown != 0) == live.candidatesShown && old.digit == live.digit)
+                        continue;
+                    const auto cell = static_cast<std::uint16_t>(c);
+                    out.append(reinterpret_cast<const char*>(&cell), sizeof cell);
+                    out.append(reinterpret_cast<const char*>(&old), sizeof old);
+                    out += text;
+                }
+                return out;
+            },
+            // Puts a step's values back and keeps the live ones in their place, for the way back.
+            [this](std::string& entry) {
+                std::string_view in = entry;
+                if (in.size() < sizeof(int) + 1) throw std::logic_error("state bytes end early");
+                std::string out;
+                out.reserve(entry.size());
+                out.append(reinterpret_cast<const char*>(&pattern_), sizeof pattern_);
+                out.push_back(diagonal_ ? 1 : 0);
+                StateChange change;
+                change.restored = true;
+                int pattern = 0;
+                std::memcpy(&pattern, in.data(), sizeof pattern);
+                const bool diagonal = in[sizeof pattern] != 0;
+                change.pattern = pattern != pattern_;
+                change.diagonal = diagonal != diagonal_;
+                pattern_ = pattern;
+                diagonal_ = diagonal;
+                std::size_t pos = sizeof pattern + 1;
+                while (pos < in.size()) {
+                    std::uint16_t c = 0;
+                    PackedCell p{};
+                    if (in.size() - pos < sizeof c + sizeof p) throw std::logic_error("state bytes end early");
+                    std::memcpy(&c, in.data() + pos, sizeof c);
+                    std::memcpy(&p, in.data() + pos + sizeof c, sizeof p);
+                    pos += sizeof c + sizeof p;
+                    if (c >= kCells || p.textLength > in.size() - pos) throw std::logic_error("state bytes end early");
+                    const std::string_view text = in.substr(pos, p.textLength);
+                    pos += p.textLength;
+                    Cell& live = at(c);
+                    const PackedCell now{live.candidates, static_cast<std::uint32_t>(live.text.size()), live.locked,
+                                         live.candidatesShown, live.digit, 0};
+                    out.append(reinterpret_cast<const char*>(&c), sizeof c);
+                    out.append(reinterpret_cast<const char*>(&now), sizeof now);
+                    out += live.text;
+                    const unsigned fields = (text != live.text ? kText : 0u) | ((p.locked != 0) != live.locked ? kLocked : 0u) |
+                                            (p.candidates != live.candidates ? kCandidates : 0u) |
+                                            ((p.candidatesShown != 0) != live.candidatesShown ? kCandidatesShown : 0u);
+                    live.text.assign(text);
+                    live.locked = p.locked != 0;
+                    live.candidates = p.candidates;
+                    live.candidatesShown = p.candidatesShown != 0;
+                    live.digit = p.digit;
+                    if (fields != 0) change.cells.emplace_back(c, fields);
+                }
+                entry = std::move(out);
+                patternChanged();
+                bytesCurrent_ = false;
                 if (!change.cells.empty() || change.pattern || change.diagonal) changed.emit(change);
             }};
 }

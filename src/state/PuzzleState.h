@@ -52,7 +52,7 @@ public:
     bool diagonal() const { return diagonal_; }
     void setDiagonal(bool on);
     // Whether board cell c belongs to the current pattern.
-    bool inPattern(int c) const;
+    bool inPattern(int c) const { return c >= 0 && c < kCells && inPattern_[static_cast<std::size_t>(c)]; }
 
     // One cell, as a text box bound to it sees it. Setting a text keeps the candidates in step:
     // a digit placed leaves its peers' candidates, a digit taken away goes back to the peers no
@@ -113,6 +113,10 @@ private:
     };
 
     static std::size_t Index(int c);
+    // A cell of the board by a number already known to be 0..225.
+    Cell& at(int c) { return cells_[static_cast<std::size_t>(c)]; }
+    const Cell& at(int c) const { return cells_[static_cast<std::size_t>(c)]; }
+    void patternChanged();
     // Collects the changes of one operation; the outermost tells the listeners.
     class Batch;
     void note(int c, unsigned fields);
@@ -122,6 +126,11 @@ private:
     int pattern_ = 0;
     bool diagonal_ = false;
     std::array<Cell, kCells> cells_{};
+    // Which cells the pattern covers, worked out when the pattern changes.
+    std::array<bool, kCells> inPattern_{};
+    // The journal's bytes of the state as it was when last saved, while nothing has changed.
+    mutable std::string savedBytes_;
+    mutable bool bytesCurrent_ = false;
 
     int batchDepth_ = 0;
     StateChange pending_;

@@ -68,7 +68,10 @@ void Journal::blockChanges(std::uint32_t form, Group& group) const {
     for (std::uint32_t b = 0; b < blocks->size(); ++b) {
         auto before = blocksAtBegin_.find({form, b});
         if (before == blocksAtBegin_.end()) continue;  // born in this group: its start is no change
-        if ((*blocks)[b].save() != before->second) group.emplace_back(std::in_place_type<std::unique_ptr<BlockEntry>>, new BlockEntry{form, b, before->second});
+        const StateBlock& block = (*blocks)[b];
+        if (block.save() == before->second) continue;
+        std::string kept = block.changes ? block.changes(before->second) : before->second;
+        group.emplace_back(std::in_place_type<std::unique_ptr<BlockEntry>>, new BlockEntry{form, b, std::move(kept)});
     }
 }
 
@@ -109,7 +112,7 @@ void Journal::endGroup() {
     if (group.empty()) return;
     group.shrink_to_fit();
     undo_.push_back(std::move(group));
-    if (undo_.size() > depth_) undo_.erase(undo_.begin());
+    if (undo_.size() > depth_) undo_.pop_front();
     redo_.clear();
     changed.emit();
 }
@@ -187,6 +190,7 @@ void Journal::apply(BlockEntry& entry) {
     const std::vector<StateBlock>* blocks = blocksOf(entry.form);
     if (!blocks) return;
     const StateBlock& block = (*blocks)[entry.block];
+    if (block.swap) return block.swap(entry.value);
     std::string now = block.save();
     block.load(entry.value);
     entry.value = std::move(now);
@@ -237,7 +241,7 @@ void Journal::quietly(const std::function<void()>& make) {
     suspended_ = wasSuspended;
 }
 
-void Journal::step(std::vector<Group>& from, std::vector<Group>& to, bool backwards) {
+void Journal::step(Steps& from, Steps& to, bool backwards) {
     if (from.empty()) return;
     FormRegistry::EventScope scope(registry_);
     // The event that asked for it records nothing of its own.
@@ -260,7 +264,7 @@ void Journal::redo() { step(redo_, undo_, false); }
 
 std::size_t Journal::bytes() const {
     std::size_t total = 0;
-    auto count = [&](const std::vector<Group>& groups) {
+    auto count = [&](const Steps& groups) {
         for (const Group& group : groups) {
             total += group.capacity() * sizeof(Entry);
             for (const Entry& entry : group) {

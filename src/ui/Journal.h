@@ -9,12 +9,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -29,9 +31,19 @@ class FormRegistry;
 
 // State kept outside the controls, compared and restored as bytes.
 struct StateBlock {
+    StateBlock(std::string name, std::function<std::string()> save, std::function<void(std::string_view)> load,
+               std::function<std::string(std::string_view)> changes = {}, std::function<void(std::string&)> swap = {})
+        : name(std::move(name)), save(std::move(save)), load(std::move(load)), changes(std::move(changes)), swap(std::move(swap)) {}
+
     std::string name;
     std::function<std::string()> save;
     std::function<void(std::string_view)> load;
+    // Optional, for large state of which an event changes little: the entry to keep for a
+    // change, made from the bytes save() gave at the event's start (what differs now, with its
+    // old values), and that entry swapped with the live state (undo and redo alike). Without
+    // them a step keeps the whole bytes and puts them back with load.
+    std::function<std::string(std::string_view before)> changes;
+    std::function<void(std::string& entry)> swap;
 };
 
 class Journal {
@@ -108,6 +120,7 @@ private:
     };
     using Entry = std::variant<FieldEntry, std::unique_ptr<BlockEntry>, std::unique_ptr<FormEntry>>;
     using Group = std::vector<Entry>;
+    using Steps = std::deque<Group>;
 
     static std::uint64_t Key(std::uint32_t form, std::uint32_t control, Field field);
     Form* live(std::uint32_t id) const;
@@ -127,7 +140,7 @@ private:
     // Runs make (which creates a window) with recording off and the dialogs silent; whatever
     // it changed elsewhere is put back.
     void quietly(const std::function<void()>& make);
-    void step(std::vector<Group>& from, std::vector<Group>& to, bool backwards);
+    void step(Steps& from, Steps& to, bool backwards);
 
     FormRegistry& registry_;
     bool enabled_ = false;
@@ -146,8 +159,9 @@ private:
     std::unordered_map<std::uint64_t, std::size_t> noted_;  // field key -> its entry in current_
     std::map<std::pair<std::uint32_t, std::uint32_t>, std::string> blocksAtBegin_;
 
-    std::vector<Group> undo_;
-    std::vector<Group> redo_;
+    // A deque: the oldest step goes at the depth limit without moving the others.
+    Steps undo_;
+    Steps redo_;
 };
 
 }  // namespace ui

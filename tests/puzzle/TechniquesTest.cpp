@@ -8,6 +8,7 @@
 
 #include "puzzle/StepFinder.h"
 #include "puzzle/StepText.h"
+#include "puzzle/TechniqueTable.h"
 
 using namespace puzzle;
 
@@ -396,6 +397,8 @@ TEST(Techniques, TheTableListsEveryTechniqueOnceInOrderWithNamesOfItsOwn) {
     std::set<std::string_view> japanese, english;
     for (std::size_t i = 0; i < all.size(); ++i) {
         EXPECT_EQ(static_cast<std::size_t>(all[i]), i);
+        const TechniqueRow& row = kTechniques[i];
+        EXPECT_TRUE((row.search == nullptr) != (row.searchDigit == nullptr) && row.wording != nullptr) << EnglishName(all[i]);
         // The technique boards and the solver's JSON name a technique by its English name.
         EXPECT_TRUE(japanese.insert(JapaneseName(all[i])).second) << JapaneseName(all[i]);
         EXPECT_TRUE(english.insert(EnglishName(all[i])).second) << EnglishName(all[i]);
