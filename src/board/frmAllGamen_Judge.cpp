@@ -20,12 +20,14 @@ constexpr ui::Color kOmedetouColors[] = {0x00FFFF, 0xFF0000, 0x00FF00, 0x0000FF,
 
 void frmAllGamen::CopyToGrid(int g) {
     auto& grid = g == 1 ? program_.frmMozelAuto() : program_.frmMozelAuto2();
-    for (int i = 1; i <= kGridCells; ++i) grid.cell(i).setText(text1(cmn.GridMasu[cmn.PatternNo][g][i]).text());
+    const state::PuzzleState& board = program_.state();
+    for (int i = 1; i <= kGridCells; ++i) grid.cell(i).setText(board.cellText(cmn.GridMasu[cmn.PatternNo][g][i]));
 }
 
 void frmAllGamen::CopyFromGrid(int g) {
     auto& grid = g == 1 ? program_.frmMozelAuto() : program_.frmMozelAuto2();
-    for (int i = 1; i <= kGridCells; ++i) text1(cmn.GridMasu[cmn.PatternNo][g][i]).setText(grid.cell(i).text());
+    state::PuzzleState& board = program_.state();
+    for (int i = 1; i <= kGridCells; ++i) board.setCellText(cmn.GridMasu[cmn.PatternNo][g][i], grid.cell(i).text());
 }
 
 void frmAllGamen::CopyToGrid1() { CopyToGrid(1); }

@@ -58,10 +58,7 @@ private:
 
 PuzzleState::PuzzleState() = default;
 
-std::size_t PuzzleState::Index(int c) {
-    if (c < 0 || c >= kCells) throw std::out_of_range("board cell " + std::to_string(c) + " outside 0..225");
-    return static_cast<std::size_t>(c);
-}
+void PuzzleState::OutOfRange(int c) { throw std::out_of_range("board cell " + std::to_string(c) + " outside 0..225"); }
 
 void PuzzleState::patternChanged() {
     inPattern_.fill(false);

@@ -112,7 +112,12 @@ private:
         bool operator==(const Cell&) const = default;
     };
 
-    static std::size_t Index(int c);
+    // A board cell's place in cells_; a number outside 0..225 throws std::out_of_range.
+    static std::size_t Index(int c) {
+        if (c < 0 || c >= kCells) OutOfRange(c);
+        return static_cast<std::size_t>(c);
+    }
+    [[noreturn]] static void OutOfRange(int c);
     // A cell of the board by a number already known to be 0..225.
     Cell& at(int c) { return cells_[static_cast<std::size_t>(c)]; }
     const Cell& at(int c) const { return cells_[static_cast<std::size_t>(c)]; }
