@@ -147,6 +147,10 @@ public:
     // The cross-grid rule for digit d on the rows and columns the two grids share.
     void Double_Check01(int d);
     void Omedetou();
+    // The finish: a board that a key, a click, a paste or 適用 has just completed, both grids
+    // right, is congratulated once, as the judge commands congratulate, with the time since the
+    // problem was placed and the hints used.
+    void CheckFinish();
 
     // Hint: names a wrong digit, or explains and paints the next logical step.
     void cmdHint_Click();
@@ -225,6 +229,12 @@ private:
     void Double_Hantei(int d, const std::vector<int>& A, const std::vector<int>& B);
     bool AllChecked();
     void RaiseNanido();
+    // The congratulation with its message: paints the grids, says it and marks the board solved.
+    void Congratulate(const std::string& message);
+    // When the problem on the board was placed (the clock's seconds since midnight) and how many
+    // hints have been shown since: what the finish tells.
+    double placedAt_ = 0;
+    int hintsShown_ = 0;
 
     // The last hint's step and the board and candidates it was found on: Ctrl+Enter carries
     // it out while both are as they were.

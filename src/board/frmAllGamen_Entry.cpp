@@ -25,7 +25,17 @@ void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
         EmptyCell(Index);
         return;
     }
-    bool accepted = KeyAscii == ' ' || KeyAscii == 12 || (KeyAscii >= '1' && KeyAscii <= '9');
+    const bool digit = KeyAscii >= '1' && KeyAscii <= '9';
+    bool accepted = KeyAscii == ' ' || KeyAscii == 12 || digit;
+    // A cell holds one digit: a digit typed over one replaces it. A locked cell takes the key
+    // as before, and its text does not change.
+    if (digit && IsDigitCell(text1(Index).text()) && !program_.state().cellLocked(Index)) {
+        program_.state().placeDigit(Index, KeyAscii - '0');
+        KeyAscii = 0;
+        ShowSetCount();
+        CheckFinish();
+        return;
+    }
     if (accepted) return;
     program_.dialogs().Beep();
     KeyAscii = 0;
@@ -35,6 +45,7 @@ void frmAllGamen::text1_KeyPress(int Index, int& KeyAscii) {
 void frmAllGamen::text1_KeyUp(int Index, int KeyAscii) {
     (void)Index, (void)KeyAscii;
     ShowSetCount();
+    CheckFinish();
 }
 
 void frmAllGamen::EmptyCell(int Index) {
@@ -75,6 +86,7 @@ void frmAllGamen::text1_MouseDown(int Index, int Button, int Shift, int X, int Y
     }
     text1(Index).setText(selected == 0 ? " " : std::to_string(selected));
     ShowSetCount();
+    CheckFinish();
 }
 
 void frmAllGamen::lblSetCount_Change() {
@@ -103,6 +115,9 @@ void frmAllGamen::cmdClear01_Click() {
     }
     program_.forms().unload("frmKouho");
     RecalculateCandidates();
+    // A board typed anew is timed from its clear.
+    placedAt_ = program_.platform().Timer();
+    hintsShown_ = 0;
 }
 
 void frmAllGamen::cmdClear02_Click() {

@@ -81,6 +81,7 @@ void frmAllGamen::cmdHint_Click() {
     for (const puzzle::CellDigit& p : step->place) PaintHintCell(p.cell, cmn.IroAuto1);
     for (const puzzle::CellDigit& r : step->remove) PaintHintCell(r.cell, cmn.IroAuto1);
     lastHint_ = LastHint{*step, board, masks};
+    ++hintsShown_;
     const int answer = program_.dialogs().Ask("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "、難しさ " +
                                                   puzzle::DifficultyText(puzzle::Difficulty(step->technique)) + "）\n" +
                                                   puzzle::StepText(*step, pattern),
@@ -100,6 +101,7 @@ void frmAllGamen::ApplyStep(const puzzle::Step& step) {
     program_.state().applyStep(step);
     if (!step.remove.empty()) ShowCandidates(true);
     if (!step.place.empty()) ShowSetCount();
+    CheckFinish();
 }
 
 void frmAllGamen::ApplyLastHint() {

@@ -8,6 +8,7 @@
 #include "grid/frmMozelAuto.h"
 #include "options/frmOption01.h"
 #include "program/Program.h"
+#include "puzzle/Rules.h"
 #include "ui/Value.h"
 
 namespace board {
@@ -182,7 +183,34 @@ void frmAllGamen::Double_Hantei(int d, const std::vector<int>& A, const std::vec
     text1(freeCell).setBackColor(cmn.IroAuto1 + (target->size() == 3 ? 65280 : 255));
 }
 
-void frmAllGamen::Omedetou() {
+void frmAllGamen::Omedetou() { Congratulate("おめでとう"); }
+
+namespace {
+
+// A span of seconds as the finish says it: "42秒", "3分05秒", "1時間02分05秒".
+std::string SpanText(double seconds) {
+    const long total = seconds > 0 ? static_cast<long>(seconds) : 0;
+    const long h = total / 3600, m = total / 60 % 60, s = total % 60;
+    auto two = [](long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    if (h > 0) return std::to_string(h) + "時間" + two(m) + "分" + two(s) + "秒";
+    if (m > 0) return std::to_string(m) + "分" + two(s) + "秒";
+    return std::to_string(s) + "秒";
+}
+
+}  // namespace
+
+void frmAllGamen::CheckFinish() {
+    if (cmn.OmedetouZumi == -1 || !program_.state().complete()) return;
+    const state::BoardReading reading = program_.state().reading();
+    if (reading.notDigit || puzzle::FindDuplicate(reading.board)) return;
+    // The clock counts seconds since midnight: a problem solved past it has gone round once.
+    double seconds = program_.platform().Timer() - placedAt_;
+    if (seconds < 0) seconds += 24 * 60 * 60;
+    ShowSetCount();
+    Congratulate("おめでとう\n解き終わるまで " + SpanText(seconds) + "、ヒント " + std::to_string(hintsShown_) + " 回");
+}
+
+void frmAllGamen::Congratulate(const std::string& message) {
     if (cmn.OmedetouZumi == -1) return;
     cmn.OmedetouZumi = -1;
     auto& platform = program_.platform();
@@ -193,7 +221,7 @@ void frmAllGamen::Omedetou() {
             text1(cmn.GridMasu[cmn.PatternNo][g][k]).setBackColor(kOmedetouColors[pick]);
         }
     }
-    program_.dialogs().MsgBox("おめでとう");
+    program_.dialogs().MsgBox(message);
     cmn.SolvedMark = 9;
     if (program_.frmOption01().chkEndGamen.value() == 1) {
         auto& grid2 = program_.frmMozelAuto2();

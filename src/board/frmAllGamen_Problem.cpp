@@ -81,6 +81,8 @@ void frmAllGamen::FinishProblem() {
     ShowCounts();
     // A new problem's candidates start from its givens.
     RecalculateCandidates();
+    placedAt_ = program_.platform().Timer();
+    hintsShown_ = 0;
 }
 
 void frmAllGamen::PlaceProblem(const puzzle::DoubleBoard& problem, const ProblemTexts* texts) {
@@ -125,6 +127,7 @@ bool frmAllGamen::PasteMondai() {
     }
     ProblemTexts texts{"", "", "", "貼り付けた問題", std::string("0")};
     PlaceProblem(*read.board, &texts);
+    CheckFinish();
     return true;
 }
 

@@ -53,6 +53,7 @@ void frmAllGamen::Form_Load() {
     txtNaname02.setVisible(false);
     program_.frmOption01().chkTaikakusen.setValue(0);
     ShowKeptBoardButton();
+    placedAt_ = program_.platform().Timer();
 }
 
 void frmAllGamen::Form_QueryUnload(bool&) {
