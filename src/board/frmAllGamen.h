@@ -152,6 +152,10 @@ public:
     // problem was placed and the hints used.
     void CheckFinish();
 
+    // The colour of each board digit: givens (locked) black, the user's entries blue, and with
+    // the option on, a digit that stands twice in a unit red in every place.
+    void ShowDigitColors();
+
     // Hint: names a wrong digit, or explains and paints the next logical step.
     void cmdHint_Click();
     // 適用: places the step's digits or takes its removals out of the board's candidates

@@ -146,7 +146,8 @@ TEST_F(MainWindowTest, ExactlyTheCellsOfPattern12AreShownWhereTheLayoutPutsThem)
 
 TEST_F(MainWindowTest, DigitsInTheCellsAreWholeAndCentred) {
     board::frmAllGamen& main = program.frmAllGamen();
-    for (int d = 1; d <= 9; ++d) main.text1(d).setText(std::to_string(d));
+    // Givens, drawn in black.
+    for (int d = 1; d <= 9; ++d) program.state().placeGivens({d}, {d});
     if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();  // no text cursor
     ASSERT_TRUE(QDir().mkpath(MOZEL_SCREENSHOT_DIR));
     view->snapshot().save(MOZEL_SCREENSHOT_DIR "/board-digits.png");
