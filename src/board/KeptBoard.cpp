@@ -131,6 +131,8 @@ std::string WriteKeptBoard(const KeptBoard& board) {
                        Escaped(cell.text) + "\n";
             }
             out += "gridticks\t" + std::to_string(g) + "\t" + TickText(judged.gridTicks[static_cast<std::size_t>(g - 1)]) + "\n";
+            out += "gridtexts\t" + std::to_string(g) + "\t" + Escaped(judged.gridStatus[static_cast<std::size_t>(g - 1)]) + "\t" +
+                   Escaped(judged.gridNanido[static_cast<std::size_t>(g - 1)]) + "\n";
         }
     }
     return out + "end\n";
@@ -216,6 +218,13 @@ std::optional<KeptBoard> ReadKeptBoard(std::string_view text) {
             auto ticks = Ticks(f[2]);
             if (!g || *g < 1 || *g > 2 || !ticks) return std::nullopt;
             judged().gridTicks[static_cast<std::size_t>(*g - 1)] = *ticks;
+        } else if (f[0] == "gridtexts" && f.size() == 4) {
+            auto g = Number(f[1]);
+            auto status = Unescaped(f[2]);
+            auto nanido = Unescaped(f[3]);
+            if (!g || *g < 1 || *g > 2 || !status || !nanido) return std::nullopt;
+            judged().gridStatus[static_cast<std::size_t>(*g - 1)] = *status;
+            judged().gridNanido[static_cast<std::size_t>(*g - 1)] = *nanido;
         } else {
             return std::nullopt;
         }

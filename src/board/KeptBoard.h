@@ -28,7 +28,8 @@ struct KeptBoard {
     bool candidatesShown = false;
     std::string number, question, question2, memo, nanido;
     // What the judgements left on screen: the board cells' back colours and the digits ticked
-    // complete (ticks[d]), and each grid window's cells (text and back colour) and ticks. A
+    // complete (ticks[d]), and each grid window's cells (text and back colour), ticks, completion
+    // line and 難易度. A
     // board kept before these were kept has none, and comes back in the colours of a new problem.
     struct GridCell {
         std::string text;
@@ -40,6 +41,8 @@ struct KeptBoard {
         std::array<bool, 10> ticks{};                // digits 1..9
         std::array<std::array<GridCell, 81>, 2> gridCells{};
         std::array<std::array<bool, 10>, 2> gridTicks{};
+        // Each grid window's completion line (Text10) and its 難易度 box (TB_NUN).
+        std::array<std::string, 2> gridStatus{}, gridNanido{};
         bool operator==(const Judged&) const = default;
     };
     std::optional<Judged> judged;

@@ -13,7 +13,7 @@ namespace {
 
 void RestoreJudged(frmAllGamen& board, program::Program& program, const KeptBoard::Judged& judged) {
     // The colours and ticks the judgements had left, on the board and in both grid windows, and
-    // the digits the judgements had copied into the grid windows.
+    // the digits, completion lines and 難易度 of the grid windows.
     for (int c = 1; c <= kBoardCells; ++c) board.text1(c).setBackColor(judged.backColors[static_cast<std::size_t>(c)]);
     for (int d = 1; d <= 9; ++d) board.Check1(d).setValue(judged.ticks[static_cast<std::size_t>(d)] ? 1 : 0);
     for (int g = 1; g <= 2; ++g) {
@@ -25,6 +25,8 @@ void RestoreJudged(frmAllGamen& board, program::Program& program, const KeptBoar
             window.cell(k).setBackColor(cell.backColor);
         }
         for (int d = 1; d <= 9; ++d) window.Check1(d).setValue(judged.gridTicks[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(d)] ? 1 : 0);
+        window.Text10.setText(judged.gridStatus[static_cast<std::size_t>(g - 1)]);
+        window.TB_NUN.setText(judged.gridNanido[static_cast<std::size_t>(g - 1)]);
     }
 }
 
@@ -51,6 +53,8 @@ void frmAllGamen::KeepBoard() {
         for (int k = 1; k <= kGridCells; ++k)
             judged.gridCells[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)] = {window.cell(k).text(), window.cell(k).backColor()};
         for (int d = 1; d <= 9; ++d) judged.gridTicks[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(d)] = window.Check1(d).value() == 1;
+        judged.gridStatus[static_cast<std::size_t>(g - 1)] = window.Text10.text();
+        judged.gridNanido[static_cast<std::size_t>(g - 1)] = window.TB_NUN.text();
     }
     StoreKeptBoard(program_.platform().DataFolder(), kept);
 }

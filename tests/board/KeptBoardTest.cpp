@@ -26,6 +26,8 @@ board::KeptBoard Sample() {
     judged.ticks[3] = true;
     judged.gridCells[1][80] = {"9", 0x0000FF};
     judged.gridTicks[0][9] = true;
+    judged.gridStatus[0] = "完了した数字は、現在1個です。";
+    judged.gridNanido[1] = "5";
     return kept;
 }
 
@@ -117,6 +119,7 @@ TEST(KeptBoard, TheJudgementsComeBack) {
         for (grid::frmMozelAuto* window : {&run.program.frmMozelAuto(), &run.program.frmMozelAuto2()}) {
             for (int k = 1; k <= 81; ++k) seen.push_back(window->cell(k).text() + "/" + std::to_string(window->cell(k).backColor()));
             for (int d = 1; d <= 9; ++d) seen.push_back(std::to_string(window->Check1(d).value()));
+            seen.push_back(window->Text10.text() + "/" + window->TB_NUN.text());
         }
         return seen;
     };
