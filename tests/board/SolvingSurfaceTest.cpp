@@ -1,6 +1,6 @@
 // What the board shows while a user solves: the digits' colours (givens, entries, repeats) and
 // the congratulation when the last cell is filled, by a key, a click or a paste.
-#include <cmath>
+#include <algorithm>
 
 #include "ProgramFixture.h"
 #include "PublicDoubles.h"
@@ -8,6 +8,7 @@
 #include "puzzle/ProblemLine.h"
 #include "state/PuzzleState.h"
 #include "ui/Keys.h"
+#include "ui/Legibility.h"
 
 namespace {
 
@@ -84,26 +85,21 @@ TEST_F(SolvingSurface, ADigitTwiceInAUnitIsRedInBothPlacesWhileTheOptionIsOn) {
     }
 }
 
-// Contrast of two colours (0xBBGGRR) as the web's accessibility rules measure it.
-double Contrast(ui::Color a, ui::Color b) {
-    auto luminance = [](ui::Color c) {
-        auto channel = [](int v) {
-            const double s = v / 255.0;
-            return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c & 0xFF) + 0.7152 * channel((c >> 8) & 0xFF) + 0.0722 * channel((c >> 16) & 0xFF);
-    };
-    const double x = luminance(a) + 0.05, y = luminance(b) + 0.05;
-    return x > y ? x / y : y / x;
-}
-
-TEST_F(SolvingSurface, EntriesReadOnEveryBackgroundTheJudgementsAndHintsPaint) {
+TEST_F(SolvingSurface, EntriesAndRepeatsReadOnEveryBackgroundTheJudgementsAndHintsPaint) {
     const board::cmnMod01& c = cmn();
     // The cross-grid mark paints the yellow plus green or plus red.
-    for (ui::Color back : {c.IroMiketei, c.IroError, c.IroAuto1, c.IroOnly, c.IroAuto1 + 65280, c.IroAuto1 + 255})
-        EXPECT_GE(Contrast(board::kEntryColor, back), 3.0) << std::hex << back;
-    // And they are told from the givens' black.
-    EXPECT_GE(Contrast(board::kEntryColor, board::kGivenColor), 1.5);
+    for (ui::Color back : {c.IroGaito, c.IroRyouiki, c.IroMiketei, c.IroError, c.IroAuto1, c.IroOnly, c.IroAuto1 + 65280,
+                           c.IroAuto1 + 255}) {
+        for (ui::Color ink : {board::kEntryColor, board::kRepeatColor}) {
+            const ui::Color drawn = ui::LegibleOn(ink, back);
+            EXPECT_GE(ui::Contrast(drawn, back), 3.0) << std::hex << ink << " on " << back;
+            // Still the hue it stands for.
+            const int main = ink == board::kEntryColor ? ui::BlueOf(drawn) : ui::RedOf(drawn);
+            EXPECT_GT(main, std::max({ui::RedOf(drawn), ui::GreenOf(drawn), ui::BlueOf(drawn)}) - 1) << std::hex << drawn;
+        }
+    }
+    // Entries are told from the givens' black on the plain cell.
+    EXPECT_GE(ui::Contrast(board::kEntryColor, board::kGivenColor), 1.5);
 }
 
 TEST_F(SolvingSurface, GivensAreBlackAndEntriesBlueBeforeAndAfterTheyBecomeAProblem) {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "ui/qt/CandidateDigits.h"
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
@@ -160,6 +161,11 @@ TEST_F(ScreenFitWindows, EveryWindowAndEveryControlItShowsLieInsideTheScreen) {
             EXPECT_TRUE(free.contains(global)) << form->name() << "." << control->path();
             // Nine device pixels at least for every text.
             EXPECT_GE(QFontInfo(w->font()).pixelSize() * screen->devicePixelRatio(), 9.0) << control->path();
+            // So do the candidates of a board cell.
+            if (form == &main() && control->name() == "text1") {
+                EXPECT_GE(ui::qt::CandidatePixelSize(w->contentsRect().adjusted(1, 1, -1, -1)) * screen->devicePixelRatio(), 9.0)
+                    << control->path() << " " << w->height();
+            }
             if (dynamic_cast<const ui::Label*>(control)) {
                 QImage label = w->grab().toImage();
                 QRect ink = Ink(label);

@@ -15,6 +15,7 @@
 #include <type_traits>
 
 #include "ui/FormRegistry.h"
+#include "ui/Legibility.h"
 #include "ui/UserInput.h"
 #include "ui/qt/CandidateDigits.h"
 #include "ui/qt/KeyChords.h"
@@ -74,7 +75,8 @@ void SyncBoxColors(QWidget& widget, const TextBox& model, ShownColors& shown) {
     if (!shown.differ(model.backColor(), model.foreColor())) return;
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Base, ToQColor(model.backColor(), palette));
-    palette.setColor(QPalette::Text, ToQColor(model.foreColor(), palette));
+    // A coloured digit (an entry's blue, a repeat's red) keeps reading on any judgement colour.
+    palette.setColor(QPalette::Text, ToQColor(LegibleOn(model.foreColor(), model.backColor()), palette));
     if (palette != widget.palette()) widget.setPalette(palette);
 }
 
