@@ -50,6 +50,7 @@ void frmAllGamen::StateChanged(const state::StateChange& change) {
         digits = digits || (fields & (ui::CellStore::kText | ui::CellStore::kLocked)) != 0;
     }
     if (digits) ShowDigitColors();
+    if (change.diagonal || change.pattern) ShowDiagonals();
     if (change.diagonal) {
         const bool on = program_.state().diagonal();
         for (ui::Control* c : std::initializer_list<ui::Control*>{&cmdNaname01, &txtNaname01, &cmdNaname02, &txtNaname02})

@@ -155,6 +155,8 @@ public:
     // The colour of each board digit: givens (locked) black, the user's entries blue, and with
     // the option on, a digit that stands twice in a unit red in every place.
     void ShowDigitColors();
+    // Under the diagonal rule, the cells on a diagonal of either grid marked for the view.
+    void ShowDiagonals();
 
     // Hint: names a wrong digit, or explains and paints the next logical step.
     void cmdHint_Click();

@@ -102,6 +102,22 @@ TEST_F(SolvingSurface, EntriesAndRepeatsReadOnEveryBackgroundTheJudgementsAndHin
     EXPECT_GE(ui::Contrast(board::kEntryColor, board::kGivenColor), 1.5);
 }
 
+TEST_F(SolvingSurface, UnderTheDiagonalRuleTheDiagonalCellsOfBothGridsAreMarked) {
+    while (cmn().PatternNo != 12) click(main().cmdPattern);
+    auto marks = [&](int c) { return main().text1(c).diagonals(); };
+    EXPECT_EQ(marks(Cell(1, 1)), 0);
+    options().chkTaikakusen.setValue(1);
+    EXPECT_EQ(marks(Cell(1, 1)), ui::TextBox::kFalling);
+    EXPECT_EQ(marks(Cell(1, 9)), ui::TextBox::kRising);
+    EXPECT_EQ(marks(Cell(5, 5)), ui::TextBox::kFalling | ui::TextBox::kRising);
+    EXPECT_EQ(marks(Cell(7, 7)), ui::TextBox::kFalling);  // on grid 1's and grid 2's
+    EXPECT_EQ(marks(Cell(7, 15)), ui::TextBox::kRising);
+    EXPECT_EQ(marks(Cell(9, 7)), 0);
+    EXPECT_EQ(marks(Cell(15, 15)), ui::TextBox::kFalling);
+    options().chkTaikakusen.setValue(0);
+    EXPECT_EQ(marks(Cell(5, 5)), 0);
+}
+
 TEST_F(SolvingSurface, GivensAreBlackAndEntriesBlueBeforeAndAfterTheyBecomeAProblem) {
     while (cmn().PatternNo != 12) click(main().cmdPattern);
     type(main().text1(Cell(1, 1)), "4");
@@ -144,7 +160,9 @@ TEST_F(SolvingSurface, TheLastCellFilledIsCongratulatedOnceByAKeyAClickOrAPaste)
         const int last = solveAllButOne();
         const std::string digit = std::to_string(solutionAt(last));
         if (std::string(way) == "key") {
+            services.setTimer(services.services().platform.Timer() + 3725);
             type(main().text1(last), digit);
+            EXPECT_NE(services.messages().back().find("1時間02分05秒"), std::string::npos) << services.messages().back();
         } else if (std::string(way) == "click") {
             click(main().SUUJI1(solutionAt(last)));
             mouse(main().text1(last));
