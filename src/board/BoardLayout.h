@@ -8,7 +8,7 @@ namespace board::layout {
 constexpr int kWindowLeft = 10;
 constexpr int kWindowTop = 10;
 constexpr int kWindowWidth = 10200;
-constexpr int kWindowHeight = 11900;
+constexpr int kWindowHeight = 12020;
 constexpr ui::Color kBackColor = 0x80FF80;
 
 // Board cells: 492 x 492, row 1 column 1 at (930, 1290), column 15 at left 8475 and row 15
@@ -22,6 +22,13 @@ constexpr int kCellFontSize = 22;
 
 constexpr int CellLeft(int column) { return kCellLeft + ((column - 1) * (kLastCellLeft - kCellLeft) + 7) / 14; }
 constexpr int CellTop(int row) { return kCellTop + ((row - 1) * (kLastCellTop - kCellTop) + 7) / 14; }
+
+// The strips around the board where grid numbers may stand: from the left column of buttons to
+// the board, from the top band to it, from it to the palette and to the judge buttons.
+constexpr int kLabelLeftMargin = 805;
+constexpr int kLabelTopMargin = 1090;
+constexpr int kLabelRightMargin = 9095;
+constexpr int kLabelBottomMargin = 10060;
 
 // Erase lines: every place a box line of any pattern can stand, in the background colour.
 constexpr int kEraseWidth = 4;

@@ -51,6 +51,7 @@ void frmAllGamen::StateChanged(const state::StateChange& change) {
     }
     if (digits) ShowDigitColors();
     if (change.diagonal || change.pattern) ShowDiagonals();
+    if (change.pattern) ShowGridLabels();
     if (change.diagonal) {
         const bool on = program_.state().diagonal();
         for (ui::Control* c : std::initializer_list<ui::Control*>{&cmdNaname01, &txtNaname01, &cmdNaname02, &txtNaname02})
@@ -81,66 +82,72 @@ void frmAllGamen::layOutControls() {
     // Judge buttons under the board columns, over their completion checks.
     for (int d = 1; d <= 9; ++d) {
         cmdHantei(d).setCaption(kFullWidthDigits[d]);
-        cmdHantei(d).setBounds(CellLeft(d), 9950, kCellSize, 440);
+        cmdHantei(d).setBounds(CellLeft(d), 10070, kCellSize, 440);
         cmdHantei(d).setToolTip(std::to_string(d) + "の判定（Ctrl+" + std::to_string(d) + "）");
-        Check1(d).setBounds(CellLeft(d) + 130, 10440, 300, 300);
+        Check1(d).setBounds(CellLeft(d) + 130, 10560, 300, 300);
         Check1(d).setBackColor(kBackColor);
     }
     const ui::LayoutRow rows[] = {
         {&Surface, "", 0, 0, kWindowWidth, kWindowHeight},
         {&lblInputMoji, "入力文字", 9100, 1290, 1050, 300},
         {&lblKuuhaku, "空白", 9460, 1290 + 573 * 10, 700, 360},
-        {&cmdHanteiA(1), "判定A", CellLeft(14), 9950, 1030, 440},
-        {&cmdHanteiA(2), "判定B", CellLeft(14), 10440, 1030, 440},
-        {&cmdHanteiA(3), "自動判定", CellLeft(12), 9950, 1030, 440},
-        {&cmdHantei123, "自動123", CellLeft(10), 9950, 1030, 440},
-        {&lblKanryou, "完了ﾁｪｯｸ", 60, 10460, 860, 300},
+        {&cmdHanteiA(1), "判定A", CellLeft(14), 10070, 1030, 440},
+        {&cmdHanteiA(2), "判定B", CellLeft(14), 10560, 1030, 440},
+        {&cmdHanteiA(3), "自動判定", CellLeft(12), 10070, 1030, 440},
+        {&cmdHantei123, "自動123", CellLeft(10), 10070, 1030, 440},
+        {&lblKanryou, "完了ﾁｪｯｸ", 60, 10580, 860, 300},
         // The left column: clears, lock, counters.
-        {&lblClear, "クリア", 80, 1290, 800, 300},
-        {&cmdClear01, "数字", 60, 1620, 800, 420},
-        {&cmdClear02, "色", 60, 2100, 800, 420},
-        {&cmdClear03, "ﾁｪｯｸ", 60, 2580, 800, 420},
-        {&cmdClear04, "文字", 60, 3060, 800, 420},
-        {&cmdLock, "ロック", 60, 3720, 800, 480},
-        {&cmdKensyou, "検証", 60, 6700, 800, 480},
-        {&cmdPattern, "パターン切替", CellLeft(10), 10440, 2100, 440},
+        {&lblClear, "クリア", 40, 1290, 760, 300},
+        {&cmdClear01, "数字", 20, 1620, 780, 420},
+        {&cmdClear02, "色", 20, 2100, 780, 420},
+        {&cmdClear03, "ﾁｪｯｸ", 20, 2580, 780, 420},
+        {&cmdClear04, "文字", 20, 3060, 780, 420},
+        {&cmdLock, "ロック", 20, 3720, 780, 480},
+        {&cmdKensyou, "検証", 20, 6700, 780, 480},
+        {&cmdPattern, "パターン切替", CellLeft(10), 10560, 2100, 440},
         {&cmdMondai, "問題集", 7400, 40, 1560, 380},
-        {&cmdOpt01, "オプション", 60, 11280, 1300, 440},
-        {&cmdPrint, "印刷", 1440, 11280, 900, 440},
-        {&cmdEnd, "終了", 9100, 11280, 1050, 440},
-        {&cmdHint, "ヒント", 60, 7300, 800, 480},
-        {&cmdModosu, "戻す", 60, 7920, 800, 420},
-        {&cmdYarinaosi, "やり直し", 60, 8400, 800, 420},
+        {&cmdOpt01, "オプション", 60, 11400, 1300, 440},
+        {&cmdPrint, "印刷", 1440, 11400, 900, 440},
+        {&cmdEnd, "終了", 9100, 11400, 1050, 440},
+        {&cmdHint, "ヒント", 20, 7300, 780, 480},
+        {&cmdModosu, "戻す", 20, 7920, 780, 420},
+        {&cmdYarinaosi, "やり直し", 20, 8400, 780, 420},
         // Under the palette: problems that come from elsewhere than a collection.
         {&cmdMondaiNiSuru, "問題にする", 9100, 8520, 1050, 420},
         {&cmdAtarasiiMondai, "新しい問題", 9100, 9000, 1050, 420},
         {&cmdTudukikara, "続きから", 9100, 9480, 1050, 420},
         {&chkKouho, "候補", 9100, 7500, 1050, 420},
         {&cmdKouhoSaikeisan, "候補を再計算", 9100, 7980, 1050, 420, 8},
-        {&lblSetCountHead, "入力数", 80, 4460, 800, 300},
-        {&lblSetCount, "", 80, 4760, 760, 300},
-        {&lblMasuSuuHead, "マス数", 80, 5160, 800, 300},
-        {&lblMasuSuu, "", 80, 5460, 760, 300},
-        {&lblNanido, "難易度", 80, 5860, 800, 300},
-        {&txtNanido, "", 80, 6160, 760, 340},
-        {&lblOsirase, "", 60, 8940, 820, 1400},
+        {&lblSetCountHead, "入力数", 40, 4460, 760, 300},
+        {&lblSetCount, "", 40, 4760, 740, 300},
+        {&lblMasuSuuHead, "マス数", 40, 5160, 760, 300},
+        {&lblMasuSuu, "", 40, 5460, 740, 300},
+        {&lblNanido, "難易度", 40, 5860, 760, 300},
+        {&txtNanido, "", 40, 6160, 740, 340},
+        {&lblOsirase, "", 20, 8940, 780, 1400},
         // The top band: the problem number as typed, then the storage number it was loaded
         // from, and the collection file.
-        {&txtMondaiMemo, "問題の説明文章 漢字25文字以内", 4140, 840, 4820, 340},
-        {&lblMondaiNumHead, "問題番号", 930, 880, 800, 300},
-        {&lblMondaiNum, "", 3570, 860, 450, 300},
-        {&lblKakunou, "格納番号", 2760, 880, 800, 300},
-        {&txtQuestion, "", 1740, 840, 480, 340},
-        {&txtQuestion2, "", 2230, 840, 400, 340},
+        {&txtMondaiMemo, "問題の説明文章 漢字25文字以内", 4140, 745, 4820, 340},
+        {&lblMondaiNumHead, "問題番号", 930, 785, 800, 300},
+        {&lblMondaiNum, "", 3570, 765, 450, 300},
+        {&lblKakunou, "格納番号", 2760, 785, 800, 300},
+        {&txtQuestion, "", 1740, 745, 480, 340},
+        {&txtQuestion2, "", 2230, 745, 400, 340},
         {&lblMondaiFile, "右のボタンを押して問題集ファイルを選択してください。", 930, 80, 6300, 300},
-        {&lblFileName, "問題集ファイルのパス", 930, 470, 8030, 300},
-        {&lblNaname, "対角ナンプレの制御に使用しています。==>", 2500, 10940, 4200, 300},
-        {&cmdNaname01, "対角X", 6750, 10880, 900, 400},
-        {&txtNaname01, "", 7680, 10900, 500, 360},
-        {&cmdNaname02, "対角/", 8250, 10880, 900, 400},
-        {&txtNaname02, "", 9180, 10900, 500, 360},
+        {&lblFileName, "問題集ファイルのパス", 930, 430, 8030, 300},
+        {&lblNaname, "対角ナンプレの制御に使用しています。==>", 2500, 11060, 4200, 300},
+        {&cmdNaname01, "対角X", 6750, 11000, 900, 400},
+        {&txtNaname01, "", 7680, 11020, 500, 360},
+        {&cmdNaname02, "対角/", 8250, 11000, 900, 400},
+        {&txtNaname02, "", 9180, 11020, 500, 360},
     };
     ui::LayOut(rows);
+    // The grid numbers: small grey digits, placed when the pattern is known.
+    for (int i = 1; i <= kGridLabelCount; ++i) {
+        lblBan(i).setAlignment(ui::Alignment::Center);
+        lblBan(i).setForeColor(0x505050);
+        lblBan(i).setVisible(false);
+    }
 
     cmdLock.setBackColor(0x00FF00);
     ui::SetBackColor({&lblFileName, &lblMondaiNum, &lblSetCount, &lblMasuSuu}, ui::kWhite);

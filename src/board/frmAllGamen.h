@@ -103,6 +103,11 @@ public:
     ui::TextBox txtNaname01{*this, "txtNaname01"};
     ui::CommandButton cmdNaname02{*this, "cmdNaname02"};
     ui::TextBox txtNaname02{*this, "txtNaname02"};
+    // The numbers along the grids' outer edges: grid 1's columns (1-9) and rows (10-18), then
+    // grid 2's (19-27, 28-36).
+    static constexpr int kGridLabelCount = 36;
+    ui::ControlArray<ui::Label> lblBan{*this, "lblBan", 1, kGridLabelCount};
+    void ShowGridLabels();
 
     // Erases the box lines of every pattern, then draws those of the current pattern.
     void PLineClear();

@@ -59,9 +59,9 @@ struct Kensyou : ProgramFixture {
 
 TEST_F(Kensyou, TheButtonStandsUnderTheDifficulty) {
     EXPECT_EQ(main().cmdKensyou.caption(), "検証");
-    EXPECT_EQ(main().cmdKensyou.left(), 60);
+    EXPECT_EQ(main().cmdKensyou.left(), main().cmdHint.left());
     EXPECT_EQ(main().cmdKensyou.top(), 6700);
-    EXPECT_EQ(main().cmdKensyou.width(), 800);
+    EXPECT_EQ(main().cmdKensyou.width(), main().cmdHint.width());
     EXPECT_EQ(main().cmdKensyou.height(), 480);
 }
 

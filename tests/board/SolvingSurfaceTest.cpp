@@ -5,6 +5,8 @@
 #include "ProgramFixture.h"
 #include "PublicDoubles.h"
 #include "board/DigitColors.h"
+#include "board/GridLabels.h"
+#include "puzzle/OverlapPatterns.h"
 #include "puzzle/ProblemLine.h"
 #include "state/PuzzleState.h"
 #include "ui/Keys.h"
@@ -183,6 +185,46 @@ TEST_F(SolvingSurface, TheLastCellFilledIsCongratulatedOnceByAKeyAClickOrAPaste)
     const int before = congratulations();
     type(main().text1(last), std::to_string(solutionAt(last) % 9 + 1));
     EXPECT_EQ(congratulations(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// On every pattern the 36 grid numbers stand beside their grid's outer rows and columns, in
+// order, each clear of every other control the main window shows.
+TEST_F(SolvingSurface, GridNumbersStandAlongEachGridsOuterEdgesClearOfEveryControl) {
+    for (int n = 0; n < 12; ++n) {
+        click(main().cmdPattern);
+        const int pattern = cmn().PatternNo;
+        SCOPED_TRACE(pattern);
+        const puzzle::OverlapPattern& shape = puzzle::Pattern(pattern);
+        for (int g = 1; g <= 2; ++g) {
+            const int row0 = g == 1 ? shape.grid1Row : shape.grid2Row, column0 = g == 1 ? shape.grid1Column : shape.grid2Column;
+            const auto columns = board::GridLabelSpots(pattern, g, true), rows = board::GridLabelSpots(pattern, g, false);
+            for (int i = 0; i < 9; ++i) {
+                EXPECT_EQ(columns[static_cast<std::size_t>(i)].column, column0 + i);
+                EXPECT_TRUE(columns[static_cast<std::size_t>(i)].row == row0 - 1 || columns[static_cast<std::size_t>(i)].row == row0 + 9);
+                EXPECT_EQ(rows[static_cast<std::size_t>(i)].row, row0 + i);
+                EXPECT_TRUE(rows[static_cast<std::size_t>(i)].column == column0 - 1 || rows[static_cast<std::size_t>(i)].column == column0 + 9);
+            }
+        }
+        auto overlap = [](const ui::Control& a, const ui::Control& b) {
+            return a.left() < b.left() + b.width() && b.left() < a.left() + a.width() && a.top() < b.top() + b.height() &&
+                   b.top() < a.top() + a.height();
+        };
+        for (int i = 1; i <= board::frmAllGamen::kGridLabelCount; ++i) {
+            const ui::Label& label = main().lblBan(i);
+            ASSERT_TRUE(label.visible());
+            EXPECT_EQ(label.caption(), std::to_string((i - 1) % 9 + 1));
+            EXPECT_GE(label.width(), 120) << i;
+            EXPECT_GE(label.height(), 200) << i;
+            for (const ui::Control* other : main().controls()) {
+                if (other == &label || !other->visible() || other == &main().Surface) continue;
+                EXPECT_FALSE(overlap(label, *other)) << "lblBan(" << i << ") and " << other->path();
+            }
+        }
+    }
 }
 
 }  // namespace

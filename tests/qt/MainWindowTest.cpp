@@ -245,6 +245,15 @@ TEST_F(MainWindowTest, GivensEntriesRepeatsAndDiagonalsOnTheJudgementColours) {
     EXPECT_GT(entry.blue(), entry.red() + 80) << entry.name().toStdString();
     EXPECT_GT(repeat.red(), repeat.blue() + 80) << repeat.name().toStdString();
     EXPECT_LT(given.lightness(), 40) << given.name().toStdString();
+    // The diagonals' line crosses an empty cell with candidates, leaving its colour around it.
+    const QImage centre = view->widgetOf(main.text1(cell(10, 10)))->grab().toImage();
+    int grey = 0;
+    for (int i = 3; i < centre.width() - 3; ++i) {
+        const QColor p = centre.pixelColor(i, i * centre.height() / centre.width());
+        grey += p.lightness() < 230 && std::abs(p.red() - p.blue()) < 30;
+    }
+    EXPECT_GT(grey, centre.width() / 3) << grey;
+    EXPECT_GT(centre.pixelColor(centre.width() - 4, 3).lightness(), 200);
 }
 
 }  // namespace
