@@ -137,13 +137,16 @@ TEST_F(Everyday, TheNewProblemWindowKeepsTheWindowsAnswering) {
     EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(bar->maximum(), 0) << "busy";
     EXPECT_FALSE(widget(window.cmdTukuru)->isEnabled());
-    save(dialog, "new-problem-busy.png");
+    // The picture is written after the stop: writing it takes longer than a problem may.
+    const QPixmap busy = dialog->snapshot();
     // The board answers meanwhile.
     widget(main().text1(5))->setFocus();
     QApplication::processEvents();
     QTest::keyClicks(QApplication::focusWidget(), "8");
     EXPECT_EQ(main().text1(5).text(), "  8");
     QTest::mouseClick(widget(window.cmdTyuusi), Qt::LeftButton);
+    ASSERT_TRUE(QDir().mkpath(MOZEL_SCREENSHOT_DIR));
+    EXPECT_TRUE(busy.save(MOZEL_SCREENSHOT_DIR "/new-problem-busy.png"));
     QElapsedTimer clock;
     clock.start();
     while (window.lblJoutai.caption() != "中止しました。" && clock.elapsed() < 10000) QTest::qWait(20);
