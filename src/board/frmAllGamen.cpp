@@ -3,6 +3,7 @@
 #include "board/PatternTables.h"
 #include "board/BoardLayout.h"
 #include "program/Program.h"
+#include "puzzle/LogicState.h"
 #include "ui/Layout.h"
 #include "ui/StateBytes.h"
 
@@ -44,12 +45,20 @@ frmAllGamen::~frmAllGamen() {
 }
 
 void frmAllGamen::StateChanged(const state::StateChange& change) {
-    bool digits = change.pattern || change.diagonal;
+    // The digits' colours: a changed text may make or end a repeat among its peers.
+    std::vector<bool> recolour(kBoardCells + 1, false);
+    bool any = false;
+    const state::PuzzleState& board = program_.state();
     for (const auto& [c, fields] : change.cells) {
         text1(c).storeChanged(fields, !change.restored);
-        digits = digits || (fields & (ui::CellStore::kText | ui::CellStore::kLocked)) != 0;
+        if (!(fields & (ui::CellStore::kText | ui::CellStore::kLocked))) continue;
+        recolour[static_cast<std::size_t>(c)] = any = true;
+        if (!(fields & ui::CellStore::kText) || !board.inPattern(c) || change.pattern || change.diagonal) continue;
+        for (int peer : puzzle::TopologyOf(board.pattern(), board.diagonal()).peerList[static_cast<std::size_t>(c)])
+            recolour[static_cast<std::size_t>(peer)] = true;
     }
-    if (digits) ShowDigitColors();
+    if (change.pattern || change.diagonal) ShowDigitColors();
+    else if (any) ShowDigitColors(recolour);
     if (change.diagonal || change.pattern) ShowDiagonals();
     if (change.pattern) ShowGridLabels();
     if (change.diagonal) {

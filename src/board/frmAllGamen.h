@@ -160,6 +160,8 @@ public:
     // The colour of each board digit: givens (locked) black, the user's entries blue, and with
     // the option on, a digit that stands twice in a unit red in every place.
     void ShowDigitColors();
+    // Only the cells marked in `which` (indexed by board cell).
+    void ShowDigitColors(const std::vector<bool>& which);
     // Under the diagonal rule, the cells on a diagonal of either grid marked for the view.
     void ShowDiagonals();
 

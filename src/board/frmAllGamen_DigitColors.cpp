@@ -1,24 +1,52 @@
 // The digits' colours on the board: whose a digit is, and whether it repeats in a unit. Only
 // the digit is coloured; the cell's background keeps the judgement colours.
+#include <array>
+#include <string_view>
+
 #include "board/DigitColors.h"
 #include "board/PatternTables.h"
+#include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
+#include "puzzle/LogicState.h"
 #include "puzzle/OverlapPatterns.h"
-#include "puzzle/Rules.h"
-#include "state/CellRules.h"
 
 namespace board {
+namespace {
+
+// The digit a cell's text stands for as the engine reads the board (one digit 1..9 between
+// blanks), else 0.
+int DigitIn(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos || text.find_last_not_of(' ') != first) return 0;
+    return text[first] >= '1' && text[first] <= '9' ? text[first] - '0' : 0;
+}
+
+}  // namespace
 
 void frmAllGamen::ShowDigitColors() {
+    std::vector<bool> all(kBoardCells + 1, true);
+    ShowDigitColors(all);
+}
+
+void frmAllGamen::ShowDigitColors(const std::vector<bool>& which) {
     const state::PuzzleState& board = program_.state();
-    std::vector<bool> repeated(kBoardCells + 1, false);
-    if (puzzle::IsPattern(board.pattern()) && cmn.MarkRepeats)
-        for (int c : puzzle::RepeatedCells(board.board())) repeated[static_cast<std::size_t>(c)] = true;
+    std::array<int, kBoardCells + 1> digits{};
+    for (int c = 1; c <= kBoardCells; ++c) digits[static_cast<std::size_t>(c)] = DigitIn(board.cellText(c));
+    const bool marks = cmn.MarkRepeats && puzzle::IsPattern(board.pattern());
+    const puzzle::Topology* topology = marks ? &puzzle::TopologyOf(board.pattern(), board.diagonal()) : nullptr;
     for (int c = 1; c <= kBoardCells; ++c) {
+        if (!which[static_cast<std::size_t>(c)]) continue;
+        const int d = digits[static_cast<std::size_t>(c)];
         ui::Color color = kGivenColor;
-        if (repeated[static_cast<std::size_t>(c)]) color = kRepeatColor;
-        else if (state::IsDigitCell(board.cellText(c)) && !board.cellLocked(c)) color = kEntryColor;
+        if (d != 0 && !board.cellLocked(c)) color = kEntryColor;
+        if (d != 0 && topology && board.inPattern(c)) {
+            for (int peer : topology->peerList[static_cast<std::size_t>(c)]) {
+                if (digits[static_cast<std::size_t>(peer)] != d) continue;
+                color = kRepeatColor;
+                break;
+            }
+        }
         if (text1(c).foreColor() != color) text1(c).setForeColor(color);
     }
 }
