@@ -11,8 +11,10 @@
 #include <thread>
 
 #include "BenchBoard.h"
+#include "hint/frmHint.h"
 #include "ui/FormRegistry.h"
 #include "ui/HeadlessServices.h"
+#include "ui/UserInput.h"
 #include "ui/qt/Convert.h"
 #include "options/frmOption01.h"
 #include "ui/qt/ViewManager.h"
@@ -29,14 +31,16 @@ struct OnScreen {
     ui::HeadlessServices services;  // no modal message boxes in a benchmark
     program::Program program{services.services()};
     ui::qt::ViewManager views{program.forms()};
-    std::array<std::string, 2> givens = bench::ReadGivens(bench::kProblem);
-    OnScreen() {
+    int pattern;
+    std::array<std::string, 2> givens;
+    explicit OnScreen(const char* problem = bench::kProblem, int pattern = bench::kPattern)
+        : pattern(pattern), givens(bench::ReadGivens(problem)) {
         program.Start();
-        bench::TypeIn(program, bench::kPattern, givens);
+        bench::TypeIn(program, pattern, givens);
         Settle();
     }
     void reset() {
-        bench::TypeIn(program, bench::kPattern, givens);
+        bench::TypeIn(program, pattern, givens);
         Settle();
     }
     long refreshes() {
@@ -198,6 +202,50 @@ void BM_Qt_RepaintBoardWithCandidates(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(window->grab());
 }
 BENCHMARK(BM_Qt_RepaintBoardWithCandidates)->Unit(benchmark::kMillisecond);
+
+// The hint window's 適用: the step shown carried out and the next step found, shown and
+// painted, until the windows have repainted (goal: one screen frame, 16 ms). From the start of
+// an easy problem (singles), and from a hard one after `range(0)` steps carried out (where the
+// steps need more than singles). "hints" checks that each run showed a step.
+void HintApplyNext(benchmark::State& state, const char* problem, int pattern) {
+    OnScreen s(problem, pattern);
+    board::frmAllGamen& main = s.program.frmAllGamen();
+    ui::FormRegistry& forms = s.program.forms();
+    ui::Click(forms, main.cmdHint);
+    for (int64_t n = 0; n < state.range(0); ++n) ui::Click(forms, s.program.frmHint().cmdApply);
+    // The board reached is where every run starts.
+    for (int g = 1; g <= 2; ++g)
+        for (int k = 1; k <= 81; ++k) {
+            const std::string& text = main.text1(s.program.cmn().GridMasu[pattern][g][k]).text();
+            s.givens[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)] = text.empty() ? '.' : text.back();
+        }
+    hint::frmHint& window = s.program.frmHint();
+    long shown = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.reset();
+        ui::Click(forms, main.cmdHint);
+        Settle();
+        const std::string before = window.lblText.caption();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        state.ResumeTiming();
+        ui::Click(forms, window.cmdApply);
+        Settle();
+        state.PauseTiming();
+        shown += window.visible() && window.lblText.caption() != before;
+        state.ResumeTiming();
+    }
+    state.SetLabel(window.lblText.caption().substr(0, window.lblText.caption().find('\n')));
+    state.counters["hints"] = benchmark::Counter(static_cast<double>(shown), benchmark::Counter::kAvgIterations);
+}
+
+void BM_Qt_HintApplyNext_Easy(benchmark::State& state) { HintApplyNext(state, bench::kProblem, bench::kPattern); }
+BENCHMARK(BM_Qt_HintApplyNext_Easy)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_Qt_HintApplyNext_Hard(benchmark::State& state) {
+    HintApplyNext(state, MOZEL_BENCH_DATA "/sensei-1-180501-144448.hard.txt", 12);
+}
+BENCHMARK(BM_Qt_HintApplyNext_Hard)->Arg(0)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
