@@ -25,17 +25,25 @@
 
 namespace {
 
-// The screen as the user sees it: the shown windows of the program where they stand.
-QPixmap Desktop(std::initializer_list<ui::qt::FormView*> windows) {
+// The screen as the user sees it: the shown windows of the program where they stand; cropped
+// to them unless the whole screen is asked for.
+QPixmap Desktop(std::initializer_list<ui::qt::FormView*> windows, bool wholeScreen = false) {
     QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen->devicePixelRatio();
     QPixmap shot(screen->geometry().size() * ratio);
     shot.setDevicePixelRatio(ratio);
     shot.fill(Qt::darkGray);
     QPainter painter(&shot);
-    for (ui::qt::FormView* w : windows)
-        if (w->isVisible()) painter.drawPixmap(w->geometry().topLeft() - screen->geometry().topLeft(), w->snapshot());
-    return shot;
+    QRect shown;
+    for (ui::qt::FormView* w : windows) {
+        if (!w->isVisible()) continue;
+        const QPoint at = w->geometry().topLeft() - screen->geometry().topLeft();
+        painter.drawPixmap(at, w->snapshot());
+        shown |= QRect(at, w->size());
+    }
+    painter.end();
+    if (wholeScreen) return shot;
+    return shot.copy(QRect(shown.topLeft() * ratio, shown.size() * ratio).adjusted(0, 0, 4, 4));
 }
 
 // The board's 15 x 15 cells on the screen.
@@ -220,7 +228,7 @@ TEST(HintWindow, StandsBesideTheBoard) {
                              .arg(window->screen()->geometry().width())
                              .arg(window->screen()->geometry().height())
                              .arg(qRound(window->screen()->devicePixelRatio() * 100));
-    EXPECT_TRUE(Desktop({view, window}).save(name));
+    EXPECT_TRUE(Desktop({view, window}, true).save(name));
 
     // 次のヒント asks again; 適用 places the step's digit and shows the next; Ctrl+Enter in the
     // window does the same; Esc closes it.
