@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <chrono>
+#include <cstdio>
+#include <fstream>
 #include <thread>
 
 #include "BenchBoard.h"
@@ -204,48 +206,80 @@ void BM_Qt_RepaintBoardWithCandidates(benchmark::State& state) {
 BENCHMARK(BM_Qt_RepaintBoardWithCandidates)->Unit(benchmark::kMillisecond);
 
 // The hint window's 適用: the step shown carried out and the next step found, shown and
-// painted, until the windows have repainted (goal: one screen frame, 16 ms). From the start of
-// an easy problem (singles), and from a hard one after `range(0)` steps carried out (where the
-// steps need more than singles). "hints" checks that each run showed a step.
-void HintApplyNext(benchmark::State& state, const char* problem, int pattern) {
-    OnScreen s(problem, pattern);
+// painted, until the windows have repainted (goal: one screen frame, 16 ms). Each run starts
+// from the same board and candidates: undo takes the 適用 back and ヒント shows the step again.
+// Boards: an easy problem from its start (singles), a hard one after range(0) steps carried out,
+// and the board of tests/scripts/hint-chain.txt after five removals, where the next step is an
+// alternating inference chain. "hints" checks that every run showed a new step.
+// An empty board of the pattern (a board with digits keeps its pattern).
+void EmptyBoard(OnScreen& s, int pattern) {
+    board::frmAllGamen& main = s.program.frmAllGamen();
+    for (int c = 1; c <= 225; ++c) main.text1(c).setText("");
+    while (s.program.cmn().PatternNo != pattern) main.cmdPattern.click();
+    s.pattern = pattern;
+}
+
+template <typename PlaceBoard>
+void HintApplyNext(benchmark::State& state, PlaceBoard placeBoard) {
+    OnScreen s;
+    placeBoard(s);
+    Settle();
     board::frmAllGamen& main = s.program.frmAllGamen();
     ui::FormRegistry& forms = s.program.forms();
-    ui::Click(forms, main.cmdHint);
-    for (int64_t n = 0; n < state.range(0); ++n) ui::Click(forms, s.program.frmHint().cmdApply);
-    // The board reached is where every run starts.
-    for (int g = 1; g <= 2; ++g)
-        for (int k = 1; k <= 81; ++k) {
-            const std::string& text = main.text1(s.program.cmn().GridMasu[pattern][g][k]).text();
-            s.givens[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)] = text.empty() ? '.' : text.back();
-        }
     hint::frmHint& window = s.program.frmHint();
+    ui::Click(forms, main.cmdHint);
+    for (int64_t n = 0; n < state.range(0); ++n) ui::Click(forms, window.cmdApply);
+    Settle();
+    const std::string shownFirst = window.lblText.caption();
+    std::string next;
     long shown = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        s.reset();
-        ui::Click(forms, main.cmdHint);
-        Settle();
-        const std::string before = window.lblText.caption();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         state.ResumeTiming();
         ui::Click(forms, window.cmdApply);
         Settle();
         state.PauseTiming();
-        shown += window.visible() && window.lblText.caption() != before;
+        next = window.lblText.caption();
+        shown += window.visible() && next != shownFirst;
+        s.program.journal().undo();
+        ui::Click(forms, main.cmdHint);
+        Settle();
+        if (window.lblText.caption() != shownFirst) state.SkipWithError("the step shown changed");
         state.ResumeTiming();
     }
-    state.SetLabel(window.lblText.caption().substr(0, window.lblText.caption().find('\n')));
+    state.SetLabel("next: " + next.substr(0, next.find('\n')));
     state.counters["hints"] = benchmark::Counter(static_cast<double>(shown), benchmark::Counter::kAvgIterations);
 }
 
-void BM_Qt_HintApplyNext_Easy(benchmark::State& state) { HintApplyNext(state, bench::kProblem, bench::kPattern); }
+void BM_Qt_HintApplyNext_Easy(benchmark::State& state) {
+    HintApplyNext(state, [](OnScreen&) {});
+}
 BENCHMARK(BM_Qt_HintApplyNext_Easy)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void BM_Qt_HintApplyNext_Hard(benchmark::State& state) {
-    HintApplyNext(state, MOZEL_BENCH_DATA "/sensei-1-180501-144448.hard.txt", 12);
+    HintApplyNext(state, [](OnScreen& s) {
+        EmptyBoard(s, 12);
+        s.givens = bench::ReadGivens(MOZEL_BENCH_DATA "/sensei-1-180501-144448.hard.txt");
+        s.reset();
+    });
 }
 BENCHMARK(BM_Qt_HintApplyNext_Hard)->Arg(0)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
+
+void BM_Qt_HintApplyNext_Chain(benchmark::State& state) {
+    HintApplyNext(state, [](OnScreen& s) {
+        EmptyBoard(s, 12);
+        board::frmAllGamen& main = s.program.frmAllGamen();
+        std::ifstream script(MOZEL_BENCH_DATA "/../scripts/hint-chain.txt");
+        for (std::string line; std::getline(script, line);) {
+            int cell = 0;
+            char digit = 0;
+            if (std::sscanf(line.c_str(), "set frmAllGamen.text1(%d).Text \"%c\"", &cell, &digit) == 2)
+                main.text1(cell).setText(std::string(1, digit));
+        }
+    });
+}
+BENCHMARK(BM_Qt_HintApplyNext_Chain)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
