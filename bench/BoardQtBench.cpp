@@ -210,7 +210,8 @@ BENCHMARK(BM_Qt_RepaintBoardWithCandidates)->Unit(benchmark::kMillisecond);
 // from the same board and candidates: undo takes the 適用 back and ヒント shows the step again.
 // Boards: an easy problem from its start (singles), a hard one after range(0) steps carried out,
 // and the board of tests/scripts/hint-chain.txt after five removals, where the next step is an
-// alternating inference chain. "hints" checks that every run showed a new step.
+// alternating inference chain. "hints" checks that every run showed a new step; "repaints"
+// counts the windows' repaints (the board's and the hint window's).
 // An empty board of the pattern (a board with digits keeps its pattern).
 void EmptyBoard(OnScreen& s, int pattern) {
     board::frmAllGamen& main = s.program.frmAllGamen();
@@ -233,13 +234,16 @@ void HintApplyNext(benchmark::State& state, PlaceBoard placeBoard) {
     const std::string shownFirst = window.lblText.caption();
     std::string next;
     long shown = 0;
+    long repaints = 0;
     for (auto _ : state) {
         state.PauseTiming();
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const long repaintedBefore = s.repaints();
         state.ResumeTiming();
         ui::Click(forms, window.cmdApply);
         Settle();
         state.PauseTiming();
+        repaints += s.repaints() - repaintedBefore;
         next = window.lblText.caption();
         shown += window.visible() && next != shownFirst;
         s.program.journal().undo();
@@ -250,6 +254,7 @@ void HintApplyNext(benchmark::State& state, PlaceBoard placeBoard) {
     }
     state.SetLabel("next: " + next.substr(0, next.find('\n')));
     state.counters["hints"] = benchmark::Counter(static_cast<double>(shown), benchmark::Counter::kAvgIterations);
+    state.counters["repaints"] = benchmark::Counter(static_cast<double>(repaints), benchmark::Counter::kAvgIterations);
 }
 
 void BM_Qt_HintApplyNext_Easy(benchmark::State& state) {
