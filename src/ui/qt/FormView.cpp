@@ -136,6 +136,9 @@ FormView::FormView(Form& form, FormRegistry& registry, double zoom)
     // The window takes exactly the size of its menu bar and client area.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(canvas_);
+    // A window that accompanies another leaves the keyboard where it was when it opens: the
+    // user goes on typing on the board with the hint beside it.
+    if (form.beside()) setAttribute(Qt::WA_ShowWithoutActivating);
     changedToken_ = form.changed.connect([this] { markFormDirty(); });
     refreshToken_ = form.refreshRequested.connect([this] { refresh(); });
     // A hidden window gets its control widgets when it is shown (syncForm) or asked for them.
