@@ -1,5 +1,6 @@
 #include "board/KeptBoard.h"
 
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +67,30 @@ std::optional<int> Number(std::string_view text) {
     return n;
 }
 
+std::optional<std::int32_t> Colour(std::string_view text) {
+    std::int32_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Ticked digits as the digits in order ("", "1379"); nothing when the text is not that.
+std::string TickText(const std::array<bool, 10>& ticks) {
+    std::string digits;
+    for (int d = 1; d <= 9; ++d)
+        if (ticks[static_cast<std::size_t>(d)]) digits += static_cast<char>('0' + d);
+    return digits;
+}
+
+std::optional<std::array<bool, 10>> Ticks(std::string_view text) {
+    std::array<bool, 10> ticks{};
+    for (char d : text) {
+        if (d < '1' || d > '9' || ticks[static_cast<std::size_t>(d - '0')]) return std::nullopt;
+        ticks[static_cast<std::size_t>(d - '0')] = true;
+    }
+    return ticks;
+}
+
 fs::path PathIn(const std::string& folder) { return fs::path(folder) / fs::path(kKeptBoardFile); }
 
 }  // namespace
@@ -93,6 +118,23 @@ std::string WriteKeptBoard(const KeptBoard& board) {
     out += "question2\t" + Escaped(board.question2) + "\n";
     out += "memo\t" + Escaped(board.memo) + "\n";
     out += "nanido\t" + Escaped(board.nanido) + "\n";
+    if (board.judged) {
+        const KeptBoard::Judged& judged = *board.judged;
+        for (int c = 1; c <= 225; ++c)
+            out += "back\t" + std::to_string(c) + "\t" + std::to_string(judged.backColors[static_cast<std::size_t>(c)]) + "\n";
+        out += "ticks\t" + TickText(judged.ticks) + "\n";
+        for (int g = 1; g <= 2; ++g) {
+            const auto& cells = judged.gridCells[static_cast<std::size_t>(g - 1)];
+            for (int k = 1; k <= 81; ++k) {
+                const KeptBoard::GridCell& cell = cells[static_cast<std::size_t>(k - 1)];
+                out += "gridcell\t" + std::to_string(g) + "\t" + std::to_string(k) + "\t" + std::to_string(cell.backColor) + "\t" +
+                       Escaped(cell.text) + "\n";
+            }
+            out += "gridticks\t" + std::to_string(g) + "\t" + TickText(judged.gridTicks[static_cast<std::size_t>(g - 1)]) + "\n";
+            out += "gridtexts\t" + std::to_string(g) + "\t" + Escaped(judged.gridStatus[static_cast<std::size_t>(g - 1)]) + "\t" +
+                   Escaped(judged.gridNanido[static_cast<std::size_t>(g - 1)]) + "\n";
+        }
+    }
     return out + "end\n";
 }
 
@@ -103,6 +145,13 @@ std::optional<KeptBoard> ReadKeptBoard(std::string_view text) {
     KeptBoard board;
     std::array<bool, 226> seen{};
     bool pattern = false, diagonal = false, end = false;
+    // The judgements' lines, when the board has them, are all there.
+    std::array<bool, 226> seenBack{};
+    std::array<std::array<bool, 82>, 3> seenGridCell{};
+    auto judged = [&board]() -> KeptBoard::Judged& {
+        if (!board.judged) board.judged.emplace();
+        return *board.judged;
+    };
     while (std::getline(in, line)) {
         std::vector<std::string_view> f = Split(line);
         if (f[0] == "end" && f.size() == 1) {
@@ -146,8 +195,48 @@ std::optional<KeptBoard> ReadKeptBoard(std::string_view text) {
                                  : f[0] == "memo" ? board.memo
                                                   : board.nanido;
             field = *value;
+        } else if (f[0] == "back" && f.size() == 3) {
+            auto c = Number(f[1]);
+            auto colour = Colour(f[2]);
+            if (!c || *c < 1 || *c > 225 || !colour) return std::nullopt;
+            judged().backColors[static_cast<std::size_t>(*c)] = *colour;
+            seenBack[static_cast<std::size_t>(*c)] = true;
+        } else if (f[0] == "ticks" && f.size() == 2) {
+            auto ticks = Ticks(f[1]);
+            if (!ticks) return std::nullopt;
+            judged().ticks = *ticks;
+        } else if (f[0] == "gridcell" && f.size() == 5) {
+            auto g = Number(f[1]);
+            auto k = Number(f[2]);
+            auto colour = Colour(f[3]);
+            auto cellText = Unescaped(f[4]);
+            if (!g || *g < 1 || *g > 2 || !k || *k < 1 || *k > 81 || !colour || !cellText) return std::nullopt;
+            judged().gridCells[static_cast<std::size_t>(*g - 1)][static_cast<std::size_t>(*k - 1)] = {*cellText, *colour};
+            seenGridCell[static_cast<std::size_t>(*g)][static_cast<std::size_t>(*k)] = true;
+        } else if (f[0] == "gridticks" && f.size() == 3) {
+            auto g = Number(f[1]);
+            auto ticks = Ticks(f[2]);
+            if (!g || *g < 1 || *g > 2 || !ticks) return std::nullopt;
+            judged().gridTicks[static_cast<std::size_t>(*g - 1)] = *ticks;
+        } else if (f[0] == "gridtexts" && f.size() == 4) {
+            auto g = Number(f[1]);
+            auto status = Unescaped(f[2]);
+            auto nanido = Unescaped(f[3]);
+            if (!g || *g < 1 || *g > 2 || !status || !nanido) return std::nullopt;
+            judged().gridStatus[static_cast<std::size_t>(*g - 1)] = *status;
+            judged().gridNanido[static_cast<std::size_t>(*g - 1)] = *nanido;
         } else {
             return std::nullopt;
+        }
+    }
+    if (board.judged) {
+        for (int c = 1; c <= 225; ++c) {
+            if (!seenBack[static_cast<std::size_t>(c)]) return std::nullopt;
+        }
+        for (int g = 1; g <= 2; ++g) {
+            for (int k = 1; k <= 81; ++k) {
+                if (!seenGridCell[static_cast<std::size_t>(g)][static_cast<std::size_t>(k)]) return std::nullopt;
+            }
         }
     }
     // A board kept whole has every line; a file cut short is no board.

@@ -1,10 +1,12 @@
 // The board kept between runs for 続きから: the pattern, the diagonal rule, every board cell's
-// text and whether it is a given (locked), its candidates and whether they are shown, and the
-// problem's texts. Kept as a small text file
-// in the user's data folder, one field a line.
+// text and whether it is a given (locked), its candidates and whether they are shown, the
+// problem's texts (難易度 among them) and what the judgements showed. Kept as a small text file
+// in the user's data folder, one field a line; a field added later is optional when read, so
+// that a board kept by an earlier version still comes back.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +27,25 @@ struct KeptBoard {
     std::optional<std::array<int, 226>> candidates;
     bool candidatesShown = false;
     std::string number, question, question2, memo, nanido;
+    // What the judgements left on screen: the board cells' back colours and the digits ticked
+    // complete (ticks[d]), and each grid window's cells (text and back colour), ticks, completion
+    // line and 難易度. A
+    // board kept before these were kept has none, and comes back in the colours of a new problem.
+    struct GridCell {
+        std::string text;
+        std::int32_t backColor = 0;
+        bool operator==(const GridCell&) const = default;
+    };
+    struct Judged {
+        std::array<std::int32_t, 226> backColors{};  // board cells 1..225
+        std::array<bool, 10> ticks{};                // digits 1..9
+        std::array<std::array<GridCell, 81>, 2> gridCells{};
+        std::array<std::array<bool, 10>, 2> gridTicks{};
+        // Each grid window's completion line (Text10) and its 難易度 box (TB_NUN).
+        std::array<std::string, 2> gridStatus{}, gridNanido{};
+        bool operator==(const Judged&) const = default;
+    };
+    std::optional<Judged> judged;
     bool operator==(const KeptBoard&) const = default;
 };
 

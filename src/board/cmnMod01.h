@@ -63,6 +63,9 @@ struct cmnMod01 {
     int16_t HintKind = 0;
     // 9 right after the double board was congratulated as solved.
     int16_t SolvedMark = 0;
+    // A setting, not puzzle state (undo leaves it): digits standing twice in a unit are drawn
+    // in red on the board.
+    bool MarkRepeats = true;
 };
 
 // One variable of the module as the script runner reaches it by name: its index ranges and

@@ -44,7 +44,13 @@ frmAllGamen::~frmAllGamen() {
 }
 
 void frmAllGamen::StateChanged(const state::StateChange& change) {
-    for (const auto& [c, fields] : change.cells) text1(c).storeChanged(fields, !change.restored);
+    bool digits = change.pattern || change.diagonal;
+    for (const auto& [c, fields] : change.cells) {
+        text1(c).storeChanged(fields, !change.restored);
+        digits = digits || (fields & (ui::CellStore::kText | ui::CellStore::kLocked)) != 0;
+    }
+    if (digits) ShowDigitColors();
+    if (change.diagonal || change.pattern) ShowDiagonals();
     if (change.diagonal) {
         const bool on = program_.state().diagonal();
         for (ui::Control* c : std::initializer_list<ui::Control*>{&cmdNaname01, &txtNaname01, &cmdNaname02, &txtNaname02})

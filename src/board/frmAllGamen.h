@@ -152,6 +152,12 @@ public:
     // problem was placed and the hints used.
     void CheckFinish();
 
+    // The colour of each board digit: givens (locked) black, the user's entries blue, and with
+    // the option on, a digit that stands twice in a unit red in every place.
+    void ShowDigitColors();
+    // Under the diagonal rule, the cells on a diagonal of either grid marked for the view.
+    void ShowDiagonals();
+
     // Hint: names a wrong digit, or explains the next logical step in the hint window and
     // paints it.
     void cmdHint_Click();

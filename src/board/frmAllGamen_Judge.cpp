@@ -28,6 +28,7 @@ void frmAllGamen::CopyToGrid(int g) {
 void frmAllGamen::CopyFromGrid(int g) {
     auto& grid = g == 1 ? program_.frmMozelAuto() : program_.frmMozelAuto2();
     state::PuzzleState& board = program_.state();
+    state::PuzzleState::Batch batch(board);
     for (int i = 1; i <= kGridCells; ++i) board.setCellText(cmn.GridMasu[cmn.PatternNo][g][i], grid.cell(i).text());
 }
 

@@ -9,6 +9,28 @@
 #include "program/Program.h"
 
 namespace board {
+namespace {
+
+void RestoreJudged(frmAllGamen& board, program::Program& program, const KeptBoard::Judged& judged) {
+    // The colours and ticks the judgements had left, on the board and in both grid windows, and
+    // the digits, completion lines and 難易度 of the grid windows.
+    for (int c = 1; c <= kBoardCells; ++c) board.text1(c).setBackColor(judged.backColors[static_cast<std::size_t>(c)]);
+    for (int d = 1; d <= 9; ++d) board.Check1(d).setValue(judged.ticks[static_cast<std::size_t>(d)] ? 1 : 0);
+    for (int g = 1; g <= 2; ++g) {
+        grid::frmMozelAuto& window = g == 1 ? program.frmMozelAuto() : program.frmMozelAuto2();
+        for (int k = 1; k <= kGridCells; ++k) {
+            const KeptBoard::GridCell& cell = judged.gridCells[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)];
+            // The window's digits as they stood; a given it had not seen yet stays as placed.
+            if (IsDigitCell(cell.text) || !IsDigitCell(window.cell(k).text())) window.cell(k).setText(cell.text);
+            window.cell(k).setBackColor(cell.backColor);
+        }
+        for (int d = 1; d <= 9; ++d) window.Check1(d).setValue(judged.gridTicks[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(d)] ? 1 : 0);
+        window.Text10.setText(judged.gridStatus[static_cast<std::size_t>(g - 1)]);
+        window.TB_NUN.setText(judged.gridNanido[static_cast<std::size_t>(g - 1)]);
+    }
+}
+
+}  // namespace
 
 void frmAllGamen::KeepBoard() {
     KeptBoard kept;
@@ -23,6 +45,17 @@ void frmAllGamen::KeepBoard() {
     kept.question2 = txtQuestion2.text();
     kept.memo = txtMondaiMemo.text();
     kept.nanido = txtNanido.text();
+    KeptBoard::Judged& judged = kept.judged.emplace();
+    for (int c = 1; c <= kBoardCells; ++c) judged.backColors[static_cast<std::size_t>(c)] = text1(c).backColor();
+    for (int d = 1; d <= 9; ++d) judged.ticks[static_cast<std::size_t>(d)] = Check1(d).value() == 1;
+    for (int g = 1; g <= 2; ++g) {
+        const grid::frmMozelAuto& window = g == 1 ? program_.frmMozelAuto() : program_.frmMozelAuto2();
+        for (int k = 1; k <= kGridCells; ++k)
+            judged.gridCells[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)] = {window.cell(k).text(), window.cell(k).backColor()};
+        for (int d = 1; d <= 9; ++d) judged.gridTicks[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(d)] = window.Check1(d).value() == 1;
+        judged.gridStatus[static_cast<std::size_t>(g - 1)] = window.Text10.text();
+        judged.gridNanido[static_cast<std::size_t>(g - 1)] = window.TB_NUN.text();
+    }
     StoreKeptBoard(program_.platform().DataFolder(), kept);
 }
 
@@ -65,6 +98,7 @@ void frmAllGamen::cmdTudukikara_Click() {
         for (int c = 1; c <= kBoardCells; ++c) program_.state().setCellCandidates(c, (*kept->candidates)[static_cast<std::size_t>(c)]);
         ShowCandidates(kept->candidatesShown);
     }
+    if (kept->judged) RestoreJudged(*this, program_, *kept->judged);
 }
 
 }  // namespace board

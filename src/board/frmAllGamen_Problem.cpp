@@ -47,11 +47,8 @@ void frmAllGamen::PlaceGivens(grid::frmMozelAuto& window, const std::vector<int>
         gridCell.setBackColor(ui::kWhite);
     }
     program_.state().placeGivens(cells, digits);
-    for (std::size_t i = 0; i < cells.size() && i < digits.size(); ++i) {
-        if (digits[i] == 0) continue;
-        text1(cells[i]).setForeColor(ui::kBlack);
-        text1(cells[i]).setBackColor(ui::kWhite);
-    }
+    for (std::size_t i = 0; i < cells.size() && i < digits.size(); ++i)
+        if (digits[i] != 0) text1(cells[i]).setBackColor(ui::kWhite);
 }
 
 void frmAllGamen::ShowProblemTexts(const ProblemTexts& texts) {

@@ -166,16 +166,16 @@ void frmMondai::cmdBeforeRead_Click() {
     auto n = WholeNumber(Text1, "格納番号");
     if (!n) return;
     Text1.setText(std::to_string(std::max(*n - 2, 1)));
-    program_.frmMozelAuto().btnSpace_Click();
-    Command1_Click();
+    // Grid 1's window starts anew too, once the problem has been read.
+    Load(CommonDialog1.FileName, true);
 }
 
 void frmMondai::cmdNextRead_Click() {
     auto n = WholeNumber(Text1, "格納番号");
     if (!n) return;
     Text1.setText(std::to_string(*n + 2));
-    program_.frmMozelAuto().btnSpace_Click();
-    Command1_Click();
+    // Grid 1's window starts anew too, once the problem has been read.
+    Load(CommonDialog1.FileName, true);
 }
 
 void frmMondai::Command3_Click() { Unload(); }

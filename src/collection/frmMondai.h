@@ -86,17 +86,23 @@ private:
     // nothing otherwise.
     std::optional<int16_t> WholeNumber(const ui::TextBox& box, const char* what);
 
-    // Loading: the problem at the storage number in Text1, from the named file.
-    void Load(const std::string& fileName);
+    // Loading: the problem at the storage number in Text1, from the named file; grid 1's window
+    // is emptied first when asked (previous, next, after a write). Nothing changes on the board
+    // or in the grid windows unless the problem has been read.
+    void Load(const std::string& fileName, bool emptyGrid1 = false);
     void PlaceRecord(const RecordGivens& givens, grid::frmMozelAuto& window);
     // Says what the checks found in the records of the problem loaded from storage number n.
     void ReportFindings(const DecodedProblem& problem, int n);
     // Saving: asks before a write into a file that is not a collection or over a stored
     // problem; false when the user says no or the file cannot be looked at.
     bool MayWrite(const std::string& path, int s, Survey& survey);
-    // Saving: the two records of storage number s built from the board; nothing after a message
-    // when a text cannot be stored.
-    std::optional<std::array<MondaiRec, 2>> BuildRecords(int s);
+    // Saving: whether only the problem (the locked givens) is stored. The user is asked when the
+    // board holds givens and digits of their own besides (the problem is the default); nothing
+    // when they cancel.
+    std::optional<bool> AskWhatToStore();
+    // Saving: the two records of storage number s built from the board, its givens alone when
+    // problemOnly; nothing after a message when a text cannot be stored.
+    std::optional<std::array<MondaiRec, 2>> BuildRecords(int s, bool problemOnly);
     void CopyBoardToGrid(int g);
     void FileMessage(const char* what, const std::string& path, const FileError& error);
 

@@ -2,6 +2,7 @@
 // board's problem into the collection.
 #include <climits>
 #include <cmath>
+#include <set>
 
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
@@ -66,12 +67,7 @@ void frmMondai::ReportFindings(const DecodedProblem& problem, int n) {
 
 void frmMondai::Command1_Click() { Load(CommonDialog1.FileName); }
 
-void frmMondai::Load(const std::string& fileName) {
-    // Placed as the board places every problem (frmAllGamen_Problem.cpp), record by record.
-    cmn.OmedetouZumi = 0;
-    program_.frmKouho();
-    auto& grid1 = program_.frmMozelAuto();
-    auto& board = program_.frmAllGamen();
+void frmMondai::Load(const std::string& fileName, bool emptyGrid1) {
     auto number = WholeNumber(Text1, "格納番号");
     if (!number) return;
     const int N = *number;
@@ -79,63 +75,65 @@ void frmMondai::Load(const std::string& fileName) {
         program_.dialogs().MsgBox("問題集ファイル、または、格納番号を正しく指定してください。", ui::MsgIcon::Information);
         return;
     }
+    if (N > kLastRecord) {
+        // Nothing to read: the board is only brought up to date, as after every load.
+        if (emptyGrid1) program_.frmMozelAuto().btnSpace_Click();
+        cmn.OmedetouZumi = 0;
+        program_.frmKouho();
+        program_.frmAllGamen().FinishProblem();
+        return;
+    }
+    if (fileName.empty()) return;
 
-    std::optional<CollectionFile> file;
-    std::optional<DecodedProblem> problem;
-    MondaiRec second;
-    bool hasSecond = false;
-    if (N <= kLastRecord) {
-        if (N % 2 == 1) {
-            board.ClearForProblem();
-            Text1.setText(std::to_string(N));
-        }
-        if (fileName.empty()) return;
-        const std::string path = Resolve(fileName);
-        board.lblFileName.setCaption(path);
-        FileError error;
-        file = CollectionFile::Open(path, &error);
-        MondaiRec rec;
-        auto status = file ? file->Read(N, rec, &error) : CollectionFile::ReadStatus::Failed;
-        if (!file) {
-            FileMessage("を開けませんでした", path, error);
-        } else if (status == CollectionFile::ReadStatus::Failed) {
-            FileMessage("を読み込めませんでした", path, error);
-            file.reset();
-        } else if (status == CollectionFile::ReadStatus::PastEnd) {
+    // Both records are read before anything on the board changes: a load that fails leaves
+    // the board and the grid windows as they were.
+    const std::string path = Resolve(fileName);
+    FileError error;
+    std::optional<CollectionFile> file = CollectionFile::Open(path, &error);
+    if (!file) return FileMessage("を開けませんでした", path, error);
+    MondaiRec first;
+    switch (file->Read(N, first, &error)) {
+        case CollectionFile::ReadStatus::Failed: return FileMessage("を読み込めませんでした", path, error);
+        case CollectionFile::ReadStatus::PastEnd:
             program_.dialogs().MsgBox("この問題集には、これ以上の問題は存在しません。", ui::MsgIcon::Information);
             Text1.setText(std::to_string(N - 2));
-        } else {
-            hasSecond = N + 1 <= kLastRecord && file->Read(N + 1, second) == CollectionFile::ReadStatus::Ok;
-            problem = DecodeProblem(rec, hasSecond ? &second : nullptr);
-            if (!problem) {
-                program_.dialogs().MsgBox("格納番号" + std::to_string(N) + "は、モゼルダブルの問題では、ありません。",
-                                          ui::MsgIcon::Information);
-            } else {
-                board.ShowProblemPattern(problem->board.pattern);
-                PlaceRecord(problem->givens[0], grid1);
-                board.ShowProblemTexts({problem->number, problem->notes.question, problem->notes.question2,
-                                        problem->notes.memo, std::nullopt});
-                board.SetDiagonal(problem->board.diagonal);
-            }
-        }
+            return;
+        case CollectionFile::ReadStatus::Ok: break;
+    }
+    MondaiRec second;
+    const bool hasSecond = N + 1 <= kLastRecord && file->Read(N + 1, second) == CollectionFile::ReadStatus::Ok;
+    file.reset();
+    std::optional<DecodedProblem> problem = DecodeProblem(first, hasSecond ? &second : nullptr);
+    if (!problem) {
+        program_.dialogs().MsgBox("格納番号" + std::to_string(N) + "は、モゼルダブルの問題では、ありません。",
+                                  ui::MsgIcon::Information);
+        return;
     }
 
-    auto& grid2 = program_.frmMozelAuto2();
-    if (N + 1 <= kLastRecord) {
-        board.EmptyGridWindow(2);
-        // A missing B record (past the end) leaves grid 2 empty. After a first record that is no
-        // problem the second is placed in the pattern the board keeps.
-        if (problem) {
-            if (hasSecond) PlaceRecord(problem->givens[1], grid2);
-        } else if (file && file->Read(N + 1, second) == CollectionFile::ReadStatus::Ok && puzzle::IsPattern(cmn.PatternNo)) {
-            PlaceRecord(GivensOf(second, cmn.PatternNo), grid2);
-        }
+    // Placed as the board places every problem (frmAllGamen_Problem.cpp), record by record.
+    if (emptyGrid1) program_.frmMozelAuto().btnSpace_Click();
+    cmn.OmedetouZumi = 0;
+    program_.frmKouho();
+    auto& board = program_.frmAllGamen();
+    if (N % 2 == 1) {
+        board.ClearForProblem();
+        Text1.setText(std::to_string(N));
     }
-    file.reset();
+    board.lblFileName.setCaption(path);
+    board.ShowProblemPattern(problem->board.pattern);
+    PlaceRecord(problem->givens[0], program_.frmMozelAuto());
+    board.ShowProblemTexts({problem->number, problem->notes.question, problem->notes.question2, problem->notes.memo,
+                            std::nullopt});
+    board.SetDiagonal(problem->board.diagonal);
+    if (N + 1 <= kLastRecord) {
+        // A missing B record (past the end) leaves grid 2 empty.
+        board.EmptyGridWindow(2);
+        if (hasSecond) PlaceRecord(problem->givens[1], program_.frmMozelAuto2());
+    }
     board.FinishProblem();
     // An odd number loads one stored problem; an even one reads across two, where the checks
     // of a problem's records do not apply.
-    if (problem && N % 2 == 1) ReportFindings(*problem, N);
+    if (N % 2 == 1) ReportFindings(*problem, N);
 }
 
 bool frmMondai::MayWrite(const std::string& path, int s, Survey& survey) {
@@ -173,14 +171,38 @@ bool frmMondai::MayWrite(const std::string& path, int s, Survey& survey) {
     return true;
 }
 
-std::optional<std::array<MondaiRec, 2>> frmMondai::BuildRecords(int s) {
+std::optional<bool> frmMondai::AskWhatToStore() {
+    const state::PuzzleState& current = program_.state();
+    // Board cells of the pattern that hold a digit, givens and the user's own.
+    std::set<int> givens, entries;
+    for (int g = 1; g <= 2; ++g) {
+        for (int k = 1; k <= puzzle::kGridCells; ++k) {
+            const int c = cmn.GridMasu[cmn.PatternNo][g][k];
+            if (StoredDigit(current.cellText(c)) != 0) (current.cellLocked(c) ? givens : entries).insert(c);
+        }
+    }
+    if (givens.empty() || entries.empty()) return false;
+    const std::string text = "盤面には、問題の数字のほかに、入力した数字が " + std::to_string(entries.size()) +
+                             " 個あります。\nどちらを書き込みますか？\n・問題だけ：問題の数字 " + std::to_string(givens.size()) +
+                             " 個\n・盤面のまま：盤面の数字 " + std::to_string(givens.size() + entries.size()) + " 個すべて";
+    switch (program_.dialogs().Ask(text, ui::MsgIcon::Question, {"問題だけ", "盤面のまま", "キャンセル"}, 0)) {
+        case 0: return true;
+        case 1: return false;
+        default: return std::nullopt;
+    }
+}
+
+std::optional<std::array<MondaiRec, 2>> frmMondai::BuildRecords(int s, bool problemOnly) {
     auto& board = program_.frmAllGamen();
     const state::PuzzleState& current = program_.state();
     puzzle::DoubleBoard problem;
     problem.pattern = cmn.PatternNo;
-    for (int g = 1; g <= 2; ++g)
-        for (int k = 1; k <= puzzle::kGridCells; ++k)
-            problem.set(g, k, StoredDigit(current.cellText(cmn.GridMasu[cmn.PatternNo][g][k])));
+    for (int g = 1; g <= 2; ++g) {
+        for (int k = 1; k <= puzzle::kGridCells; ++k) {
+            const int c = cmn.GridMasu[cmn.PatternNo][g][k];
+            problem.set(g, k, problemOnly && !current.cellLocked(c) ? 0 : StoredDigit(current.cellText(c)));
+        }
+    }
     // The option window's check box notes the rule in the first record, the board's controls in
     // the second; the option window, made here when missing, first takes the board's rule.
     bool firstDiagonal = program_.frmOption01().chkTaikakusen.value() == 1;
@@ -221,8 +243,10 @@ void frmMondai::Command2_Click() {
         return;
     }
     if (!puzzle::IsPattern(cmn.PatternNo)) return;
+    std::optional<bool> problemOnly = AskWhatToStore();
+    if (!problemOnly) return;
     // Both records are encoded before anything is written.
-    auto records = BuildRecords(s);
+    auto records = BuildRecords(s, *problemOnly);
     if (!records) return;
     auto named = CollectionPath();
     if (!named) return;
@@ -239,11 +263,10 @@ void frmMondai::Command2_Click() {
     CopyBoardToGrid(2);
 
     Refresh();
-    program_.frmMozelAuto().btnSpace_Click();
     Text1.setText(std::to_string(s));
     Text3.setText(std::to_string(s + 2));
     // The problem just written is read back from the file it went to, however it was named.
-    Load(path);
+    Load(path, true);
     UpDown1.setMax(UpDown1.max() + 2);
     UpDown2.setMax(UpDown2.max() + 2);
 }

@@ -4,6 +4,7 @@
 
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
+#include "puzzle/LevelWords.h"
 #include "ui/Layout.h"
 #include "ui/Value.h"
 
@@ -14,18 +15,19 @@ constexpr ui::Color kBackColor = 0xE0FFE0;
 
 }  // namespace
 
-const char* LevelWords(std::optional<puzzle::Level> level) {
+std::string LevelWords(std::optional<puzzle::Level> level) {
     if (!level) return "おまかせ（難しさを問わない）";
+    const std::string word(puzzle::LevelWord(*level));
     switch (*level) {
-        case puzzle::Level::Singles: return "やさしい（シングルだけで解ける）";
-        case puzzle::Level::Locked: return "ふつう（ロックされた候補まで）";
-        case puzzle::Level::Subsets: return "少し難しい（ペア・トリプルまで）";
-        case puzzle::Level::Fish: return "難しい（X-ウィングなどの魚まで）";
-        case puzzle::Level::Wings: return "とても難しい（XY-ウィングなどまで）";
-        case puzzle::Level::Chains: return "上級（チェーンまで）";
-        case puzzle::Level::Guess: return "最上級（強制チェーンが必要）";
+        case puzzle::Level::Singles: return word + "（シングルだけで解ける）";
+        case puzzle::Level::Locked: return word + "（ロックされた候補まで）";
+        case puzzle::Level::Subsets: return word + "（ペア・トリプルまで）";
+        case puzzle::Level::Fish: return word + "（X-ウィングなどの魚まで）";
+        case puzzle::Level::Wings: return word + "（XY-ウィングなどまで）";
+        case puzzle::Level::Chains: return word + "（チェーンまで）";
+        case puzzle::Level::Guess: return word + "（強制チェーンが必要）";
     }
-    return "";
+    return word;
 }
 
 int LevelNumber(puzzle::Level level) { return static_cast<int>(level) + 1; }
@@ -179,12 +181,12 @@ void frmNewProblem::Finish(program::Program& program, const std::shared_ptr<Job>
     };
     if (job->result) {
         const puzzle::GeneratedProblem& made = *job->result;
-        const std::string levelName(puzzle::LevelName(made.level));
+        const std::string levelName(puzzle::LevelWord(made.level));
         // With the diagonal rule below the guess level the generator may keep givens that the
         // one solution does not need; the description and the window say so.
         const bool spare = request.level && puzzle::KeepsGivensForLevel(request.diagonal, *request.level);
         board::frmAllGamen::ProblemTexts texts{
-            "", "", "", "自動生成 種 " + std::to_string(made.seed) + " 難易度 " + levelName + (spare ? " 余分あり" : ""),
+            "", "", "", puzzle::GeneratedMemo(made.level, made.seed, spare),
             std::to_string(LevelNumber(made.level))};
         program.frmAllGamen().PlaceProblem(made.problem, &texts);
         say("作りました（種 " + std::to_string(made.seed) + "、難易度 " + levelName + "）。" +

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "puzzle/Difficulty.h"
 #include "puzzle/Generator.h"
@@ -80,7 +81,7 @@ private:
 };
 
 // The words of a level in the window, and the level number stored with a problem (1..7).
-const char* LevelWords(std::optional<puzzle::Level> level);
+std::string LevelWords(std::optional<puzzle::Level> level);
 int LevelNumber(puzzle::Level level);
 
 }  // namespace newproblem

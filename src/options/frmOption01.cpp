@@ -38,7 +38,7 @@ frmOption01::frmOption01(program::Program& program)
     setCaption("モゼルオプション");
     setBackColor(kBackColor);
     setWidth(5040);
-    setHeight(3300);
+    setHeight(3720);
     for (const auto& entry : kIroTable) ImageList1.pictures.push_back(entry.colour);
 
     layOutControls();
@@ -51,6 +51,8 @@ frmOption01::frmOption01(program::Program& program)
     chkAutoCheck1.onClick = [this] { chkAutoCheck1_Click(); };
     Check2.onClick = [this] { Check2_Click(); };
     chkTaikakusen.onClick = [this] { chkTaikakusen_Click(); };
+    chkJuufuku.setJournaled(false);
+    chkJuufuku.onClick = [this] { chkJuufuku_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
 }
 
@@ -72,12 +74,13 @@ void frmOption01::layOutControls() {
         {&chkGlook, "画面表示", 120, 2880, 1300, 300},
         {&chkTaikakusen, "対角線ナンプレ", 1500, 2880, 1800, 300},
         {&Command1, "設定終了", 3950, 2780, 1000, 420},
-        {&chkAutoCheck1, "自動判定レベル１", 120, 3450, 2000, 300},
-        {&Check2, "数字判定", 2200, 3450, 1300, 300},
-        {&chkEndGamen, "解答画面表示", 3500, 3450, 1500, 300},
+        {&chkJuufuku, "重なった数字を赤で示す", 120, 3300, 3600, 300},
+        {&chkAutoCheck1, "自動判定レベル１", 120, 3870, 2000, 300},
+        {&Check2, "数字判定", 2200, 3870, 1300, 300},
+        {&chkEndGamen, "解答画面表示", 3500, 3870, 1500, 300},
     };
     ui::LayOut(rows);
-    ui::SetBackColor({&chkGlook, &chkTaikakusen}, kBackColor);
+    ui::SetBackColor({&chkGlook, &chkTaikakusen, &chkJuufuku}, kBackColor);
 }
 
 void frmOption01::Form_Load() {
@@ -93,6 +96,7 @@ void frmOption01::Form_Load() {
         chkAutoCheck1.setValue(0);
     }
     chkGlook.setValue(grid1.lblGamenHyouji.caption() == "Refresh" ? 1 : 0);
+    chkJuufuku.setValue(cmn.MarkRepeats ? 1 : 0);
     for (int i = 0; i <= 5; ++i) {
         icIro(i).setImageList(&ImageList1);
         for (size_t e = 0; e < std::size(kIroTable); ++e) icIro(i).addItem(static_cast<int>(e) + 1, kIroTable[e].name);
@@ -125,6 +129,11 @@ void frmOption01::Check2_Click() {
         grid1.suuji(d).setVisible(true);
     }
     grid1.Command41(1).setVisible(show);
+}
+
+void frmOption01::chkJuufuku_Click() {
+    cmn.MarkRepeats = chkJuufuku.value() == 1;
+    program_.digitColorsChanged();
 }
 
 void frmOption01::chkTaikakusen_Click() {

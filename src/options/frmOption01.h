@@ -22,6 +22,8 @@ public:
     ui::ControlArray<ui::ImageCombo> icIro{*this, "icIro", 0, 5};
     ui::CheckBox chkGlook{*this, "chkGlook"};
     ui::CheckBox chkTaikakusen{*this, "chkTaikakusen"};
+    // Digits that stand twice in a unit drawn in red on the board (cmnMod01::MarkRepeats).
+    ui::CheckBox chkJuufuku{*this, "chkJuufuku"};
     ui::CommandButton Command1{*this, "Command1"};
     // Below the client area: switches that code sets and reads.
     ui::CheckBox chkAutoCheck1{*this, "chkAutoCheck1"};
@@ -36,6 +38,7 @@ public:
     void chkAutoCheck1_Click();
     void Check2_Click();
     void chkTaikakusen_Click();
+    void chkJuufuku_Click();
     void icIro_Click(int Index);
     void Command1_Click();
 

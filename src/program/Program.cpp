@@ -129,6 +129,8 @@ board::frmAllGamen& Program::frmAllGamen() { return window<board::frmAllGamen>("
 grid::frmMozelAuto& Program::frmMozelAuto() { return window<grid::frmMozelAuto>("frmMozelAuto"); }
 grid::frmMozelAuto& Program::frmMozelAuto2() { return window<grid::frmMozelAuto>("frmMozelAuto2"); }
 candidates::frmKouho& Program::frmKouho() { return window<candidates::frmKouho>("frmKouho"); }
+void Program::digitColorsChanged() { frmAllGamen().ShowDigitColors(); }
+
 options::frmOption01& Program::frmOption01() { return window<options::frmOption01>("frmOption01"); }
 collection::frmMondai& Program::frmMondai() { return window<collection::frmMondai>("frmMondai"); }
 newproblem::frmNewProblem& Program::frmNewProblem() { return window<newproblem::frmNewProblem>("frmNewProblem"); }

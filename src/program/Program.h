@@ -45,6 +45,8 @@ public:
     hint::frmHint& frmHint();
 
     ui::FormRegistry& forms() { return forms_; }
+    // The board's digits coloured again, after a switch that decides their colours changed.
+    void digitColorsChanged();
     // A cell of the board or of a grid window (where a pasted problem goes).
     static bool IsCell(const ui::Control& control);
     // Undo and redo of the user's actions.

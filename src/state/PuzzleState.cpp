@@ -26,35 +26,26 @@ std::uint8_t DigitOf(const std::string& text) {
 
 }  // namespace
 
-// Changes made while a batch is open are told together when the outermost one closes.
-class PuzzleState::Batch {
-public:
-    explicit Batch(PuzzleState& state) : state_(state), exceptions_(std::uncaught_exceptions()) { ++state_.batchDepth_; }
-    ~Batch() noexcept(false) {
-        if (--state_.batchDepth_ > 0) return;
-        // An operation that failed half-way still tells what it changed, unless that would
-        // throw while the failure unwinds.
-        if (std::uncaught_exceptions() > exceptions_) {
-            for (const auto& [c, fields] : state_.pending_.cells) state_.pendingFields_[Index(c)] = 0;
-            state_.pending_ = {};
-            return;
-        }
-        if (state_.pending_.cells.empty() && !state_.pending_.pattern && !state_.pending_.diagonal) return;
-        StateChange change = std::move(state_.pending_);
-        state_.pending_ = {};
-        for (auto& [c, fields] : change.cells) {
-            fields = state_.pendingFields_[Index(c)];
-            state_.pendingFields_[Index(c)] = 0;
-        }
-        state_.changed.emit(change);
-    }
-    Batch(const Batch&) = delete;
-    Batch& operator=(const Batch&) = delete;
+PuzzleState::Batch::Batch(PuzzleState& state) : state_(state), exceptions_(std::uncaught_exceptions()) { ++state_.batchDepth_; }
 
-private:
-    PuzzleState& state_;
-    int exceptions_;
-};
+PuzzleState::Batch::~Batch() noexcept(false) {
+    if (--state_.batchDepth_ > 0) return;
+    // An operation that failed half-way still tells what it changed, unless that would throw
+    // while the failure unwinds.
+    if (std::uncaught_exceptions() > exceptions_) {
+        for (const auto& [c, fields] : state_.pending_.cells) state_.pendingFields_[Index(c)] = 0;
+        state_.pending_ = {};
+        return;
+    }
+    if (state_.pending_.cells.empty() && !state_.pending_.pattern && !state_.pending_.diagonal) return;
+    StateChange change = std::move(state_.pending_);
+    state_.pending_ = {};
+    for (auto& [c, fields] : change.cells) {
+        fields = state_.pendingFields_[Index(c)];
+        state_.pendingFields_[Index(c)] = 0;
+    }
+    state_.changed.emit(change);
+}
 
 PuzzleState::PuzzleState() = default;
 
@@ -275,6 +266,21 @@ struct PackedCell {
     std::uint8_t locked, candidatesShown, digit, unused;
 };
 
+// Puts a saved cell's values into the live cell; returns the fields that changed.
+template <class LiveCell>
+unsigned PutBack(LiveCell& live, const PackedCell& saved, std::string_view text) {
+    using F = ui::CellStore::Fields;
+    const unsigned fields = (text != live.text ? F::kText : 0u) | ((saved.locked != 0) != live.locked ? F::kLocked : 0u) |
+                            (saved.candidates != live.candidates ? F::kCandidates : 0u) |
+                            ((saved.candidatesShown != 0) != live.candidatesShown ? F::kCandidatesShown : 0u);
+    if (fields & F::kText) live.text.assign(text);
+    live.locked = saved.locked != 0;
+    live.candidates = saved.candidates;
+    live.candidatesShown = saved.candidatesShown != 0;
+    live.digit = saved.digit;
+    return fields;
+}
+
 }  // namespace
 
 ui::StateBlock PuzzleState::journalBlock() {
@@ -321,15 +327,7 @@ ui::StateBlock PuzzleState::journalBlock() {
                     if (p.textLength > bytes.size() - pos) throw std::logic_error("state bytes end early");
                     const std::string_view text = bytes.substr(pos, p.textLength);
                     pos += p.textLength;
-                    Cell& live = at(c);
-                    const unsigned fields = (text != live.text ? kText : 0u) | (p.locked != live.locked ? kLocked : 0u) |
-                                            (p.candidates != live.candidates ? kCandidates : 0u) |
-                                            (p.candidatesShown != live.candidatesShown ? kCandidatesShown : 0u);
-                    if (fields & kText) live.text.assign(text);
-                    live.locked = p.locked != 0;
-                    live.candidates = p.candidates;
-                    live.candidatesShown = p.candidatesShown != 0;
-                    live.digit = p.digit;
+                    const unsigned fields = PutBack(at(c), p, text);
                     if (fields != 0) change.cells.emplace_back(c, fields);
                 }
                 if (!change.cells.empty() || change.pattern || change.diagonal) changed.emit(change);
@@ -391,14 +389,7 @@ ui::StateBlock PuzzleState::journalBlock() {
                     out.append(reinterpret_cast<const char*>(&c), sizeof c);
                     out.append(reinterpret_cast<const char*>(&now), sizeof now);
                     out += live.text;
-                    const unsigned fields = (text != live.text ? kText : 0u) | ((p.locked != 0) != live.locked ? kLocked : 0u) |
-                                            (p.candidates != live.candidates ? kCandidates : 0u) |
-                                            ((p.candidatesShown != 0) != live.candidatesShown ? kCandidatesShown : 0u);
-                    live.text.assign(text);
-                    live.locked = p.locked != 0;
-                    live.candidates = p.candidates;
-                    live.candidatesShown = p.candidatesShown != 0;
-                    live.digit = p.digit;
+                    const unsigned fields = PutBack(live, p, text);
                     if (fields != 0) change.cells.emplace_back(c, fields);
                 }
                 entry = std::move(out);

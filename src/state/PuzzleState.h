@@ -43,6 +43,11 @@ public:
 
     PuzzleState();
 
+    // Changes made while a batch is alive are told together, once, when the outermost batch
+    // closes. Every operation opens one; a caller that makes many changes in a row (copying a
+    // grid back) opens one around them.
+    class Batch;
+
     // Told once per operation, after it is complete.
     ui::Signal<const StateChange&> changed;
 
@@ -122,8 +127,6 @@ private:
     Cell& at(int c) { return cells_[static_cast<std::size_t>(c)]; }
     const Cell& at(int c) const { return cells_[static_cast<std::size_t>(c)]; }
     void patternChanged();
-    // Collects the changes of one operation; the outermost tells the listeners.
-    class Batch;
     void note(int c, unsigned fields);
     void keepCandidatesInStep(int c);
     void assignCandidates(int c, int mask);
@@ -140,6 +143,19 @@ private:
     int batchDepth_ = 0;
     StateChange pending_;
     std::array<unsigned, kCells> pendingFields_{};
+};
+
+class PuzzleState::Batch {
+public:
+    explicit Batch(PuzzleState& state);
+    // Tells the listeners when it is the outermost; throws what a listener throws.
+    ~Batch() noexcept(false);
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+private:
+    PuzzleState& state_;
+    int exceptions_;
 };
 
 }  // namespace state

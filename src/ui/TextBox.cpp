@@ -102,6 +102,7 @@ PropertyValue TextBox::property(std::string_view name) const {
     if (name == "MultiLine") return multiLine_;
     if (name == "Candidates") return CandidateText(candidates());
     if (name == "CandidatesShown") return candidatesShown();
+    if (name == "Diagonals") return int64_t{diagonals_};
     return Control::property(name);
 }
 

@@ -52,6 +52,17 @@ public:
     // The candidates as the script runner writes them: the digits in ascending order ("137").
     static std::string CandidateText(int mask);
 
+    // A drawing hint, not state (the journal and dumps leave it alone): the box lies on a
+    // diagonal that is a unit, falling (top left to bottom right), rising, or both, and the
+    // view draws a light line through it. Scripts read it as "Diagonals".
+    enum Diagonal : int { kFalling = 1, kRising = 2 };
+    int diagonals() const { return diagonals_; }
+    void setDiagonals(int marks) {
+        if (marks == diagonals_) return;
+        diagonals_ = marks;
+        changed.emit();
+    }
+
     // Leaves the given fields (CellStore::Fields) to cell `cell` of a store, which owns them
     // from now on: the box keeps no copy of them and the journal records them with the store.
     void bindTo(CellStore& store, int cell, unsigned fields);
@@ -93,6 +104,7 @@ private:
     bool multiLine_ = false;
     int candidates_ = 0;
     bool candidatesShown_ = false;
+    int diagonals_ = 0;
 };
 
 }  // namespace ui

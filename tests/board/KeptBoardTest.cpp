@@ -1,10 +1,12 @@
 // 続きから: the board kept at the end of a run and put back at a later start.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "collection/CollectionTestSupport.h"
 #include "ProgramFixture.h"
 #include "board/KeptBoard.h"
+#include "grid/frmMozelAuto.h"
 
 namespace {
 
@@ -18,6 +20,14 @@ board::KeptBoard Sample() {
     kept.cells[3] = {"a\tb\\c\nd", false};
     kept.memo = "説明\tタブ";
     kept.nanido = "2";
+    auto& judged = kept.judged.emplace();
+    std::fill(judged.backColors.begin() + 1, judged.backColors.end(), 0xFFFFFF);
+    judged.backColors[7] = 0x80FF80;
+    judged.ticks[3] = true;
+    judged.gridCells[1][80] = {"9", 0x0000FF};
+    judged.gridTicks[0][9] = true;
+    judged.gridStatus[0] = "完了した数字は、現在1個です。";
+    judged.gridNanido[1] = "5";
     return kept;
 }
 
@@ -41,6 +51,19 @@ TEST(KeptBoard, WritesAndReadsEveryField) {
     auto back = board::ReadKeptBoard(board::WriteKeptBoard(kept));
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, kept);
+}
+
+TEST(KeptBoard, ABoardKeptWithoutTheJudgementsIsReadWithout) {
+    board::KeptBoard kept = Sample();
+    kept.judged.reset();
+    std::string text = board::WriteKeptBoard(Sample());
+    text.erase(text.find("back\t1\t"), text.find("end\n") - text.find("back\t1\t"));
+    auto back = board::ReadKeptBoard(text);
+    ASSERT_TRUE(back) << "a file written before the judgements were kept";
+    EXPECT_EQ(*back, kept);
+    std::string cut = board::WriteKeptBoard(Sample());
+    cut.erase(cut.find("gridcell\t2\t81\t"), cut.find("gridticks\t2") - cut.find("gridcell\t2\t81\t"));
+    EXPECT_FALSE(board::ReadKeptBoard(cut)) << "judgements kept in part";
 }
 
 TEST(KeptBoard, AnythingElseIsNoBoard) {
@@ -83,6 +106,39 @@ TEST(KeptBoard, TheEndKeepsTheBoardAndTheNextStartOffersIt) {
     second.click(second.main().cmdModosu);
     EXPECT_EQ(second.main().text1(1).text(), "  ");
     EXPECT_TRUE(second.main().cmdTudukikara.visible());
+}
+
+// What the judgements showed comes back: the board's and the grid windows' colours and ticks,
+// the grid windows' digits and 難易度.
+TEST(KeptBoard, TheJudgementsComeBack) {
+    collection_test::TempFolder folder;
+    auto shown = [](ProgramRun& run) {
+        std::vector<std::string> seen{run.main().txtNanido.text()};
+        for (int c = 1; c <= 225; ++c) seen.push_back(std::to_string(run.main().text1(c).backColor()));
+        for (int d = 1; d <= 9; ++d) seen.push_back(std::to_string(run.main().Check1(d).value()));
+        for (grid::frmMozelAuto* window : {&run.program.frmMozelAuto(), &run.program.frmMozelAuto2()}) {
+            for (int k = 1; k <= 81; ++k) seen.push_back(window->cell(k).text() + "/" + std::to_string(window->cell(k).backColor()));
+            for (int d = 1; d <= 9; ++d) seen.push_back(std::to_string(window->Check1(d).value()));
+            seen.push_back(window->Text10.text() + "/" + window->TB_NUN.text());
+        }
+        return seen;
+    };
+    std::vector<std::string> before;
+    {
+        ProgramRun first(folder.path.string());
+        // Grid 1 of pattern 12 with its first row 1..8 and a wrong 1: judged by digit and whole.
+        for (int k = 1; k <= 8; ++k) ui::TypeText(first.program.forms(), first.main().text1(first.program.cmn().GridMasu[12][1][k]), std::to_string(k));
+        ui::TypeText(first.program.forms(), first.main().text1(first.program.cmn().GridMasu[12][1][10]), "1");
+        first.click(first.main().cmdHantei(9));
+        first.click(first.main().cmdHanteiA(1));
+        before = shown(first);
+        first.click(first.main().cmdEnd);
+    }
+    ProgramRun second(folder.path.string());
+    const std::vector<std::string> fresh = shown(second);
+    ASSERT_NE(fresh, before) << "the judgements showed something";
+    second.click(second.main().cmdTudukikara);
+    EXPECT_EQ(shown(second), before);
 }
 
 TEST(KeptBoard, AnUnreadableBoardIsSetAsideWithAMessage) {

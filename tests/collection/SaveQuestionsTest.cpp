@@ -114,3 +114,45 @@ TEST_F(SaveQuestions, ARelativeNameFromTheOpenBoxIsOneFile) {
     EXPECT_EQ(main().text1(1).text(), "7") << "the load-back read the file just written";
     EXPECT_FALSE(std::filesystem::exists("mine.txt")) << "nothing appears in the current folder";
 }
+
+TEST_F(SaveQuestions, ABoardWithTheUsersDigitsAsksWhetherToStoreTheProblemOrTheBoard) {
+    start();
+    const int given = cmn().GridMasu[12][1][1], entry = cmn().GridMasu[12][1][2];
+    struct Case {
+        const char* answer;
+        bool written;
+        std::string entryAfter;  // the entry's cell once the write has been loaded back
+    };
+    for (const Case& c : {Case{"問題だけ", true, ""}, Case{"盤面のまま", true, "7"}, Case{"キャンセル", false, "  7"}}) {
+        WriteFile(defaultPath(), "");
+        click(main().cmdClear01);
+        type(main().text1(given), "4");
+        // 固定 switches the lock on and off.
+        for (int i = 0; i < 2 && !main().text1(given).locked(); ++i) click(main().cmdLock);
+        type(main().text1(entry), "7");
+        services.clearRecords();
+        services.queueAnswer(c.answer);
+        save(1);
+        ASSERT_EQ(questions().size(), 1u) << c.answer;
+        EXPECT_EQ(questions()[0], "盤面には、問題の数字のほかに、入力した数字が 1 個あります。\nどちらを書き込みますか？\n"
+                                  "・問題だけ：問題の数字 1 個\n・盤面のまま：盤面の数字 2 個すべて");
+        EXPECT_EQ(services.records()[0].lines, (std::vector<std::string>{"問題だけ", "盤面のまま", "キャンセル"}));
+        EXPECT_EQ(ReadFile(defaultPath()).size(), c.written ? 510u : 0u) << c.answer;
+        EXPECT_EQ(services.messages().size(), c.written ? 2u : 1u) << c.answer << ": written and told, or nothing";
+        EXPECT_EQ(main().text1(entry).text(), c.entryAfter) << c.answer;
+        EXPECT_EQ(main().text1(given).text(), c.written ? "4" : "  4") << c.answer;
+    }
+
+    // Without givens, or with givens alone, the board is stored as it stands without a question.
+    for (bool lock : {false, true}) {
+        WriteFile(defaultPath(), "");
+        click(main().cmdClear01);
+        type(main().text1(given), "4");
+        type(main().text1(entry), "7");
+        for (int i = 0; i < 2 && lock && !main().text1(given).locked(); ++i) click(main().cmdLock);
+        services.clearRecords();
+        save(1);
+        EXPECT_TRUE(questions().empty());
+        EXPECT_EQ(main().text1(entry).text(), "7") << "stored and loaded back";
+    }
+}

@@ -111,10 +111,66 @@ TEST_F(MondaiFixture, LoadingPastTheEndStepsBack) {
     load(7);
     EXPECT_EQ(services.messages(), std::vector<std::string>{"この問題集には、これ以上の問題は存在しません。"});
     EXPECT_EQ(text1(), "5");
-    for (int c = 1; c <= 225; ++c) EXPECT_EQ(main().text1(c).text(), "") << c;
-    for (int k = 0; k <= 80; ++k) {
-        EXPECT_EQ(grid1().Text1(k).text(), "");
-        EXPECT_EQ(grid2().Text1(k).text(), "");
+    for (int c = 1; c <= 225; ++c) EXPECT_EQ(main().text1(c).text(), "  ") << c << ": the board as it was";
+}
+
+// Every property of every control of the board and both grid windows.
+std::vector<std::string> Shown(program::Program& program) {
+    std::vector<std::string> shown;
+    for (ui::Form* form : {static_cast<ui::Form*>(&program.frmAllGamen()), static_cast<ui::Form*>(&program.frmMozelAuto()),
+                           static_cast<ui::Form*>(&program.frmMozelAuto2())}) {
+        for (ui::Control* control : form->controls()) {
+            for (const std::string& name : control->propertyNames())
+                shown.push_back(form->name() + "." + control->path() + "." + name + "=" + ui::ToText(control->property(name)));
+        }
+    }
+    return shown;
+}
+
+TEST_F(MondaiFixture, AFailedLoadKeepsTheBoardAndTheGridWindows) {
+    std::string bytes = Collection(2);
+    bytes.replace(2 * 255 + 2, 2, "13");  // problem 3: pattern 13
+    startWith(bytes);
+    const std::string noProblem = "格納番号3は、モゼルダブルの問題では、ありません。";
+    const std::string pastEnd = "この問題集には、これ以上の問題は存在しません。";
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        std::string message, storageNumber;
+    };
+    const Case cases[] = {
+        {"next onto a record that is no problem", [&] { click(mondai().cmdNextRead); }, noProblem, "3"},
+        {"loading a record that is no problem", [&] { load(3); }, noProblem, "3"},
+        {"loading past the end", [&] { load(5); }, pastEnd, "3"},
+        {"next past the end", [&] { mondai().Text1.setText("3"); click(mondai().cmdNextRead); }, pastEnd, "3"},
+        {"previous onto a record that is no problem", [&] { mondai().Text1.setText("5"); click(mondai().cmdBeforeRead); },
+         noProblem, "3"},
+    };
+    for (const Case& c : cases) {
+        // A problem in play: loaded, a digit of the user's, grid 1 judged (its window filled
+        // and coloured).
+        load(1);
+        type(main().text1(cmn().GridMasu[12][1][2]), "5");
+        click(main().cmdHanteiA(1));
+        services.clearRecords();
+        const std::vector<std::string> before = Shown(program);
+        const std::size_t steps = program.journal().steps();
+        c.act();
+        EXPECT_EQ(services.messages(), std::vector<std::string>{c.message}) << c.what;
+        EXPECT_EQ(text1(), c.storageNumber) << c.what;
+        EXPECT_EQ(Shown(program), before) << c.what;
+        // The one step a failed load may leave is the storage number's: undone, the board
+        // stays as it is.
+        ASSERT_LE(program.journal().steps(), steps + 1) << c.what;
+        if (program.journal().steps() > steps) {
+            click(main().cmdModosu);
+            // (The redo button is enabled now.)
+            auto withoutRedo = [](std::vector<std::string> shown) {
+                std::erase_if(shown, [](const std::string& p) { return p.starts_with("frmAllGamen.cmdYarinaosi."); });
+                return shown;
+            };
+            EXPECT_EQ(withoutRedo(Shown(program)), withoutRedo(before)) << c.what << ": undone";
+        }
     }
 }
 
@@ -166,7 +222,7 @@ TEST_F(MondaiFixture, RecordThatIsNoDoubleProblemIsReported) {
         EXPECT_EQ(services.messages(),
                   std::vector<std::string>{"格納番号" + std::to_string(n) + "は、モゼルダブルの問題では、ありません。"});
         EXPECT_EQ(cmn().PatternNo, 12);
-        EXPECT_EQ(main().text1(1).text(), "");
+        EXPECT_EQ(main().text1(1).text(), "  ") << "the board as it was";
     }
 }
 

@@ -53,7 +53,7 @@ TEST_F(NewProblem, TheProblemIsTheGeneratorsForTheChoiceAndOneStep) {
     auto expected = puzzle::GenerateLeveled(request);
     ASSERT_TRUE(expected);
     EXPECT_EQ(program.state().reading().board, expected->problem);
-    EXPECT_EQ(main().txtMondaiMemo.text(), "自動生成 種 " + std::to_string(expected->seed) + " 難易度 locked");
+    EXPECT_EQ(main().txtMondaiMemo.text(), "自動生成 ふつう 種 " + std::to_string(expected->seed)) << "the level in the window's words";
     EXPECT_EQ(main().txtNanido.text(), "2");
     EXPECT_TRUE(main().cmdHanteiA(1).visible());
     for (int c = 1; c <= 225; ++c) {

@@ -1,6 +1,11 @@
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "puzzle/Difficulty.h"
+#include "puzzle/LevelWords.h"
 
 using namespace puzzle;
 
@@ -52,4 +57,25 @@ TEST(Difficulty, LevelsAreNamedInLowerCaseAndReadBack) {
     EXPECT_FALSE(LevelNamed("Singles"));
     EXPECT_FALSE(LevelNamed("hard"));
     EXPECT_FALSE(LevelNamed(""));
+}
+
+// A generated problem's description fits the description's 25 characters with any level and
+// seed: the level, in the new-problem window's words, always; the seed and 自動生成 while they fit.
+TEST(Difficulty, AGeneratedProblemsDescriptionNamesItsLevelWithinTwentyFiveCharacters) {
+    auto characters = [](const std::string& text) {
+        return std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    };
+    EXPECT_EQ(GeneratedMemo(Level::Locked, 105, false), "自動生成 ふつう 種 105");
+    EXPECT_EQ(GeneratedMemo(Level::Wings, 105, true), "自動生成 とても難しい 余分あり 種 105");
+    EXPECT_EQ(GeneratedMemo(Level::Wings, 4503599627370495, false), "とても難しい 種 4503599627370495");
+    EXPECT_EQ(GeneratedMemo(Level::Wings, UINT64_MAX, true), "とても難しい 余分あり");
+    for (const LevelRange& l : kLevels) {
+        for (uint64_t seed : {uint64_t{0}, uint64_t{4503599627370495}, UINT64_MAX}) {
+            for (bool spare : {false, true}) {
+                const std::string memo = GeneratedMemo(l.level, seed, spare);
+                EXPECT_LE(characters(memo), 25) << memo;
+                EXPECT_NE(memo.find(LevelWord(l.level)), std::string::npos) << memo;
+            }
+        }
+    }
 }

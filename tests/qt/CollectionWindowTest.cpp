@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,6 +26,8 @@
 #include "options/frmOption01.h"
 #include "program/Program.h"
 #include "ui/HeadlessServices.h"
+#include "ui/qt/QtDialogs.h"
+#include "ui/qt/QtPrinter.h"
 
 namespace {
 
@@ -139,3 +144,45 @@ TEST_F(CollectionWindowTest, AWholeRoundOnScreen) {
 }
 
 }  // namespace
+
+// The question 書き込み asks of a board that holds the user's digits besides the givens, as the
+// real message box shows it: titled モゼルダブル, 問題だけ the default. Its picture beside the main
+// window stays in the build tree.
+TEST_F(CollectionWindowTest, TheSaveQuestionOnScreen) {
+    board::frmAllGamen& main = program.frmAllGamen();
+    const int given = program.cmn().GridMasu[12][1][1], entry = program.cmn().GridMasu[12][1][2];
+    main.text1(given).setText("4");
+    press(main.cmdLock);
+    main.text1(entry).setText("7");
+    services.queueAnswer("キャンセル");
+    press(program.frmMondai().Command2);
+    ASSERT_EQ(services.records().size(), 1u);
+    const ui::Recorded asked = services.records()[0];
+    ASSERT_EQ(asked.lines, (std::vector<std::string>{"問題だけ", "盤面のまま", "キャンセル"}));
+
+    views->flush();
+    const QPixmap window = views->viewOf(main)->snapshot();
+    ui::qt::QtPrinter printer;
+    ui::qt::QtDialogs dialogs(printer);
+    QString title, focused;
+    QPixmap picture;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        focused = box->defaultButton() ? box->defaultButton()->text() : QString();
+        picture = box->grab();
+        box->defaultButton()->click();
+    });
+    EXPECT_EQ(dialogs.Ask(asked.text, asked.icon, asked.lines, 0), 0) << "Enter takes the problem alone";
+    EXPECT_EQ(title, QStringLiteral("モゼルダブル"));
+    EXPECT_EQ(focused, QStringLiteral("問題だけ"));
+    ASSERT_FALSE(picture.isNull());
+    QPixmap both(window.width() + picture.width() + 16, std::max(window.height(), picture.height()));
+    both.fill(Qt::darkGray);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, window);
+    painter.drawPixmap(window.width() + 16, 40, picture);
+    painter.end();
+    EXPECT_TRUE(both.save(QStringLiteral(MOZEL_SCREENSHOT_DIR "/save-question-%1.png").arg(QApplication::platformName())));
+}

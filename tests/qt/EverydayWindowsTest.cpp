@@ -157,7 +157,7 @@ TEST_F(Everyday, TheNewProblemWindowKeepsTheWindowsAnswering) {
     clock.restart();
     while (program.cmn().PatternNo != 1 && clock.elapsed() < 20000) QTest::qWait(20);
     EXPECT_EQ(program.cmn().PatternNo, 1);
-    EXPECT_NE(main().txtMondaiMemo.text().find("自動生成 種 8"), std::string::npos);
+    EXPECT_NE(main().txtMondaiMemo.text().find("自動生成 やさしい 種 8"), std::string::npos);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "board/frmAllGamen.h"
 #include "program/Program.h"
 #include "ui/HeadlessServices.h"
+#include "ui/UserInput.h"
 
 namespace {
 
@@ -146,7 +147,8 @@ TEST_F(MainWindowTest, ExactlyTheCellsOfPattern12AreShownWhereTheLayoutPutsThem)
 
 TEST_F(MainWindowTest, DigitsInTheCellsAreWholeAndCentred) {
     board::frmAllGamen& main = program.frmAllGamen();
-    for (int d = 1; d <= 9; ++d) main.text1(d).setText(std::to_string(d));
+    // Givens, drawn in black.
+    for (int d = 1; d <= 9; ++d) program.state().placeGivens({d}, {d});
     if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();  // no text cursor
     ASSERT_TRUE(QDir().mkpath(MOZEL_SCREENSHOT_DIR));
     view->snapshot().save(MOZEL_SCREENSHOT_DIR "/board-digits.png");
@@ -199,6 +201,50 @@ TEST_F(MainWindowTest, TheFontHasEveryCharacterOfTheWindow) {
         }
     }
     EXPECT_GT(texts, 30);
+}
+
+}  // namespace
+
+namespace {
+
+// The solving surface on screen, pattern 12 under the diagonal rule: black givens, blue entries,
+// a red repeat, the judgement colours of 5 over the diagonals' lines, candidates in the empty
+// cells. What a digit or a line leaves of a cell's colour is checked; the picture is kept.
+TEST_F(MainWindowTest, GivensEntriesRepeatsAndDiagonalsOnTheJudgementColours) {
+    board::frmAllGamen& main = program.frmAllGamen();
+    auto event = [&](auto&& f) {
+        ui::FormRegistry::EventScope scope(program.forms());
+        f();
+    };
+    while (program.cmn().PatternNo != 12) ui::Click(program.forms(), main.cmdPattern);
+    program.state().setDiagonal(true);
+    const auto cell = [](int row, int column) { return (row - 1) * 15 + column; };
+    event([&] {
+        program.state().placeGivens({cell(1, 1), cell(2, 4), cell(5, 5), cell(9, 9), cell(12, 12), cell(15, 8)}, {5, 7, 3, 8, 2, 6});
+    });
+    ui::TypeText(program.forms(), main.text1(cell(1, 5)), "4");
+    ui::TypeText(program.forms(), main.text1(cell(3, 3)), "9");
+    ui::TypeText(program.forms(), main.text1(cell(3, 8)), "9");  // a repeat in row 3
+    ui::Click(program.forms(), main.cmdHantei(5));
+    ui::Click(program.forms(), main.chkKouho);
+    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();
+    views->flush();
+    ASSERT_TRUE(QDir().mkpath(MOZEL_SCREENSHOT_DIR));
+    const QPixmap shot = view->snapshot();
+    EXPECT_TRUE(shot.save(MOZEL_SCREENSHOT_DIR "/solving-surface.png"));
+    // The entry's digit is blue, the repeat's red, the given's black.
+    auto inkOf = [&](int c) {
+        QImage shown = view->widgetOf(main.text1(c))->grab().toImage();
+        QColor darkest = Qt::white;
+        for (int y = 3; y < shown.height() - 3; ++y)
+            for (int x = 3; x < shown.width() - 3; ++x)
+                if (shown.pixelColor(x, y).lightness() < darkest.lightness()) darkest = shown.pixelColor(x, y);
+        return darkest;
+    };
+    const QColor entry = inkOf(cell(1, 5)), repeat = inkOf(cell(3, 8)), given = inkOf(cell(2, 4));
+    EXPECT_GT(entry.blue(), entry.red() + 80) << entry.name().toStdString();
+    EXPECT_GT(repeat.red(), repeat.blue() + 80) << repeat.name().toStdString();
+    EXPECT_LT(given.lightness(), 40) << given.name().toStdString();
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/qt/Convert.h"
+#include "ui/qt/QtDialogs.h"
 
 namespace qttest {
 
@@ -24,7 +25,7 @@ const auto* const environment = ::testing::AddGlobalTestEnvironment(new Applicat
 }  // namespace
 
 QPixmap WithMessageBox(const QPixmap& window, const std::string& message) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("MozelDouble"), QString::fromStdString(message), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Information, QString::fromUtf8(ui::qt::kDialogTitle), QString::fromStdString(message), QMessageBox::Ok);
     box.setFont(ui::qt::UiFont(9));
     box.show();
     QApplication::processEvents();

@@ -1,6 +1,7 @@
 // Every window of the program on the screen the test runs on. Under Xvfb it runs on a 1366 x 768
 // laptop screen and on a 1920 x 1080 screen at display scales of 1.5 and 2 (see CMakeLists.txt);
-// offscreen, on a large desktop screen. Each window is opened as the user opens it, and then:
+// offscreen, on a large desktop screen and on a 1366 x 768 one (where the windows open fitted
+// to the screen before their frame is known). Each window is opened as the user opens it, and then:
 // the window and every control it shows lie inside the screen's free area, text stays readable
 // and label captions whole, and a click at the window's far corner reaches the control there
 // through the window system. The screen with all the windows is saved.
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestSupport.h"
+#include "ui/qt/CandidateDigits.h"
 #include "board/frmAllGamen.h"
 #include "grid/frmMozelAuto.h"
 #include "program/Program.h"
@@ -159,6 +161,11 @@ TEST_F(ScreenFitWindows, EveryWindowAndEveryControlItShowsLieInsideTheScreen) {
             EXPECT_TRUE(free.contains(global)) << form->name() << "." << control->path();
             // Nine device pixels at least for every text.
             EXPECT_GE(QFontInfo(w->font()).pixelSize() * screen->devicePixelRatio(), 9.0) << control->path();
+            // So do the candidates of a board cell.
+            if (form == &main() && control->name() == "text1") {
+                EXPECT_GE(ui::qt::CandidatePixelSize(w->contentsRect().adjusted(1, 1, -1, -1)) * screen->devicePixelRatio(), 9.0)
+                    << control->path() << " " << w->height();
+            }
             if (dynamic_cast<const ui::Label*>(control)) {
                 QImage label = w->grab().toImage();
                 QRect ink = Ink(label);
@@ -176,12 +183,17 @@ TEST_F(ScreenFitWindows, EveryWindowAndEveryControlItShowsLieInsideTheScreen) {
 }
 
 // The zoom keys in a cell of the board zoom every window, none past the screen, and Ctrl+0
-// brings back the fitted sizes.
+// brings back the sizes the windows opened with (also where they opened fitted to the screen
+// before their frame was known).
 TEST_F(ScreenFitWindows, TheZoomKeysKeepEveryWindowInsideTheScreen) {
     program.Start();
     const std::vector<ui::Form*> shown = openAll();
     std::vector<double> fitted;
-    for (ui::Form* form : shown) fitted.push_back(viewOf(*form).scale().factor());
+    std::vector<QSize> opened;
+    for (ui::Form* form : shown) {
+        fitted.push_back(viewOf(*form).scale().factor());
+        opened.push_back(viewOf(*form).size());
+    }
     const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
     const std::string cellText = main().text1(1).text();
     auto pressInACell = [this](Qt::Key key) {
@@ -200,7 +212,14 @@ TEST_F(ScreenFitWindows, TheZoomKeysKeepEveryWindowInsideTheScreen) {
     EXPECT_DOUBLE_EQ(views.zoom(), 0.8);
     EXPECT_EQ(main().text1(1).text(), cellText) << "no key reached the cell";
     pressInACell(Qt::Key_0);
-    for (size_t i = 0; i < shown.size(); ++i) EXPECT_DOUBLE_EQ(viewOf(*shown[i]).scale().factor(), fitted[i]) << shown[i]->name();
+    for (size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_DOUBLE_EQ(viewOf(*shown[i]).scale().factor(), fitted[i]) << shown[i]->name();
+        EXPECT_EQ(viewOf(*shown[i]).size(), opened[i]) << shown[i]->name();
+    }
+    // One step out and back.
+    pressInACell(Qt::Key_Minus);
+    pressInACell(Qt::Key_0);
+    for (size_t i = 0; i < shown.size(); ++i) EXPECT_EQ(viewOf(*shown[i]).size(), opened[i]) << shown[i]->name();
 }
 
 TEST_F(ScreenFitWindows, AClickAtEachWindowsFarCornerReachesTheControlThere) {

@@ -1,6 +1,7 @@
-# cmake -P RunScript.cmake with RUNNER, SCRIPT, EXPECTED, SEED, FOLDER, STATUS, STDIN: runs one
-# end-to-end script in a fresh FOLDER and fails unless standard output equals the EXPECTED
-# file (with the folder's path written as @FOLDER@) and the exit status is STATUS.
+# cmake -P RunScript.cmake with RUNNER, SCRIPT, EXPECTED, SEED, RESULT, FOLDER, STATUS, STDIN:
+# runs one end-to-end script in a fresh FOLDER and fails unless standard output equals the
+# EXPECTED file (with the folder's path written as @FOLDER@), the exit status is STATUS and every
+# file in the RESULT folder (when there is one) lies in FOLDER with the same bytes.
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${FOLDER}")
@@ -34,4 +35,17 @@ if(NOT same)
 endif()
 if(NOT status STREQUAL STATUS)
   message(FATAL_ERROR "exit status ${status}, expected ${STATUS}\n--- stderr\n${errors}")
+endif()
+if(IS_DIRECTORY "${RESULT}")
+  file(GLOB_RECURSE wanted RELATIVE "${RESULT}" "${RESULT}/*")
+  foreach(name IN LISTS wanted)
+    if(NOT EXISTS "${FOLDER}/${name}")
+      message(FATAL_ERROR "the run left no ${name} (expected as ${RESULT}/${name})")
+    endif()
+    file(READ "${RESULT}/${name}" want HEX)
+    file(READ "${FOLDER}/${name}" got HEX)
+    if(NOT want STREQUAL got)
+      message(FATAL_ERROR "${FOLDER}/${name} differs from ${RESULT}/${name}")
+    endif()
+  endforeach()
 endif()

@@ -22,6 +22,7 @@
 #include "collection/CollectionFile.h"
 #include "puzzle/Difficulty.h"
 #include "puzzle/Generator.h"
+#include "puzzle/LevelWords.h"
 #include "puzzle/ProblemLine.h"
 #include "puzzle/StepPath.h"
 
@@ -74,9 +75,8 @@ void Timed(const puzzle::DoubleBoard& board, puzzle::SolveResult& result, int64_
 std::vector<solve::ProblemToStore> toStore;
 
 // A problem to store, its record noting the level: difficulty field 1 (singles) .. 7 (guess).
-solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, puzzle::Level level, std::string memo, bool spare = false) {
-    return {board, static_cast<int>(level) + 1,
-            std::move(memo) + "難易度 " + std::string(puzzle::LevelName(level)) + (spare ? " 余分あり" : "")};
+solve::ProblemToStore Stored(const puzzle::DoubleBoard& board, puzzle::Level level, std::string memo) {
+    return {board, static_cast<int>(level) + 1, std::move(memo)};
 }
 
 // Refuses an existing collection to write before any work is done.
@@ -113,7 +113,7 @@ void AnswerProblem(const puzzle::ProblemLine& problem, int number, bool stored, 
         if (args.steps && a.result.verdict != puzzle::Verdict::None) a.path = puzzle::RunPath(problem.board);
         if (args.writeCollection) {
             puzzle::Rating rating = a.path ? a.path->rating : puzzle::RunPath(problem.board).rating;
-            toStore.push_back(Stored(problem.board, puzzle::LevelOf(rating), ""));
+            toStore.push_back(Stored(problem.board, puzzle::LevelOf(rating), "難易度 " + std::string(puzzle::LevelWord(puzzle::LevelOf(rating)))));
         }
     }
     if (args.json)
@@ -220,7 +220,7 @@ int Generate(const Arguments& args) {
         // With the diagonal rule below guess the problem may keep givens it does not need.
         const bool spare = args.rating && puzzle::KeepsGivensForLevel(args.diagonal, *args.rating);
         if (args.writeCollection)
-            toStore.push_back(Stored(made->problem, made->level, "自動生成 種 " + std::to_string(seed) + " ", spare));
+            toStore.push_back(Stored(made->problem, made->level, puzzle::GeneratedMemo(made->level, seed, spare)));
         ++seed;
     }
     return WriteStored(args) ? kOk : kUnreadable;

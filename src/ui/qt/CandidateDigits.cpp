@@ -10,6 +10,8 @@ namespace ui::qt {
 
 int ShownCandidates(const TextBox& model) { return model.drawsCandidates() ? model.candidates() : -1; }
 
+int CandidatePixelSize(const QRect& area) { return std::max(6, area.height() * 2 / 5); }
+
 void PaintCandidates(QPainter& painter, const QRect& area, int mask, const QColor& background) {
     if (mask <= 0 || area.width() < 6 || area.height() < 6) return;
     static const QColor kDarkInk(0x33, 0x3A, 0x80), kLightInk(Qt::white);
@@ -17,7 +19,7 @@ void PaintCandidates(QPainter& painter, const QRect& area, int mask, const QColo
     const double luminance = 0.2126 * background.redF() + 0.7152 * background.greenF() + 0.0722 * background.blueF();
     const QColor& ink = luminance < 0.45 ? kLightInk : kDarkInk;
     QFont font = painter.font();
-    font.setPixelSize(std::max(6, area.height() * 3 / 10));
+    font.setPixelSize(CandidatePixelSize(area));
     font.setBold(false);
     painter.save();
     painter.setFont(font);

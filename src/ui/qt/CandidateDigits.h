@@ -17,6 +17,10 @@ namespace ui::qt {
 // changes).
 int ShownCandidates(const TextBox& model);
 
+// The candidates' font size in pixels for the area they share: two fifths of its height, so
+// that a digit's ink nearly fills its third and the digits grow with the zoom.
+int CandidatePixelSize(const QRect& area);
+
 // In a dark slate on a light background (white and the light judgement colours), in white on a
 // dark one (the judgements' blue), so that both the colour and the digits can be read.
 void PaintCandidates(QPainter& painter, const QRect& area, int mask, const QColor& background);

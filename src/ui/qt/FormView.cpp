@@ -351,8 +351,13 @@ void FormView::fitToScreen() {
     QScreen* screen = screenAt(placed_ ? pos() : QPoint(natural.px(form_->left()), natural.px(form_->top())));
     if (!screen) return;
     const QSize client(natural.px(form_->width()), natural.px(form_->height()));
-    // A pixel less each way: the scaled client area's edges are rounded.
-    const QSize room = screen->availableGeometry().marginsRemoved(frameAllowance()).size() - QSize(1, 1);
+    const QRect area = screen->availableGeometry();
+    if (area != fittedArea_) {
+        // A pixel less each way: the scaled client area's edges are rounded.
+        fittedArea_ = area;
+        fittedRoom_ = area.marginsRemoved(frameAllowance()).size() - QSize(1, 1);
+    }
+    const QSize room = fittedRoom_;
     const int menu = hasMenus() ? MenuBarHeight(1.0) : 0;
     const double readable = ReadableFactor(scale_.dpi(), screen->devicePixelRatio());
     double factor = WindowFactor(FitFactor(client + QSize(0, menu), room), zoom_, readable);

@@ -160,6 +160,11 @@ private:
     long controlSyncs_ = 0;
     std::vector<SurfaceView*> surfaces_;
     double zoom_;
+    // The room the window was first fitted into on a screen's free area: it is fitted into the
+    // same room while that area stays, so that a frame learnt once the window is shown does not
+    // change its size at the same zoom (Ctrl+0 gives back the size it opened with).
+    QRect fittedArea_;
+    QSize fittedRoom_;
     // Where the window was last placed, from which model position, and whether it has been
     // moved away since the program last placed it (by the user or the window manager).
     bool placed_ = false;

@@ -12,7 +12,12 @@
 #include "ui/qt/QtPrinter.h"
 
 namespace ui::qt {
+
+const char* const kDialogTitle = "モゼルダブル";
+
 namespace {
+
+QString BoxTitle() { return QString::fromUtf8(kDialogTitle); }
 
 QMessageBox::Icon BoxIcon(MsgIcon icon) {
     switch (icon) {
@@ -34,7 +39,7 @@ void QtDialogs::MsgBox(const std::string& text, MsgIcon icon) {
         std::fprintf(stderr, "message (%s): %s\n", MsgIconName(icon), text.c_str());
         return;
     }
-    QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), ToQString(text), QMessageBox::Ok,
+    QMessageBox box(BoxIcon(icon), BoxTitle(), ToQString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }
@@ -44,7 +49,7 @@ int QtDialogs::Ask(const std::string& text, MsgIcon icon, const std::vector<std:
         std::fprintf(stderr, "message (%s): %s\n", MsgIconName(icon), text.c_str());
         return 0;
     }
-    QMessageBox box(BoxIcon(icon), QCoreApplication::applicationName(), ToQString(text), QMessageBox::NoButton,
+    QMessageBox box(BoxIcon(icon), BoxTitle(), ToQString(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     std::vector<QPushButton*> added;
     for (std::size_t i = 0; i < buttons.size(); ++i) {

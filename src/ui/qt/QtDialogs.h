@@ -9,6 +9,10 @@ namespace ui::qt {
 
 class QtPrinter;
 
+// The title of every message box. (The application's own name stays "MozelDouble": the settings
+// and the data folder are found by it.)
+extern const char* const kDialogTitle;
+
 class QtDialogs : public Dialogs {
 public:
     // printer: the printer whose settings the printer dialog edits.

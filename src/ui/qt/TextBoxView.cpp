@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QSignalBlocker>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -15,6 +16,7 @@
 #include <type_traits>
 
 #include "ui/FormRegistry.h"
+#include "ui/Legibility.h"
 #include "ui/UserInput.h"
 #include "ui/qt/CandidateDigits.h"
 #include "ui/qt/KeyChords.h"
@@ -68,13 +70,25 @@ constexpr int kDocumentMargin = 1;
 // A line too wide for a multi-line box is condensed down to this stretch (percent), no further.
 constexpr int kNarrowestStretch = 80;
 
+// A diagonal through a cell: a thin grey line, half transparent, so that both the cell's
+// colour and its digit still read.
+void PaintDiagonals(QWidget& widget, int marks) {
+    QPainter painter(&widget);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x50, 0x50, 0x50, 0xA0), std::max(1.5, widget.height() / 14.0)));
+    const QRectF r = QRectF(widget.rect());
+    if (marks & TextBox::kFalling) painter.drawLine(r.topLeft(), r.bottomRight());
+    if (marks & TextBox::kRising) painter.drawLine(r.bottomLeft(), r.topRight());
+}
+
 }  // namespace
 
 void SyncBoxColors(QWidget& widget, const TextBox& model, ShownColors& shown) {
     if (!shown.differ(model.backColor(), model.foreColor())) return;
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Base, ToQColor(model.backColor(), palette));
-    palette.setColor(QPalette::Text, ToQColor(model.foreColor(), palette));
+    // A coloured digit (an entry's blue, a repeat's red) keeps reading on any judgement colour.
+    palette.setColor(QPalette::Text, ToQColor(LegibleOn(model.foreColor(), model.backColor()), palette));
     if (palette != widget.palette()) widget.setPalette(palette);
 }
 
@@ -138,6 +152,10 @@ void TextBoxView<Editor>::sync() {
         shownCandidates_ = ShownCandidates(*model_);
         this->update();
     }
+    if (shownDiagonals_ != model_->diagonals()) {
+        shownDiagonals_ = model_->diagonals();
+        this->update();
+    }
 
     Qt::Alignment align = HorizontalAlignment(model_->alignment());
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
@@ -173,6 +191,7 @@ template <typename Editor>
 void TextBoxView<Editor>::paintEvent(QPaintEvent* event) {
     Editor::paintEvent(event);
     if constexpr (std::is_same_v<Editor, QLineEdit>) {
+        if (shownDiagonals_ != 0) PaintDiagonals(*this, shownDiagonals_);
         if (shownCandidates_ <= 0) return;
         QPainter painter(this);
         PaintCandidates(painter, this->contentsRect().adjusted(1, 1, -1, -1), shownCandidates_,

@@ -63,6 +63,7 @@ private:
     QString fittedText_;  // multi-line: the text the stretch was worked out for
     int stretch_ = 100;
     int shownCandidates_ = -1;
+    int shownDiagonals_ = 0;
 };
 
 using LineTextBoxView = TextBoxView<QLineEdit>;
