@@ -8,11 +8,15 @@
 
 #include <QApplication>
 #include <chrono>
+#include <cstdio>
+#include <fstream>
 #include <thread>
 
 #include "BenchBoard.h"
+#include "hint/frmHint.h"
 #include "ui/FormRegistry.h"
 #include "ui/HeadlessServices.h"
+#include "ui/UserInput.h"
 #include "ui/qt/Convert.h"
 #include "options/frmOption01.h"
 #include "ui/qt/ViewManager.h"
@@ -29,14 +33,16 @@ struct OnScreen {
     ui::HeadlessServices services;  // no modal message boxes in a benchmark
     program::Program program{services.services()};
     ui::qt::ViewManager views{program.forms()};
-    std::array<std::string, 2> givens = bench::ReadGivens(bench::kProblem);
-    OnScreen() {
+    int pattern;
+    std::array<std::string, 2> givens;
+    explicit OnScreen(const char* problem = bench::kProblem, int pattern = bench::kPattern)
+        : pattern(pattern), givens(bench::ReadGivens(problem)) {
         program.Start();
-        bench::TypeIn(program, bench::kPattern, givens);
+        bench::TypeIn(program, pattern, givens);
         Settle();
     }
     void reset() {
-        bench::TypeIn(program, bench::kPattern, givens);
+        bench::TypeIn(program, pattern, givens);
         Settle();
     }
     long refreshes() {
@@ -198,6 +204,87 @@ void BM_Qt_RepaintBoardWithCandidates(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(window->grab());
 }
 BENCHMARK(BM_Qt_RepaintBoardWithCandidates)->Unit(benchmark::kMillisecond);
+
+// The hint window's 適用: the step shown carried out and the next step found, shown and
+// painted, until the windows have repainted (goal: one screen frame, 16 ms). Each run starts
+// from the same board and candidates: undo takes the 適用 back and ヒント shows the step again.
+// Boards: an easy problem from its start (singles), a hard one after range(0) steps carried out,
+// and the board of tests/scripts/hint-chain.txt after five removals, where the next step is an
+// alternating inference chain. "hints" checks that every run showed a new step; "repaints"
+// counts the windows' repaints (the board's and the hint window's).
+// An empty board of the pattern (a board with digits keeps its pattern).
+void EmptyBoard(OnScreen& s, int pattern) {
+    board::frmAllGamen& main = s.program.frmAllGamen();
+    for (int c = 1; c <= 225; ++c) main.text1(c).setText("");
+    while (s.program.cmn().PatternNo != pattern) main.cmdPattern.click();
+    s.pattern = pattern;
+}
+
+template <typename PlaceBoard>
+void HintApplyNext(benchmark::State& state, PlaceBoard placeBoard) {
+    OnScreen s;
+    placeBoard(s);
+    Settle();
+    board::frmAllGamen& main = s.program.frmAllGamen();
+    ui::FormRegistry& forms = s.program.forms();
+    hint::frmHint& window = s.program.frmHint();
+    ui::Click(forms, main.cmdHint);
+    for (int64_t n = 0; n < state.range(0); ++n) ui::Click(forms, window.cmdApply);
+    Settle();
+    const std::string shownFirst = window.lblText.caption();
+    std::string next;
+    long shown = 0;
+    long repaints = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const long repaintedBefore = s.repaints();
+        state.ResumeTiming();
+        ui::Click(forms, window.cmdApply);
+        Settle();
+        state.PauseTiming();
+        repaints += s.repaints() - repaintedBefore;
+        next = window.lblText.caption();
+        shown += window.visible() && next != shownFirst;
+        s.program.journal().undo();
+        ui::Click(forms, main.cmdHint);
+        Settle();
+        if (window.lblText.caption() != shownFirst) state.SkipWithError("the step shown changed");
+        state.ResumeTiming();
+    }
+    state.SetLabel("next: " + next.substr(0, next.find('\n')));
+    state.counters["hints"] = benchmark::Counter(static_cast<double>(shown), benchmark::Counter::kAvgIterations);
+    state.counters["repaints"] = benchmark::Counter(static_cast<double>(repaints), benchmark::Counter::kAvgIterations);
+}
+
+void BM_Qt_HintApplyNext_Easy(benchmark::State& state) {
+    HintApplyNext(state, [](OnScreen&) {});
+}
+BENCHMARK(BM_Qt_HintApplyNext_Easy)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_Qt_HintApplyNext_Hard(benchmark::State& state) {
+    HintApplyNext(state, [](OnScreen& s) {
+        EmptyBoard(s, 12);
+        s.givens = bench::ReadGivens(MOZEL_BENCH_DATA "/sensei-1-180501-144448.hard.txt");
+        s.reset();
+    });
+}
+BENCHMARK(BM_Qt_HintApplyNext_Hard)->Arg(0)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond);
+
+void BM_Qt_HintApplyNext_Chain(benchmark::State& state) {
+    HintApplyNext(state, [](OnScreen& s) {
+        EmptyBoard(s, 12);
+        board::frmAllGamen& main = s.program.frmAllGamen();
+        std::ifstream script(MOZEL_BENCH_DATA "/../scripts/hint-chain.txt");
+        for (std::string line; std::getline(script, line);) {
+            int cell = 0;
+            char digit = 0;
+            if (std::sscanf(line.c_str(), "set frmAllGamen.text1(%d).Text \"%c\"", &cell, &digit) == 2)
+                main.text1(cell).setText(std::string(1, digit));
+        }
+    });
+}
+BENCHMARK(BM_Qt_HintApplyNext_Chain)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

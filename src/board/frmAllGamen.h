@@ -165,10 +165,12 @@ public:
     // Under the diagonal rule, the cells on a diagonal of either grid marked for the view.
     void ShowDiagonals();
 
-    // Hint: names a wrong digit, or explains and paints the next logical step.
+    // Hint: names a wrong digit, or explains the next logical step in the hint window and
+    // paints it.
     void cmdHint_Click();
     // 適用: places the step's digits or takes its removals out of the board's candidates
-    // (showing them); Ctrl+Enter does it for the last hint while the board is unchanged.
+    // (showing them). ApplyLastHint (the hint window's 適用, Ctrl+Enter) does it for the step
+    // shown while the board is unchanged, then shows the next step.
     void ApplyStep(const puzzle::Step& step);
     void ApplyLastHint();
 

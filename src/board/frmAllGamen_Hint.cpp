@@ -1,16 +1,19 @@
 // ヒント: checks the board as 検証 does, then explains the next logical step, with its
-// difficulty number, and paints the cells that prove it (IroOnly) and the cells it decides
-// (IroAuto1). A cell that is not a digit, a digit twice in a unit, no solution or wrong digits
-// are said in 検証's words and painted in IroError instead, and nothing else is shown. The hint works from the board's candidates (the ones
-// the user sees when 候補 is on); its message offers 適用, which carries the step out as one
-// undo step. With 候補 off, OK keeps the step's removals in the candidates, so that the next
-// hint goes on from them.
+// difficulty number, in the hint window beside the board, and paints the cells that prove it
+// (IroOnly) and the cells it decides (IroAuto1). A cell that is not a digit, a digit twice in a
+// unit, no solution or wrong digits are said in 検証's words and painted in IroError instead,
+// in a message box, and the hint window closes; so do a full board, a wrong candidate and a
+// board no technique moves on. The hint works from the board's candidates (the ones the user
+// sees when 候補 is on). 適用 (the window's button or Ctrl+Enter) carries the step out as one
+// undo step and shows the next. With 候補 off, a step shown keeps its removals in the
+// candidates, so that the next hint goes on from them.
 #include <algorithm>
 #include <string>
 
 #include "board/BoardCheck.h"
 #include "board/cmnMod01.h"
 #include "board/frmAllGamen.h"
+#include "hint/frmHint.h"
 #include "program/Program.h"
 #include "puzzle/GridPosition.h"
 #include "puzzle/Solver.h"
@@ -18,9 +21,23 @@
 #include "puzzle/StepText.h"
 
 namespace board {
+namespace {
+
+void CloseHintWindow(program::Program& program) {
+    if (ui::Form* window = program.forms().find("frmHint")) window->Hide();
+}
+
+// What is not a step is said in a message box; the hint window's step no longer stands.
+void SayNoStep(program::Program& program, const std::string& text, ui::MsgIcon icon) {
+    CloseHintWindow(program);
+    program.dialogs().MsgBox(text, icon);
+}
+
+}  // namespace
 
 
 void frmAllGamen::PaintHintCell(int c, ui::Color color) { text1(c).setBackColor(color); }
+
 
 void frmAllGamen::cmdHint_Click() {
     cmdClear02_Click();
@@ -35,21 +52,21 @@ void frmAllGamen::cmdHint_Click() {
     bool anyDigit = false;
     for (uint8_t d : board.digits) anyDigit = anyDigit || d != 0;
     if (!reading.notDigit && !anyDigit) {
-        program_.dialogs().MsgBox("盤面に数字がありません。問題を入力してから、ヒントを押してください。", ui::MsgIcon::Information);
+        SayNoStep(program_, "盤面に数字がありません。問題を入力してから、ヒントを押してください。", ui::MsgIcon::Information);
         return;
     }
     // A faulty board is named as 検証 names it, and nothing else is shown.
     const BoardCheck check = CheckBoard(reading, program_.state().lockedCells());
     if (check.fault) {
         for (int c : check.fault->cells) PaintHintCell(c, cmn.IroError);
-        program_.dialogs().MsgBox(check.fault->text, check.fault->icon);
+        SayNoStep(program_, check.fault->text, check.fault->icon);
         return;
     }
     const puzzle::SolveResult& solved = check.solved;
 
     puzzle::LogicState state(board);
     if (state.solved()) {
-        program_.dialogs().MsgBox("盤面はすべて埋まっています。", ui::MsgIcon::Information);
+        SayNoStep(program_, "盤面はすべて埋まっています。", ui::MsgIcon::Information);
         return;
     }
     // The candidates on the board are the hint's own: it never relies on one they lack.
@@ -59,9 +76,10 @@ void frmAllGamen::cmdHint_Click() {
         const int d = solved.verdict == puzzle::Verdict::Unique ? solved.solution.digits[static_cast<std::size_t>(c)] : 0;
         if (d != 0 && !(masks[static_cast<std::size_t>(c)] & (1 << d))) {
             PaintHintCell(c, cmn.IroError);
-            program_.dialogs().MsgBox(name(c) + "の候補から、正しい数字の" + std::to_string(d) +
-                                          "が外れています。候補を直すか、「候補を再計算」を押してから、もう一度ヒントを押してください。",
-                                      ui::MsgIcon::Exclamation);
+            SayNoStep(program_,
+                      name(c) + "の候補から、正しい数字の" + std::to_string(d) +
+                          "が外れています。候補を直すか、「候補を再計算」を押してから、もう一度ヒントを押してください。",
+                      ui::MsgIcon::Exclamation);
             return;
         }
         for (int digit : puzzle::DigitsOf(state.candidates(c)))
@@ -72,9 +90,8 @@ void frmAllGamen::cmdHint_Click() {
     options.unique = solved.verdict == puzzle::Verdict::Unique;
     std::optional<puzzle::Step> step = puzzle::FindStep(state, options);
     if (!step) {
-        program_.dialogs().MsgBox(
-            "ここから先は、ヒントの手筋では進めません。候補ウィンドウの試行（ペルソナたち）に任せてみてください。",
-            ui::MsgIcon::Information);
+        SayNoStep(program_, "ここから先は、ヒントの手筋では進めません。候補ウィンドウの試行（ペルソナたち）に任せてみてください。",
+                  ui::MsgIcon::Information);
         return;
     }
     for (int c : step->proof) PaintHintCell(c, cmn.IroOnly);
@@ -82,11 +99,6 @@ void frmAllGamen::cmdHint_Click() {
     for (const puzzle::CellDigit& r : step->remove) PaintHintCell(r.cell, cmn.IroAuto1);
     lastHint_ = LastHint{*step, board, masks};
     ++hintsShown_;
-    const int answer = program_.dialogs().Ask("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "、難しさ " +
-                                                  puzzle::DifficultyText(puzzle::Difficulty(step->technique)) + "）\n" +
-                                                  puzzle::StepText(*step, pattern),
-                                              ui::MsgIcon::Information, {"OK", "適用"});
-    if (answer == 1) return ApplyStep(*step);
     // Unseen candidates keep what the hint removed.
     if (chkKouho.value() == 0) {
         puzzle::Step removals = *step;
@@ -94,6 +106,9 @@ void frmAllGamen::cmdHint_Click() {
         program_.state().applyStep(removals);
         lastHint_->candidates = program_.state().candidateMasks();
     }
+    program_.frmHint().ShowStep("ヒント（" + std::string(puzzle::JapaneseName(step->technique)) + "、難しさ " +
+                                puzzle::DifficultyText(puzzle::Difficulty(step->technique)) + "）\n" +
+                                puzzle::StepText(*step, pattern));
 }
 
 void frmAllGamen::ApplyStep(const puzzle::Step& step) {
@@ -105,14 +120,23 @@ void frmAllGamen::ApplyStep(const puzzle::Step& step) {
 }
 
 void frmAllGamen::ApplyLastHint() {
-    // Only while the board and its candidates are those the hint was found on.
-    if (!lastHint_ || program_.state().board() != lastHint_->board || program_.state().candidateMasks() != lastHint_->candidates) {
+    // Only while the hint window shows the step, and the board and its candidates are those
+    // it was found on.
+    const ui::Form* window = program_.forms().find("frmHint");
+    if (!lastHint_ || !window || !window->visible() || program_.state().board() != lastHint_->board ||
+        program_.state().candidateMasks() != lastHint_->candidates) {
         lastHint_.reset();
-        program_.dialogs().MsgBox("適用できるヒントがありません。ヒントを押してから、もう一度どうぞ。", ui::MsgIcon::Information);
+        SayNoStep(program_, "適用できるヒントがありません。ヒントを押してから、もう一度どうぞ。", ui::MsgIcon::Information);
         return;
     }
     LastHint hint = std::move(*lastHint_);
     ApplyStep(hint.step);
+    // The next step at once; a board the step completed has been congratulated instead.
+    if (program_.state().complete()) {
+        CloseHintWindow(program_);
+        return;
+    }
+    cmdHint_Click();
 }
 
 }  // namespace board

@@ -6,6 +6,7 @@
 #include "candidates/frmKouho.h"
 #include "collection/frmMondai.h"
 #include "grid/frmMozelAuto.h"
+#include "hint/frmHint.h"
 #include "newproblem/frmNewProblem.h"
 #include "options/frmOption01.h"
 #include "ui/TextBox.h"
@@ -20,6 +21,7 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmOption01", [this] { return std::make_unique<options::frmOption01>(*this); });
     forms_.add("frmMondai", [this] { return std::make_unique<collection::frmMondai>(*this); });
     forms_.add("frmNewProblem", [this] { return std::make_unique<newproblem::frmNewProblem>(*this); });
+    forms_.add("frmHint", [this] { return std::make_unique<hint::frmHint>(*this); });
     cmn_.PatternNo.attach(state_);
     journal().addState(state_.journalBlock());
     journal().addState(board::SolvingState(cmn_));
@@ -79,9 +81,18 @@ void Program::addButtonShortcuts() {
     forms_.addShortcut({'J', kCtrlMask}, press([](board::frmAllGamen& f) -> ui::Clickable& { return f.cmdHantei123; }));
     for (int d = 1; d <= 9; ++d)
         forms_.addShortcut({'0' + d, kCtrlMask}, press([d](board::frmAllGamen& f) -> ui::Clickable& { return f.cmdHantei(d); }));
+    // Ctrl+Enter carries out the hint shown and shows the next, from the board or the hint window.
     forms_.addShortcut({ui::kKeyReturn, kCtrlMask}, [this, typing](ui::Control* focus) {
         if (typing(focus) || !forms_.isLoaded("frmAllGamen")) return false;
         frmAllGamen().ApplyLastHint();
+        return true;
+    });
+    // Esc closes the hint window, from itself or from the board.
+    forms_.addShortcut({ui::kKeyEscape, 0}, [this, typing](ui::Control* focus) {
+        ui::Form* hint = forms_.find("frmHint");
+        if (typing(focus) || !hint || !hint->visible()) return false;
+        if (focus && &focus->form() != hint && focus->form().name() != "frmAllGamen") return false;
+        hint->Hide();
         return true;
     });
 }
@@ -123,5 +134,6 @@ void Program::digitColorsChanged() { frmAllGamen().ShowDigitColors(); }
 options::frmOption01& Program::frmOption01() { return window<options::frmOption01>("frmOption01"); }
 collection::frmMondai& Program::frmMondai() { return window<collection::frmMondai>("frmMondai"); }
 newproblem::frmNewProblem& Program::frmNewProblem() { return window<newproblem::frmNewProblem>("frmNewProblem"); }
+hint::frmHint& Program::frmHint() { return window<hint::frmHint>("frmHint"); }
 
 }  // namespace program

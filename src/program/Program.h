@@ -16,6 +16,7 @@ namespace candidates { class frmKouho; }
 namespace options { class frmOption01; }
 namespace collection { class frmMondai; }
 namespace newproblem { class frmNewProblem; }
+namespace hint { class frmHint; }
 
 namespace program {
 
@@ -41,6 +42,7 @@ public:
     options::frmOption01& frmOption01();
     collection::frmMondai& frmMondai();
     newproblem::frmNewProblem& frmNewProblem();
+    hint::frmHint& frmHint();
 
     ui::FormRegistry& forms() { return forms_; }
     // The board's digits coloured again, after a switch that decides their colours changed.

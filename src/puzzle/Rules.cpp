@@ -18,26 +18,4 @@ std::optional<Duplicate> FindDuplicate(const DoubleBoard& board) {
     return std::nullopt;
 }
 
-std::vector<int> RepeatedCells(const DoubleBoard& board) {
-    std::array<bool, kBoardCells + 1> repeated{};
-    for (const Unit& unit : Units(board.pattern, board.diagonal)) {
-        std::array<int, 10> cellOf{};  // digit -> first board cell holding it in this unit
-        for (int c : unit.cells) {
-            const int d = board.digits[static_cast<std::size_t>(c)];
-            if (d < 1 || d > 9) continue;
-            int& seen = cellOf[static_cast<std::size_t>(d)];
-            if (seen == 0) {
-                seen = c;
-                continue;
-            }
-            repeated[static_cast<std::size_t>(seen)] = true;
-            repeated[static_cast<std::size_t>(c)] = true;
-        }
-    }
-    std::vector<int> cells;
-    for (int c = 1; c <= kBoardCells; ++c)
-        if (repeated[static_cast<std::size_t>(c)]) cells.push_back(c);
-    return cells;
-}
-
 }  // namespace puzzle

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 #include "puzzle/DoubleBoard.h"
 #include "puzzle/Units.h"
@@ -20,9 +19,5 @@ struct Duplicate {
 // twice, naming the first two cells holding it; nullopt when no unit does. The board's pattern
 // must be 1..12.
 std::optional<Duplicate> FindDuplicate(const DoubleBoard& board);
-
-// Every board cell whose digit stands again in one of its units (rows, columns, boxes and,
-// under the diagonal rule, diagonals of either grid), in board order. The pattern must be 1..12.
-std::vector<int> RepeatedCells(const DoubleBoard& board);
 
 }  // namespace puzzle

@@ -4,12 +4,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/Color.h"
 #include "ui/Journal.h"
+#include "ui/Placement.h"
 #include "ui/Property.h"
 #include "ui/Signal.h"
 
@@ -41,6 +44,16 @@ public:
     Color backColor() const { return backColor_; }
     void setBackColor(Color c);
     bool visible() const { return visible_; }
+
+    // A window that accompanies another: on screen it stands beside `owner`, leaving
+    // `keepClear` (twips in the owner's client area) uncovered (ui/Placement.h), instead of at
+    // its Left and Top.
+    struct Beside {
+        std::string owner;
+        Rect keepClear;
+    };
+    const std::optional<Beside>& beside() const { return beside_; }
+    void setBeside(Beside beside) { beside_ = std::move(beside); }
 
     void Show();
     void Hide();
@@ -129,6 +142,7 @@ private:
     bool born_ = false;
     std::uint32_t journalId_ = 0;
     std::vector<StateBlock> states_;
+    std::optional<Beside> beside_;
 };
 
 }  // namespace ui

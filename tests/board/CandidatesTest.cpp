@@ -10,6 +10,7 @@
 #include "ProgramFixture.h"
 #include "state/PuzzleState.h"
 #include "board/cmnMod01.h"
+#include "hint/frmHint.h"
 #include "puzzle/LogicState.h"
 #include "puzzle/ProblemLine.h"
 #include "puzzle/Solver.h"
@@ -50,15 +51,18 @@ struct Candidates : ProgramFixture {
     std::string lastMessage() { return services.messages().empty() ? "" : services.messages().back(); }
     // Hints carried out until the hint has no step to offer, each leaving only digits of the
     // solution on the board.
+    // The hint window's 適用 shows the next step each time; it closes when there is none.
     void applyHints(const puzzle::DoubleBoard& solution, int limit) {
-        for (int applied = 0; applied < limit; ++applied) {
-            services.queueAnswer("適用");
-            click(main().cmdHint);
-            if (lastMessage().rfind("ヒント（", 0) != 0) return;
+        hint::frmHint& window = program.frmHint();
+        click(main().cmdHint);
+        for (int applied = 0; applied < limit && window.visible(); ++applied) {
+            const std::string step = window.lblText.caption();
+            ASSERT_EQ(step.rfind("ヒント（", 0), 0u) << step;
+            click(window.cmdApply);
             const puzzle::DoubleBoard now = program.state().reading().board;
             for (int c = 1; c <= 225; ++c) {
                 const int d = now.digits[static_cast<std::size_t>(c)];
-                ASSERT_TRUE(d == 0 || d == solution.digits[static_cast<std::size_t>(c)]) << "cell " << c << " after\n" << lastMessage();
+                ASSERT_TRUE(d == 0 || d == solution.digits[static_cast<std::size_t>(c)]) << "cell " << c << " after\n" << step;
             }
         }
     }
@@ -171,9 +175,12 @@ TEST_F(Candidates, ApplyOnEachTechniqueBoardGivesTheBoardTheStepDescribes) {
             masks[static_cast<std::size_t>(pl.cell)] = 0;
             for (int peer : topology.peerList[static_cast<std::size_t>(pl.cell)]) masks[static_cast<std::size_t>(peer)] &= ~(1 << pl.digit);
         }
-        services.queueAnswer("適用");
+        // 適用 shows the next step, which with the candidates hidden keeps its removals in them:
+        // a step that shows no removals of its own is carried out with them shown.
+        if (step->remove.empty()) event([&] { main().ShowCandidates(true); });
         click(main().cmdHint);
-        ASSERT_EQ(lastMessage().rfind("ヒント（", 0), 0u) << lastMessage();
+        ASSERT_EQ(program.frmHint().lblText.caption().rfind("ヒント（", 0), 0u) << program.frmHint().lblText.caption();
+        click(program.frmHint().cmdApply);
         const puzzle::DoubleBoard after = program.state().reading().board;
         for (int c = 1; c <= 225; ++c) {
             ASSERT_EQ(after.digits[static_cast<std::size_t>(c)], digits[static_cast<std::size_t>(c)]) << "cell " << c;

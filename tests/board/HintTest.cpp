@@ -2,6 +2,7 @@
 #include "ProgramFixture.h"
 #include "state/PuzzleState.h"
 #include "board/cmnMod01.h"
+#include "hint/frmHint.h"
 #include "puzzle/LogicState.h"
 #include "puzzle/Solver.h"
 
@@ -24,6 +25,14 @@ struct Hint : ProgramFixture {
             }
     }
     int solutionAt(int g, int k) const { return problem.solution[static_cast<std::size_t>(g - 1)][static_cast<std::size_t>(k - 1)] - '0'; }
+    hint::frmHint& window() { return program.frmHint(); }
+    // What a press of ヒント showed: its message, or the step in the hint window.
+    std::string pressHint() {
+        const std::size_t seen = services.messages().size();
+        click(main().cmdHint);
+        if (services.messages().size() > seen) return services.messages().back();
+        return window().visible() ? window().lblText.caption() : "";
+    }
     // Board cells not painted IroMiketei.
     std::vector<int> painted() {
         std::vector<int> cells;
@@ -58,9 +67,9 @@ TEST_F(Hint, ARightDigitGetsTheNextStepAndNothingIsPlaced) {
     boardCell(2, 73).setText(std::to_string(solutionAt(2, 73)));
     std::vector<std::string> before;
     for (int c = 1; c <= 225; ++c) before.push_back(main().text1(c).text());
-    click(main().cmdHint);
-    ASSERT_EQ(services.messages().size(), 1u);
-    EXPECT_EQ(services.messages()[0].rfind("ヒント（", 0), 0u) << services.messages()[0];
+    const std::string shown = pressHint();
+    EXPECT_TRUE(services.messages().empty());
+    EXPECT_EQ(shown.rfind("ヒント（", 0), 0u) << shown;
     EXPECT_FALSE(painted().empty());
     for (int c = 1; c <= 225; ++c) EXPECT_EQ(main().text1(c).text(), before[static_cast<std::size_t>(c - 1)]);
     // The colour clear removes the paint.
@@ -70,19 +79,21 @@ TEST_F(Hint, ARightDigitGetsTheNextStepAndNothingIsPlaced) {
 
 TEST_F(Hint, FollowingTheHintsSolvesTheProblem) {
     loadProblem();
+    std::string shown;
     for (int n = 0; n < 200; ++n) {
-        std::size_t seen = services.messages().size();
-        click(main().cmdHint);
-        ASSERT_EQ(services.messages().size(), seen + 1);
-        if (services.messages().back() == "盤面はすべて埋まっています。") break;
+        shown = pressHint();
+        if (shown == "盤面はすべて埋まっています。") break;
+        ASSERT_EQ(shown.rfind("ヒント（", 0), 0u) << shown;
         // Write what the hint decided: cells painted IroAuto1 that are empty and have one answer.
         for (int g = 1; g <= 2; ++g)
             for (int k = 1; k <= 81; ++k)
                 if (boardCell(g, k).backColor() == cmn().IroAuto1 && boardCell(g, k).text().find_first_not_of(' ') == std::string::npos &&
-                    services.messages().back().find("入ります") != std::string::npos)
+                    shown.find("入ります") != std::string::npos)
                     boardCell(g, k).setText(std::to_string(solutionAt(g, k)));
     }
-    EXPECT_EQ(services.messages().back(), "盤面はすべて埋まっています。");
+    EXPECT_EQ(shown, "盤面はすべて埋まっています。");
+    // A message that is no step closes the window of the last one.
+    EXPECT_FALSE(window().visible());
 }
 
 // Every fault of the board is said by ヒント exactly as 検証 says it, with the same icon and
@@ -127,25 +138,25 @@ TEST_F(Hint, AnEmptyBoardAsksForAProblem) {
 TEST_F(Hint, RemovalsStayInTheCandidatesUntilTheyAreRecalculated) {
     // Grid 2's row 1 holds 1 to 6 outside the shared box: 7, then 8, are locked in the box.
     for (int k = 4; k <= 9; ++k) boardCell(2, k).setText(std::to_string(k - 3));
-    click(main().cmdHint);
-    click(main().cmdHint);
-    ASSERT_EQ(services.messages().size(), 2u);
-    EXPECT_NE(services.messages()[0].find("では、7が入るのは"), std::string::npos) << services.messages()[0];
-    EXPECT_NE(services.messages()[1].find("では、8が入るのは"), std::string::npos) << services.messages()[1];
-    // With the candidates hidden, OK kept the removals in them: grid 1's row 7 outside the box
-    // has lost 7 and 8, and a digit placed and taken away elsewhere leaves that alone.
+    std::vector<std::string> shown{pressHint()};
+    shown.push_back(pressHint());
+    EXPECT_NE(shown[0].find("では、7が入るのは"), std::string::npos) << shown[0];
+    EXPECT_NE(shown[1].find("では、8が入るのは"), std::string::npos) << shown[1];
+    // With the candidates hidden, a step shown keeps its removals in them: grid 1's row 7
+    // outside the box has lost 7 and 8, and a digit placed and taken away elsewhere leaves
+    // that alone.
     EXPECT_EQ(main().chkKouho.value(), 0);
     EXPECT_EQ(boardCell(1, 55).candidates() & ((1 << 7) | (1 << 8)), 0);
     boardCell(1, 1).setText("9");
     boardCell(1, 1).setText("");
     EXPECT_EQ(boardCell(1, 55).candidates() & ((1 << 7) | (1 << 8)), 0);
-    click(main().cmdHint);
-    EXPECT_EQ(services.messages()[2].find("では、7が入るのは"), std::string::npos) << services.messages()[2];
+    shown.push_back(pressHint());
+    EXPECT_EQ(shown[2].find("では、7が入るのは"), std::string::npos) << shown[2];
     // 候補を再計算 starts again from the board, and so does the hint.
     click(main().cmdKouhoSaikeisan);
     EXPECT_EQ(boardCell(1, 55).candidates() & (1 << 7), 1 << 7);
-    click(main().cmdHint);
-    EXPECT_EQ(services.messages()[3], services.messages()[0]);
+    EXPECT_EQ(pressHint(), shown[0]);
+    EXPECT_TRUE(services.messages().empty());
 }
 
 }  // namespace

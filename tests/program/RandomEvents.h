@@ -26,7 +26,7 @@ public:
     RandomServices(std::mt19937_64& rng, std::filesystem::path folder) : rng_(rng), folder_(std::move(folder)) {}
     std::optional<std::string> OpenFile(const std::string& initialPath) override;
     bool PrinterDialog() override;
-    // A message box with a choice takes any of its buttons (the hint's 適用 among them).
+    // A message box with a choice takes any of its buttons.
     int Ask(const std::string& text, ui::MsgIcon icon, const std::vector<std::string>& buttons, int focus) override;
     // A new problem is not made here (a hard level takes seconds): its end comes at once,
     // empty-handed, as after a stop.

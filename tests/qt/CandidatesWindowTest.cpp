@@ -16,6 +16,7 @@
 #include "board/frmAllGamen.h"
 #include "collection/frmMondai.h"
 #include "grid/frmMozelAuto.h"
+#include "hint/frmHint.h"
 #include "program/Program.h"
 #include "ui/HeadlessServices.h"
 #include "ui/qt/FormView.h"
@@ -105,13 +106,12 @@ TEST_F(CandidatesOnScreen, KeysAndTheMouseEditThemAndCtrlEnterCarriesOutAPointin
     EXPECT_GT(light, 10) << "light ink on the blue cell " << blue;
     save("candidates-judged.png");
 
-    // Hints carried out until one is a pointing step; that one is only shown.
-    for (int n = 0; n < 100; ++n) {
-        event([&] { main().cmdHint.click(); });
-        if (services.messages().back().find("ポインティング") != std::string::npos) break;
-        event([&] { main().ApplyLastHint(); });
-    }
-    ASSERT_NE(services.messages().back().find("ポインティング"), std::string::npos) << services.messages().back();
+    // Hints carried out (each 適用 shows the next) until one is a pointing step; that one is
+    // only shown.
+    const std::string& step = program.frmHint().lblText.caption();
+    event([&] { main().cmdHint.click(); });
+    for (int n = 0; n < 100 && step.find("ポインティング") == std::string::npos; ++n) event([&] { main().ApplyLastHint(); });
+    ASSERT_NE(step.find("ポインティング"), std::string::npos) << step;
     std::vector<std::pair<int, int>> removed;
     for (int k = 1; k <= 225; ++k)
         if (main().text1(k).backColor() == program.cmn().IroAuto1) removed.push_back({k, main().text1(k).candidates()});

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -23,6 +24,7 @@
 #include "ui/FormRegistry.h"
 #include "ui/ImageCombo.h"
 #include "ui/Label.h"
+#include "ui/Placement.h"
 #include "ui/ProgressBar.h"
 #include "ui/Surface.h"
 #include "ui/TextBox.h"
@@ -134,6 +136,9 @@ FormView::FormView(Form& form, FormRegistry& registry, double zoom)
     // The window takes exactly the size of its menu bar and client area.
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(canvas_);
+    // A window that accompanies another leaves the keyboard where it was when it opens: the
+    // user goes on typing on the board with the hint beside it.
+    if (form.beside()) setAttribute(Qt::WA_ShowWithoutActivating);
     changedToken_ = form.changed.connect([this] { markFormDirty(); });
     refreshToken_ = form.refreshRequested.connect([this] { refresh(); });
     // A hidden window gets its control widgets when it is shown (syncForm) or asked for them.
@@ -384,7 +389,48 @@ void FormView::setFactor(double factor) {
     if (built_) syncDirtyControls();
 }
 
+namespace {
+
+Rect ToRect(const QRect& r) { return {r.left(), r.top(), r.width(), r.height()}; }
+
+}  // namespace
+
+std::optional<QPoint> FormView::besidePlace() {
+    const auto& beside = form_->beside();
+    if (!beside) return std::nullopt;
+    FormView* owner = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* view = dynamic_cast<FormView*>(w);
+        if (view && view != this && view->isVisible() && view->form_ && view->form_->name() == beside->owner) owner = view;
+    }
+    QScreen* screen = owner ? owner->screen() : nullptr;
+    if (!screen) return std::nullopt;
+    const Scale& s = owner->scale_;
+    const Rect& clear = beside->keepClear;
+    const QPoint clearAt = owner->canvas_->mapToGlobal(QPoint(s.px(clear.left), s.px(clear.top)));
+    const QRect keepClear(clearAt, QSize(s.px(clear.width), s.px(clear.height)));
+    const QRect ownerFrame = owner->geometry().marginsAdded(owner->frameAllowance());
+    layout()->activate();
+    const QSize frame = size().grownBy(frameAllowance());
+    const Point at = PlaceBeside(ToRect(screen->availableGeometry()), ToRect(ownerFrame), ToRect(keepClear), frame.width(),
+                                 frame.height());
+    return QPoint(at.x, at.y);
+}
+
 void FormView::place() {
+    // A window that accompanies another is placed beside it whenever it is shown, and stays
+    // where the user moves it while it is shown.
+    if (form_->beside() && (!isVisible() || !movedAway_)) {
+        if (std::optional<QPoint> at = besidePlace()) {
+            movedAway_ = false;
+            placed_ = true;
+            placedAt_ = *at;
+            placedLeft_ = form_->left();
+            placedTop_ = form_->top();
+            if (pos() != *at) move(*at);
+            return;
+        }
+    }
     // A window moved away stays where it is (inside the screen), unless the program places it anew.
     const bool modelMoved = !placed_ || form_->left() != placedLeft_ || form_->top() != placedTop_;
     const QPoint wanted = modelMoved || !movedAway_ ? QPoint(scale_.px(form_->left()), scale_.px(form_->top())) : pos();

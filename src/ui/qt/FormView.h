@@ -29,6 +29,7 @@
 #include <QWidget>
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "ui/Surface.h"
@@ -134,6 +135,8 @@ private:
     // Moves the shown window to where the model places it (or the user left it), inside the
     // screen's free area.
     void place();
+    // Where a window that accompanies another stands (Form::beside), while that one is shown.
+    std::optional<QPoint> besidePlace();
     QScreen* screenAt(QPoint point) const;
     // What the window manager adds around the window (a guess until a frame has been seen).
     QMargins frameAllowance() const;

@@ -35,7 +35,7 @@ int ModelKey(int key) {
 bool Named(int key) {
     return key == kKeyLeft || key == kKeyRight || key == kKeyUp || key == kKeyDown || key == kKeyHome ||
            key == kKeyEnd || key == kKeyPageUp || key == kKeyPageDown || key == kKeyDelete || key == kKeyInsert ||
-           (key >= kKeyF1 && key < kKeyF1 + 12);
+           key == kKeyEscape || (key >= kKeyF1 && key < kKeyF1 + 12);
 }
 
 }  // namespace
