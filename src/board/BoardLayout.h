@@ -22,6 +22,9 @@ constexpr int kCellFontSize = 22;
 
 constexpr int CellLeft(int column) { return kCellLeft + ((column - 1) * (kLastCellLeft - kCellLeft) + 7) / 14; }
 constexpr int CellTop(int row) { return kCellTop + ((row - 1) * (kLastCellTop - kCellTop) + 7) / 14; }
+// The board's right and bottom edges: those of its last column and row.
+constexpr int kBoardRight = kLastCellLeft + kCellSize;
+constexpr int kBoardBottom = kLastCellTop + kCellSize;
 
 // The strips around the board where grid numbers may stand: from the left column of buttons to
 // the board, from the top band to it, from it to the palette and to the judge buttons.

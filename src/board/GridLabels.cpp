@@ -57,13 +57,12 @@ std::array<LabelSpot, 9> GridLabelSpots(int pattern, int g, bool columns) {
 
 LabelBounds LabelBoundsOf(LabelSpot spot) {
     using namespace layout;
-    const int right = CellLeft(15) + kCellSize, bottom = CellTop(15) + kCellSize;
     LabelBounds b{0, 0, kCellSize, kCellSize};
     if (spot.column == 0) b.left = kLabelLeftMargin, b.width = kCellLeft - kLabelLeftMargin;
-    else if (spot.column == 16) b.left = right, b.width = kLabelRightMargin - right;
+    else if (spot.column == 16) b.left = kBoardRight, b.width = kLabelRightMargin - kBoardRight;
     else b.left = CellLeft(spot.column);
     if (spot.row == 0) b.top = kLabelTopMargin, b.height = kCellTop - kLabelTopMargin;
-    else if (spot.row == 16) b.top = bottom, b.height = kLabelBottomMargin - bottom;
+    else if (spot.row == 16) b.top = kBoardBottom, b.height = kLabelBottomMargin - kBoardBottom;
     else b.top = CellTop(spot.row);
     return b;
 }

@@ -1,7 +1,6 @@
 // The digits' colours on the board: whose a digit is, and whether it repeats in a unit. Only
 // the digit is coloured; the cell's background keeps the judgement colours.
 #include <array>
-#include <string_view>
 
 #include "board/DigitColors.h"
 #include "board/PatternTables.h"
@@ -10,19 +9,9 @@
 #include "program/Program.h"
 #include "puzzle/LogicState.h"
 #include "puzzle/OverlapPatterns.h"
+#include "state/CellRules.h"
 
 namespace board {
-namespace {
-
-// The digit a cell's text stands for as the engine reads the board (one digit 1..9 between
-// blanks), else 0.
-int DigitIn(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos || text.find_last_not_of(' ') != first) return 0;
-    return text[first] >= '1' && text[first] <= '9' ? text[first] - '0' : 0;
-}
-
-}  // namespace
 
 void frmAllGamen::ShowDigitColors() {
     std::vector<bool> all(kBoardCells + 1, true);
@@ -32,7 +21,7 @@ void frmAllGamen::ShowDigitColors() {
 void frmAllGamen::ShowDigitColors(const std::vector<bool>& which) {
     const state::PuzzleState& board = program_.state();
     std::array<int, kBoardCells + 1> digits{};
-    for (int c = 1; c <= kBoardCells; ++c) digits[static_cast<std::size_t>(c)] = DigitIn(board.cellText(c));
+    for (int c = 1; c <= kBoardCells; ++c) digits[static_cast<std::size_t>(c)] = state::BoardDigit(board.cellText(c));
     const bool marks = cmn.MarkRepeats && puzzle::IsPattern(board.pattern());
     const puzzle::Topology* topology = marks ? &puzzle::TopologyOf(board.pattern(), board.diagonal()) : nullptr;
     for (int c = 1; c <= kBoardCells; ++c) {

@@ -75,11 +75,15 @@ void frmMondai::Load(const std::string& fileName, bool emptyGrid1) {
         program_.dialogs().MsgBox("問題集ファイル、または、格納番号を正しく指定してください。", ui::MsgIcon::Information);
         return;
     }
-    if (N > kLastRecord) {
-        // Nothing to read: the board is only brought up to date, as after every load.
+    // What every load that goes ahead does first.
+    auto prepare = [&] {
         if (emptyGrid1) program_.frmMozelAuto().btnSpace_Click();
         cmn.OmedetouZumi = 0;
         program_.frmKouho();
+    };
+    if (N > kLastRecord) {
+        // Nothing to read: the board is only brought up to date, as after every load.
+        prepare();
         program_.frmAllGamen().FinishProblem();
         return;
     }
@@ -111,9 +115,7 @@ void frmMondai::Load(const std::string& fileName, bool emptyGrid1) {
     }
 
     // Placed as the board places every problem (frmAllGamen_Problem.cpp), record by record.
-    if (emptyGrid1) program_.frmMozelAuto().btnSpace_Click();
-    cmn.OmedetouZumi = 0;
-    program_.frmKouho();
+    prepare();
     auto& board = program_.frmAllGamen();
     if (N % 2 == 1) {
         board.ClearForProblem();

@@ -24,8 +24,8 @@ frmHint::frmHint(program::Program& program) : ui::Form("frmHint"), program_(prog
     setBeside({.owner = "frmAllGamen",
                .keepClear = {.left = layout::CellLeft(1),
                              .top = layout::CellTop(1),
-                             .width = layout::CellLeft(15) + layout::kCellSize - layout::CellLeft(1),
-                             .height = layout::CellTop(15) + layout::kCellSize - layout::CellTop(1)}});
+                             .width = layout::kBoardRight - layout::CellLeft(1),
+                             .height = layout::kBoardBottom - layout::CellTop(1)}});
     layOutControls();
     cmdApply.onClick = [this] { cmdApply_Click(); };
     cmdNext.onClick = [this] { cmdNext_Click(); };

@@ -21,4 +21,12 @@ inline bool IsDigitCell(std::string_view text) {
     return v >= 1 && v <= 9;
 }
 
+// The digit the engine reads in a cell: one character 1..9 between blanks; 0 for a blank cell
+// or any other text.
+inline int BoardDigit(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos || text.find_last_not_of(' ') != first) return 0;
+    return text[first] >= '1' && text[first] <= '9' ? text[first] - '0' : 0;
+}
+
 }  // namespace state

@@ -212,11 +212,9 @@ BoardReading PuzzleState::reading() const {
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         if (!inPattern(c)) continue;
         const std::string& text = at(c).text;
-        std::size_t first = text.find_first_not_of(' ');
-        if (first == std::string::npos) continue;
-        std::size_t last = text.find_last_not_of(' ');
-        if (first == last && text[first] >= '1' && text[first] <= '9') {
-            r.board.digits[Index(c)] = static_cast<std::uint8_t>(text[first] - '0');
+        if (text.find_first_not_of(' ') == std::string::npos) continue;
+        if (const int d = BoardDigit(text); d != 0) {
+            r.board.digits[Index(c)] = static_cast<std::uint8_t>(d);
         } else if (!r.notDigit) {
             r.notDigit = c;
             r.notDigitText = text;
