@@ -142,7 +142,7 @@ void frmMondai::ShowCount(int64_t n) {
 
 void frmMondai::btnOPNFile_Click() {
     // A cancelled Open box leaves the file as it was, for loading as for writing.
-    auto answer = program_.dialogs().OpenFile(Text2.text());
+    auto answer = program_.dialogs().OpenFile(Text2.text(), "");
     if (!answer) return;
     const std::string chosen = Resolve(*answer);
     CommonDialog1.FileName = chosen;

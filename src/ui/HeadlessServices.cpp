@@ -57,7 +57,7 @@ int HeadlessServices::Ask(const std::string& text, MsgIcon icon, const std::vect
 
 void HeadlessServices::Beep() { record({Recorded::Kind::Beep, {}, MsgIcon::None, {}, {}}); }
 
-std::optional<std::string> HeadlessServices::OpenFile(const std::string&) {
+std::optional<std::string> HeadlessServices::OpenFile(const std::string&, const std::string&) {
     if (openAnswers_.empty()) return std::nullopt;
     auto answer = std::move(openAnswers_.front());
     openAnswers_.pop_front();

@@ -51,7 +51,7 @@ public:
     void MsgBox(const std::string& text, MsgIcon icon) override;
     int Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int focus) override;
     void Beep() override;
-    std::optional<std::string> OpenFile(const std::string& initialPath) override;
+    std::optional<std::string> OpenFile(const std::string& initialPath, const std::string& filter) override;
     bool PrinterDialog() override;
     void PrintText(const std::vector<std::string>& lines) override;
     void PrintForm(const Form& form) override;
@@ -61,7 +61,16 @@ public:
     std::string DataFolder() override { return dataFolder_; }
     void setDataFolder(std::string folder) { dataFolder_ = std::move(folder); }
     std::string ClipboardText() override { return clipboard_; }
-    void SetClipboardText(const std::string& text) override { clipboard_ = text; }
+    // Like the system clipboard, it holds either a text or a picture.
+    void SetClipboardText(const std::string& text) override {
+        clipboard_ = text;
+        clipboardPicture_.clear();
+    }
+    std::vector<unsigned char> ClipboardPicture() override { return clipboardPicture_; }
+    void setClipboardPicture(std::vector<unsigned char> bytes) {
+        clipboardPicture_ = std::move(bytes);
+        clipboard_.clear();
+    }
     double Timer() override { return timer_; }
     void Randomize() override;
     double Rnd() override;
@@ -82,6 +91,7 @@ private:
     std::string folder_ = ".";
     std::string dataFolder_;
     std::string clipboard_;
+    std::vector<unsigned char> clipboardPicture_;
     double timer_ = 0.0;
     RandomSource random_;
 };

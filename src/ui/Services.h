@@ -26,8 +26,9 @@ public:
     // queued no answer for it takes button 0, as it answers a plain message box OK.
     virtual int Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int focus = 0) = 0;
     virtual void Beep() = 0;
-    // The Open box, starting at initialPath; the chosen path, or nothing when cancelled.
-    virtual std::optional<std::string> OpenFile(const std::string& initialPath) = 0;
+    // The Open box, starting at initialPath and showing the files that filter names (as
+    // "画像 (*.png *.jpg)"; empty for every file); the chosen path, or nothing when cancelled.
+    virtual std::optional<std::string> OpenFile(const std::string& initialPath, const std::string& filter) = 0;
     // The printer dialog; false when cancelled.
     virtual bool PrinterDialog() = 0;
 };
@@ -52,6 +53,8 @@ public:
     // The system clipboard's text.
     virtual std::string ClipboardText() = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
+    // The picture on the system clipboard as PNG bytes; empty when it holds none.
+    virtual std::vector<unsigned char> ClipboardPicture() = 0;
     // Seconds since midnight, as the clock reads now (BASIC Timer).
     virtual double Timer() = 0;
     // Seeds the random source from the clock (BASIC Randomize).

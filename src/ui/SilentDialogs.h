@@ -13,7 +13,7 @@ public:
         return buttons.empty() ? 0 : static_cast<int>(buttons.size()) - 1;
     }
     void Beep() override {}
-    std::optional<std::string> OpenFile(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> OpenFile(const std::string&, const std::string&) override { return std::nullopt; }
     bool PrinterDialog() override { return false; }
 };
 

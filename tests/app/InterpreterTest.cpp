@@ -43,7 +43,7 @@ struct frmProbe : ui::Form {
             dialogs.MsgBox("気をつけて", ui::MsgIcon::Exclamation);
             dialogs.Beep();
         });
-        addOperation("AskFile", [this, &dialogs] { note(dialogs.OpenFile("").value_or("cancelled")); });
+        addOperation("AskFile", [this, &dialogs] { note(dialogs.OpenFile("", "").value_or("cancelled")); });
         addOperation("AskPrinter", [this, &dialogs] { note(dialogs.PrinterDialog() ? "print" : "no print"); });
         // Unloads its own window and goes on using it: the window must outlive the call.
         addOperation("UnloadSelf", [this] {

@@ -72,7 +72,7 @@ bool IsJudgeCommand(const ui::Control& c) {
 
 }  // namespace
 
-std::optional<std::string> RandomServices::OpenFile(const std::string& initialPath) {
+std::optional<std::string> RandomServices::OpenFile(const std::string& initialPath, const std::string&) {
     (void)initialPath;
     static const std::vector<std::string> names = {"問題01.txt", "scratch.txt", "missing/none.txt"};
     int choice = static_cast<int>(rng_() % 4);

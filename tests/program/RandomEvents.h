@@ -24,7 +24,7 @@ namespace randomevents {
 class RandomServices : public ui::HeadlessServices {
 public:
     RandomServices(std::mt19937_64& rng, std::filesystem::path folder) : rng_(rng), folder_(std::move(folder)) {}
-    std::optional<std::string> OpenFile(const std::string& initialPath) override;
+    std::optional<std::string> OpenFile(const std::string& initialPath, const std::string& filter) override;
     bool PrinterDialog() override;
     // A message box with a choice takes any of its buttons.
     int Ask(const std::string& text, ui::MsgIcon icon, const std::vector<std::string>& buttons, int focus) override;

@@ -75,11 +75,11 @@ TEST(HeadlessServices, RecordsInOrderAndAnswersFromQueues) {
     EXPECT_EQ(heard.size(), 3u);
     EXPECT_EQ(services.records()[2].lines, (std::vector<std::string>{"a", "b"}));
 
-    EXPECT_EQ(services.OpenFile("x"), std::nullopt);
+    EXPECT_EQ(services.OpenFile("x", ""), std::nullopt);
     services.queueOpen(std::string("/tmp/a.txt"));
     services.queueOpen(std::nullopt);
-    EXPECT_EQ(services.OpenFile("x"), "/tmp/a.txt");
-    EXPECT_EQ(services.OpenFile("x"), std::nullopt);
+    EXPECT_EQ(services.OpenFile("x", ""), "/tmp/a.txt");
+    EXPECT_EQ(services.OpenFile("x", ""), std::nullopt);
     services.queuePrinter(true);
     EXPECT_TRUE(services.PrinterDialog());
     EXPECT_FALSE(services.PrinterDialog());

@@ -1,6 +1,8 @@
 #include "app/run/Interpreter.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "app/run/OutputLines.h"
 #include "program/Program.h"
@@ -124,6 +126,12 @@ void Interpreter::execute(const Press& command) {
 }
 
 void Interpreter::execute(const Clipboard& command) { services_.SetClipboardText(command.text); }
+
+void Interpreter::execute(const ClipboardPicture& command) {
+    std::ifstream file(command.path, std::ios::binary);
+    if (!file) throw ScriptError("cannot read the picture \"" + command.path + "\"");
+    services_.setClipboardPicture({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
+}
 
 void Interpreter::execute(const GetClipboard&) { WriteLine(out_, GetLine("clipboard", services_.ClipboardText())); }
 

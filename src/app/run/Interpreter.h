@@ -43,6 +43,7 @@ private:
     void execute(const Dump& command);
     void execute(const Press& command);
     void execute(const Clipboard& command);
+    void execute(const ClipboardPicture& command);
     void execute(const GetClipboard& command);
     void execute(const GetFocus& command);
 

@@ -94,11 +94,16 @@ struct Press {
 struct Clipboard {
     std::string text;
 };
+// A picture file's bytes put on the clipboard, as an image copied elsewhere would be.
+struct ClipboardPicture {
+    std::string path;
+};
 // What is on the clipboard; which control has the focus.
 struct GetClipboard {};
 struct GetFocus {};
 
 using Command = std::variant<InstanceRunning, Start, AnswerOpen, AnswerPrint, AnswerMsgBox, Click, Key, Mouse, Pick, Spin,
-                             Close, Get, Set, Call, Dump, Press, Clipboard, GetClipboard, GetFocus>;
+                             Close, Get, Set, Call, Dump, Press, Clipboard, ClipboardPicture, GetClipboard,
+                             GetFocus>;
 
 }  // namespace runner

@@ -88,6 +88,7 @@ const std::map<std::string_view, Syntax>& Syntaxes() {
         {"get", {"get TARGET.Property | get clipboard | get focus", 2}},
         {"press", {"press FORM.CONTROL[(INDEX)] \"KEY\" (a key as Qt writes it: \"Left\", \"Ctrl+Z\")", 3}},
         {"clipboard", {"clipboard \"TEXT\"", 2}},
+        {"clipboard-picture", {"clipboard-picture \"FILE\" (a PNG, JPEG or BMP file, relative to the folder)", 2}},
         {"call", {"call FORM.OPERATION [INT ...]", 0}},
         {"dump", {"dump FORM", 2}},
     };
@@ -119,6 +120,7 @@ public:
         if (verb_ == "get") return Get{property(1)};
         if (verb_ == "press") return press();
         if (verb_ == "clipboard") return Clipboard{string(1)};
+        if (verb_ == "clipboard-picture") return ClipboardPicture{string(1)};
         if (verb_ == "set") return Set{property(1), value(2)};
         return call();
     }

@@ -66,9 +66,10 @@ int QtDialogs::Ask(const std::string& text, MsgIcon icon, const std::vector<std:
 
 void QtDialogs::Beep() { QApplication::beep(); }
 
-std::optional<std::string> QtDialogs::OpenFile(const std::string& initialPath) {
+std::optional<std::string> QtDialogs::OpenFile(const std::string& initialPath, const std::string& filter) {
     if (unattended_) return std::nullopt;
-    QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), ToQString(initialPath));
+    QString path =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), ToQString(initialPath), ToQString(filter));
     if (path.isEmpty()) return std::nullopt;
     return ToUtf8(path);
 }

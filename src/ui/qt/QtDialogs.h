@@ -24,7 +24,7 @@ public:
     void MsgBox(const std::string& text, MsgIcon icon) override;
     int Ask(const std::string& text, MsgIcon icon, const std::vector<std::string>& buttons, int focus) override;
     void Beep() override;
-    std::optional<std::string> OpenFile(const std::string& initialPath) override;
+    std::optional<std::string> OpenFile(const std::string& initialPath, const std::string& filter) override;
     bool PrinterDialog() override;
 
 private:

@@ -1,12 +1,15 @@
 #include "ui/qt/QtPlatform.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLockFile>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QTime>
 
@@ -58,6 +61,19 @@ std::string QtPlatform::DataFolder() {
 std::string QtPlatform::ClipboardText() { return ToUtf8(QGuiApplication::clipboard()->text()); }
 
 void QtPlatform::SetClipboardText(const std::string& text) { QGuiApplication::clipboard()->setText(ToQString(text)); }
+
+std::vector<unsigned char> QtPlatform::ClipboardPicture() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasImage()) return {};
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    if (image.isNull()) return {};
+    // Handed over losslessly as PNG, the form the reader takes pictures in.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return {};
+    return {png.begin(), png.end()};
+}
 
 QString QtPlatform::DataFolder(const QString& xdgDataHome, const QString& home, const QString& application) {
     // The base directory rules: a relative XDG_DATA_HOME is invalid and is ignored.

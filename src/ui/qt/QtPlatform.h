@@ -36,6 +36,7 @@ public:
     std::string DataFolder() override;
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& text) override;
+    std::vector<unsigned char> ClipboardPicture() override;
     // The same choice for a given program folder and data folder.
     static QString CollectionFolder(const QString& programFolder, const QString& dataFolder);
     // The user's data folder for the program: XDG_DATA_HOME when it is an absolute path, else
