@@ -41,9 +41,7 @@ const LoadedFont& Font(const std::string& family, bool bold) {
     return fonts.emplace(key, std::move(font)).first->second;
 }
 
-// The digits 1..9 of the font as ink masks (CV_8U, 255 full ink) whose ink is ink pixels
-// high. Each mask is cropped to its digit's ink across and to the common band of all digits
-// from top to bottom, so that digits centred in their cells stand on one baseline, as printed.
+// The digits of the font as DrawDigits gives them.
 std::array<cv::Mat, 10> DigitMasks(const LoadedFont& font, int ink) {
     // An emboldened face is drawn four times larger, thickened and scaled down, so that the
     // thickening need not be whole pixels.
@@ -177,6 +175,11 @@ cv::Mat Warp(const cv::Mat& page, const DrawStyle& style) {
 
 }  // namespace
 
+std::array<cv::Mat, 10> DrawDigits(const std::string& fontFamily, bool bold, int inkPixels) {
+    if (inkPixels < 5 || inkPixels > 400) throw std::invalid_argument("digits of 5..400 pixels only");
+    return DigitMasks(Font(fontFamily, bold), inkPixels);
+}
+
 void CheckStyle(const DrawStyle& s) {
     Require(s.cellPixels >= 16 && s.cellPixels <= 120, "cellPixels", "16..120");
     Require(s.digitHeight >= 0.4 && s.digitHeight <= 0.85, "digitHeight", "0.4..0.85");
@@ -253,6 +256,7 @@ cv::Mat DrawBoard(const puzzle::DoubleBoard& board, const DrawStyle& style) {
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         const int d = board.digits[static_cast<size_t>(c)];
         if (d == 0 || puzzle::CellCode(pattern, c) == 0) continue;
+        if (d > 9) throw std::invalid_argument("board cell " + std::to_string(c) + " holds " + std::to_string(d));
         const cv::Point2d centre(x(puzzle::BoardColumn(c)) + cell / 2.0, y(puzzle::BoardRow(c)) + cell / 2.0);
         Stamp(page, masks[static_cast<size_t>(d)], centre, style.inkColour);
     }

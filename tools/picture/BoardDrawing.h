@@ -3,6 +3,7 @@
 // They make the test set of the board reader.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -70,9 +71,15 @@ int BoxLineWidth(const DrawStyle& style);
 // of the board that the two grids cover: board line k (0..15) of the first covered row or
 // column lies at margin + k * cellPixels (plus the caption's band above the board, when there
 // is a caption). A rotated or tilted picture grows to hold the whole page. The same board and
-// style give the same picture. Throws std::invalid_argument for a style out of range or a board
-// of no pattern, std::runtime_error when the font is not installed.
+// style give the same picture. Throws std::invalid_argument for a style out of range, a board of
+// no pattern or a digit above 9, std::runtime_error when the font is not installed.
 cv::Mat DrawBoard(const puzzle::DoubleBoard& board, const DrawStyle& style);
+
+// The digits 1..9 of the face (index 1..9; 0 stays empty) as ink masks, CV_8U with 255 for
+// full ink, each inkPixels (5..400) high, as DrawBoard prints them: cropped to the digit's ink
+// across and to the band of all nine digits from top to bottom, so that masks centred on one
+// line stand on one baseline. Throws as DrawBoard does for a font that is not installed.
+std::array<cv::Mat, 10> DrawDigits(const std::string& fontFamily, bool bold, int inkPixels);
 
 // Where the board's top-left corner lies in an undistorted picture of the style (the picture
 // of DrawBoard before rotation and perspective): the caption's band is above it.

@@ -55,7 +55,7 @@ DrawStyle BaseStyle(const TestFont& font, bool diagonal, Draws& draws) {
     s.margin = draws.between(6, 6 + s.cellPixels);
     if (draws.chance(0.5)) s.caption = Caption(font, draws.between(1, 120), draws);
     s.diagonals = diagonal;
-    s.diagonalColour = draws.chance(0.5) ? s.cellLineColour : draws.grey(60, 160);
+    s.diagonalColour = draws.chance(0.3) ? s.cellLineColour : draws.grey(60, 160);
     s.seed = draws.next();
     return s;
 }
@@ -102,6 +102,7 @@ void Distort(const std::string& group, DrawStyle& s, Draws& draws) {
         s.blurSigma = draws.uniform(0.5, 1.2);
         s.noiseSigma = draws.uniform(2, 6);
         s.jpegQuality = draws.between(70, 92);
+        s.margin = draws.between(s.cellPixels / 2, s.cellPixels * 3 / 2);
     }
 }
 
