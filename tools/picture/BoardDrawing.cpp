@@ -4,7 +4,6 @@
 #include <array>
 #include <cmath>
 #include <map>
-#include <mutex>
 #include <stdexcept>
 #include <utility>
 
@@ -27,11 +26,10 @@ struct LoadedFont {
     bool emboldened = false;
 };
 
-// Loading a face costs more than drawing a board, so each one is loaded once per process.
+// Loading a face costs more than drawing a board, so each one is loaded once per thread (a
+// FreeType face draws on one thread at a time).
 const LoadedFont& Font(const std::string& family, bool bold) {
-    static std::mutex mutex;
-    static std::map<std::pair<std::string, bool>, LoadedFont> fonts;
-    std::lock_guard lock(mutex);
+    thread_local std::map<std::pair<std::string, bool>, LoadedFont> fonts;
     auto key = std::make_pair(family, bold);
     auto it = fonts.find(key);
     if (it != fonts.end()) return it->second;
@@ -106,7 +104,7 @@ void Stamp(cv::Mat& picture, const cv::Mat& mask, cv::Point2d centre, const cv::
     }
 }
 
-// The band above the board that a caption takes, in pixels.
+// A caption's font size, and the band above the board that it takes, in pixels.
 int CaptionEm(const DrawStyle& style) { return std::clamp(style.cellPixels * 3 / 5, 14, 40); }
 int CaptionBand(const DrawStyle& style) { return style.caption.empty() ? 0 : CaptionEm(style) * 2; }
 
