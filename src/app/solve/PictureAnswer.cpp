@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <tuple>
 
 #include "app/solve/Answer.h"
 #include "puzzle/GridPosition.h"
@@ -17,11 +18,17 @@ void AppendPicturePlain(std::string& out, const std::string& file, const picture
     if (!reading.found) return;
     std::vector<int> doubtful = reading.doubtfulCells();
     if (!doubtful.empty()) {
+        // Named by grid, grid 1 first, so that each grid is named once.
+        std::vector<puzzle::GridPosition> cells;
+        for (int c : doubtful) cells.push_back(puzzle::PositionOf(reading.board.pattern, c, 1));
+        std::sort(cells.begin(), cells.end(), [](const puzzle::GridPosition& a, const puzzle::GridPosition& b) {
+            return std::tie(a.grid, a.row, a.column) < std::tie(b.grid, b.row, b.column);
+        });
         out += "\n# 確かでないマス: ";
         int lastGrid = 0;
-        for (std::size_t i = 0; i < doubtful.size(); ++i) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
             if (i > 0) out += ", ";
-            out += puzzle::CellNameAfter(puzzle::PositionOf(reading.board.pattern, doubtful[i], 1), lastGrid);
+            out += puzzle::CellNameAfter(cells[i], lastGrid);
         }
     }
     out += '\n';
