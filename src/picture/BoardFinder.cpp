@@ -119,7 +119,7 @@ struct Pictures {
 };
 
 // Share of the shape's line points where the picture shows a line: darker than the points a
-// quarter cell to either side.
+// quarter cell to either side (a hairline of light grey counts).
 double LatticeShare(const Pictures& pics, const cv::Matx33d& h, const Shape& s) {
     int shown = 0;
     int total = 0;
@@ -131,7 +131,7 @@ double LatticeShare(const Pictures& pics, const cv::Matx33d& h, const Shape& s) 
         float b = Sample(pics.grey, Map(h, p.x + d.x, p.y + d.y));
         if (on < 0 || a < 0 || b < 0) continue;
         float off = std::min(a, b);
-        if (on <= off - std::max(15.0F, 0.3F * (off - pics.black))) ++shown;
+        if (on <= off - std::max(12.0F, 0.15F * (off - pics.black))) ++shown;
     }
     return total ? static_cast<double>(shown) / total : 0.0;
 }
@@ -220,7 +220,7 @@ cv::Point2f ToPicture(const cv::Matx33d& h, cv::Point2f board) { return Map(h, b
 bool FindBoard(const cv::Mat& grey, FoundBoard& found, std::string& message) {
     Pictures pics;
     cv::GaussianBlur(grey, pics.grey, cv::Size(3, 3), 0);
-    cv::erode(pics.grey, pics.darkest, cv::Mat());
+    cv::erode(grey, pics.darkest, cv::Mat());
     {
         // The ink's level: the darkest 1 % of the picture.
         int histogram[256] = {};

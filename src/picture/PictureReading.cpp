@@ -92,6 +92,18 @@ bool DiagonalsDrawn(const cv::Mat& board, const puzzle::OverlapPattern& pattern)
     return darker[darker.size() / 4] >= 12.0F;
 }
 
+// The diagonal lines of either grid that cross board cell c.
+int DiagonalsThrough(const puzzle::OverlapPattern& pattern, int c) {
+    int lines = 0;
+    for (int g = 1; g <= 2; ++g) {
+        int k = puzzle::GridCellOf(pattern, g, c);
+        if (k == 0) continue;
+        if (puzzle::GridRow(k) == puzzle::GridColumn(k)) lines |= kMainDiagonal;
+        if (puzzle::GridRow(k) + puzzle::GridColumn(k) == puzzle::kGridSize + 1) lines |= kOtherDiagonal;
+    }
+    return lines;
+}
+
 // Reads every cell of the pattern's grids.
 void CellReading(const cv::Mat& board, PictureReading& reading) {
     const puzzle::OverlapPattern& pattern = puzzle::Pattern(reading.board.pattern);
@@ -99,7 +111,7 @@ void CellReading(const cv::Mat& board, PictureReading& reading) {
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         if (puzzle::CellCode(pattern, c) == 0) continue;
         cv::Rect box((puzzle::BoardColumn(c) - 1) * kCellSide, (puzzle::BoardRow(c) - 1) * kCellSide, kCellSide, kCellSide);
-        CellInk ink = ReadInk(board(box), black);
+        CellInk ink = ReadInk(board(box), black, reading.board.diagonal ? DiagonalsThrough(pattern, c) : 0);
         CellRead& read = reading.cells[static_cast<std::size_t>(c)];
         if (!ink.marked) {
             read.digit = 0;
