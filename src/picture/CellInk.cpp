@@ -53,25 +53,25 @@ CellInk ReadInk(const cv::Mat& cell, float black, int diagonals) {
     auto threshold = static_cast<double>(white - cut);
     cv::Mat dark = crop < threshold;
     if (diagonals != 0) {
-        // A diagonal line's pixels go, except where ink lies just beside the line across it:
-        // there a digit's stroke crosses it.
+        // A diagonal line's pixels go where the ink across the line is no wider than a thin
+        // line: a digit's stroke that crosses the line, or lies along it, is wider there.
         constexpr int kBand = 4;
+        constexpr int kThinLine = 2;  // steps across the line
         cv::Mat before = dark.clone();
         auto inkAt = [&](int x, int y) { return x >= 0 && y >= 0 && x < kSide && y < kSide && before.at<uchar>(y, x) != 0; };
+        auto across = [&](int x, int y, int dx, int dy) {
+            int run = 1;
+            for (int t = 1; t <= kThinLine && inkAt(x + t * dx, y + t * dy); ++t) ++run;
+            for (int t = 1; t <= kThinLine && inkAt(x - t * dx, y - t * dy); ++t) ++run;
+            return run;
+        };
         for (int y = 0; y < kSide; ++y)
             for (int x = 0; x < kSide; ++x) {
-                if (!dark.at<uchar>(y, x)) continue;
-                if ((diagonals & kMainDiagonal) && std::abs(x - y) <= kBand) {
-                    int k = kBand + 1 - (x - y) / 2;
-                    int j = kBand + 1 + (x - y) / 2;
-                    if (!inkAt(x - j, y + j) && !inkAt(x + k, y - k)) dark.at<uchar>(y, x) = 0;
-                }
-                int along = x + y + 2 * kMargin - (kCellSide - 1);
-                if ((diagonals & kOtherDiagonal) && std::abs(along) <= kBand) {
-                    int k = kBand + 1 - along / 2;
-                    int j = kBand + 1 + along / 2;
-                    if (!inkAt(x + k, y + k) && !inkAt(x - j, y - j)) dark.at<uchar>(y, x) = 0;
-                }
+                if (!before.at<uchar>(y, x)) continue;
+                bool onMain = (diagonals & kMainDiagonal) && std::abs(x - y) <= kBand;
+                bool onOther = (diagonals & kOtherDiagonal) && std::abs(x + y + 2 * kMargin - (kCellSide - 1)) <= kBand;
+                if ((onMain && across(x, y, 1, -1) <= kThinLine) || (onOther && across(x, y, 1, 1) <= kThinLine))
+                    dark.at<uchar>(y, x) = 0;
             }
     }
     // Long straight runs near the edge are what is left of a cell line, even turned a little.
@@ -81,8 +81,10 @@ CellInk ReadInk(const cv::Mat& cell, float black, int diagonals) {
         cv::Mat down;
         cv::morphologyEx(dark, across, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(kRun, 1)));
         cv::morphologyEx(dark, down, cv::MORPH_OPEN, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(1, kRun)));
+        // Only runs along the edge: a bold digit's side may be as long.
+        across.rowRange(kEdge, kSide - kEdge) = 0;
+        down.colRange(kEdge, kSide - kEdge) = 0;
         cv::Mat lines = across | down;
-        lines(cv::Rect(kEdge, kEdge, kSide - 2 * kEdge, kSide - 2 * kEdge)) = 0;
         cv::dilate(lines, lines, cv::Mat());
         dark.setTo(0, lines);
     }

@@ -102,7 +102,7 @@ cv::Mat RenderCell(cv::freetype::FreeType2& font, int digit, std::mt19937& rng, 
         cv::rectangle(patch, cv::Rect2d(0, at - wy / 2, side, wy), cv::Scalar::all(ink), cv::FILLED, cv::LINE_AA);
     }
     diagonals = 0;
-    if (Chance(rng, 0.2)) {
+    if (Chance(rng, 0.3)) {
         double shade = Chance(rng, 0.5) ? Uniform(rng, 150, 235) : Uniform(rng, 40, 150);
         int width = std::max(1, static_cast<int>(std::lround(s * Uniform(rng, 0.01, 0.05))));
         diagonals = Chance(rng, 0.5) ? picture::kMainDiagonal : picture::kOtherDiagonal;
@@ -111,7 +111,7 @@ cv::Mat RenderCell(cv::freetype::FreeType2& font, int digit, std::mt19937& rng, 
         else
             cv::line(patch, {side, 0}, {0, side}, cv::Scalar::all(shade), width, cv::LINE_AA);
     }
-    double printed = Uniform(rng, 0, 70);
+    double printed = Uniform(rng, 0, 100);
     if (digit > 0) {
         int height = static_cast<int>(std::lround(s * Uniform(rng, 0.5, 0.82)));
         std::string text(1, static_cast<char>('0' + digit));
@@ -120,7 +120,7 @@ cv::Mat RenderCell(cv::freetype::FreeType2& font, int digit, std::mt19937& rng, 
         cv::Point origin(static_cast<int>(std::lround(1.5 * s - size.width / 2.0 + Uniform(rng, -0.06, 0.06) * s)),
                          static_cast<int>(std::lround(1.5 * s + size.height / 2.0 + Uniform(rng, -0.06, 0.06) * s)));
         font.putText(patch, text, origin, height, cv::Scalar::all(printed), -1, cv::LINE_AA, true);
-    } else {
+    } else if (diagonals == 0 || Chance(rng, 0.5)) {
         // Specks and short strokes: dirt, a pencil touch, a piece of a line.
         int marks = std::uniform_int_distribution<int>(1, 4)(rng);
         for (int m = 0; m < marks; ++m) {
@@ -138,12 +138,12 @@ cv::Mat RenderCell(cv::freetype::FreeType2& font, int digit, std::mt19937& rng, 
     turn.at<double>(1, 2) += Uniform(rng, -0.05, 0.05) * s;
     cv::warpAffine(patch, patch, turn, patch.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
     if (Chance(rng, 0.6)) {
-        double sigma = Uniform(rng, 0.3, 1.3);
+        double sigma = Uniform(rng, 0.3, 0.6 + s / 33);
         cv::GaussianBlur(patch, patch, cv::Size(), sigma);
     }
     if (Chance(rng, 0.5)) {
         cv::Mat noise(patch.size(), CV_16S);
-        cv::randn(noise, 0, Uniform(rng, 2, 12));
+        cv::randn(noise, 0, Uniform(rng, 2, 20));
         cv::Mat wide;
         patch.convertTo(wide, CV_16S);
         wide += noise;
