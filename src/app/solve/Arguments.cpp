@@ -24,6 +24,12 @@ const char* const kUsage =
     "      --collection 問題集ファイル  行の代わりに問題集ファイルの問題を読みます。\n"
     "              答えは行番号の代わりに格納番号 (JSON ではキー number) で示します。\n"
     "      --write-collection 問題集ファイル  読めた問題を新しい問題集ファイルにも書きます。\n"
+    "  mozeldouble-solve --from-image [--json] [--write-collection 問題集ファイル] 画像ファイル|フォルダ...\n"
+    "      画像 (PNG、JPEG、BMP) からダブルの盤を読み、画像ごとに # 画像ファイル名 の行と問題の行を書きます。\n"
+    "      フォルダはその中の画像をすべて読みます。読みにくかったマスは # 確かでないマス: の行で示します。\n"
+    "      盤が見つからない画像は、その理由を標準エラーに書きます。\n"
+    "      --json  画像ごとに1行の JSON で書きます (キー: file, line, pattern, diagonal,\n"
+    "              confidence (グリッドごとのマス 1〜81 の確かさ 0〜1), doubtful (確かでないマス), message)。\n"
     "  mozeldouble-solve --generate PATTERN [--diagonal] [--count N] [--seed S] [--rating R]\n"
     "                    [--write-collection 問題集ファイル]\n"
     "      解が1つだけで、どのヒントも欠かせない問題を N 個 (既定 1) 作り、上の行の形で書きます。\n"
@@ -79,6 +85,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv, st
             args.json = true;
         } else if (arg == "--steps") {
             args.steps = true;
+        } else if (arg == "--from-image") {
+            args.fromImage = true;
         } else if (arg == "--diagonal") {
             args.diagonal = true;
         } else if (arg == "--collection" || arg == "--write-collection") {
@@ -120,6 +128,12 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& argv, st
         return fail("--diagonal、--count、--seed、--rating は --generate と一緒に使います");
     if (args.generatePattern != 0 && !args.inputs.empty()) return fail("--generate はファイルを読みません");
     if (args.generatePattern != 0 && (args.json || args.steps)) return fail("--json と --steps は問題を読むときに使います");
+    if (args.fromImage) {
+        if (args.generatePattern != 0 || args.steps) return fail("--from-image は --generate、--steps と一緒に使えません");
+        if (args.inputs.empty()) return fail("--from-image の後に画像ファイルがありません");
+        for (const Arguments::Input& input : args.inputs)
+            if (input.collection || input.path == "-") return fail("--from-image には画像ファイルかフォルダを指定します");
+    }
     if (args.writeCollection && args.count > collection::kLastRecord / 2)
         return fail("問題集に入る問題は " + std::to_string(collection::kLastRecord / 2) + " 個までです");
     if (args.inputs.empty()) args.inputs.push_back({"-", false});

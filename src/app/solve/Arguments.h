@@ -17,6 +17,7 @@ struct Arguments {
     bool help = false;  // --help or -h: the usage is all that is asked
     bool json = false;
     bool steps = false;
+    bool fromImage = false;  // --from-image: the inputs are pictures (or folders of them)
     struct Input {
         std::string path;  // "-" is standard input
         bool collection = false;

@@ -18,8 +18,10 @@
 #include "app/solve/CollectionIO.h"
 #include "app/solve/InputFile.h"
 #include "app/solve/LineInput.h"
+#include "app/solve/PictureAnswer.h"
 #include "app/solve/WellFormedLine.h"
 #include "collection/CollectionFile.h"
+#include "picture/PictureReading.h"
 #include "puzzle/Difficulty.h"
 #include "puzzle/Generator.h"
 #include "puzzle/LevelWords.h"
@@ -226,6 +228,48 @@ int Generate(const Arguments& args) {
     return WriteStored(args) ? kOk : kUnreadable;
 }
 
+// Reads a double board from each picture (a folder: from each picture in it) and writes its
+// problem line; false when a picture could not be read or held no board.
+bool AnswerPictures(const Arguments& args) {
+    bool ok = true;
+    auto answer = [&](const std::string& file) {
+        picture::PictureReading reading = picture::ReadPictureFile(file);
+        if (args.json)
+            solve::AppendPictureJson(pending, file, reading);
+        else
+            solve::AppendPicturePlain(pending, file, reading);
+        EndLine();
+        if (!reading.found) {
+            if (!args.json) Complain(file + ": " + reading.message);
+            ok = false;
+            return;
+        }
+        if (args.writeCollection) {
+            puzzle::Rating rating = puzzle::RunPath(reading.board).rating;
+            toStore.push_back(Stored(reading.board, puzzle::LevelOf(rating), "画像 " + std::filesystem::path(file).filename().string()));
+        }
+    };
+    for (const Arguments::Input& input : args.inputs) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(input.path, ec)) {
+            std::vector<std::string> files = solve::PicturesInFolder(input.path);
+            if (files.empty()) {
+                Complain(input.path + ": フォルダに画像 (PNG、JPEG、BMP) がありません");
+                ok = false;
+            }
+            for (const std::string& file : files) answer(file);
+            continue;
+        }
+        if (std::optional<std::string> why = solve::NotAFile(input.path, false)) {
+            Complain(input.path + ": " + *why);
+            ok = false;
+            continue;
+        }
+        answer(input.path);
+    }
+    return ok;
+}
+
 // The whole run: the arguments read, then problems answered or generated.
 int Run(int argc, char** argv) {
     std::string error;
@@ -240,6 +284,12 @@ int Run(int argc, char** argv) {
     }
     if (args->generatePattern != 0) return Generate(*args);
     if (!CollectionFree(*args)) return kUnreadable;
+    if (args->fromImage) {
+        bool ok = AnswerPictures(*args);
+        Flush();
+        ok = WriteStored(*args) && ok;
+        return ok ? kOk : kUnreadable;
+    }
 
     bool ok = true;
     for (const auto& [input, isCollection] : args->inputs) {
