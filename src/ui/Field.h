@@ -39,6 +39,7 @@ enum class Field : std::uint8_t {
     Candidates,
     CandidatesShown,
     ToolTip,
+    Picture,
 };
 
 // A field's value: numbers, flags and enumerations as integers.

@@ -36,6 +36,7 @@
 #include "ui/qt/LabelView.h"
 #include "ui/qt/LineBoxView.h"
 #include "ui/qt/MenuItemView.h"
+#include "ui/qt/PictureBoxView.h"
 #include "ui/qt/ProgressBarView.h"
 #include "ui/qt/ScreenFit.h"
 #include "ui/qt/SurfaceView.h"
@@ -180,6 +181,8 @@ void FormView::build() {
             binding = new UpDownView(*spinner, registry_, scale_, canvas_);
         } else if (auto* bar = dynamic_cast<ProgressBar*>(control)) {
             binding = new ProgressBarView(*bar, registry_, scale_, canvas_);
+        } else if (auto* picture = dynamic_cast<PictureBox*>(control)) {
+            binding = new PictureBoxView(*picture, registry_, scale_, canvas_);
         } else if (auto* surface = dynamic_cast<Surface*>(control)) {
             auto* view = new SurfaceView(*surface, registry_, scale_, canvas_);
             surfaces_.push_back(view);
