@@ -15,8 +15,11 @@ if [ "${1:-}" = "--program" ]; then
   shift
 fi
 
+# OpenCV reads boards from pictures; the fonts beyond Noto draw the test pictures of boards.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libcryptominisat5-dev fonts-noto-cjk qt6-translations-l10n xvfb xauth)
+          libbenchmark-dev libcryptominisat5-dev fonts-noto-cjk qt6-translations-l10n xvfb xauth
+          libopencv-dev fonts-ipafont-mincho fonts-ipafont-gothic fonts-vlgothic fonts-dejavu-core
+          fonts-liberation2 fonts-freefont-ttf fonts-urw-base35)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

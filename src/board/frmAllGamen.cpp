@@ -115,6 +115,7 @@ void frmAllGamen::layOutControls() {
         {&cmdKensyou, "検証", 20, 6700, 780, 480},
         {&cmdPattern, "パターン切替", CellLeft(10), 10560, 2100, 440},
         {&cmdMondai, "問題集", 7400, 40, 1560, 380},
+        {&cmdGazou, "画像から読む", 9100, 40, 1050, 380, 8},
         {&cmdOpt01, "オプション", 60, 11400, 1300, 440},
         {&cmdPrint, "印刷", 1440, 11400, 900, 440},
         {&cmdEnd, "終了", 9100, 11400, 1050, 440},
@@ -170,6 +171,7 @@ void frmAllGamen::layOutControls() {
     cmdHint.setToolTip("次の一手を説明します（Ctrl+H、適用は Ctrl+Enter）");
     cmdKensyou.setToolTip("盤面を調べます（Ctrl+E）");
     cmdHantei123.setToolTip("自動で判定を進めます（Ctrl+J）");
+    cmdGazou.setToolTip("画像の盤を読み取ります（コピーした画像は Ctrl+V でも）");
     chkKouho.setToolTip("候補を小さく表示します（Ctrl+K）。Shift+数字か右クリックで候補を外す・戻す");
 }
 
@@ -201,6 +203,7 @@ void frmAllGamen::connectEvents() {
     cmdMondaiNiSuru.onClick = [this] { cmdMondaiNiSuru_Click(); };
     cmdTudukikara.onClick = [this] { cmdTudukikara_Click(); };
     cmdAtarasiiMondai.onClick = [this] { cmdAtarasiiMondai_Click(); };
+    cmdGazou.onClick = [this] { cmdGazou_Click(); };
     chkKouho.onClick = [this] { chkKouho_Click(); };
     cmdKouhoSaikeisan.onClick = [this] { cmdKouhoSaikeisan_Click(); };
 }

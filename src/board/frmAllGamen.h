@@ -72,6 +72,7 @@ public:
     ui::CommandButton cmdMondaiNiSuru{*this, "cmdMondaiNiSuru"};
     // A new problem from the generator (the new-problem window).
     ui::CommandButton cmdAtarasiiMondai{*this, "cmdAtarasiiMondai"};
+    ui::CommandButton cmdGazou{*this, "cmdGazou"};
     // 続きから: shown at start-up when a board was kept at the end of the last run.
     ui::CommandButton cmdTudukikara{*this, "cmdTudukikara"};
     // 候補: the candidates shown small in the empty cells; 候補を再計算 starts them anew.
@@ -189,6 +190,7 @@ public:
     void KeepBoard();
     void cmdTudukikara_Click();
     void cmdAtarasiiMondai_Click();
+    void cmdGazou_Click();
 
     // Candidates: shown or not (in the grid windows too), started anew from the board, one
     // taken out or put back; a digit placed takes itself out of its peers' candidates.

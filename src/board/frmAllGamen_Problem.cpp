@@ -12,6 +12,7 @@
 #include "grid/frmMozelAuto.h"
 #include "newproblem/frmNewProblem.h"
 #include "options/frmOption01.h"
+#include "pictureread/frmPictureRead.h"
 #include "program/Program.h"
 #include "puzzle/ProblemLine.h"
 #include "puzzle/ProblemText.h"
@@ -134,6 +135,8 @@ void frmAllGamen::cmdAtarasiiMondai_Click() {
     window.setTop(3100);
     window.Show();
 }
+
+void frmAllGamen::cmdGazou_Click() { program_.frmPictureRead().cmdHiraku_Click(); }
 
 void frmAllGamen::CopyMondai(bool picture) {
     const puzzle::DoubleBoard board = program_.state().board();

@@ -9,6 +9,7 @@
 #include "hint/frmHint.h"
 #include "newproblem/frmNewProblem.h"
 #include "options/frmOption01.h"
+#include "pictureread/frmPictureRead.h"
 #include "ui/TextBox.h"
 
 namespace program {
@@ -22,6 +23,7 @@ Program::Program(ui::Services services) : services_(services) {
     forms_.add("frmMondai", [this] { return std::make_unique<collection::frmMondai>(*this); });
     forms_.add("frmNewProblem", [this] { return std::make_unique<newproblem::frmNewProblem>(*this); });
     forms_.add("frmHint", [this] { return std::make_unique<hint::frmHint>(*this); });
+    forms_.add("frmPictureRead", [this] { return std::make_unique<pictureread::frmPictureRead>(*this); });
     cmn_.PatternNo.attach(state_);
     journal().addState(state_.journalBlock());
     journal().addState(board::SolvingState(cmn_));
@@ -44,9 +46,14 @@ void Program::addShortcuts() {
     forms_.addShortcut({'Y', kCtrlMask}, redo);
     forms_.addShortcut({'Z', kCtrlMask | kShiftMask}, redo);
     // A problem pasted onto a cell, or where no text box has the focus; in any other text box
-    // Ctrl+V pastes as usual.
+    // Ctrl+V pastes as usual. A clipboard that holds a picture and no text has it read.
     forms_.addShortcut({'V', kCtrlMask}, [this](ui::Control* focus) {
         if (dynamic_cast<ui::TextBox*>(focus) && !IsCell(*focus)) return false;
+        if (platform().ClipboardText().find_first_not_of(" \t\r\n") == std::string::npos &&
+            !platform().ClipboardPicture().empty()) {
+            frmPictureRead().ReadClipboard();
+            return true;
+        }
         frmAllGamen().PasteMondai();
         return true;
     });
@@ -135,5 +142,6 @@ options::frmOption01& Program::frmOption01() { return window<options::frmOption0
 collection::frmMondai& Program::frmMondai() { return window<collection::frmMondai>("frmMondai"); }
 newproblem::frmNewProblem& Program::frmNewProblem() { return window<newproblem::frmNewProblem>("frmNewProblem"); }
 hint::frmHint& Program::frmHint() { return window<hint::frmHint>("frmHint"); }
+pictureread::frmPictureRead& Program::frmPictureRead() { return window<pictureread::frmPictureRead>("frmPictureRead"); }
 
 }  // namespace program

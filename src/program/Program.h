@@ -17,6 +17,7 @@ namespace options { class frmOption01; }
 namespace collection { class frmMondai; }
 namespace newproblem { class frmNewProblem; }
 namespace hint { class frmHint; }
+namespace pictureread { class frmPictureRead; }
 
 namespace program {
 
@@ -43,6 +44,7 @@ public:
     collection::frmMondai& frmMondai();
     newproblem::frmNewProblem& frmNewProblem();
     hint::frmHint& frmHint();
+    pictureread::frmPictureRead& frmPictureRead();
 
     ui::FormRegistry& forms() { return forms_; }
     // The board's digits coloured again, after a switch that decides their colours changed.
