@@ -25,8 +25,8 @@
 // The search is compiled twice, as kernels for two instruction sets (Kernel below): the
 // portable one for any processor, and on x86-64 a wide one (AVX2, BMI1, BMI2, POPCNT) through
 // GCC's target attribute. Only functions with that attribute hold wide instructions, and only
-// the wide kernels call them. The first search picks the wide kernels when the processor has
-// them; both walk the same tree.
+// the wide kernels call them. The program picks the wide kernels when it starts, if the
+// processor has them; both walk the same tree.
 #include "puzzle/EngineSearch.h"
 
 #include <algorithm>
@@ -790,6 +790,12 @@ Kernels ActiveKernels() {
 }
 
 void ForcePortableKernels(bool force) { gForcePortable.store(force, std::memory_order_relaxed); }
+
+namespace {
+// The kernels are chosen when the program starts, so that a first search does not pay for
+// reading the environment (and binding getenv) in its own time.
+[[maybe_unused]] const bool gChosenAtStart = (ActiveKernels(), true);
+}  // namespace
 
 [[gnu::hot]] int Search(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
     if (!IsPattern(board.pattern)) throw std::invalid_argument("no overlap pattern " + std::to_string(board.pattern));
