@@ -596,19 +596,25 @@ bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Ove
     }
     for (int d = 1; d <= 9; ++d) {
         const std::array<Band, 3>& x = given[static_cast<std::size_t>(d)];
-        Band c0 = band::Columns(x[0]), c1 = band::Columns(x[1]), c2 = band::Columns(x[2]);
-        Band columns = c0 | c1 | c2;
-        twice |= (c0 & c1) | (c0 & c2) | (c1 & c2);
+        // The rows, boxes and columns that hold a given of the digit, as cells; a unit holding
+        // two is a contradiction.
+        std::array<Band, 3> units{}, c{};
         Band main = 0, anti = 0;
-        std::array<Band, 3> units{};
         for (int b = 0; b < 3; ++b) {
-            Band here = x[static_cast<std::size_t>(b)];
-            band::BandRows rows = band::ReadRows(here);
-            twice |= rows.rowTwice | band::BoxTwice(rows.pairs) | band::ColumnsTwice(here);
-            units[static_cast<std::size_t>(b)] = band::UnitsOfPairs(rows.pairs) | band::SpreadColumns(columns);
+            auto ub = static_cast<std::size_t>(b);
+            const Band here = x[ub];
+            const Band r0 = here & band::RowMask(0), r1 = here & band::RowMask(1), r2 = here & band::RowMask(2);
+            const Band k0 = here & band::BoxMask(0), k1 = here & band::BoxMask(1), k2 = here & band::BoxMask(2);
+            twice |= (r0 & (r0 - 1)) | (r1 & (r1 - 1)) | (r2 & (r2 - 1)) | (k0 & (k0 - 1)) | (k1 & (k1 - 1)) | (k2 & (k2 - 1)) |
+                     band::ColumnsTwice(here);
+            units[ub] = (r0 ? band::RowMask(0) : 0) | (r1 ? band::RowMask(1) : 0) | (r2 ? band::RowMask(2) : 0) |
+                        (k0 ? band::BoxMask(0) : 0) | (k1 ? band::BoxMask(1) : 0) | (k2 ? band::BoxMask(2) : 0);
+            c[ub] = band::Columns(here);
             main |= here & band::MainDiagonalMask(b);
             anti |= here & band::AntiDiagonalMask(b);
         }
+        twice |= (c[0] & c[1]) | (c[0] & c[2]) | (c[1] & c[2]);
+        Band lines = band::SpreadColumns(c[0] | c[1] | c[2]);
         if (diagonal) {
             twice |= (main & (main - 1)) | (anti & (anti - 1));
             for (int b = 0; b < 3; ++b)
@@ -616,7 +622,7 @@ bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Ove
         }
         for (int b = 0; b < 3; ++b) {
             auto ub = static_cast<std::size_t>(b);
-            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (band::kAll & ~units[ub] & given[0][ub]) | x[ub];
+            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (~(units[ub] | lines) & given[0][ub]) | x[ub];
         }
     }
     return twice == 0;
