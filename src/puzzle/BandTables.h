@@ -29,8 +29,6 @@ constexpr Band AloneInBox(Band x) {
     Band b0 = x & BoxMask(0), b1 = x & BoxMask(1), b2 = x & BoxMask(2);
     return (OneBit(b0) ? b0 : 0) | (OneBit(b1) ? b1 : 0) | (OneBit(b2) ? b2 : 0);
 }
-// The columns (9 bits) where two rows of the band have a bit.
-constexpr Band ColumnsTwice(Band x) { return ((x & x >> 9) | (x & x >> 18) | (x >> 9 & x >> 18)) & 0x1FF; }
 
 // True when each row and each box of the band has a bit.
 constexpr bool RowsAndBoxesHit(Band x) {

@@ -553,76 +553,86 @@ private:
     uint64_t stall_ = 0;  // slots changed since the last look at stacks, columns and diagonals
 };
 
-// Grid g's candidates from the board's givens (digits 0..9). The givens are read into a plane
-// per digit; then each digit's givens are applied at once, unit by unit: the rows, columns,
-// boxes (and diagonals) that hold one lose the digit elsewhere, and a unit holding two is a
-// contradiction. A given's cell keeps its digit alone. Adds the givens read to `read`, a shared
-// cell counted with grid 1 only. Returns false on a contradiction.
 // The low seven bits of each byte of a word.
 constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+
+// Grid g's candidates from the board's givens (digits 0..9), in one pass over the givens and
+// one over the digits. The givens are read into a plane per digit, and each unit's digits are
+// gathered on the way, so that a unit holding a digit twice is found there (a contradiction);
+// then each digit's givens are applied at once, unit by unit: the rows, columns, boxes (and
+// diagonals) that hold one lose the digit elsewhere. A given's cell keeps its digit alone. Adds
+// the givens read to `read`, a shared cell counted with grid 1 only. Returns false on a
+// contradiction.
 
 template <Isa kIsa>
 bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Overlap& overlap, int g, bool diagonal,
               State& s, int& read) {
     // Per digit 1..9, and the empty cells as entry 0. A row's filled cells come from its first
     // eight bytes at once (as in BoardDigits, then each byte's flag gathered into one byte by
-    // a multiplication), so that only the givens are read one by one.
+    // a multiplication), so that only the givens are read one by one. Each given adds its digit
+    // to the digits of its row, column and box (and diagonal): a digit already there is a
+    // contradiction.
     std::array<std::array<Band, 3>, 10> given{};
-    for (int r = 0; r < 9; ++r) {
-        const uint8_t* row = &board.digits[static_cast<std::size_t>(BoardCell(pattern.rowOf(g + 1) + r, pattern.columnOf(g + 1)))];
-        unsigned filled = row[8] != 0 ? 0x100u : 0u;
-        if constexpr (std::endian::native == std::endian::little) {
-            uint64_t w;
-            std::memcpy(&w, row, 8);
-            uint64_t nonZero = ((((w & kLow7) + kLow7) | w) & ~kLow7) >> 7;
-            filled |= static_cast<unsigned>((nonZero * 0x0102040810204080ULL) >> 56);
-        } else {
-            for (int k = 0; k < 8; ++k) filled |= (row[k] != 0 ? 1u : 0u) << k;
-        }
-        const int shift = 9 * (r % 3);
-        given[0][static_cast<std::size_t>(r / 3)] |= (~filled & 0x1FF) << shift;
-        for (; filled; filled &= filled - 1) {
-            int k = std::countr_zero(filled);
-            given[row[k]][static_cast<std::size_t>(r / 3)] |= Band{1} << (shift + k);
-        }
-    }
-    Band twice = 0;
+    std::array<unsigned, 9> columnDigits{};
+    unsigned twice = 0, mainDigits = 0, antiDigits = 0;
     for (int b = 0; b < 3; ++b) {
         auto ub = static_cast<std::size_t>(b);
+        std::array<unsigned, 3> boxDigits{};
+        for (int r = 3 * b; r < 3 * b + 3; ++r) {
+            const uint8_t* row = &board.digits[static_cast<std::size_t>(BoardCell(pattern.rowOf(g + 1) + r, pattern.columnOf(g + 1)))];
+            unsigned filled = row[8] != 0 ? 0x100u : 0u;
+            if constexpr (std::endian::native == std::endian::little) {
+                uint64_t w;
+                std::memcpy(&w, row, 8);
+                uint64_t nonZero = ((((w & kLow7) + kLow7) | w) & ~kLow7) >> 7;
+                filled |= static_cast<unsigned>((nonZero * 0x0102040810204080ULL) >> 56);
+            } else {
+                for (int k = 0; k < 8; ++k) filled |= (row[k] != 0 ? 1u : 0u) << k;
+            }
+            const int shift = 9 * (r - 3 * b);
+            given[0][ub] |= (~filled & 0x1FF) << shift;
+            unsigned rowDigits = 0;
+            for (; filled; filled &= filled - 1) {
+                const int k = std::countr_zero(filled);
+                const auto uk = static_cast<std::size_t>(k);
+                const unsigned digit = 1u << row[k];
+                unsigned& box = boxDigits[uk / 3];
+                twice |= (rowDigits | columnDigits[uk] | box) & digit;
+                rowDigits |= digit;
+                columnDigits[uk] |= digit;
+                box |= digit;
+                given[row[k]][ub] |= Band{1} << (shift + k);
+                if (diagonal) {
+                    if (k == r) {
+                        twice |= mainDigits & digit;
+                        mainDigits |= digit;
+                    }
+                    if (k == 8 - r) {
+                        twice |= antiDigits & digit;
+                        antiDigits |= digit;
+                    }
+                }
+            }
+        }
         Band givens = band::kAll & ~given[0][ub];
         s.open[static_cast<std::size_t>(3 * g + b)] = given[0][ub];
         // A cell grid 1 covers too is read with grid 1.
         read += Count<kIsa>(g == 0 || overlap.partner[static_cast<std::size_t>(3 + b)] < 0 ? givens : givens & ~overlap.shared[1]);
     }
+    // Each row, box, column (and diagonal) holding a given of a digit loses the digit in its
+    // other cells; a given's cell keeps its digit alone.
     for (int d = 1; d <= 9; ++d) {
         const std::array<Band, 3>& x = given[static_cast<std::size_t>(d)];
-        // The rows, boxes and columns that hold a given of the digit, as cells; a unit holding
-        // two is a contradiction.
-        std::array<Band, 3> units{}, c{};
-        Band main = 0, anti = 0;
+        Band lines = band::SpreadColumns(band::Columns(x[0] | x[1] | x[2]));
         for (int b = 0; b < 3; ++b) {
             auto ub = static_cast<std::size_t>(b);
             const Band here = x[ub];
-            const Band r0 = here & band::RowMask(0), r1 = here & band::RowMask(1), r2 = here & band::RowMask(2);
-            const Band k0 = here & band::BoxMask(0), k1 = here & band::BoxMask(1), k2 = here & band::BoxMask(2);
-            twice |= (r0 & (r0 - 1)) | (r1 & (r1 - 1)) | (r2 & (r2 - 1)) | (k0 & (k0 - 1)) | (k1 & (k1 - 1)) | (k2 & (k2 - 1)) |
-                     band::ColumnsTwice(here);
-            units[ub] = (r0 ? band::RowMask(0) : 0) | (r1 ? band::RowMask(1) : 0) | (r2 ? band::RowMask(2) : 0) |
-                        (k0 ? band::BoxMask(0) : 0) | (k1 ? band::BoxMask(1) : 0) | (k2 ? band::BoxMask(2) : 0);
-            c[ub] = band::Columns(here);
-            main |= here & band::MainDiagonalMask(b);
-            anti |= here & band::AntiDiagonalMask(b);
-        }
-        twice |= (c[0] & c[1]) | (c[0] & c[2]) | (c[1] & c[2]);
-        Band lines = band::SpreadColumns(c[0] | c[1] | c[2]);
-        if (diagonal) {
-            twice |= (main & (main - 1)) | (anti & (anti - 1));
-            for (int b = 0; b < 3; ++b)
-                units[static_cast<std::size_t>(b)] |= (main ? band::MainDiagonalMask(b) : 0) | (anti ? band::AntiDiagonalMask(b) : 0);
-        }
-        for (int b = 0; b < 3; ++b) {
-            auto ub = static_cast<std::size_t>(b);
-            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (~(units[ub] | lines) & given[0][ub]) | x[ub];
+            Band units = lines | ((here & band::RowMask(0)) ? band::RowMask(0) : 0) | ((here & band::RowMask(1)) ? band::RowMask(1) : 0) |
+                         ((here & band::RowMask(2)) ? band::RowMask(2) : 0) | ((here & band::BoxMask(0)) ? band::BoxMask(0) : 0) |
+                         ((here & band::BoxMask(1)) ? band::BoxMask(1) : 0) | ((here & band::BoxMask(2)) ? band::BoxMask(2) : 0);
+            if (diagonal)
+                units |= ((mainDigits >> d & 1) ? band::MainDiagonalMask(b) : 0) | ((antiDigits >> d & 1) ? band::AntiDiagonalMask(b) : 0);
+            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (~units & given[0][ub]) | here;
         }
     }
     return twice == 0;
