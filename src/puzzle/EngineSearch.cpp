@@ -122,7 +122,7 @@ struct BoardOrder {
 
 // Takes cell `bit` from the nine digits of a band (nine Bands side by side); returns the digits
 // that had it (bit e for digit e + 1). This is the heart of every placement: with SSE2 (every
-// x86-64) four digits go at once, with AVX2 eight, elsewhere one at a time.
+// x86-64) four digits go at once (wider registers gain nothing here), elsewhere one at a time.
 inline unsigned TakeCell(Band* digits, Band bit) {
     unsigned had = 0;
 #if defined(__SSE2__)
@@ -143,19 +143,6 @@ inline unsigned TakeCell(Band* digits, Band bit) {
     digits[8] &= ~bit;
     return had;
 }
-
-#if MOZEL_ENGINE_WIDE
-MOZEL_WIDE_TARGET [[gnu::hot]] inline unsigned TakeCellWide(Band* digits, Band bit) {
-    const __m256i mask = _mm256_set1_epi32(static_cast<int>(bit));
-    __m256i eight = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(digits));
-    __m256i hit = _mm256_cmpeq_epi32(_mm256_and_si256(eight, mask), mask);
-    unsigned had = static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(hit)));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(digits), _mm256_andnot_si256(mask, eight));
-    had |= (digits[8] & bit ? 1u : 0u) << 8;
-    digits[8] &= ~bit;
-    return had;
-}
-#endif
 
 #if MOZEL_ENGINE_WIDE
 // The six ways a digit can take one row-box pair per row and per box of a band, each pair as
@@ -401,13 +388,7 @@ private:
         int position = std::countr_zero(bit);
         Band* digits = &s.cand[At(9 * gb)];
         Band mine = digits[d];
-        unsigned had;
-#if MOZEL_ENGINE_WIDE
-        if constexpr (kIsa == Isa::Wide)
-            had = TakeCellWide(digits, bit);
-        else
-#endif
-            had = TakeCell(digits, bit);
+        const unsigned had = TakeCell(digits, bit);
         digits[d] = (mine & ~band::kRowAndBox[At(position)]) | bit;
         // The column in the grid's other two bands.
         int x1 = 9 * (gb + kOtherBands[At(gb)][0]) + d, x2 = 9 * (gb + kOtherBands[At(gb)][1]) + d;
@@ -831,9 +812,9 @@ int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard
 
 // The kernels: the search's recursion and its out-of-line functions, per instruction set. A
 // kernel function and what it inlines are compiled for its set; Descend, Run and PlaceIn inline
-// all they call (flatten), so that the wide popcount and TakeCellWide land in them. Propagate
-// is left to the compiler's own choices, which are faster there, and holds nothing that
-// depends on the set.
+// all they call (flatten), so that the wide popcount lands in them. Propagate is left to the
+// compiler's own choices, which are faster there; its wide version holds the band step of
+// eight digits at once.
 template <Mode kMode>
 struct Kernel<kMode, Isa::Portable> {
     using S = Searcher<kMode, Isa::Portable>;
