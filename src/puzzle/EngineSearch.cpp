@@ -168,14 +168,34 @@ struct BandStep {
     unsigned narrowed;
 };
 
+// The band step's masks, each in all eight lanes: the six permutations, the first bits of the
+// row-box pairs, the three rows. Read from memory, each is one operand; built in registers (as
+// the compiler does for a constant), each costs three instructions per step.
+struct alignas(32) Lanes {
+    std::array<Band, 8> v;
+};
+inline constexpr std::array<Lanes, 10> kStepMasks = [] {
+    std::array<Lanes, 10> t{};
+    auto fill = [](Lanes& l, Band x) { l.v.fill(x); };
+    for (std::size_t p = 0; p < 6; ++p) fill(t[p], kSpreadPermutations[p]);
+    fill(t[6], 0x1249249);
+    for (int r = 0; r < 3; ++r) fill(t[static_cast<std::size_t>(7 + r)], band::RowMask(r));
+    return t;
+}();
+
+MOZEL_WIDE_TARGET inline __m256i LoadLanes(const Lanes& lanes) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes.v.data())); }
+
 MOZEL_WIDE_TARGET [[gnu::hot]] inline void StepBandWide(const Band* digits, BandStep& out) {
+    // Through a pointer the compiler cannot see into, so that the masks are read, not rebuilt.
+    const Lanes* masks = kStepMasks.data();
+    asm("" : "+r"(masks));
     const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(digits));
     const __m256i zero = _mm256_setzero_si256();
     __m256i t = _mm256_or_si256(x, _mm256_or_si256(_mm256_srli_epi32(x, 1), _mm256_srli_epi32(x, 2)));
-    t = _mm256_and_si256(t, _mm256_set1_epi32(0x1249249));
+    t = _mm256_and_si256(t, LoadLanes(masks[6]));
     __m256i pairs = zero;
-    for (Band p : kSpreadPermutations) {
-        const __m256i m = _mm256_set1_epi32(static_cast<int>(p));
+    for (std::size_t p = 0; p < 6; ++p) {
+        const __m256i m = LoadLanes(masks[p]);
         pairs = _mm256_or_si256(pairs, _mm256_and_si256(m, _mm256_cmpeq_epi32(_mm256_and_si256(t, m), m)));
     }
     const __m256i cells = _mm256_sub_epi32(_mm256_slli_epi32(pairs, 3), pairs);  // each pair's three cells
@@ -184,8 +204,8 @@ MOZEL_WIDE_TARGET [[gnu::hot]] inline void StepBandWide(const Band* digits, Band
     out.narrowed = ~static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(kept, x)))) & 0xFF;
     __m256i alone = zero;
     const __m256i one = _mm256_set1_epi32(1);
-    for (int r = 0; r < 3; ++r) {
-        const __m256i row = _mm256_and_si256(kept, _mm256_set1_epi32(static_cast<int>(band::RowMask(r))));
+    for (std::size_t r = 0; r < 3; ++r) {
+        const __m256i row = _mm256_and_si256(kept, LoadLanes(masks[7 + r]));
         const __m256i single = _mm256_cmpeq_epi32(_mm256_and_si256(row, _mm256_sub_epi32(row, one)), zero);
         alone = _mm256_or_si256(alone, _mm256_and_si256(row, single));
     }
