@@ -214,6 +214,22 @@ MOZEL_WIDE_TARGET [[gnu::hot]] inline void StepBandWide(const Band* digits, Band
 }
 #endif
 
+// The digits (bit e for digit e + 1) of a band's nine Bands that have cell `bit`: TakeCell
+// without taking.
+inline unsigned DigitsAt(const Band* digits, Band bit) {
+    unsigned had = 0;
+#if defined(__SSE2__)
+    const __m128i mask = _mm_set1_epi32(static_cast<int>(bit));
+    for (int e = 0; e < 8; e += 4) {
+        __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits + e));
+        had |= static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(four, mask), mask)))) << e;
+    }
+#else
+    for (int e = 0; e < 8; ++e) had |= (digits[e] & bit ? 1u : 0u) << e;
+#endif
+    return had | (digits[8] & bit ? 1u : 0u) << 8;
+}
+
 // Bits set in x: one instruction in the wide kernels, arithmetic in the portable ones (where
 // std::popcount would call into the compiler's library).
 template <Isa kIsa>
@@ -257,8 +273,8 @@ public:
         }
         std::array<int, 9> digits{};
         int count = 0;
-        for (int d = 0; d < 9; ++d)
-            if (s.cand[At(Slot(cell.grid, cell.band, d))] & cell.bit) digits[At(count++)] = d;
+        for (unsigned had = DigitsAt(&s.cand[At(Slot(cell.grid, cell.band, 0))], cell.bit); had; had &= had - 1)
+            digits[At(count++)] = std::countr_zero(had);
         if (rng_) Shuffle(digits.data(), count, *rng_);
         if (first_) {
             const int d = (*first_)[At(3 * cell.grid + cell.band)][At(std::countr_zero(cell.bit))];
@@ -592,8 +608,8 @@ private:
                     int position = std::countr_zero(bit);
                     Band row = band::RowMask(position / 9), box = band::BoxMask(position % 9 / 3), column = band::kColumnOf[At(position)];
                     int score = 0;
-                    for (int d = 0; d < 9; ++d) {
-                        if (!(digits[d] & bit)) continue;
+                    for (unsigned had = DigitsAt(digits, bit); had; had &= had - 1) {
+                        const int d = std::countr_zero(had);
                         // The column's places in the three bands, shifted apart so that one
                         // count takes them all.
                         Band columns = (stack[d] & column) | (stack[9 + d] & column) << 1 | (stack[18 + d] & column) << 2;
