@@ -29,8 +29,6 @@ constexpr Band AloneInBox(Band x) {
     Band b0 = x & BoxMask(0), b1 = x & BoxMask(1), b2 = x & BoxMask(2);
     return (OneBit(b0) ? b0 : 0) | (OneBit(b1) ? b1 : 0) | (OneBit(b2) ? b2 : 0);
 }
-// The columns (9 bits) where two rows of the band have a bit.
-constexpr Band ColumnsTwice(Band x) { return ((x & x >> 9) | (x & x >> 18) | (x >> 9 & x >> 18)) & 0x1FF; }
 
 // True when each row and each box of the band has a bit.
 constexpr bool RowsAndBoxesHit(Band x) {
@@ -51,11 +49,9 @@ inline constexpr std::array<Band, 27> kRowAndBox = [] {
     return t;
 }();
 
-// The rows (bit r) and the boxes (bit k) of a band, as cells.
+// The rows (bit r) of a band, as cells.
 inline constexpr std::array<Band, 8> kRows = {0, RowMask(0), RowMask(1), RowMask(0) | RowMask(1), RowMask(2),
                                               RowMask(0) | RowMask(2), RowMask(1) | RowMask(2), kAll};
-inline constexpr std::array<Band, 8> kBoxes = {0, BoxMask(0), BoxMask(1), BoxMask(0) | BoxMask(1), BoxMask(2),
-                                               BoxMask(0) | BoxMask(2), BoxMask(1) | BoxMask(2), kAll};
 
 // Columns (9 bits) where the band has any bit.
 constexpr Band Columns(Band x) { return (x | x >> 9 | x >> 18) & 0x1FF; }
@@ -96,26 +92,14 @@ constexpr Band CellsOfPairs(unsigned m) {
     return x * 7;
 }
 
-// A band read row by row: its row-box occupancy (bit 3r + k), its bits alone in their row, and
-// whether a row holds two or more.
+// A band read row by row: its row-box occupancy (bit 3r + k) and its bits alone in their row.
 struct BandRows {
     unsigned pairs;
     Band alone;
-    bool rowTwice;
 };
 constexpr BandRows ReadRows(Band x) {
     unsigned r0 = kRowInfo[x & 0x1FF], r1 = kRowInfo[x >> 9 & 0x1FF], r2 = kRowInfo[x >> 18];
-    return {(r0 & 7) | (r1 & 7) << 3 | (r2 & 7) << 6, x & kRows[(r0 >> 3 & 1) | (r1 >> 2 & 2) | (r2 >> 1 & 4)],
-            ((r0 | r1 | r2) & 16) != 0};
+    return {(r0 & 7) | (r1 & 7) << 3 | (r2 & 7) << 6, x & kRows[(r0 >> 3 & 1) | (r1 >> 2 & 2) | (r2 >> 1 & 4)]};
 }
-
-// The rows and boxes of a band that hold any of its row-box pairs m, as cells.
-constexpr Band UnitsOfPairs(unsigned m) {
-    unsigned rows = ((m & 7) ? 1 : 0) | ((m & 070) ? 2 : 0) | ((m & 0700) ? 4 : 0);
-    return kRows[rows] | kBoxes[(m | m >> 3 | m >> 6) & 7];
-}
-
-// True when a box holds pairs of two rows in the row-box occupancy m.
-constexpr bool BoxTwice(unsigned m) { return ((m & m >> 3) | (m & m >> 6) | (m >> 3 & m >> 6)) & 7; }
 
 }  // namespace puzzle::band

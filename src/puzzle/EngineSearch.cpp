@@ -25,8 +25,10 @@
 // The search is compiled twice, as kernels for two instruction sets (Kernel below): the
 // portable one for any processor, and on x86-64 a wide one (AVX2, BMI1, BMI2, POPCNT) through
 // GCC's target attribute. Only functions with that attribute hold wide instructions, and only
-// the wide kernels call them. The first search picks the wide kernels when the processor has
-// them; both walk the same tree.
+// the wide kernels call them. The program picks the wide kernels when it starts, if the
+// processor has them; both walk the same tree. The wide Fast kernel takes a band's changed
+// digits through the band step eight at once (the intersection by the six permutations, with
+// no table, and the cells alone in their row); the fixpoint is the same.
 #include "puzzle/EngineSearch.h"
 
 #include <algorithm>
@@ -120,7 +122,7 @@ struct BoardOrder {
 
 // Takes cell `bit` from the nine digits of a band (nine Bands side by side); returns the digits
 // that had it (bit e for digit e + 1). This is the heart of every placement: with SSE2 (every
-// x86-64) four digits go at once, with AVX2 eight, elsewhere one at a time.
+// x86-64) four digits go at once (wider registers gain nothing here), elsewhere one at a time.
 inline unsigned TakeCell(Band* digits, Band bit) {
     unsigned had = 0;
 #if defined(__SSE2__)
@@ -143,17 +145,90 @@ inline unsigned TakeCell(Band* digits, Band bit) {
 }
 
 #if MOZEL_ENGINE_WIDE
-MOZEL_WIDE_TARGET [[gnu::hot]] inline unsigned TakeCellWide(Band* digits, Band bit) {
-    const __m256i mask = _mm256_set1_epi32(static_cast<int>(bit));
-    __m256i eight = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(digits));
-    __m256i hit = _mm256_cmpeq_epi32(_mm256_and_si256(eight, mask), mask);
-    unsigned had = static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(hit)));
-    _mm256_storeu_si256(reinterpret_cast<__m256i*>(digits), _mm256_andnot_si256(mask, eight));
-    had |= (digits[8] & bit ? 1u : 0u) << 8;
-    digits[8] &= ~bit;
-    return had;
+// The six ways a digit can take one row-box pair per row and per box of a band, each pair as
+// the first bit of its three cells (bit 9r + 3k): the band step of eight digits at once works
+// on those bits, with no table.
+inline constexpr std::array<Band, 6> kSpreadPermutations = [] {
+    constexpr unsigned kMatrices[6] = {0421, 0241, 0412, 0142, 0214, 0124};
+    std::array<Band, 6> t{};
+    for (std::size_t p = 0; p < 6; ++p)
+        for (unsigned i = 0; i < 9; ++i)
+            if (kMatrices[p] >> i & 1) t[p] |= Band{1} << (3 * i);
+    return t;
+}();
+
+// The band step for eight digits of a band at once: each digit's places kept by the box-line
+// intersection (the cells of the row-box pairs some permutation uses) and, of those, the
+// cells alone in their row. Returns per digit (bit e for digit e + 1) whether no permutation
+// fits and whether the intersection took places.
+struct BandStep {
+    std::array<Band, 8> kept;
+    std::array<Band, 8> alone;
+    unsigned dead;
+    unsigned narrowed;
+};
+
+// The band step's masks, each in all eight lanes: the six permutations, the first bits of the
+// row-box pairs, the three rows. Read from memory, each is one operand; built in registers (as
+// the compiler does for a constant), each costs three instructions per step.
+struct alignas(32) Lanes {
+    std::array<Band, 8> v;
+};
+inline constexpr std::array<Lanes, 10> kStepMasks = [] {
+    std::array<Lanes, 10> t{};
+    auto fill = [](Lanes& l, Band x) { l.v.fill(x); };
+    for (std::size_t p = 0; p < 6; ++p) fill(t[p], kSpreadPermutations[p]);
+    fill(t[6], 0x1249249);
+    for (int r = 0; r < 3; ++r) fill(t[static_cast<std::size_t>(7 + r)], band::RowMask(r));
+    return t;
+}();
+
+MOZEL_WIDE_TARGET inline __m256i LoadLanes(const Lanes& lanes) { return _mm256_load_si256(reinterpret_cast<const __m256i*>(lanes.v.data())); }
+
+MOZEL_WIDE_TARGET [[gnu::hot]] inline void StepBandWide(const Band* digits, BandStep& out) {
+    // Through a pointer the compiler cannot see into, so that the masks are read, not rebuilt.
+    const Lanes* masks = kStepMasks.data();
+    asm("" : "+r"(masks));
+    const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(digits));
+    const __m256i zero = _mm256_setzero_si256();
+    __m256i t = _mm256_or_si256(x, _mm256_or_si256(_mm256_srli_epi32(x, 1), _mm256_srli_epi32(x, 2)));
+    t = _mm256_and_si256(t, LoadLanes(masks[6]));
+    __m256i pairs = zero;
+    for (std::size_t p = 0; p < 6; ++p) {
+        const __m256i m = LoadLanes(masks[p]);
+        pairs = _mm256_or_si256(pairs, _mm256_and_si256(m, _mm256_cmpeq_epi32(_mm256_and_si256(t, m), m)));
+    }
+    const __m256i cells = _mm256_sub_epi32(_mm256_slli_epi32(pairs, 3), pairs);  // each pair's three cells
+    const __m256i kept = _mm256_and_si256(x, cells);
+    out.dead = static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(pairs, zero))));
+    out.narrowed = ~static_cast<unsigned>(_mm256_movemask_ps(_mm256_castsi256_ps(_mm256_cmpeq_epi32(kept, x)))) & 0xFF;
+    __m256i alone = zero;
+    const __m256i one = _mm256_set1_epi32(1);
+    for (std::size_t r = 0; r < 3; ++r) {
+        const __m256i row = _mm256_and_si256(kept, LoadLanes(masks[7 + r]));
+        const __m256i single = _mm256_cmpeq_epi32(_mm256_and_si256(row, _mm256_sub_epi32(row, one)), zero);
+        alone = _mm256_or_si256(alone, _mm256_and_si256(row, single));
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.kept.data()), kept);
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(out.alone.data()), alone);
 }
 #endif
+
+// The digits (bit e for digit e + 1) of a band's nine Bands that have cell `bit`: TakeCell
+// without taking.
+inline unsigned DigitsAt(const Band* digits, Band bit) {
+    unsigned had = 0;
+#if defined(__SSE2__)
+    const __m128i mask = _mm_set1_epi32(static_cast<int>(bit));
+    for (int e = 0; e < 8; e += 4) {
+        __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digits + e));
+        had |= static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(_mm_and_si128(four, mask), mask)))) << e;
+    }
+#else
+    for (int e = 0; e < 8; ++e) had |= (digits[e] & bit ? 1u : 0u) << e;
+#endif
+    return had | (digits[8] & bit ? 1u : 0u) << 8;
+}
 
 // Bits set in x: one instruction in the wide kernels, arithmetic in the portable ones (where
 // std::popcount would call into the compiler's library).
@@ -198,8 +273,8 @@ public:
         }
         std::array<int, 9> digits{};
         int count = 0;
-        for (int d = 0; d < 9; ++d)
-            if (s.cand[At(Slot(cell.grid, cell.band, d))] & cell.bit) digits[At(count++)] = d;
+        for (unsigned had = DigitsAt(&s.cand[At(Slot(cell.grid, cell.band, 0))], cell.bit); had; had &= had - 1)
+            digits[At(count++)] = std::countr_zero(had);
         if (rng_) Shuffle(digits.data(), count, *rng_);
         if (first_) {
             const int d = (*first_)[At(3 * cell.grid + cell.band)][At(std::countr_zero(cell.bit))];
@@ -243,6 +318,13 @@ private:
                 unsigned digits = static_cast<unsigned>(dirty_ >> (9 * gb)) & 0x1FF;
                 dirty_ &= ~(uint64_t{0x1FF} << (9 * gb));
                 int other = o_.partner[At(gb)];
+#if MOZEL_ENGINE_WIDE
+                if constexpr (kMode == Mode::Fast && kIsa == Isa::Wide) {
+                    if ((digits & 0xFF) && !(other >= 0 ? band<true>(s, gb, digits & 0xFF, other) : band<false>(s, gb, digits & 0xFF, other)))
+                        return false;
+                    digits &= 0x100;
+                }
+#endif
                 for (; digits; digits &= digits - 1)
                     if (!(other >= 0 ? slot<true>(s, gb, std::countr_zero(digits), other)
                                      : slot<false>(s, gb, std::countr_zero(digits), other)))
@@ -283,6 +365,31 @@ private:
         return true;
     }
 
+#if MOZEL_ENGINE_WIDE
+    // What slot() does, for the changed digits among the first eight of band gb (bits
+    // `digits`) at once: the band step reads the eight digits as they are, and each changed
+    // one then takes its result. A digit that changes again meanwhile (a placement of an
+    // earlier one) is looked at again later, so the step reading it before is no harm.
+    template <bool kShared>
+    bool band(State& s, int gb, unsigned digits, int other) {
+        BandStep step;
+        StepBandWide(&s.cand[At(9 * gb)], step);
+        if (step.dead & digits) return false;
+        for (; digits; digits &= digits - 1) {
+            const int d = std::countr_zero(digits), i = 9 * gb + d;
+            if (step.narrowed >> d & 1) {
+                s.cand[At(i)] &= step.kept[At(d)];
+                round_ |= SlotBit(i);
+                stall_ |= SlotBit(i);
+            }
+            if constexpr (kShared) share(s, gb, d, other, s.cand[At(i)]);
+            for (Band alone = step.alone[At(d)] & s.open[At(gb)]; alone; alone &= alone - 1)
+                if (!place(s, gb, alone & -alone, d)) return false;
+        }
+        return true;
+    }
+#endif
+
     // Takes from the other grid's band `other` the shared cells where digit d has lost its place
     // in band gb (bits x). Each copy of a shared cell does this when it changes, so the copies
     // end up the same.
@@ -317,13 +424,7 @@ private:
         int position = std::countr_zero(bit);
         Band* digits = &s.cand[At(9 * gb)];
         Band mine = digits[d];
-        unsigned had;
-#if MOZEL_ENGINE_WIDE
-        if constexpr (kIsa == Isa::Wide)
-            had = TakeCellWide(digits, bit);
-        else
-#endif
-            had = TakeCell(digits, bit);
+        const unsigned had = TakeCell(digits, bit);
         digits[d] = (mine & ~band::kRowAndBox[At(position)]) | bit;
         // The column in the grid's other two bands.
         int x1 = 9 * (gb + kOtherBands[At(gb)][0]) + d, x2 = 9 * (gb + kOtherBands[At(gb)][1]) + d;
@@ -507,8 +608,8 @@ private:
                     int position = std::countr_zero(bit);
                     Band row = band::RowMask(position / 9), box = band::BoxMask(position % 9 / 3), column = band::kColumnOf[At(position)];
                     int score = 0;
-                    for (int d = 0; d < 9; ++d) {
-                        if (!(digits[d] & bit)) continue;
+                    for (unsigned had = DigitsAt(digits, bit); had; had &= had - 1) {
+                        const int d = std::countr_zero(had);
                         // The column's places in the three bands, shifted apart so that one
                         // count takes them all.
                         Band columns = (stack[d] & column) | (stack[9 + d] & column) << 1 | (stack[18 + d] & column) << 2;
@@ -553,70 +654,86 @@ private:
     uint64_t stall_ = 0;  // slots changed since the last look at stacks, columns and diagonals
 };
 
-// Grid g's candidates from the board's givens (digits 0..9). The givens are read into a plane
-// per digit; then each digit's givens are applied at once, unit by unit: the rows, columns,
-// boxes (and diagonals) that hold one lose the digit elsewhere, and a unit holding two is a
-// contradiction. A given's cell keeps its digit alone. Adds the givens read to `read`, a shared
-// cell counted with grid 1 only. Returns false on a contradiction.
 // The low seven bits of each byte of a word.
 constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+
+// Grid g's candidates from the board's givens (digits 0..9), in one pass over the givens and
+// one over the digits. The givens are read into a plane per digit, and each unit's digits are
+// gathered on the way, so that a unit holding a digit twice is found there (a contradiction);
+// then each digit's givens are applied at once, unit by unit: the rows, columns, boxes (and
+// diagonals) that hold one lose the digit elsewhere. A given's cell keeps its digit alone. Adds
+// the givens read to `read`, a shared cell counted with grid 1 only. Returns false on a
+// contradiction.
 
 template <Isa kIsa>
 bool ReadGrid(const DoubleBoard& board, const OverlapPattern& pattern, const Overlap& overlap, int g, bool diagonal,
               State& s, int& read) {
     // Per digit 1..9, and the empty cells as entry 0. A row's filled cells come from its first
     // eight bytes at once (as in BoardDigits, then each byte's flag gathered into one byte by
-    // a multiplication), so that only the givens are read one by one.
+    // a multiplication), so that only the givens are read one by one. Each given adds its digit
+    // to the digits of its row, column and box (and diagonal): a digit already there is a
+    // contradiction.
     std::array<std::array<Band, 3>, 10> given{};
-    for (int r = 0; r < 9; ++r) {
-        const uint8_t* row = &board.digits[static_cast<std::size_t>(BoardCell(pattern.rowOf(g + 1) + r, pattern.columnOf(g + 1)))];
-        unsigned filled = row[8] != 0 ? 0x100u : 0u;
-        if constexpr (std::endian::native == std::endian::little) {
-            uint64_t w;
-            std::memcpy(&w, row, 8);
-            uint64_t nonZero = ((((w & kLow7) + kLow7) | w) & ~kLow7) >> 7;
-            filled |= static_cast<unsigned>((nonZero * 0x0102040810204080ULL) >> 56);
-        } else {
-            for (int k = 0; k < 8; ++k) filled |= (row[k] != 0 ? 1u : 0u) << k;
-        }
-        const int shift = 9 * (r % 3);
-        given[0][static_cast<std::size_t>(r / 3)] |= (~filled & 0x1FF) << shift;
-        for (; filled; filled &= filled - 1) {
-            int k = std::countr_zero(filled);
-            given[row[k]][static_cast<std::size_t>(r / 3)] |= Band{1} << (shift + k);
-        }
-    }
-    Band twice = 0;
+    std::array<unsigned, 9> columnDigits{};
+    unsigned twice = 0, mainDigits = 0, antiDigits = 0;
     for (int b = 0; b < 3; ++b) {
         auto ub = static_cast<std::size_t>(b);
+        std::array<unsigned, 3> boxDigits{};
+        for (int r = 3 * b; r < 3 * b + 3; ++r) {
+            const uint8_t* row = &board.digits[static_cast<std::size_t>(BoardCell(pattern.rowOf(g + 1) + r, pattern.columnOf(g + 1)))];
+            unsigned filled = row[8] != 0 ? 0x100u : 0u;
+            if constexpr (std::endian::native == std::endian::little) {
+                uint64_t w;
+                std::memcpy(&w, row, 8);
+                uint64_t nonZero = ((((w & kLow7) + kLow7) | w) & ~kLow7) >> 7;
+                filled |= static_cast<unsigned>((nonZero * 0x0102040810204080ULL) >> 56);
+            } else {
+                for (int k = 0; k < 8; ++k) filled |= (row[k] != 0 ? 1u : 0u) << k;
+            }
+            const int shift = 9 * (r - 3 * b);
+            given[0][ub] |= (~filled & 0x1FF) << shift;
+            unsigned rowDigits = 0;
+            for (; filled; filled &= filled - 1) {
+                const int k = std::countr_zero(filled);
+                const auto uk = static_cast<std::size_t>(k);
+                const unsigned digit = 1u << row[k];
+                unsigned& box = boxDigits[uk / 3];
+                twice |= (rowDigits | columnDigits[uk] | box) & digit;
+                rowDigits |= digit;
+                columnDigits[uk] |= digit;
+                box |= digit;
+                given[row[k]][ub] |= Band{1} << (shift + k);
+                if (diagonal) {
+                    if (k == r) {
+                        twice |= mainDigits & digit;
+                        mainDigits |= digit;
+                    }
+                    if (k == 8 - r) {
+                        twice |= antiDigits & digit;
+                        antiDigits |= digit;
+                    }
+                }
+            }
+        }
         Band givens = band::kAll & ~given[0][ub];
         s.open[static_cast<std::size_t>(3 * g + b)] = given[0][ub];
         // A cell grid 1 covers too is read with grid 1.
         read += Count<kIsa>(g == 0 || overlap.partner[static_cast<std::size_t>(3 + b)] < 0 ? givens : givens & ~overlap.shared[1]);
     }
+    // Each row, box, column (and diagonal) holding a given of a digit loses the digit in its
+    // other cells; a given's cell keeps its digit alone.
     for (int d = 1; d <= 9; ++d) {
         const std::array<Band, 3>& x = given[static_cast<std::size_t>(d)];
-        Band c0 = band::Columns(x[0]), c1 = band::Columns(x[1]), c2 = band::Columns(x[2]);
-        Band columns = c0 | c1 | c2;
-        twice |= (c0 & c1) | (c0 & c2) | (c1 & c2);
-        Band main = 0, anti = 0;
-        std::array<Band, 3> units{};
-        for (int b = 0; b < 3; ++b) {
-            Band here = x[static_cast<std::size_t>(b)];
-            band::BandRows rows = band::ReadRows(here);
-            twice |= rows.rowTwice | band::BoxTwice(rows.pairs) | band::ColumnsTwice(here);
-            units[static_cast<std::size_t>(b)] = band::UnitsOfPairs(rows.pairs) | band::SpreadColumns(columns);
-            main |= here & band::MainDiagonalMask(b);
-            anti |= here & band::AntiDiagonalMask(b);
-        }
-        if (diagonal) {
-            twice |= (main & (main - 1)) | (anti & (anti - 1));
-            for (int b = 0; b < 3; ++b)
-                units[static_cast<std::size_t>(b)] |= (main ? band::MainDiagonalMask(b) : 0) | (anti ? band::AntiDiagonalMask(b) : 0);
-        }
+        Band lines = band::SpreadColumns(band::Columns(x[0] | x[1] | x[2]));
         for (int b = 0; b < 3; ++b) {
             auto ub = static_cast<std::size_t>(b);
-            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (band::kAll & ~units[ub] & given[0][ub]) | x[ub];
+            const Band here = x[ub];
+            Band units = lines | ((here & band::RowMask(0)) ? band::RowMask(0) : 0) | ((here & band::RowMask(1)) ? band::RowMask(1) : 0) |
+                         ((here & band::RowMask(2)) ? band::RowMask(2) : 0) | ((here & band::BoxMask(0)) ? band::BoxMask(0) : 0) |
+                         ((here & band::BoxMask(1)) ? band::BoxMask(1) : 0) | ((here & band::BoxMask(2)) ? band::BoxMask(2) : 0);
+            if (diagonal)
+                units |= ((mainDigits >> d & 1) ? band::MainDiagonalMask(b) : 0) | ((antiDigits >> d & 1) ? band::AntiDiagonalMask(b) : 0);
+            s.cand[static_cast<std::size_t>(Slot(g, b, d - 1))] = (~units & given[0][ub]) | here;
         }
     }
     return twice == 0;
@@ -731,9 +848,9 @@ int Run(const DoubleBoard& board, const Request& request, std::array<DoubleBoard
 
 // The kernels: the search's recursion and its out-of-line functions, per instruction set. A
 // kernel function and what it inlines are compiled for its set; Descend, Run and PlaceIn inline
-// all they call (flatten), so that the wide popcount and TakeCellWide land in them. Propagate
-// is left to the compiler's own choices, which are faster there, and holds nothing that
-// depends on the set.
+// all they call (flatten), so that the wide popcount lands in them. Propagate is left to the
+// compiler's own choices, which are faster there; its wide version holds the band step of
+// eight digits at once.
 template <Mode kMode>
 struct Kernel<kMode, Isa::Portable> {
     using S = Searcher<kMode, Isa::Portable>;
@@ -790,6 +907,12 @@ Kernels ActiveKernels() {
 }
 
 void ForcePortableKernels(bool force) { gForcePortable.store(force, std::memory_order_relaxed); }
+
+namespace {
+// The kernels are chosen when the program starts, so that a first search does not pay for
+// reading the environment (and binding getenv) in its own time.
+[[maybe_unused]] const bool gChosenAtStart = (ActiveKernels(), true);
+}  // namespace
 
 [[gnu::hot]] int Search(const DoubleBoard& board, const Request& request, std::array<DoubleBoard, 2>* solutions) {
     if (!IsPattern(board.pattern)) throw std::invalid_argument("no overlap pattern " + std::to_string(board.pattern));

@@ -31,7 +31,7 @@ struct Request {
 };
 
 // The engine's kernels: the portable ones run on any processor; the wide ones use AVX2, BMI1,
-// BMI2 and POPCNT, on an x86-64 processor that has them. Chosen at the first search;
+// BMI2 and POPCNT, on an x86-64 processor that has them. Chosen when the program starts;
 // MOZEL_ENGINE_PORTABLE=1 in the environment forces the portable ones. Both give the same
 // answers, solutions and order of search.
 enum class Kernels { Portable, Wide };
