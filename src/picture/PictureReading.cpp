@@ -105,13 +105,13 @@ int DiagonalsThrough(const puzzle::OverlapPattern& pattern, int c) {
 }
 
 // Reads every cell of the pattern's grids.
-void CellReading(const cv::Mat& board, PictureReading& reading) {
+void CellReading(const cv::Mat& board, double cellPixels, PictureReading& reading) {
     const puzzle::OverlapPattern& pattern = puzzle::Pattern(reading.board.pattern);
     auto black = static_cast<float>(Percentile(board, 0.01));
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         if (puzzle::CellCode(pattern, c) == 0) continue;
         cv::Rect box((puzzle::BoardColumn(c) - 1) * kCellSide, (puzzle::BoardRow(c) - 1) * kCellSide, kCellSide, kCellSide);
-        CellInk ink = ReadInk(board(box), black, reading.board.diagonal ? DiagonalsThrough(pattern, c) : 0);
+        CellInk ink = ReadInk(board(box), black, reading.board.diagonal ? DiagonalsThrough(pattern, c) : 0, cellPixels);
         CellRead& read = reading.cells[static_cast<std::size_t>(c)];
         if (!ink.marked) {
             read.digit = 0;
@@ -146,7 +146,7 @@ PictureReading ReadPicture(std::span<const unsigned char> encoded) {
         cv::Mat board = Rectify(grey, found);
         reading.board.pattern = found.pattern;
         reading.board.diagonal = DiagonalsDrawn(board, puzzle::Pattern(found.pattern));
-        CellReading(board, reading);
+        CellReading(board, found.cellPixels, reading);
         reading.found = true;
     } catch (const cv::Exception&) {
         reading = {};
