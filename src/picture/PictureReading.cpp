@@ -5,6 +5,7 @@
 #include <system_error>
 #include <fstream>
 #include <iterator>
+#include <exception>
 #include <new>
 #include <vector>
 
@@ -154,6 +155,9 @@ PictureReading ReadPicture(std::span<const unsigned char> encoded) {
     } catch (const std::bad_alloc&) {
         reading = {};
         reading.message = "画像を読めません（メモリが足りません）";
+    } catch (const std::exception&) {
+        reading = {};
+        reading.message = "画像を読めません（処理できない画像です）";
     }
     return reading;
 }
