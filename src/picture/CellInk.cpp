@@ -108,8 +108,11 @@ CellInk ReadInk(const cv::Mat& cell, float black, int diagonals, double cellPixe
         if (a < 4) continue;
         // Edges touched: a piece of a diagonal line reaches two.
         int edges = (x == 0) + (y == 0) + (x + w == kSide) + (y + h == kSide);
-        bool edge = edges > 0;
-        if (edge && (w * 4 <= kSide || h * 4 <= kSide || (edges >= 2 && a * 8 < w * h))) continue;
+        // A cell line is left as a narrow piece along the side it lies on; a digit such as a
+        // 1 may be as narrow across the other way.
+        bool side = x == 0 || x + w == kSide;
+        bool topOrBottom = y == 0 || y + h == kSide;
+        if ((side && w * 4 <= kSide) || (topOrBottom && h * 4 <= kSide) || (edges >= 2 && a * 8 < w * h)) continue;
         // Specks far from the middle are no part of a digit.
         double cx = centroids.at<double>(i, 0) - kSide / 2.0;
         double cy = centroids.at<double>(i, 1) - kSide / 2.0;

@@ -20,8 +20,8 @@ namespace picture {
 namespace {
 
 // Below this confidence a cell is doubtful. On the standard test set (396 pictures, 64,152
-// grid cells; tools/picture/measure-test-set.sh prints the figures) 0.9 leaves 10 of 30 wrong
-// cells unflagged and flags 497 right ones; 0.7 would leave 17 and flag 94, 0.99 leave 6 and
+// grid cells; tools/picture/measure-test-set.sh prints the figures) 0.9 leaves 8 of 28 wrong
+// cells unflagged and flags 497 right ones; 0.7 would leave 15 and flag 94, 0.99 leave 4 and
 // flag 506.
 constexpr float kDoubtful = 0.9F;
 // A file larger than this is refused unread: no picture under the pixel bound needs more.
