@@ -292,7 +292,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string out = argv[1];
-    int perDigit = 250;
+    int perDigit = 400;
     int epochs = 16;
     int hidden = 40;
     unsigned seed = 1;
