@@ -32,7 +32,7 @@ const cv::HOGDescriptor& Hog() {
 
 }  // namespace
 
-CellInk ReadInk(const cv::Mat& cell, float black, int diagonals) {
+CellInk ReadInk(const cv::Mat& cell, float black, int diagonals, double cellPixels) {
     CellInk ink;
     cv::Mat crop = cell(cv::Rect(kMargin, kMargin, kSide, kSide));
     float white = static_cast<float>(Median(crop));
@@ -54,9 +54,10 @@ CellInk ReadInk(const cv::Mat& cell, float black, int diagonals) {
     cv::Mat dark = crop < threshold;
     if (diagonals != 0) {
         // A diagonal line's pixels go where the ink across the line is no wider than a thin
-        // line: a digit's stroke that crosses the line, or lies along it, is wider there.
-        constexpr int kBand = 4;
-        constexpr int kThinLine = 2;  // steps across the line
+        // line: a digit's stroke that crosses the line, or lies along it, is wider there. A
+        // line of a small picture is wider once scaled up, and may lie further off.
+        const int kThinLine = std::clamp(static_cast<int>(std::lround(2.0 * kCellSide / std::max(1.0, cellPixels))), 2, 5);
+        const int kBand = kThinLine + 2;
         cv::Mat before = dark.clone();
         auto inkAt = [&](int x, int y) { return x >= 0 && y >= 0 && x < kSide && y < kSide && before.at<uchar>(y, x) != 0; };
         auto across = [&](int x, int y, int dx, int dy) {
@@ -105,8 +106,13 @@ CellInk ReadInk(const cv::Mat& cell, float black, int diagonals) {
         int h = stats.at<int>(i, cv::CC_STAT_HEIGHT);
         int a = stats.at<int>(i, cv::CC_STAT_AREA);
         if (a < 4) continue;
-        bool edge = x == 0 || y == 0 || x + w == kSide || y + h == kSide;
-        if (edge && (w * 4 <= kSide || h * 4 <= kSide || a * 8 < w * h)) continue;
+        // Edges touched: a piece of a diagonal line reaches two.
+        int edges = (x == 0) + (y == 0) + (x + w == kSide) + (y + h == kSide);
+        // A cell line is left as a narrow piece along the side it lies on; a digit such as a
+        // 1 may be as narrow across the other way.
+        bool side = x == 0 || x + w == kSide;
+        bool topOrBottom = y == 0 || y + h == kSide;
+        if ((side && w * 4 <= kSide) || (topOrBottom && h * 4 <= kSide) || (edges >= 2 && a * 8 < w * h)) continue;
         // Specks far from the middle are no part of a digit.
         double cx = centroids.at<double>(i, 0) - kSide / 2.0;
         double cy = centroids.at<double>(i, 1) - kSide / 2.0;

@@ -29,8 +29,9 @@ struct CellInk {
 constexpr int kMainDiagonal = 1;   // top left to bottom right
 constexpr int kOtherDiagonal = 2;  // top right to bottom left
 
-// The ink of a kCellSide x kCellSide grey cell whose ink is about `black` grey; the narrow band
-// along each diagonal line drawn through the cell is left out.
-CellInk ReadInk(const cv::Mat& cell, float black, int diagonals = 0);
+// The ink of a kCellSide x kCellSide grey cell whose ink is about `black` grey, cut from a
+// picture of cellPixels a cell; the thin line along each diagonal drawn through the cell is
+// left out.
+CellInk ReadInk(const cv::Mat& cell, float black, int diagonals = 0, double cellPixels = kCellSide);
 
 }  // namespace picture

@@ -5,6 +5,7 @@
 #include <system_error>
 #include <fstream>
 #include <iterator>
+#include <exception>
 #include <new>
 #include <vector>
 
@@ -18,7 +19,10 @@
 namespace picture {
 namespace {
 
-// Below this confidence a cell is doubtful (the figures behind it are in CellReading below).
+// Below this confidence a cell is doubtful. On the standard test set (396 pictures, 64,152
+// grid cells; tools/picture/measure-test-set.sh prints the figures) 0.9 leaves 8 of 33 wrong
+// cells unflagged and flags 502 right ones; 0.7 would leave 19 and flag 96, 0.99 leave 4 and
+// flag 508.
 constexpr float kDoubtful = 0.9F;
 // A file larger than this is refused unread: no picture under the pixel bound needs more.
 constexpr std::uintmax_t kMaxFileBytes = 200u * 1024 * 1024;
@@ -105,13 +109,13 @@ int DiagonalsThrough(const puzzle::OverlapPattern& pattern, int c) {
 }
 
 // Reads every cell of the pattern's grids.
-void CellReading(const cv::Mat& board, PictureReading& reading) {
+void CellReading(const cv::Mat& board, double cellPixels, PictureReading& reading) {
     const puzzle::OverlapPattern& pattern = puzzle::Pattern(reading.board.pattern);
     auto black = static_cast<float>(Percentile(board, 0.01));
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         if (puzzle::CellCode(pattern, c) == 0) continue;
         cv::Rect box((puzzle::BoardColumn(c) - 1) * kCellSide, (puzzle::BoardRow(c) - 1) * kCellSide, kCellSide, kCellSide);
-        CellInk ink = ReadInk(board(box), black, reading.board.diagonal ? DiagonalsThrough(pattern, c) : 0);
+        CellInk ink = ReadInk(board(box), black, reading.board.diagonal ? DiagonalsThrough(pattern, c) : 0, cellPixels);
         CellRead& read = reading.cells[static_cast<std::size_t>(c)];
         if (!ink.marked) {
             read.digit = 0;
@@ -121,6 +125,9 @@ void CellReading(const cv::Mat& board, PictureReading& reading) {
             auto top = std::max_element(chances.begin(), chances.end());
             read.digit = static_cast<int>(top - chances.begin());
             read.confidence = *top;
+            // A mark read as no digit may be a digit that lost strokes to a diagonal line it
+            // lies along: the cell is worth a look.
+            if (read.digit == 0) read.confidence = std::min(read.confidence, kDoubtful - 0.05F);
         }
         read.doubtful = read.confidence < kDoubtful;
         reading.board.digits[static_cast<std::size_t>(c)] = static_cast<uint8_t>(read.digit);
@@ -146,7 +153,7 @@ PictureReading ReadPicture(std::span<const unsigned char> encoded) {
         cv::Mat board = Rectify(grey, found);
         reading.board.pattern = found.pattern;
         reading.board.diagonal = DiagonalsDrawn(board, puzzle::Pattern(found.pattern));
-        CellReading(board, reading);
+        CellReading(board, found.cellPixels, reading);
         reading.found = true;
     } catch (const cv::Exception&) {
         reading = {};
@@ -154,6 +161,9 @@ PictureReading ReadPicture(std::span<const unsigned char> encoded) {
     } catch (const std::bad_alloc&) {
         reading = {};
         reading.message = "画像を読めません（メモリが足りません）";
+    } catch (const std::exception&) {
+        reading = {};
+        reading.message = "画像を読めません（処理できない画像です）";
     }
     return reading;
 }

@@ -42,6 +42,13 @@ TEST(Arguments, ReadsEachOptionAndRefusesWhatDoesNotGoTogether) {
         {{"--generate", "1", "a.txt"}, {}, "--generate はファイルを読みません"},
         {{"--generate", "1", "--json"}, {}, "--json と --steps は問題を読むときに使います"},
         {{"--generate", "1", "--count", "46", "--write-collection", "w.txt"}, {}, "問題集に入る問題は 45 個までです"},
+        {{"--from-image", "--json", "scans", "b.png"}, [](Arguments& a) {
+             a.fromImage = a.json = true;
+             a.inputs = {{"scans", false}, {"b.png", false}};
+         }},
+        {{"--from-image"}, {}, "--from-image の後に画像ファイルがありません"},
+        {{"--from-image", "-"}, {}, "--from-image には画像ファイルかフォルダを指定します"},
+        {{"--from-image", "--steps", "b.png"}, {}, "--from-image は --generate、--steps と一緒に使えません"},
     };
     for (const Case& c : cases) {
         std::string error;

@@ -63,4 +63,16 @@ def show(title, table):
 show("group", tally("group"))
 print()
 show("font", tally("font"))
+# The doubt threshold: cells of boards found with the right pattern, by confidence.
+cells = []
+for f, t in truth.items():
+    j = read.get(f, {})
+    if "line" in j and j["line"].split()[0] == t["problem"].split()[0]:
+        got, want = j["line"].split(), t["problem"].split()
+        cells += [(c, a == b) for c, a, b in zip(j["confidence"][0] + j["confidence"][1], got[1] + got[2], want[1] + want[2])]
+print()
+print(f"{'doubtful below':<16} {'wrong cells not doubtful':>25} {'right cells doubtful':>21}")
+for threshold in (0.5, 0.7, 0.8, 0.9, 0.95, 0.99):
+    print(f"{threshold:<16} {sum(1 for c, ok in cells if not ok and c >= threshold):>25} {sum(1 for c, ok in cells if ok and c < threshold):>21}"
+          f"  of {sum(1 for c, ok in cells if not ok)} wrong, {sum(1 for c, ok in cells if ok)} right")
 PY

@@ -83,8 +83,8 @@ int Percentile(const cv::Mat& grey, double share) {
 
 // One cell with digit `digit` (0: a stray mark) drawn at a random size and spoilt as pictures
 // are; the cell as the reader cuts it, kCellSide square, with the ink's grey level.
-cv::Mat RenderCell(cv::freetype::FreeType2& font, int digit, std::mt19937& rng, float& black, int& diagonals) {
-    double s = std::exp(Uniform(rng, std::log(16.0), std::log(120.0)));
+cv::Mat RenderCell(cv::freetype::FreeType2& font, int digit, std::mt19937& rng, float& black, int& diagonals, double& s) {
+    s = std::exp(Uniform(rng, std::log(16.0), std::log(120.0)));
     int side = static_cast<int>(std::lround(3 * s));
     // White, grey or lightly tinted paper (the font renderer draws in colour).
     cv::Scalar paper = Chance(rng, 0.5)   ? cv::Scalar::all(Uniform(rng, 235, 255))
@@ -105,11 +105,12 @@ cv::Mat RenderCell(cv::freetype::FreeType2& font, int digit, std::mt19937& rng, 
     if (Chance(rng, 0.3)) {
         double shade = Chance(rng, 0.5) ? Uniform(rng, 150, 235) : Uniform(rng, 40, 150);
         int width = std::max(1, static_cast<int>(std::lround(s * Uniform(rng, 0.01, 0.05))));
-        diagonals = Chance(rng, 0.5) ? picture::kMainDiagonal : picture::kOtherDiagonal;
-        if (diagonals == picture::kMainDiagonal)
-            cv::line(patch, {0, 0}, {side, side}, cv::Scalar::all(shade), width, cv::LINE_AA);
-        else
-            cv::line(patch, {side, 0}, {0, side}, cv::Scalar::all(shade), width, cv::LINE_AA);
+        // One diagonal, or both as in a grid's middle cell.
+        diagonals = Chance(rng, 0.15) ? picture::kMainDiagonal | picture::kOtherDiagonal
+                    : Chance(rng, 0.5) ? picture::kMainDiagonal
+                                       : picture::kOtherDiagonal;
+        if (diagonals & picture::kMainDiagonal) cv::line(patch, {0, 0}, {side, side}, cv::Scalar::all(shade), width, cv::LINE_AA);
+        if (diagonals & picture::kOtherDiagonal) cv::line(patch, {side, 0}, {0, side}, cv::Scalar::all(shade), width, cv::LINE_AA);
     }
     double printed = Uniform(rng, 0, 100);
     if (digit > 0) {
@@ -291,7 +292,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string out = argv[1];
-    int perDigit = 250;
+    int perDigit = 400;
     int epochs = 16;
     int hidden = 40;
     unsigned seed = 1;
@@ -327,8 +328,9 @@ int main(int argc, char** argv) {
             for (int k = 0; k < perDigit; ++k) {
                 float black = 0;
                 int diagonals = 0;
-                cv::Mat cell = RenderCell(*ft, digit, rng, black, diagonals);
-                picture::CellInk ink = picture::ReadInk(cell, black, diagonals);
+                double cellPixels = 0;
+                cv::Mat cell = RenderCell(*ft, digit, rng, black, diagonals, cellPixels);
+                picture::CellInk ink = picture::ReadInk(cell, black, diagonals, cellPixels);
                 if (!ink.marked) {
                     if (digit > 0 && !dump.empty() && missedTraining + missedHeldOut < 40)
                         cv::imwrite(dump + "/missed-" + std::to_string(missedTraining + missedHeldOut) + ".png", cell);
