@@ -1,9 +1,7 @@
 #include "picture/PictureReading.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
-#include <fstream>
+#include <variant>
 #include <iterator>
 #include <exception>
 #include <new>
@@ -14,6 +12,7 @@
 #include "picture/BoardFinder.h"
 #include "picture/CellInk.h"
 #include "picture/DigitClassifier.h"
+#include "picture/PictureFile.h"
 #include "picture/PictureInput.h"
 
 namespace picture {
@@ -24,8 +23,6 @@ namespace {
 // cells unflagged and flags 502 right ones; 0.7 would leave 19 and flag 96, 0.99 leave 4 and
 // flag 508.
 constexpr float kDoubtful = 0.9F;
-// A file larger than this is refused unread: no picture under the pixel bound needs more.
-constexpr std::uintmax_t kMaxFileBytes = 200u * 1024 * 1024;
 
 int Percentile(const cv::Mat& grey, double share) {
     int histogram[256] = {};
@@ -169,30 +166,11 @@ PictureReading ReadPicture(std::span<const unsigned char> encoded) {
 }
 
 PictureReading ReadPictureFile(const std::string& path) {
+    auto bytes = ReadPictureBytes(path);
+    if (auto* read = std::get_if<std::vector<unsigned char>>(&bytes)) return ReadPicture(*read);
     PictureReading reading;
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
-        reading.message = "画像を読めません（普通のファイルではありません）";
-        return reading;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        reading.message = "ファイルを開けません";
-        return reading;
-    }
-    file.seekg(0, std::ios::end);
-    std::streamoff size = file.tellg();
-    file.seekg(0, std::ios::beg);
-    if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxFileBytes) {
-        reading.message = size < 0 ? "画像を読めません（ファイルではありません）" : "画像が大きすぎます（ファイルが大きすぎます）";
-        return reading;
-    }
-    std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), size)) {
-        reading.message = "画像を読めません（読み込みに失敗しました）";
-        return reading;
-    }
-    return ReadPicture(bytes);
+    reading.message = std::get<std::string>(bytes);
+    return reading;
 }
 
 }  // namespace picture
