@@ -184,6 +184,8 @@ public:
     // A problem from the clipboard placed as a load places it; false (after a message) when
     // the clipboard holds none. The board to the clipboard, as the line or the picture.
     bool PasteMondai();
+    // Whether the clipboard's text reads as a problem that PasteMondai would take.
+    bool ClipboardHoldsProblem();
     void CopyMondai(bool picture);
 
     // The board kept for 続きから at the end of the program, and put back by it.

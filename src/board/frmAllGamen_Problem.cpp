@@ -129,6 +129,10 @@ bool frmAllGamen::PasteMondai() {
     return true;
 }
 
+bool frmAllGamen::ClipboardHoldsProblem() {
+    return puzzle::ReadProblemText(program_.platform().ClipboardText(), cmn.PatternNo, program_.state().diagonal()).board.has_value();
+}
+
 void frmAllGamen::cmdAtarasiiMondai_Click() {
     auto& window = program_.frmNewProblem();
     window.setLeft(10300);

@@ -110,10 +110,7 @@ void frmPictureRead::ShowPattern(int pattern) {
     }
 }
 
-void frmPictureRead::ReadClipboard() {
-    const std::vector<unsigned char> bytes = program_.platform().ClipboardPicture();
-    ShowReading(picture::ReadPicture(bytes), bytes);
-}
+void frmPictureRead::ReadBytes(std::span<const unsigned char> picture) { ShowReading(picture::ReadPicture(picture), picture); }
 
 void frmPictureRead::ReadFile(const std::string& path) {
     folder_ = std::filesystem::path(path).parent_path().string();
@@ -123,8 +120,7 @@ void frmPictureRead::ReadFile(const std::string& path) {
         unread.message = *why;
         return ShowReading(unread, {});
     }
-    const auto& read = std::get<std::vector<unsigned char>>(bytes);
-    ShowReading(picture::ReadPicture(read), read);
+    ReadBytes(std::get<std::vector<unsigned char>>(bytes));
 }
 
 void frmPictureRead::cmdHiraku_Click() {

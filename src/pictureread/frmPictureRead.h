@@ -43,9 +43,9 @@ public:
     ui::CommandButton cmdMondaiNiSuru{*this, "cmdMondaiNiSuru"};
     ui::CommandButton cmdTojiru{*this, "cmdTojiru"};
 
-    // Reads the picture on the clipboard, a picture file, or one chosen in the Open box, and
+    // Reads a picture (its encoded bytes), a picture file, or one chosen in the Open box, and
     // shows what was read; a picture without a double board gives its message only.
-    void ReadClipboard();
+    void ReadBytes(std::span<const unsigned char> picture);
     void ReadFile(const std::string& path);
     void cmdHiraku_Click();
     // Shows a reading of the picture given: the window opens with the board as read.

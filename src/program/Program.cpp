@@ -46,12 +46,13 @@ void Program::addShortcuts() {
     forms_.addShortcut({'Y', kCtrlMask}, redo);
     forms_.addShortcut({'Z', kCtrlMask | kShiftMask}, redo);
     // A problem pasted onto a cell, or where no text box has the focus; in any other text box
-    // Ctrl+V pastes as usual. A clipboard that holds a picture and no text has it read.
+    // Ctrl+V pastes as usual. A picture on the clipboard is read, unless the clipboard's text
+    // is a problem: a picture copied from a web page often comes with its address as text.
     forms_.addShortcut({'V', kCtrlMask}, [this](ui::Control* focus) {
         if (dynamic_cast<ui::TextBox*>(focus) && !IsCell(*focus)) return false;
-        if (platform().ClipboardText().find_first_not_of(" \t\r\n") == std::string::npos &&
-            !platform().ClipboardPicture().empty()) {
-            frmPictureRead().ReadClipboard();
+        const std::vector<unsigned char> picture = platform().ClipboardPicture();
+        if (!picture.empty() && !frmAllGamen().ClipboardHoldsProblem()) {
+            frmPictureRead().ReadBytes(picture);
             return true;
         }
         frmAllGamen().PasteMondai();

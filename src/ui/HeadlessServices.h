@@ -67,9 +67,10 @@ public:
         clipboardPicture_.clear();
     }
     std::vector<unsigned char> ClipboardPicture() override { return clipboardPicture_; }
-    void setClipboardPicture(std::vector<unsigned char> bytes) {
+    // A picture, with the text its source put beside it (a browser adds the address).
+    void setClipboardPicture(std::vector<unsigned char> bytes, std::string text = {}) {
         clipboardPicture_ = std::move(bytes);
-        clipboard_.clear();
+        clipboard_ = std::move(text);
     }
     double Timer() override { return timer_; }
     void Randomize() override;

@@ -1,11 +1,17 @@
 // The reading window: a reading is shown as read, doubtful cells yellow; corrections are one
 // digit a cell; 問題にする places a problem with one solution and refuses, saying why, one with
-// a clash (its cells marked), none or several; a picture without a board only says so.
+// a clash (its cells marked), none or several; a picture without a board only says so; Ctrl+V
+// takes a picture from the clipboard.
+#include <fstream>
+#include <iterator>
+
 #include "ProgramFixture.h"
 #include "pictureread/frmPictureRead.h"
 #include "puzzle/Generator.h"
+#include "puzzle/ProblemLine.h"
 #include "puzzle/Rules.h"
 #include "puzzle/Solver.h"
+#include "ui/Keys.h"
 
 namespace {
 
@@ -123,4 +129,22 @@ TEST_F(PictureRead, APictureWithoutABoardOnlySaysSo) {
     event([&] { window().ShowReading(nothing, {}); });
     EXPECT_EQ(services.messages(), std::vector<std::string>{"画像から問題を読めませんでした。\nダブルの盤が見つかりません。"});
     EXPECT_FALSE(window().visible());
+}
+
+// Ctrl+V reads a picture on the clipboard, also when a browser put its address beside it as
+// text; a problem line beside a picture is pasted as the problem.
+TEST_F(PictureRead, CtrlVReadsAPictureUnlessTheTextIsAProblem) {
+    std::ifstream file(MOZEL_TEST_DATA "/../scripts/picture-read.folder/board.png", std::ios::binary);
+    const std::vector<unsigned char> png{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    services.setClipboardPicture(png, "https://example.com/double.png");
+    ui::Press(program.forms(), main().text1(1), {'V', ui::kCtrlMask});
+    EXPECT_TRUE(services.messages().empty());
+    EXPECT_TRUE(window().visible());
+    EXPECT_EQ(window().Board().pattern, 2);
+    close(window());
+
+    services.setClipboardPicture(png, puzzle::FormatProblemLine(problem));
+    ui::Press(program.forms(), main().text1(1), {'V', ui::kCtrlMask});
+    EXPECT_FALSE(program.forms().isLoaded("frmPictureRead") && window().visible());
+    EXPECT_EQ(program.state().reading().board, problem);
 }
