@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/Color.h"
+#include "ui/Placement.h"
 
 namespace board::layout {
 
@@ -25,6 +26,9 @@ constexpr int CellTop(int row) { return kCellTop + ((row - 1) * (kLastCellTop - 
 // The board's right and bottom edges: those of its last column and row.
 constexpr int kBoardRight = kLastCellLeft + kCellSize;
 constexpr int kBoardBottom = kLastCellTop + kCellSize;
+
+// The 15x15 board within the main window, which windows placed beside it keep clear.
+constexpr ui::Rect kBoardArea{.left = CellLeft(1), .top = CellTop(1), .width = kBoardRight - CellLeft(1), .height = kBoardBottom - CellTop(1)};
 
 // The strips around the board where grid numbers may stand: from the left column of buttons to
 // the board, from the top band to it, from it to the palette and to the judge buttons.

@@ -20,12 +20,7 @@ frmHint::frmHint(program::Program& program) : ui::Form("frmHint"), program_(prog
     // What the window shows is no puzzle state; the steps it carries out are the board's.
     setJournaled(false);
     // Beside the main window, never over its 15x15 board.
-    namespace layout = board::layout;
-    setBeside({.owner = "frmAllGamen",
-               .keepClear = {.left = layout::CellLeft(1),
-                             .top = layout::CellTop(1),
-                             .width = layout::kBoardRight - layout::CellLeft(1),
-                             .height = layout::kBoardBottom - layout::CellTop(1)}});
+    setBeside({.owner = "frmAllGamen", .keepClear = board::layout::kBoardArea});
     layOutControls();
     cmdApply.onClick = [this] { cmdApply_Click(); };
     cmdNext.onClick = [this] { cmdNext_Click(); };

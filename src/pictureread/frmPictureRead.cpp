@@ -41,12 +41,7 @@ frmPictureRead::frmPictureRead(program::Program& program) : ui::Form("frmPicture
     // Reading and correcting is no step of the puzzle; placing the problem is.
     setJournaled(false);
     // Beside the main window, never over its board.
-    namespace layout = board::layout;
-    setBeside({.owner = "frmAllGamen",
-               .keepClear = {.left = layout::CellLeft(1),
-                             .top = layout::CellTop(1),
-                             .width = layout::kBoardRight - layout::CellLeft(1),
-                             .height = layout::kBoardBottom - layout::CellTop(1)}});
+    setBeside({.owner = "frmAllGamen", .keepClear = board::layout::kBoardArea});
     layOutControls();
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         txtMasu(c).onKeyPress = [this, c](int& key) { txtMasu_KeyPress(c, key); };
