@@ -6,6 +6,7 @@
 
 #include "board/BoardCheck.h"
 #include "board/BoardLayout.h"
+#include "board/CellNavigation.h"
 #include "board/frmAllGamen.h"
 #include "picture/PictureFile.h"
 #include "program/Program.h"
@@ -45,6 +46,7 @@ frmPictureRead::frmPictureRead(program::Program& program) : ui::Form("frmPicture
     layOutControls();
     for (int c = 1; c <= puzzle::kBoardCells; ++c) {
         txtMasu(c).onKeyPress = [this, c](int& key) { txtMasu_KeyPress(c, key); };
+        txtMasu(c).onKeyDown = [this, c](int& key, int shift) { txtMasu_KeyDown(c, key, shift); };
         txtMasu(c).onChange = [this, c] { txtMasu_Change(c); };
     }
     cmdHiraku.onClick = [this] { cmdHiraku_Click(); };
@@ -170,6 +172,17 @@ void frmPictureRead::txtMasu_KeyPress(int Index, int& KeyAscii) {
     } else {
         program_.dialogs().Beep();
     }
+}
+
+void frmPictureRead::txtMasu_KeyDown(int Index, int& KeyCode, int Shift) {
+    if (board::CellEditOf(KeyCode, Shift).empty) {
+        KeyCode = 0;
+        return txtMasu(Index).setText("");
+    }
+    if (!board::IsNavigationKey(KeyCode, Shift)) return;
+    const int next = board::NextCell(puzzle::kBoardSize, Index, KeyCode, [this](int c) { return txtMasu(c).visible(); });
+    program_.forms().setFocus(txtMasu(next));
+    KeyCode = 0;
 }
 
 // A corrected cell is no longer in doubt, and a clash it was part of is gone.

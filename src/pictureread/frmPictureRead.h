@@ -52,6 +52,8 @@ public:
     void ShowReading(const picture::PictureReading& reading, std::span<const unsigned char> picture);
 
     void txtMasu_KeyPress(int Index, int& KeyAscii);
+    // The arrow keys, Home and End move between the shown cells; Delete empties a cell.
+    void txtMasu_KeyDown(int Index, int& KeyCode, int Shift);
     void txtMasu_Change(int Index);
     void cmdMondaiNiSuru_Click();
     void cmdTojiru_Click();

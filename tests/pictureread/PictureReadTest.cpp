@@ -73,6 +73,16 @@ TEST_F(PictureRead, ShowsTheBoardAsReadWithDoubtfulCellsYellow) {
     EXPECT_EQ(window().txtMasu(first).backColor(), kPlainColor);
     type(window().txtMasu(first), "0");
     EXPECT_EQ(window().txtMasu(first).text(), "");
+
+    // Arrows move between the pattern's cells and stop at its edge; Delete empties a cell.
+    ui::Press(program.forms(), window().txtMasu(1), {ui::kKeyRight, 0});
+    EXPECT_EQ(program.forms().focus(), &window().txtMasu(2));
+    ui::Press(program.forms(), window().txtMasu(9), {ui::kKeyRight, 0});
+    EXPECT_EQ(program.forms().focus(), &window().txtMasu(9)) << "row 1 ends in column 9";
+    ui::Press(program.forms(), window().txtMasu(10 * 15 - 5), {ui::kKeyLeft, 0});
+    EXPECT_EQ(program.forms().focus(), &window().txtMasu(10 * 15 - 6)) << "grid 2's row 7";
+    ui::Press(program.forms(), window().txtMasu(9), {ui::kKeyDelete, 0});
+    EXPECT_EQ(window().txtMasu(9).text(), "");
 }
 
 TEST_F(PictureRead, PlacesAProblemWithOneSolution) {
