@@ -142,7 +142,7 @@ void frmPictureRead::ShowReading(const picture::PictureReading& reading, std::sp
     }
     // Colours after the texts: setting a text is no correction.
     const std::vector<int> doubtful = reading.doubtfulCells();
-    Mark({}, kPlainColor);
+    Unmark();
     Mark(doubtful, kDoubtColor);
     std::string status = "パターン " + std::to_string(pattern_) + " の盤を読みました（数字 " + std::to_string(givens) + " 個）。";
     status += doubtful.empty() ? "画像と見比べて、違うところがあれば直してから「問題にする」を押してください。"
@@ -152,13 +152,12 @@ void frmPictureRead::ShowReading(const picture::PictureReading& reading, std::sp
     Show();
 }
 
-// With no cells, every shown cell takes the colour.
 void frmPictureRead::Mark(const std::vector<int>& cells, ui::Color color) {
-    if (cells.empty() && color == kPlainColor) {
-        for (int c = 1; c <= puzzle::kBoardCells; ++c) txtMasu(c).setBackColor(kPlainColor);
-        return;
-    }
     for (int c : cells) txtMasu(c).setBackColor(color);
+}
+
+void frmPictureRead::Unmark() {
+    for (int c = 1; c <= puzzle::kBoardCells; ++c) txtMasu(c).setBackColor(kPlainColor);
 }
 
 void frmPictureRead::txtMasu_KeyPress(int Index, int& KeyAscii) {
@@ -187,7 +186,7 @@ void frmPictureRead::txtMasu_KeyDown(int Index, int& KeyCode, int Shift) {
 
 // A corrected cell is no longer in doubt, and a clash it was part of is gone.
 void frmPictureRead::txtMasu_Change(int Index) {
-    if (txtMasu(Index).backColor() == kClashColor) Mark({}, kPlainColor);
+    if (txtMasu(Index).backColor() == kClashColor) Unmark();
     txtMasu(Index).setBackColor(kPlainColor);
 }
 

@@ -66,6 +66,7 @@ private:
     void ShowPattern(int pattern);
     void PlaceBelowBoard(int rows);
     void Mark(const std::vector<int>& cells, ui::Color color);
+    void Unmark();
 
     int pattern_ = 0;
     std::string folder_;  // where the Open box starts: the last picture's folder

@@ -66,13 +66,9 @@ std::string ShownStep(program::Program& program, ui::qt::ViewManager& views) {
     return window.lblText.caption();
 }
 
-TEST(HintWindow, PaintsTheStepAndExplainsIt) {
-    qttest::EnsureApplication();
-    ui::HeadlessServices services;
-    program::Program program{services.services()};
-    ui::qt::ViewManager views(program.forms());
-    program.Start();
-    QApplication::processEvents();
+struct HintWindow : ::testing::Test, qttest::ProgramOnScreen {};
+
+TEST_F(HintWindow, PaintsTheStepAndExplainsIt) {
     board::frmAllGamen& main = program.frmAllGamen();
     board::cmnMod01& cmn = program.cmn();
 
@@ -134,13 +130,7 @@ TEST(HintWindow, PaintsTheStepAndExplainsIt) {
 // The board of tests/scripts/hint-chain.txt (its "set frmAllGamen.text1(N).Text "D"" lines):
 // pressed seven times, ヒント shows an alternating inference chain that runs through the shared
 // box from grid 1 into grid 2 and back.
-TEST(HintWindow, ShowsAChainAcrossTheOverlap) {
-    qttest::EnsureApplication();
-    ui::HeadlessServices services;
-    program::Program program{services.services()};
-    ui::qt::ViewManager views(program.forms());
-    program.Start();
-    QApplication::processEvents();
+TEST_F(HintWindow, ShowsAChainAcrossTheOverlap) {
     board::frmAllGamen& main = program.frmAllGamen();
     board::cmnMod01& cmn = program.cmn();
 
@@ -188,13 +178,7 @@ TEST(HintWindow, ShowsAChainAcrossTheOverlap) {
 // The hint window on the screen the test runs on (ctest runs it on a 1366 x 768 laptop screen
 // at display scales 1 and 1.5): never over the board, inside the screen; its 適用 and
 // 次のヒント buttons and Ctrl+Enter on screen, one action a step; Esc closes it.
-TEST(HintWindow, StandsBesideTheBoard) {
-    qttest::EnsureApplication();
-    ui::HeadlessServices services;
-    program::Program program{services.services()};
-    ui::qt::ViewManager views(program.forms());
-    program.Start();
-    QApplication::processEvents();
+TEST_F(HintWindow, StandsBesideTheBoard) {
     board::frmAllGamen& main = program.frmAllGamen();
     DoubleProblem problem = DoubleProblem::Load("sensei-1-180501-144448.hard.txt");
     ASSERT_TRUE(problem.valid());

@@ -14,12 +14,9 @@
 #include "ui/HeadlessServices.h"
 #include "ui/UserInput.h"
 
-TEST(KensyouWindow, TheButtonAndItsPaintOnScreen) {
-    qttest::EnsureApplication();
-    ui::HeadlessServices services;
-    program::Program program{services.services()};
-    ui::qt::ViewManager views(program.forms());
-    program.Start();
+struct KensyouWindow : ::testing::Test, qttest::ProgramOnScreen {};
+
+TEST_F(KensyouWindow, TheButtonAndItsPaintOnScreen) {
     ui::qt::FormView* view = views.viewOf("frmAllGamen");
     ASSERT_NE(view, nullptr);
     board::frmAllGamen& main = program.frmAllGamen();

@@ -15,12 +15,9 @@
 #include "ui/Keys.h"
 #include "ui/UserInput.h"
 
-TEST(PictureReadWindow, ShowsThePictureReadFromTheClipboard) {
-    qttest::EnsureApplication();
-    ui::HeadlessServices services;
-    program::Program program{services.services()};
-    ui::qt::ViewManager views(program.forms());
-    program.Start();
+struct PictureReadWindow : ::testing::Test, qttest::ProgramOnScreen {};
+
+TEST_F(PictureReadWindow, ShowsThePictureReadFromTheClipboard) {
     std::ifstream file(MOZEL_TEST_DATA "/../scripts/picture-read.folder/board.png", std::ios::binary);
     services.setClipboardPicture({std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()});
     ui::Press(program.forms(), program.frmAllGamen().text1(1), {'V', ui::kCtrlMask});

@@ -18,6 +18,9 @@
 #include "ui/TextBox.h"
 #include "ui/UpDown.h"
 #include "ui/qt/ViewManager.h"
+#include "program/Program.h"
+#include "ui/HeadlessServices.h"
+#include <QApplication>
 
 namespace qttest {
 
@@ -26,6 +29,17 @@ void EnsureApplication();
 // As the first member of a fixture: the application exists before any other member.
 struct WithApplication {
     WithApplication() { EnsureApplication(); }
+};
+
+// The whole program, started, with its windows on screen; services headless.
+struct ProgramOnScreen : WithApplication {
+    ui::HeadlessServices services;
+    program::Program program{services.services()};
+    ui::qt::ViewManager views{program.forms()};
+    ProgramOnScreen() {
+        program.Start();
+        QApplication::processEvents();
+    }
 };
 
 // A window with one control of each kind; its handlers record what they see.
